@@ -1,0 +1,81 @@
+// The settings records themselves: refresh of the network settings and typed lengths.
+#include "document/network_settings.h"
+#include "document/program_settings.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <limits>
+
+namespace
+{
+
+TEST(NetworkSettingsTest, NewNetworkAfterStartUpHasTheDefaultHeightsGridAndDelimiter)
+{
+    NetworkSettings network;
+    network.RefreshFromDefaults(ProgramSettings{});
+    EXPECT_EQ(network.LaneFlowDelimiter, ", ");
+    EXPECT_EQ(network.ArmTextHeight, 30);
+    EXPECT_EQ(network.ZoneTextHeight, 40);
+    EXPECT_EQ(network.CapacityAssessorTextHeight, 40);
+    EXPECT_EQ(network.ODMatrixTextHeight, 40);
+    EXPECT_EQ(network.GridSize, 100);
+    EXPECT_EQ(network, NetworkSettings{});
+}
+
+TEST(NetworkSettingsTest, RefreshReplacesTheValuesOfAnOpenedFile)
+{
+    ProgramSettings defaults;
+    defaults.DefLaneFlowDelimiter = "|";
+    defaults.DefArmTextHeight = 11;
+    defaults.DefZoneTextHeight = 12;
+    defaults.DefCapacityAssessorTextHeight = 13;
+    defaults.DefODMatrixTextHeight = 14;
+    defaults.DefGridSize = 15;
+    defaults.DefAuthor = "author";
+    defaults.DefCompany = "company";
+    defaults.DefAddress = "address";
+    defaults.DefLabelTextHeight = 99; // not a network setting
+
+    const NetworkSettings fromFile{"; ", 300, 400, 500, 600, 700, "x", "y", "z"};
+    NetworkSettings network = fromFile;
+    network.RefreshFromDefaults(defaults);
+    EXPECT_EQ(network, (NetworkSettings{"|", 11, 12, 13, 14, 15, "author", "company", "address"}));
+}
+
+struct LengthCase
+{
+    const char* Name;
+    double Millimetres;
+    std::int32_t Min;
+    std::int32_t Max;
+    std::int32_t Expected;
+};
+
+class TypedLengthTest : public testing::TestWithParam<LengthCase>
+{};
+
+TEST_P(TypedLengthTest, ConvertsTruncatesAndClamps)
+{
+    EXPECT_EQ(
+        TenthsOfMillimetreFromMillimetres(GetParam().Millimetres, GetParam().Min, GetParam().Max),
+        GetParam().Expected);
+}
+
+constexpr auto T = ProgramSettings::MinTextHeight;
+constexpr auto TMax = ProgramSettings::MaxTextHeight;
+constexpr auto L = ProgramSettings::MinLineThickness;
+constexpr auto LMax = ProgramSettings::MaxLineThickness;
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, TypedLengthTest,
+    testing::Values(LengthCase{"ThinLineBecomesOneTenth", 0.04, L, LMax, 1},
+                    LengthCase{"TextHeight25mm", 25.0, T, TMax, 250},
+                    LengthCase{"TextHeight2000mmIsCut", 2000.0, T, TMax, 1000},
+                    LengthCase{"TruncatesNotRounds", 2.39, T, TMax, 23},
+                    LengthCase{"DecimalThatBinaryCannotHold", 2.3, T, TMax, 23},
+                    LengthCase{"NegativeGoesToMinimum", -5.0, L, LMax, 1},
+                    LengthCase{"HugeDoesNotOverflow", 1e300, T, TMax, 1000},
+                    LengthCase{"NotANumber", std::nan(""), L, LMax, 1}),
+    [](const testing::TestParamInfo<LengthCase>& paramInfo) { return paramInfo.param.Name; });
+
+} // namespace

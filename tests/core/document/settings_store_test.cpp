@@ -1,0 +1,38 @@
+// The in-memory settings store.
+#include "document/settings_store.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+TEST(MemorySettingsStoreTest, MissingValueYieldsTheDefault)
+{
+    const CMemorySettingsStore store;
+    EXPECT_EQ(store.GetProfileInt("Settings", "X", 17), 17);
+    EXPECT_EQ(store.GetProfileString("Settings", "X", "d"), "d");
+}
+
+TEST(MemorySettingsStoreTest, NamesAreExactAndSectionsSeparate)
+{
+    CMemorySettingsStore store;
+    store.WriteProfileInt("Settings", "DefGridSize", 5);
+    EXPECT_EQ(store.GetProfileInt("Settings", "DefGridSize", 0), 5);
+    EXPECT_EQ(store.GetProfileInt("Settings", "defgridsize", 0), 0);
+    EXPECT_EQ(store.GetProfileInt("AutoSave", "DefGridSize", 0), 0);
+}
+
+TEST(MemorySettingsStoreTest, WriteReplacesValueAndType)
+{
+    CMemorySettingsStore store;
+    store.WriteProfileInt("S", "K", 5);
+    store.WriteProfileString("S", "K", "text");
+    EXPECT_EQ(store.GetProfileInt("S", "K", -1), -1);
+    EXPECT_EQ(store.GetProfileString("S", "K", ""), "text");
+    EXPECT_EQ(store.GetCount(), 1u);
+    EXPECT_TRUE(store.Remove("S", "K"));
+    EXPECT_FALSE(store.HasValue("S", "K"));
+    EXPECT_FALSE(store.Remove("S", "K"));
+}
+
+} // namespace
