@@ -1,0 +1,14 @@
+// Conversions between the core's UTF-8, the metafile's UTF-16 and the Windows-1252 bytes
+// written to DXF files.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Code points of UTF-8 text; a malformed sequence gives U+FFFD and reading goes on.
+std::vector<char32_t> Utf8ToCodePoints(std::string_view utf8);
+std::u16string Utf8ToUtf16(std::string_view utf8);
+std::string Utf16ToUtf8(std::u16string_view utf16);
+// Windows-1252 bytes; a character the code page lacks becomes "?".
+std::string Utf16ToWindows1252(std::u16string_view utf16);
