@@ -75,7 +75,8 @@ CArms::~CArms()
 
 CArm* CArms::InsertArm(std::uint32_t number)
 {
-    if (number < 1 || number > MaxArms) {
+    // A full list takes no arm anywhere: the last one would be pushed past number 99.
+    if (number < 1 || number > MaxArms || GetCount() >= MaxArms) {
         return nullptr;
     }
     while (GetCount() + 1 < number) {

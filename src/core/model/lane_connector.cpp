@@ -68,7 +68,7 @@ CLaneConnector* CLaneConnectors::FindConnector(const CLane* fromLane, const CLan
 
 bool CLaneConnectors::RemoveConnector(CLaneConnector* connector)
 {
-    if (!connector || connector->GetOwner() != this) {
+    if (!connector || connector->GetOwner() != this || connector->m_removing) {
         return false;
     }
     const CPairKey key = MakeKey(connector->GetFromLane(), connector->GetToLane());
@@ -76,12 +76,8 @@ bool CLaneConnectors::RemoveConnector(CLaneConnector* connector)
     if (it == m_byKey.end() || it->second.get() != connector) {
         return false;
     }
+    connector->m_removing = true;
     BeforeRemove(*connector);
-    // The hook runs foreign code; look the entry up again in case it already went.
-    it = m_byKey.find(key);
-    if (it == m_byKey.end() || it->second.get() != connector) {
-        return true;
-    }
     Unlink(*connector);
     m_created.erase(std::find(m_created.begin(), m_created.end(), connector));
     m_byKey.erase(it);

@@ -30,9 +30,12 @@ public:
     bool IsLaneChange() const;
 
 private:
+    friend class CLaneConnectors;
+
     CLaneConnectors* m_owner;
     CLane* m_from;
     CLane* m_to;
+    bool m_removing = false; // set while the removal hook runs
 };
 
 // Owns the connectors of a network, at most one per ordered pair of lanes, in key order, and
@@ -53,7 +56,8 @@ public:
     // is missing.
     CLaneConnector* AddConnector(CLane* fromLane, CLane* toLane);
     CLaneConnector* FindConnector(const CLane* fromLane, const CLane* toLane) const;
-    // False when the connector is not one of this collection's.
+    // False when the connector is not one of this collection's, or is already being removed
+    // (a hook asking again).
     bool RemoveConnector(CLaneConnector* connector);
     void RemoveAllConnectors();
 

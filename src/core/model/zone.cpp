@@ -76,7 +76,7 @@ CZones::~CZones() = default;
 
 CZone* CZones::InsertZone(std::uint32_t number)
 {
-    if (number < 1 || number > MaxZones || number > GetCount() + 1) {
+    if (number < 1 || number > GetCount() + 1 || GetCount() >= MaxZones) {
         return nullptr;
     }
     auto zone = std::make_unique<CZone>(this, number, m_nextId++);

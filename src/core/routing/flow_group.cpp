@@ -119,7 +119,7 @@ CFlowGroups::CFlowGroups(CNetwork* network) : m_network(network) {}
 
 CFlowGroup* CFlowGroups::InsertFlowGroup(std::uint32_t number)
 {
-    if (number < 1 || number > MaxFlowGroups) {
+    if (number < 1 || number > MaxFlowGroups || GetCount() >= MaxFlowGroups) {
         return nullptr;
     }
     while (GetCount() + 1 < number) {
