@@ -1,0 +1,82 @@
+// One network: arms, connectors, OD movements, zones and flow groups, and what links them.
+#pragma once
+
+#include "model/arm.h"
+#include "model/carousel_lane_connector.h"
+#include "model/network_observer.h"
+#include "model/zone.h"
+#include "routing/flow_group.h"
+#include "routing/od_movement.h"
+
+#include <cstdint>
+#include <vector>
+
+// The drawing settings of a network join here with the renderer.
+class CGraphicalNetwork
+{
+public:
+    virtual ~CGraphicalNetwork() = default;
+};
+
+// The route filter: ids of the origin and destination zone, arm and lane; 0 leaves that
+// criterion unused.
+struct CRouteFilter
+{
+    std::uint32_t originZoneId = 0;
+    std::uint32_t originArmId = 0;
+    std::uint32_t originLaneId = 0;
+    std::uint32_t destinationZoneId = 0;
+    std::uint32_t destinationArmId = 0;
+    std::uint32_t destinationLaneId = 0;
+    friend bool operator==(const CRouteFilter&, const CRouteFilter&) = default;
+};
+
+// The container of one network. Members are declared in the order they are built and so torn
+// down in reverse: flow groups before zones, zones before movements, connectors before arms.
+// Observers are told about removals that invalidate routes; they are not told during teardown.
+class CNetwork : public CGraphicalNetwork
+{
+public:
+    CNetwork();
+    ~CNetwork() override;
+    CNetwork(const CNetwork&) = delete;
+    CNetwork& operator=(const CNetwork&) = delete;
+
+    CArms& GetArms() { return m_arms; }
+    const CArms& GetArms() const { return m_arms; }
+    CCarouselLaneConnectors& GetLaneConnectors() { return m_laneConnectors; }
+    const CCarouselLaneConnectors& GetLaneConnectors() const { return m_laneConnectors; }
+    CODMovements& GetODMovements() { return m_odMovements; }
+    const CODMovements& GetODMovements() const { return m_odMovements; }
+    CZones& GetZones() { return m_zones; }
+    const CZones& GetZones() const { return m_zones; }
+    CFlowGroups& GetFlowGroups() { return m_flowGroups; }
+    const CFlowGroups& GetFlowGroups() const { return m_flowGroups; }
+
+    CFlowGroup* GetCurrentFlowGroup() const { return m_currentFlowGroup; }
+    // Accepts none or a flow group of this network; false (and no change) otherwise.
+    bool SetCurrentFlowGroup(CFlowGroup* group);
+
+    CRouteFilter& GetRouteFilter() { return m_routeFilter; }
+    const CRouteFilter& GetRouteFilter() const { return m_routeFilter; }
+
+    // Observers are not owned; remove one before it dies.
+    void AddObserver(CNetworkObserver* observer);
+    void RemoveObserver(CNetworkObserver* observer);
+
+    // Called by the collections before they take an object away.
+    void NotifyLaneConnectorRemoving(CCarouselLaneConnector& connector);
+    void NotifyZoneRemoving(CZone& zone);
+    void NotifyZoneArmDetaching(CZone& zone, CArm& previousArm);
+    void NotifyArmRemoving(CArm& arm);
+
+private:
+    CArms m_arms;
+    CCarouselLaneConnectors m_laneConnectors;
+    CODMovements m_odMovements;
+    CZones m_zones;
+    CFlowGroups m_flowGroups;
+    CFlowGroup* m_currentFlowGroup = nullptr;
+    CRouteFilter m_routeFilter;
+    std::vector<CNetworkObserver*> m_observers;
+};

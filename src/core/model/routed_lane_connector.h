@@ -1,0 +1,26 @@
+// A lane connector seen as an edge of the route search.
+#pragma once
+
+#include "model/lane_connector.h"
+#include "routing/routeable.h"
+
+// A connector that is also a Routing edge: its from- and to-nodes are the node parts of its
+// lanes. The collection of routes that use it is added by the route code.
+class CRoutedLaneConnector : public CLaneConnector, public Routing::CRouteableEdge
+{
+public:
+    using CLaneConnector::CLaneConnector;
+
+    Routing::CRouteableNode* GetFromNode() const override;
+    Routing::CRouteableNode* GetToNode() const override;
+};
+
+// Connector collection that makes routed connectors.
+class CRoutedLaneConnectors : public CLaneConnectors
+{
+public:
+    using CLaneConnectors::CLaneConnectors;
+
+protected:
+    std::unique_ptr<CLaneConnector> CreateConnector(CLane* fromLane, CLane* toLane) override;
+};

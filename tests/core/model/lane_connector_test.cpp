@@ -1,0 +1,139 @@
+// Lane connectors: one per ordered lane pair, their keys and orders, and their lane lists.
+#include "model/network.h"
+#include "test_network.h"
+
+#include <gtest/gtest.h>
+
+using testnet::AddArm;
+using testnet::Lane;
+
+namespace
+{
+
+TEST(LaneConnectors, OnePerOrderedPair)
+{
+    CNetwork network;
+    CArm* a1 = AddArm(network, 1);
+    CArm* a2 = AddArm(network, 1);
+    CCarouselLaneConnectors& connectors = network.GetLaneConnectors();
+    CCarouselLaneConnector* c = connectors.AddConnector(Lane(a1, 1), Lane(a2, 1));
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(connectors.AddConnector(Lane(a1, 1), Lane(a2, 1)), nullptr);
+    EXPECT_EQ(connectors.GetCount(), 1u);
+    EXPECT_EQ(connectors.FindConnector(Lane(a1, 1), Lane(a2, 1)), c);
+    EXPECT_EQ(Lane(a1, 1)->GetOutgoingConnectors().size(), 1u) << "the refused copy is not linked";
+    // The reverse direction is a different pair.
+    CCarouselLaneConnector* back = connectors.AddConnector(Lane(a2, 1), Lane(a1, 1));
+    ASSERT_NE(back, nullptr);
+    EXPECT_NE(back, c);
+    EXPECT_EQ(connectors.FindConnector(Lane(a2, 1), Lane(a1, 1)), back);
+    EXPECT_EQ(connectors.AddConnector(nullptr, Lane(a1, 1)), nullptr);
+    EXPECT_EQ(connectors.FindConnector(Lane(a1, 1), nullptr), nullptr);
+}
+
+TEST(LaneConnectors, KeyOrderAndCreationOrder)
+{
+    CNetwork network;
+    CArm* a1 = AddArm(network, 2);
+    CArm* a2 = AddArm(network, 2);
+    CCarouselLaneConnectors& connectors = network.GetLaneConnectors();
+    auto* late = connectors.AddConnector(Lane(a1, 2), Lane(a2, 1));
+    auto* early = connectors.AddConnector(Lane(a1, 1), Lane(a2, 2));
+    EXPECT_EQ(early->GetKey(),
+              ((Lane(a1, 1)->GetLaneId() & 0xFFFFu) << 16) + (Lane(a2, 2)->GetLaneId() & 0xFFFFu));
+    EXPECT_EQ(connectors.GetConnectorsInKeyOrder(),
+              (std::vector<CCarouselLaneConnector*>{early, late}));
+    EXPECT_EQ(connectors.GetConnectorsInCreationOrder(),
+              (std::vector<CCarouselLaneConnector*>{late, early}));
+    EXPECT_FALSE(late->IsLaneChange());
+    EXPECT_TRUE(connectors.AddConnector(Lane(a1, 1), Lane(a1, 2))->IsLaneChange());
+}
+
+TEST(LaneConnectors, RemoveUnlinksBothLanesAndRefusesStrangers)
+{
+    CNetwork network;
+    CArm* a1 = AddArm(network, 1);
+    CArm* a2 = AddArm(network, 1);
+    testnet::CRecordingObserver observer;
+    network.AddObserver(&observer);
+    auto* c = network.GetLaneConnectors().AddConnector(Lane(a1, 1), Lane(a2, 1));
+
+    CNetwork elsewhere;
+    CArm* b1 = AddArm(elsewhere, 1);
+    CArm* b2 = AddArm(elsewhere, 1);
+    auto* foreign = elsewhere.GetLaneConnectors().AddConnector(Lane(b1, 1), Lane(b2, 1));
+    EXPECT_FALSE(network.GetLaneConnectors().RemoveConnector(foreign));
+    EXPECT_FALSE(network.GetLaneConnectors().RemoveConnector(nullptr));
+    EXPECT_EQ(elsewhere.GetLaneConnectors().GetCount(), 1u);
+
+    ASSERT_TRUE(network.GetLaneConnectors().RemoveConnector(c));
+    EXPECT_TRUE(Lane(a1, 1)->GetOutgoingConnectors().empty());
+    EXPECT_TRUE(Lane(a2, 1)->GetIncomingConnectors().empty());
+    EXPECT_EQ(network.GetLaneConnectors().FindConnector(Lane(a1, 1), Lane(a2, 1)), nullptr);
+    EXPECT_EQ(observer.events, (std::vector<std::string>{"connector 1.1>2.1"}));
+    // The pair can be joined again.
+    EXPECT_NE(network.GetLaneConnectors().AddConnector(Lane(a1, 1), Lane(a2, 1)), nullptr);
+}
+
+// Sees the connector still whole when told, and asks to remove it again from inside the hook.
+class CReentrantObserver : public CNetworkObserver
+{
+public:
+    explicit CReentrantObserver(CNetwork& network) : m_network(network) {}
+    void OnLaneConnectorRemoving(CCarouselLaneConnector& c) override
+    {
+        stillLinked = c.GetFromLane()->GetOutgoingConnectors().size() == 1;
+        nestedRemoval = m_network.GetLaneConnectors().RemoveConnector(&c);
+        ++calls;
+    }
+    bool stillLinked = false;
+    bool nestedRemoval = true;
+    int calls = 0;
+
+private:
+    CNetwork& m_network;
+};
+
+TEST(LaneConnectors, HookSeesALinkedConnectorAndCannotRemoveItTwice)
+{
+    CNetwork network;
+    CArm* a1 = AddArm(network, 1);
+    CArm* a2 = AddArm(network, 1);
+    CReentrantObserver observer(network);
+    network.AddObserver(&observer);
+    auto* c = network.GetLaneConnectors().AddConnector(Lane(a1, 1), Lane(a2, 1));
+    EXPECT_TRUE(network.GetLaneConnectors().RemoveConnector(c));
+    EXPECT_TRUE(observer.stillLinked);
+    EXPECT_FALSE(observer.nestedRemoval);
+    EXPECT_EQ(observer.calls, 1);
+    EXPECT_EQ(network.GetLaneConnectors().GetCount(), 0u);
+    EXPECT_TRUE(Lane(a1, 1)->GetOutgoingConnectors().empty());
+}
+
+TEST(LaneConnectors, LaneIdsThatShareTheirLow16BitsStayDistinct)
+{
+    // Lane ids come from one counter that loads and undos keep advancing, so two live lanes can
+    // share their low 16 bits; their connectors must not be confused.
+    CNetwork network;
+    CArm* a1 = AddArm(network, 1);
+    CArm* a2 = AddArm(network, 1);
+    CCapLanes& lanes = a2->GetLanes();
+    while ((CLane::PeekNextLaneId() & 0xFFFFu) != (Lane(a1, 1)->GetLaneId() & 0xFFFFu)) {
+        lanes.InsertLane(2);
+        lanes.DeleteLane(2);
+    }
+    CLane* twin = lanes.InsertLane(2);
+    ASSERT_NE(twin->GetLaneId(), Lane(a1, 1)->GetLaneId());
+
+    CCarouselLaneConnectors& connectors = network.GetLaneConnectors();
+    auto* first = connectors.AddConnector(Lane(a1, 1), Lane(a2, 1));
+    auto* second = connectors.AddConnector(twin, Lane(a2, 1));
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(first->GetKey(), second->GetKey());
+    EXPECT_EQ(connectors.FindConnector(twin, Lane(a2, 1)), second);
+    EXPECT_EQ(connectors.FindConnector(Lane(a1, 1), Lane(a2, 1)), first);
+    EXPECT_EQ(connectors.GetCount(), 2u);
+}
+
+} // namespace

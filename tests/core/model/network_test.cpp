@@ -1,0 +1,121 @@
+// The network container: its starting state, the current flow group, observers and teardown;
+// and the two small sets the views use (selected lanes, gathered zones).
+#include "model/lane_set.h"
+#include "model/network.h"
+#include "model/zone_collection.h"
+#include "test_network.h"
+
+#include <gtest/gtest.h>
+
+using testnet::AddArm;
+using testnet::Lane;
+
+namespace
+{
+
+TEST(Network, StartsEmpty)
+{
+    CNetwork network;
+    EXPECT_EQ(network.GetArms().GetCount(), 0u);
+    EXPECT_EQ(network.GetZones().GetCount(), 0u);
+    EXPECT_EQ(network.GetLaneConnectors().GetCount(), 0u);
+    EXPECT_EQ(network.GetODMovements().GetCount(), 0u);
+    EXPECT_EQ(network.GetFlowGroups().GetCount(), 0u);
+    EXPECT_EQ(network.GetCurrentFlowGroup(), nullptr);
+    EXPECT_EQ(network.GetRouteFilter(), CRouteFilter{});
+    EXPECT_EQ(network.GetZones().InsertZone(1)->GetNetwork(), &network);
+    CArm* arm = AddArm(network, 1);
+    EXPECT_EQ(arm->GetNetwork(), &network);
+    EXPECT_EQ(Lane(arm, 1)->GetNetwork(), &network);
+}
+
+TEST(Network, CurrentFlowGroupMustBelongToIt)
+{
+    CNetwork network;
+    CNetwork other;
+    CFlowGroup* mine = network.GetFlowGroups().InsertFlowGroup(1);
+    CFlowGroup* theirs = other.GetFlowGroups().InsertFlowGroup(1);
+    EXPECT_TRUE(network.SetCurrentFlowGroup(mine));
+    EXPECT_FALSE(network.SetCurrentFlowGroup(theirs));
+    EXPECT_EQ(network.GetCurrentFlowGroup(), mine);
+    EXPECT_TRUE(network.SetCurrentFlowGroup(nullptr));
+    EXPECT_EQ(network.GetCurrentFlowGroup(), nullptr);
+}
+
+TEST(Network, RemovedObserverHearsNothing)
+{
+    CNetwork network;
+    testnet::CRecordingObserver observer;
+    network.AddObserver(&observer);
+    network.AddObserver(&observer);
+    network.GetZones().InsertZone(1);
+    network.GetZones().InsertZone(2);
+    network.GetZones().DeleteZone(1);
+    network.RemoveObserver(&observer);
+    network.GetZones().DeleteZone(1);
+    EXPECT_EQ(observer.events, (std::vector<std::string>{"zone 1"})) << "registered once";
+}
+
+TEST(Network, TeardownOfAFullNetworkIsQuiet)
+{
+    testnet::CRecordingObserver observer;
+    {
+        CNetwork network;
+        network.AddObserver(&observer);
+        CArm* a1 = AddArm(network, 2);
+        CArm* a2 = AddArm(network, 2);
+        network.GetLaneConnectors().AddConnector(Lane(a1, 1), Lane(a2, 1));
+        network.GetLaneConnectors().AddConnector(Lane(a1, 1), Lane(a1, 2));
+        CZone* z = network.GetZones().InsertZone(1);
+        z->SetEntryArm(a1);
+        network.GetZones().InsertZone(2)->SetExitArm(a2);
+        CFlowGroup* group = network.GetFlowGroups().InsertFlowGroup(1);
+        group->SetDesiredFlow(network.GetODMovements().First(), 10);
+        network.SetCurrentFlowGroup(group);
+    }
+    // The sanitizers catch any dangling link; nobody is told about teardown.
+    EXPECT_TRUE(observer.events.empty());
+}
+
+TEST(LaneSet, ToggleKeepsTheSelectedMarkInStep)
+{
+    CNetwork network;
+    CArm* arm = AddArm(network, 3);
+    CLaneSet set;
+    EXPECT_EQ(set.First(), nullptr);
+    EXPECT_TRUE(set.Toggle(*Lane(arm, 3)));
+    EXPECT_TRUE(set.Toggle(*Lane(arm, 1)));
+    EXPECT_TRUE(Lane(arm, 3)->IsSelected());
+    EXPECT_EQ(set.First(), Lane(arm, 1)) << "lowest id first";
+    EXPECT_FALSE(set.Toggle(*Lane(arm, 3)));
+    EXPECT_FALSE(Lane(arm, 3)->IsSelected());
+    EXPECT_FALSE(set.Contains(*Lane(arm, 3)));
+    set.Toggle(*Lane(arm, 2));
+    EXPECT_EQ(set.GetCount(), 2u);
+    set.Clear();
+    EXPECT_EQ(set.GetCount(), 0u);
+    EXPECT_FALSE(Lane(arm, 1)->IsSelected());
+    EXPECT_FALSE(Lane(arm, 2)->IsSelected());
+}
+
+TEST(ZoneCollection, EachZoneOnceInIdOrder)
+{
+    CNetwork network;
+    CZone* z1 = network.GetZones().InsertZone(1);
+    CZone* z2 = network.GetZones().InsertZone(1); // number 1, later id
+    CZoneCollection a;
+    EXPECT_TRUE(a.Add(z2));
+    EXPECT_TRUE(a.Add(z1));
+    EXPECT_FALSE(a.Add(z1));
+    EXPECT_FALSE(a.Add(nullptr));
+    EXPECT_EQ(a.GetZones(), (std::vector<CZone*>{z1, z2}));
+    CZoneCollection b;
+    b.Add(z2);
+    b.AddAll(a);
+    EXPECT_EQ(b.GetCount(), 2u);
+    EXPECT_TRUE(b.Remove(z1));
+    EXPECT_FALSE(b.Contains(z1));
+    EXPECT_TRUE(b.Contains(z2));
+}
+
+} // namespace
