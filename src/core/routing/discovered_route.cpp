@@ -6,11 +6,9 @@
 namespace Routing
 {
 
-CDiscoveredRoute::CDiscoveredRoute(CDiscoveredRoutes* owner, std::uint32_t id,
-                                   std::uint32_t number)
+CDiscoveredRoute::CDiscoveredRoute(CDiscoveredRoutes* owner, std::uint32_t id, std::uint32_t number)
     : m_owner(owner), m_id(id), m_number(number)
-{
-}
+{}
 
 void CDiscoveredRoute::OnEdgeListChanged()
 {
@@ -23,9 +21,8 @@ CDiscoveredRoutes::~CDiscoveredRoutes()
     RemoveAllRoutes();
 }
 
-std::unique_ptr<CDiscoveredRoute> CDiscoveredRoutes::CreateRoute(CDiscoveredRoutes* owner,
-                                                                 std::uint32_t id,
-                                                                 std::uint32_t number)
+std::unique_ptr<CDiscoveredRoute>
+CDiscoveredRoutes::CreateRoute(CDiscoveredRoutes* owner, std::uint32_t id, std::uint32_t number)
 {
     return std::make_unique<CDiscoveredRoute>(owner, id, number);
 }
