@@ -1,0 +1,221 @@
+// The depth-first route search on small hand-made graphs, and its agreement with the plainly
+// written search on random ones.
+#include "routing/route_discoverer.h"
+#include "toy_graph.h"
+
+#include <gtest/gtest.h>
+#include <random>
+#include <vector>
+
+namespace
+{
+
+using Routing::CRouteableEdge;
+using Routing::CRouteDiscoverer;
+using RoutingToy::CToyEdge;
+using RoutingToy::CToyGraph;
+using RoutingToy::CToyGroup;
+using RoutingToy::CToyNode;
+using RoutingToy::CToyRoutes;
+
+using EdgeLists = std::vector<std::vector<CRouteableEdge*>>;
+
+EdgeLists Routes(const CToyRoutes& routes)
+{
+    EdgeLists lists;
+    for (const auto& route : routes.GetRoutes())
+        lists.emplace_back(route->GetEdges().begin(), route->GetEdges().end());
+    return lists;
+}
+
+class RouteDiscovererTest : public ::testing::Test
+{
+protected:
+    CToyGraph m_graph;
+    CToyGroup* m_entry = m_graph.AddGroup(1);
+    CToyGroup* m_middle = m_graph.AddGroup(2);
+    CToyGroup* m_exit = m_graph.AddGroup(3);
+    CToyGroup* m_otherExit = m_graph.AddGroup(4);
+    CToyRoutes m_routes;
+    CRouteDiscoverer m_discoverer{m_routes};
+};
+
+TEST_F(RouteDiscovererTest, FindsRoutesDepthFirstInEdgeOrder)
+{
+    CToyNode* s = m_graph.AddNode(m_entry);
+    CToyNode* p = m_graph.AddNode(m_middle);
+    CToyNode* q = m_graph.AddNode(m_middle);
+    CToyNode* x1 = m_graph.AddNode(m_exit, true);
+    CToyNode* x2 = m_graph.AddNode(m_exit, true);
+    CToyEdge* sp = m_graph.AddEdge(s, p);
+    CToyEdge* sq = m_graph.AddEdge(s, q);
+    CToyEdge* px2 = m_graph.AddEdge(p, x2);
+    CToyEdge* pq = m_graph.AddEdge(p, q);
+    CToyEdge* qx1 = m_graph.AddEdge(q, x1);
+    CToyEdge* px1 = m_graph.AddEdge(p, x1);
+
+    EXPECT_EQ(m_discoverer.DiscoverRoutes(*s, *m_exit), 4u);
+    const EdgeLists expected{{sp, px2}, {sp, pq, qx1}, {sp, px1}, {sq, qx1}};
+    EXPECT_EQ(Routes(m_routes), expected);
+    EXPECT_EQ(m_routes.GetRouteByNumber(4)->GetId(), 1004u);
+}
+
+TEST_F(RouteDiscovererTest, NeverRevisitsANodeOrTheStart)
+{
+    CToyNode* s = m_graph.AddNode(m_entry);
+    CToyNode* p = m_graph.AddNode(m_middle);
+    CToyNode* q = m_graph.AddNode(m_middle);
+    CToyNode* x = m_graph.AddNode(m_exit, true);
+    m_graph.AddEdge(s, s); // a loop at the start
+    CToyEdge* sp = m_graph.AddEdge(s, p);
+    m_graph.AddEdge(p, s);
+    CToyEdge* pq = m_graph.AddEdge(p, q);
+    m_graph.AddEdge(q, p);
+    m_graph.AddEdge(q, q);
+    CToyEdge* qx = m_graph.AddEdge(q, x);
+
+    EXPECT_EQ(m_discoverer.DiscoverRoutes(*s, *m_exit), 1u);
+    EXPECT_EQ(Routes(m_routes), (EdgeLists{{sp, pq, qx}}));
+}
+
+TEST_F(RouteDiscovererTest, StopsAtTheFirstRouteEnd)
+{
+    CToyNode* s = m_graph.AddNode(m_entry);
+    CToyNode* other = m_graph.AddNode(m_otherExit, true);
+    CToyNode* x1 = m_graph.AddNode(m_exit, true);
+    CToyNode* x2 = m_graph.AddNode(m_exit, true);
+    CToyNode* beyond = m_graph.AddNode(m_middle);
+    m_graph.AddEdge(s, other);
+    m_graph.AddEdge(other, x2); // never followed: the route ended at `other`
+    CToyEdge* sx1 = m_graph.AddEdge(s, x1);
+    m_graph.AddEdge(x1, beyond);
+    m_graph.AddEdge(beyond, x2);
+
+    EXPECT_EQ(m_discoverer.DiscoverRoutes(*s, *m_exit), 1u);
+    EXPECT_EQ(Routes(m_routes), (EdgeLists{{sx1}}));
+}
+
+TEST_F(RouteDiscovererTest, RouteEndWithoutAGroupIsNoTarget)
+{
+    CToyNode* s = m_graph.AddNode(m_entry);
+    CToyNode* loose = m_graph.AddNode(nullptr, true);
+    m_graph.AddEdge(s, loose);
+    EXPECT_EQ(m_discoverer.DiscoverRoutes(*s, *m_exit), 0u);
+}
+
+TEST_F(RouteDiscovererTest, TargetIsMatchedById)
+{
+    CToyNode* s = m_graph.AddNode(m_entry);
+    m_graph.AddEdge(s, m_graph.AddNode(m_exit, true));
+    const CToyGroup sameId(3);
+    EXPECT_EQ(m_discoverer.DiscoverRoutes(*s, sameId), 1u);
+}
+
+TEST_F(RouteDiscovererTest, SearchingAgainAddsNothingAndKeepsNumbers)
+{
+    CToyNode* s1 = m_graph.AddNode(m_entry);
+    CToyNode* s2 = m_graph.AddNode(m_entry);
+    CToyNode* p = m_graph.AddNode(m_middle);
+    CToyNode* x = m_graph.AddNode(m_exit, true);
+    m_graph.AddEdge(s1, p);
+    m_graph.AddEdge(s2, p); // two starts into the same node: two routes
+    m_graph.AddEdge(p, x);
+    m_graph.AddEdge(s1, x);
+
+    EXPECT_EQ(m_discoverer.DiscoverRoutes(*s1, *m_exit), 2u);
+    EXPECT_EQ(m_discoverer.DiscoverRoutes(*s2, *m_exit), 1u);
+    const EdgeLists first = Routes(m_routes);
+    EXPECT_EQ(m_discoverer.DiscoverRoutes(*s1, *m_exit), 0u);
+    EXPECT_EQ(m_discoverer.DiscoverRoutes(*s2, *m_exit), 0u);
+    EXPECT_EQ(Routes(m_routes), first);
+
+    // A route removed is found again, behind the others and with a new id.
+    ASSERT_TRUE(m_routes.RemoveRoute(1));
+    EXPECT_EQ(m_discoverer.DiscoverRoutes(*s1, *m_exit), 1u);
+    EXPECT_EQ(Routes(m_routes), (EdgeLists{first[1], first[2], first[0]}));
+    EXPECT_EQ(m_routes.GetRouteByNumber(3)->GetId(), 1004u);
+}
+
+struct ChainCase
+{
+    const char* name;
+    std::size_t edges;
+    std::size_t found;
+};
+
+class ChainLengthTest : public ::testing::TestWithParam<ChainCase>
+{};
+
+TEST_P(ChainLengthTest, RoutesHaveAtMost100Edges)
+{
+    CToyGraph graph;
+    CToyGroup* middle = graph.AddGroup(1);
+    CToyGroup* exit = graph.AddGroup(2);
+    CToyNode* start = graph.AddNode(middle);
+    CToyNode* node = start;
+    for (std::size_t i = 1; i <= GetParam().edges; ++i) {
+        CToyNode* next =
+            graph.AddNode(i == GetParam().edges ? exit : middle, i == GetParam().edges);
+        graph.AddEdge(node, next);
+        node = next;
+    }
+    CToyRoutes routes;
+    CRouteDiscoverer discoverer(routes);
+    EXPECT_EQ(discoverer.DiscoverRoutes(*start, *exit), GetParam().found);
+    if (GetParam().found == 1) {
+        EXPECT_EQ(routes.GetFirstRoute()->GetLength(), GetParam().edges);
+    }
+}
+
+const ChainCase kChainCases[] = {
+    {"OneEdge", 1, 1}, {"Edges99", 99, 1}, {"Edges100", 100, 1}, {"Edges101", 101, 0}};
+
+INSTANTIATE_TEST_SUITE_P(Cases, ChainLengthTest, ::testing::ValuesIn(kChainCases),
+                         [](const auto& param) { return std::string(param.param.name); });
+
+// Random small graphs with cycles, several route-end groups and parallel edges: the search must
+// find exactly the routes, in exactly the order, of the plainly written one, and a second run of
+// either must add nothing.
+class AgreementTest : public ::testing::TestWithParam<unsigned>
+{};
+
+TEST_P(AgreementTest, SameRoutesInTheSameOrderAsThePlainSearch)
+{
+    std::mt19937 random(GetParam());
+    CToyGraph graph;
+    std::vector<CToyGroup*> groups{graph.AddGroup(1), graph.AddGroup(2), graph.AddGroup(3)};
+    std::vector<CToyNode*> nodes;
+    for (int i = 0; i < 12; ++i) {
+        const bool end = i >= 9;
+        nodes.push_back(graph.AddNode(groups[static_cast<std::size_t>(i % 3)], end));
+    }
+    std::uniform_int_distribution<std::size_t> pick(0, nodes.size() - 1);
+    for (int i = 0; i < 30; ++i) {
+        CToyNode* from = nodes[pick(random)];
+        CToyNode* to = nodes[pick(random)];
+        if (from != to)
+            graph.AddEdge(from, to);
+    }
+
+    CToyRoutes fast;
+    CToyRoutes plain;
+    CRouteDiscoverer discoverer(fast);
+    for (int pass = 0; pass < 2; ++pass) {
+        for (std::size_t start = 0; start < 9; ++start) {
+            for (CToyGroup* target : groups) {
+                discoverer.DiscoverRoutes(*nodes[start], *target);
+                RoutingToy::SearchPlainly(plain, *nodes[start], Routing::CEdgeRoute(), *target);
+            }
+        }
+        const std::size_t count = fast.GetCount();
+        EXPECT_EQ(Routes(fast), Routes(plain));
+        if (pass == 1) {
+            EXPECT_EQ(count, fast.GetCount());
+        }
+    }
+    EXPECT_GT(fast.GetCount(), 0u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Seeds, AgreementTest, ::testing::Range(1u, 9u));
+
+} // namespace
