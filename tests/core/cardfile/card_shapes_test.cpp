@@ -38,22 +38,6 @@ TEST(CardText, LineBreakBecomesMarkerAndComesBack)
     EXPECT_EQ(CCardText::FromLine(line.substr(0, line.size() - 1)).GetText(), "a\r\nb");
 }
 
-TEST(CardText, LoneBreaksAreStoredAsLineBreaksInsteadOfSplittingTheCard)
-{
-    EXPECT_EQ(CCardText("a\nb\rc\r\n").Format(), "TEXT a\xC2\xAC"
-                                                 "b\xC2\xAC"
-                                                 "c\xC2\xAC\n");
-    const std::string line = CCardText("x\ny").Format();
-    EXPECT_EQ(CCardText::FromLine(line.substr(0, line.size() - 1)).GetText(), "x\r\ny");
-}
-
-TEST(CardText, TextKeepsBlanksAndOtherCharacters)
-{
-    EXPECT_EQ(CCardText::FromLine("TEXT   two  blanks  ").GetText(), "  two  blanks  ");
-    EXPECT_EQ(CCardText::FromLine("TEXT caf\xC3\xA9 \xE2\x82\xAC").GetText(),
-              "caf\xC3\xA9 \xE2\x82\xAC");
-}
-
 TEST(CardPoint, LongAndShortFormReadTheSamePoint)
 {
     const CCardPoint written(1234, -567);
@@ -129,25 +113,6 @@ TEST(CardVect, CutOffLongFormReadsMissingCoordinatesAsZero)
     EXPECT_EQ(vect.GetY1(), 22);
     EXPECT_EQ(vect.GetX2(), 3);
     EXPECT_EQ(vect.GetY2(), 0);
-}
-
-TEST(CardShapeErrors, WrongKeywordNamesTheMissingCard)
-{
-    EXPECT_EQ(ExpectedCardMessage([] { CCardText::FromLine("TEXTXhello"); }),
-              "Cannot find TEXT Card");
-    EXPECT_EQ(ExpectedCardMessage([] { CCardPoint::FromLine("VECT  LONG"); }),
-              "Cannot find POINT Card");
-    EXPECT_EQ(ExpectedCardMessage([] { CCardVect::FromLine("POINT LONG"); }),
-              "Cannot find VECT  Card");
-    // The network cards carry no message of their own.
-    EXPECT_EQ(ExpectedCardMessage([] { CCardSchema::FromLine("SVERS1.3"); }), "");
-    EXPECT_EQ(ExpectedCardMessage([] { CCardVersion::FromLine("SCHEM1.3"); }), "");
-}
-
-TEST(CardShapeErrors, ExpectedCardIsACorruptCard)
-{
-    EXPECT_THROW(CCardText::FromLine("POINT"), errCorruptCardData);
-    EXPECT_THROW(CCardText::FromLine("POINT"), std::runtime_error);
 }
 
 TEST(CardSchema, TextRunsToTheEndOfTheLine)
