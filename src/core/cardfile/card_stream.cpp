@@ -1,0 +1,13 @@
+// Reading a required card.
+#include "cardfile/card_stream.h"
+
+#include "cardfile/card_errors.h"
+
+std::string CCardStream::ReadCard()
+{
+    std::string line;
+    if (!ReadLine(line)) {
+        throw eFileError::Corrupt;
+    }
+    return line;
+}

@@ -1,0 +1,49 @@
+// TEXT cards and their line-break marker.
+#include "cardfile/card_text.h"
+
+#include "cardfile/card_line.h"
+
+namespace
+{
+// U+00AC, byte 0xAC once written as Windows-1252.
+constexpr std::string_view kLineBreakMarker = "\xC2\xAC";
+} // namespace
+
+CCardText CCardText::FromLine(std::string_view line)
+{
+    const CCardLine card(line);
+    card.ExpectKeyword(kKeyword, "Cannot find TEXT Card");
+    const std::string_view stored = card.Rest(5);
+    std::string text;
+    text.reserve(stored.size());
+    for (std::size_t pos = 0; pos < stored.size();) {
+        if (stored.substr(pos, kLineBreakMarker.size()) == kLineBreakMarker) {
+            text += "\r\n";
+            pos += kLineBreakMarker.size();
+        } else {
+            text += stored[pos++];
+        }
+    }
+    return CCardText(std::move(text));
+}
+
+std::string CCardText::Format() const
+{
+    std::string line(kKeyword);
+    line.reserve(m_text.size() + 7);
+    for (std::size_t pos = 0; pos < m_text.size(); ++pos) {
+        const char c = m_text[pos];
+        if (c == '\r') {
+            line += kLineBreakMarker;
+            if (pos + 1 < m_text.size() && m_text[pos + 1] == '\n') {
+                ++pos;
+            }
+        } else if (c == '\n') {
+            line += kLineBreakMarker;
+        } else {
+            line += c;
+        }
+    }
+    line += '\n';
+    return line;
+}

@@ -1,0 +1,20 @@
+// Where card writers put the cards they format.
+#pragma once
+
+#include <string_view>
+
+// Takes formatted cards one at a time and puts them into a file or a snapshot with the line
+// ends and encoding that destination uses. A card that would split into two lines is refused
+// (errCardFieldRefused) before anything of it is written.
+class CCardWriter
+{
+public:
+    virtual ~CCardWriter() = default;
+
+    // card is one line of UTF-8 text, with or without its final "\n". Returns the card's line
+    // checksum as it lies in a Windows-1252 file, so a snapshot and a saved file add up alike.
+    int WriteCard(std::string_view card);
+
+protected:
+    virtual void WriteLine(std::string_view line) = 0; // without its line end
+};

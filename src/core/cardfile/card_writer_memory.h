@@ -1,0 +1,26 @@
+// The card writer for an in-memory snapshot.
+#pragma once
+
+#include "cardfile/card_writer.h"
+
+#include <string>
+
+// Collects cards as UTF-8 lines ending in LF, the form undo snapshots keep; read them back with
+// CCardStreamMemory over Text(). Nothing is converted, so a snapshot loses no character that a
+// Windows-1252 file could not hold.
+class CCardWriterMemory : public CCardWriter
+{
+public:
+    const std::string& Text() const { return m_text; }
+    std::string TakeText() { return std::move(m_text); }
+
+protected:
+    void WriteLine(std::string_view line) override
+    {
+        m_text += line;
+        m_text += '\n';
+    }
+
+private:
+    std::string m_text;
+};
