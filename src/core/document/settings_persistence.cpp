@@ -96,6 +96,7 @@ template <class... Ts> struct Overloaded : Ts...
 {
     using Ts::operator()...;
 };
+template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 
 std::string ColumnKey(std::size_t column)
 {

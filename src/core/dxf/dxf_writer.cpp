@@ -192,8 +192,9 @@ void CDxfWriter::WriteTables(const CRect& bounds)
     s.Int(20, 0);
     s.Int(11, 1);
     s.Int(21, 1);
-    s.Real(12, (bounds.left + bounds.right) * 0.5);
-    s.Real(22, (bounds.top + bounds.bottom) * 0.5);
+    // Summed as reals: the bounds come from the metafile and may be anywhere in 32 bits.
+    s.Real(12, (static_cast<double>(bounds.left) + bounds.right) * 0.5);
+    s.Real(22, (static_cast<double>(bounds.top) + bounds.bottom) * 0.5);
     s.Int(13, 0);
     s.Int(23, 0);
     s.Real(14, 0.5);

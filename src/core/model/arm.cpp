@@ -24,6 +24,26 @@ CNetwork* CArm::GetNetwork() const
 
 ArmKind CArm::GetKind() const
 {
+    return m_frozenKind ? *m_frozenKind : ComputeKind();
+}
+
+CArmKindFreeze::CArmKindFreeze(CArms& arms) : m_arms(arms)
+{
+    for (std::uint32_t n = 1; n <= arms.GetCount(); ++n) {
+        CArm* arm = arms.GetArm(n);
+        arm->m_frozenKind = arm->ComputeKind();
+    }
+}
+
+CArmKindFreeze::~CArmKindFreeze()
+{
+    for (std::uint32_t n = 1; n <= m_arms.GetCount(); ++n) {
+        m_arms.GetArm(n)->m_frozenKind.reset();
+    }
+}
+
+ArmKind CArm::ComputeKind() const
+{
     bool fedFromOtherArm = false;
     bool feedsOtherArm = false;
     for (std::uint32_t n = 1; n <= m_lanes.GetCount(); ++n) {

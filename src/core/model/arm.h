@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -69,7 +70,9 @@ public:
 
 private:
     friend class CArms;
+    friend class CArmKindFreeze;
     friend class CZone;
+    ArmKind ComputeKind() const;
 
     CArms* m_owner;
     std::uint32_t m_number;
@@ -80,6 +83,21 @@ private:
     std::string m_text;
     CPlanPoint m_first;
     CPlanPoint m_second;
+    std::optional<ArmKind> m_frozenKind;
+};
+
+// While it lives, every arm of the collection answers GetKind from the value it had when the
+// freeze began. For long read-only passes (the route search) on a network nobody edits.
+class CArmKindFreeze
+{
+public:
+    explicit CArmKindFreeze(CArms& arms);
+    ~CArmKindFreeze();
+    CArmKindFreeze(const CArmKindFreeze&) = delete;
+    CArmKindFreeze& operator=(const CArmKindFreeze&) = delete;
+
+private:
+    CArms& m_arms;
 };
 
 // The numbered arms of a network. Insert at k (1..99) beyond count + 1 creates the missing arms

@@ -3,6 +3,10 @@
 
 #include "model/lane.h"
 #include "model/routed_lane.h"
+#include "routing/route_collection.h"
+
+class CFlowGroup;
+class CZone;
 
 // Drawing state of a lane; the renderer adds to it. The selected flag marks lanes picked in a
 // view (CLaneSet keeps it).
@@ -16,12 +20,30 @@ private:
     bool m_selected = false;
 };
 
-// The lane of an arm: routed, drawable, and the place where the lane flow measures of the
-// route code will live.
+// The lane of an arm: routed, drawable, and the lane flow measures. The stop-line routes of a
+// lane are those that leave it by a connector to another arm and, on an Exit arm, those that
+// enter it from another arm; the inflow routes are those on its incoming connectors and, on an
+// Entry arm, those on its outgoing ones too. Sums count each route once and only permitted
+// routes; with no flow group every flow is 0.
 class CCapacityLane : public CRoutedLane, public CGraphicalLane
 {
 public:
     using CRoutedLane::CRoutedLane;
+
+    CRouteCollection GetStopLineRoutes() const;
+    CRouteCollection GetInflowRoutes() const;
+
+    double GetInflow(const CFlowGroup* group) const;
+    double GetStopLineFlow(const CFlowGroup* group) const;
+    double GetStopLineLockedFlow(const CFlowGroup* group) const;
+    double GetStopLineFlowTo(const CFlowGroup* group, const CZone* destination) const;
+    double GetStopLineLockedFlowTo(const CFlowGroup* group, const CZone* destination) const;
+    // True when every permitted stop-line route is locked (also when there is none).
+    bool AreAllStopLineRoutesLocked(const CFlowGroup* group) const;
+    void ScaleUnlockedStopLineRoutes(CFlowGroup* group, double factor) const;
+    // G(lane, destination, group): the permitted stop-line routes to the destination zone that
+    // are not locked in the group, in route number order.
+    CRouteCollection GetCoupledGroup(const CFlowGroup* group, const CZone* destination) const;
 };
 
 // The lanes of an arm as capacity lanes.

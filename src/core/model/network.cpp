@@ -4,14 +4,20 @@
 #include <algorithm>
 
 CNetwork::CNetwork()
-    : m_arms(this), m_laneConnectors(this), m_odMovements(this), m_zones(this), m_flowGroups(this)
-{}
+    : m_arms(this), m_laneConnectors(this), m_routes(this), m_odMovements(this), m_zones(this),
+      m_flowGroups(this), m_capacityAssessors(this)
+{
+    AddObserver(&m_routes);
+    AddObserver(&m_capacityAssessors);
+}
 
 CNetwork::~CNetwork()
 {
     // Teardown is not editing: nobody is told, and the members go in reverse order.
     m_observers.clear();
     m_currentFlowGroup = nullptr;
+    m_routes.RemoveAllRoutes();
+    m_capacityAssessors.RemoveAllCapacityAssessors();
 }
 
 bool CNetwork::SetCurrentFlowGroup(CFlowGroup* group)

@@ -2,11 +2,13 @@
 #pragma once
 
 #include "model/arm.h"
+#include "model/capacity_assessor.h"
 #include "model/carousel_lane_connector.h"
 #include "model/network_observer.h"
 #include "model/zone.h"
 #include "routing/flow_group.h"
 #include "routing/od_movement.h"
+#include "routing/routes.h"
 
 #include <cstdint>
 #include <vector>
@@ -32,8 +34,10 @@ struct CRouteFilter
 };
 
 // The container of one network. Members are declared in the order they are built and so torn
-// down in reverse: flow groups before zones, zones before movements, connectors before arms.
-// Observers are told about removals that invalidate routes; they are not told during teardown.
+// down in reverse: assessors and flow groups before zones, zones before movements, routes
+// before connectors, connectors before arms; the routes are emptied first of all, while the
+// flow groups that hold their records are still there. The routes and the capacity assessors
+// are observers of their own network; outside observers are not told during teardown.
 class CNetwork : public CGraphicalNetwork
 {
 public:
@@ -46,12 +50,16 @@ public:
     const CArms& GetArms() const { return m_arms; }
     CCarouselLaneConnectors& GetLaneConnectors() { return m_laneConnectors; }
     const CCarouselLaneConnectors& GetLaneConnectors() const { return m_laneConnectors; }
+    CRoutes& GetRoutes() { return m_routes; }
+    const CRoutes& GetRoutes() const { return m_routes; }
     CODMovements& GetODMovements() { return m_odMovements; }
     const CODMovements& GetODMovements() const { return m_odMovements; }
     CZones& GetZones() { return m_zones; }
     const CZones& GetZones() const { return m_zones; }
     CFlowGroups& GetFlowGroups() { return m_flowGroups; }
     const CFlowGroups& GetFlowGroups() const { return m_flowGroups; }
+    CCapacityAssessors& GetCapacityAssessors() { return m_capacityAssessors; }
+    const CCapacityAssessors& GetCapacityAssessors() const { return m_capacityAssessors; }
 
     CFlowGroup* GetCurrentFlowGroup() const { return m_currentFlowGroup; }
     // Accepts none or a flow group of this network; false (and no change) otherwise.
@@ -73,9 +81,11 @@ public:
 private:
     CArms m_arms;
     CCarouselLaneConnectors m_laneConnectors;
+    CRoutes m_routes;
     CODMovements m_odMovements;
     CZones m_zones;
     CFlowGroups m_flowGroups;
+    CCapacityAssessors m_capacityAssessors;
     CFlowGroup* m_currentFlowGroup = nullptr;
     CRouteFilter m_routeFilter;
     std::vector<CNetworkObserver*> m_observers;

@@ -2,10 +2,11 @@
 #pragma once
 
 #include "model/lane_connector.h"
+#include "routing/route_collection.h"
 #include "routing/routeable.h"
 
 // A connector that is also a Routing edge: its from- and to-nodes are the node parts of its
-// lanes. The collection of routes that use it is added by the route code.
+// lanes. It holds the routes that use it, kept up to date by the routes themselves.
 class CRoutedLaneConnector : public CLaneConnector, public Routing::CRouteableEdge
 {
 public:
@@ -13,6 +14,12 @@ public:
 
     Routing::CRouteableNode* GetFromNode() const override;
     Routing::CRouteableNode* GetToNode() const override;
+
+    CRouteCollection& GetRoutes() { return m_routes; }
+    const CRouteCollection& GetRoutes() const { return m_routes; }
+
+private:
+    CRouteCollection m_routes;
 };
 
 // Connector collection that makes routed connectors.

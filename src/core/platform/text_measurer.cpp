@@ -4,7 +4,18 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 #include <numeric>
+
+namespace
+{
+// Font heights come from metafiles too; the most negative one has no positive counterpart.
+int FixedCellHeight(const CLogFont& font)
+{
+    return font.height == std::numeric_limits<int>::min() ? std::numeric_limits<int>::max()
+                                                          : std::abs(font.height);
+}
+} // namespace
 
 CSize CTextMeasurer::GetTextExtent(const CLogFont& font, std::string_view utf8) const
 {
@@ -18,15 +29,15 @@ int CellHeightOf(const CLogFont& font, int unitsPerEm, int cellUnits)
         return font.height;
     }
     return static_cast<int>(
-        std::lround(-font.height * static_cast<double>(cellUnits) / unitsPerEm));
+        std::lround(-static_cast<double>(font.height) * cellUnits / unitsPerEm));
 }
 
 CTextMetrics CFixedWidthTextMeasurer::GetTextMetrics(const CLogFont& font) const
 {
-    const int h = std::abs(font.height);
+    const int h = FixedCellHeight(font);
     CTextMetrics m;
     m.height = h;
-    m.ascent = h * 4 / 5;
+    m.ascent = h - h / 5;
     m.descent = h - m.ascent;
     m.internalLeading = h / 5;
     m.externalLeading = h / 10;
@@ -38,5 +49,5 @@ CTextMetrics CFixedWidthTextMeasurer::GetTextMetrics(const CLogFont& font) const
 std::vector<int> CFixedWidthTextMeasurer::GetCharAdvances(const CLogFont& font,
                                                           std::string_view utf8) const
 {
-    return std::vector<int>(Utf8ToCodePoints(utf8).size(), std::abs(font.height) / 2);
+    return std::vector<int>(Utf8ToCodePoints(utf8).size(), FixedCellHeight(font) / 2);
 }

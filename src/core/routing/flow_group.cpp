@@ -3,6 +3,8 @@
 
 #include "model/network.h"
 #include "routing/od_movement.h"
+#include "routing/route.h"
+#include "routing/routes.h"
 
 std::string DefaultFlowGroupDescription(std::uint32_t number)
 {
@@ -45,31 +47,68 @@ double CFlowGroup::GetProportion(std::uint32_t routeId) const
     return GetRouteFlowRecord(routeId).proportion;
 }
 
+CFlowGroup::~CFlowGroup()
+{
+    for (const auto& [id, record] : m_routeFlows) {
+        if (record.route) {
+            record.route->ForgetFlowGroup(*this);
+        }
+    }
+}
+
 CRouteFlowRecord& CFlowGroup::Record(std::uint32_t routeId, CRoute* route)
 {
     CRouteFlowRecord& record = m_routeFlows[routeId];
-    record.route = route;
+    if (route) {
+        record.route = route;
+    } else if (!record.route) {
+        // A caller that only knows the id (a file reader): find the route so that its
+        // remembered values can be refreshed.
+        if (CNetwork* network = GetNetwork()) {
+            record.route = network->GetRoutes().GetRouteById(routeId);
+        }
+    }
     return record;
+}
+
+void CFlowGroup::Changed(const CRouteFlowRecord& record) const
+{
+    if (record.route) {
+        record.route->RefreshFlowCache(*this, record);
+    }
 }
 
 void CFlowGroup::SetRouteFlow(std::uint32_t routeId, CRoute* route, double flow)
 {
-    Record(routeId, route).flow = flow;
+    CRouteFlowRecord& record = Record(routeId, route);
+    record.flow = flow;
+    Changed(record);
 }
 
 void CFlowGroup::SetLocked(std::uint32_t routeId, CRoute* route, bool locked)
 {
-    Record(routeId, route).locked = locked;
+    CRouteFlowRecord& record = Record(routeId, route);
+    record.locked = locked;
+    Changed(record);
 }
 
 void CFlowGroup::SetProportion(std::uint32_t routeId, CRoute* route, double proportion)
 {
-    Record(routeId, route).proportion = proportion;
+    CRouteFlowRecord& record = Record(routeId, route);
+    record.proportion = proportion;
+    Changed(record);
 }
 
 void CFlowGroup::RemoveRoute(std::uint32_t routeId)
 {
-    m_routeFlows.erase(routeId);
+    auto it = m_routeFlows.find(routeId);
+    if (it == m_routeFlows.end()) {
+        return;
+    }
+    if (it->second.route) {
+        it->second.route->ForgetFlowGroup(*this);
+    }
+    m_routeFlows.erase(it);
 }
 
 std::int32_t CFlowGroup::GetDesiredFlow(const CODMovement* movement) const

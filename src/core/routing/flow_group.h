@@ -43,7 +43,8 @@ public:
     static constexpr std::int64_t SecondsPerDay = 86400;
 
     CFlowGroup(CFlowGroups* owner, std::uint32_t number, std::uint32_t id);
-    virtual ~CFlowGroup() = default;
+    // Tells the routes with a record to forget the values they remember of this group.
+    virtual ~CFlowGroup();
     CFlowGroup(const CFlowGroup&) = delete;
     CFlowGroup& operator=(const CFlowGroup&) = delete;
 
@@ -92,6 +93,8 @@ public:
 private:
     friend class CFlowGroups;
     CRouteFlowRecord& Record(std::uint32_t routeId, CRoute* route);
+    // Refreshes what the record's route remembers of this group.
+    void Changed(const CRouteFlowRecord& record) const;
 
     CFlowGroups* m_owner;
     std::uint32_t m_number;

@@ -1,0 +1,134 @@
+// Building routes over the network and dropping the ones an edit invalidates.
+#include "routing/routes.h"
+
+#include "model/network.h"
+#include "routing/route_collection.h"
+#include "routing/route_discoverer.h"
+#include "routing/route_filter.h"
+
+#include <vector>
+
+CRoutes::CRoutes(CNetwork* network) : m_network(network) {}
+
+CRoutes::~CRoutes()
+{
+    // Our routes must die while we are still a CRoutes.
+    RemoveAllRoutes();
+}
+
+std::unique_ptr<Routing::CDiscoveredRoute>
+CRoutes::CreateRoute(Routing::CDiscoveredRoutes* owner, std::uint32_t id, std::uint32_t number)
+{
+    return std::make_unique<CRoute>(static_cast<CRoutes*>(owner), id, number);
+}
+
+CRoute* CRoutes::AddRoute()
+{
+    return static_cast<CRoute*>(AddNewRoute());
+}
+
+CRoute* CRoutes::GetRoute(std::uint32_t number) const
+{
+    return static_cast<CRoute*>(GetRouteByNumber(number));
+}
+
+CRoute* CRoutes::GetRouteById(std::uint32_t id) const
+{
+    return static_cast<CRoute*>(Routing::CDiscoveredRoutes::GetRouteById(id));
+}
+
+void CRoutes::DiscoverRoutes()
+{
+    if (!m_network) {
+        return;
+    }
+    // Arm kinds cannot change while we search; computing them once per arm instead of at
+    // every step of the search is most of the time saved on a large network.
+    CArms& arms = m_network->GetArms();
+    CArmKindFreeze freeze(arms);
+    Routing::CRouteDiscoverer discoverer(*this);
+    const CODMovements& movements = m_network->GetODMovements();
+    for (const CODMovement* movement = movements.First(); movement;
+         movement = movements.Next(movement)) {
+        const CArm* entry = movement->GetOrigin()->GetEntryArm();
+        const CArm* exit = movement->GetDestination()->GetExitArm();
+        if (!entry || !exit) {
+            continue;
+        }
+        const CCapLanes& lanes = entry->GetLanes();
+        for (std::uint32_t n = 1; n <= lanes.GetCount(); ++n) {
+            const CCapacityLane* lane = lanes.GetLane(n);
+            if (!lane->IsShort()) {
+                discoverer.DiscoverRoutes(*lane, *exit);
+            }
+        }
+    }
+    RefreshInFilterFlags();
+}
+
+bool CRoutes::RemoveRoute(CRoute& route)
+{
+    if (route.GetOwner() != this || GetRouteByNumber(route.GetNumber()) != &route) {
+        return false;
+    }
+    return Routing::CDiscoveredRoutes::RemoveRoute(route.GetNumber());
+}
+
+std::size_t CRoutes::RemoveRoutes(const CRouteCollection& routes)
+{
+    // Copy first (the collection may be a connector's, which shrinks as we go) and remove from
+    // the highest number down so that the renumbering behind each removal stays short.
+    const std::vector<CRoute*> doomed = routes.GetRoutes();
+    std::size_t removed = 0;
+    for (auto it = doomed.rbegin(); it != doomed.rend(); ++it) {
+        removed += RemoveRoute(**it) ? 1 : 0;
+    }
+    return removed;
+}
+
+std::size_t CRoutes::RemoveRoutesOfZone(const CZone& zone)
+{
+    CRouteCollection doomed;
+    for (const auto& held : GetRoutes()) {
+        auto* route = static_cast<CRoute*>(held.get());
+        if (route->GetOriginZone() == &zone || route->GetDestinationZone() == &zone) {
+            doomed.Add(route);
+        }
+    }
+    return RemoveRoutes(doomed);
+}
+
+std::size_t CRoutes::RemoveRoutesOfArm(const CArm& arm)
+{
+    CRouteCollection doomed;
+    for (const auto& held : GetRoutes()) {
+        auto* route = static_cast<CRoute*>(held.get());
+        if (route->GetOriginArm() == &arm || route->GetDestinationArm() == &arm) {
+            doomed.Add(route);
+        }
+    }
+    return RemoveRoutes(doomed);
+}
+
+void CRoutes::RefreshInFilterFlags()
+{
+    if (m_network) {
+        RefreshRouteFilter(*m_network);
+    }
+}
+
+void CRoutes::OnLaneConnectorRemoving(CCarouselLaneConnector& connector)
+{
+    RemoveRoutes(connector.GetRoutes());
+}
+
+void CRoutes::OnZoneRemoving(CZone& zone)
+{
+    RemoveRoutesOfZone(zone);
+}
+
+void CRoutes::OnZoneArmDetaching(CZone& zone, CArm& previousArm)
+{
+    (void)zone;
+    RemoveRoutesOfArm(previousArm);
+}

@@ -1,0 +1,57 @@
+// The network's routes: discovery ("Build Routes") and the removals that keep them consistent.
+#pragma once
+
+#include "model/network_observer.h"
+#include "routing/discovered_route.h"
+#include "routing/route.h"
+
+#include <cstddef>
+#include <cstdint>
+
+class CArm;
+class CNetwork;
+class CRouteCollection;
+class CZone;
+
+// The numbered routes of one network. It listens to the network: a connector, zone or zone arm
+// that goes takes its routes with it. DiscoverRoutes walks the OD movements in key order and,
+// for each, the infinitely long lanes of the origin's entry arm in lane order, appending every
+// route not held yet; routes kept from earlier builds keep number, id and flows.
+class CRoutes : public Routing::CDiscoveredRoutes, public CNetworkObserver
+{
+public:
+    explicit CRoutes(CNetwork* network);
+    ~CRoutes() override;
+
+    CNetwork* GetNetwork() const { return m_network; }
+
+    void DiscoverRoutes() override;
+
+    // A new, empty route at count + 1 (what the file reader fills with AppendEdge).
+    CRoute* AddRoute();
+    CRoute* GetRoute(std::uint32_t number) const;
+    CRoute* GetRouteById(std::uint32_t id) const;
+    std::uint32_t GetRouteCount() const { return static_cast<std::uint32_t>(GetCount()); }
+
+    // Removes the route (false when it is not one of ours).
+    bool RemoveRoute(CRoute& route);
+    using Routing::CDiscoveredRoutes::RemoveRoute;
+    // Removes every route of the collection; returns how many went.
+    std::size_t RemoveRoutes(const CRouteCollection& routes);
+    std::size_t RemoveRoutesOfZone(const CZone& zone);
+    std::size_t RemoveRoutesOfArm(const CArm& arm);
+
+    // Sets every route's in-filter flag from the network's route filter.
+    void RefreshInFilterFlags();
+
+    void OnLaneConnectorRemoving(CCarouselLaneConnector& connector) override;
+    void OnZoneRemoving(CZone& zone) override;
+    void OnZoneArmDetaching(CZone& zone, CArm& previousArm) override;
+
+protected:
+    std::unique_ptr<Routing::CDiscoveredRoute>
+    CreateRoute(Routing::CDiscoveredRoutes* owner, std::uint32_t id, std::uint32_t number) override;
+
+private:
+    CNetwork* m_network;
+};
