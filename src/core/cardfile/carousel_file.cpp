@@ -19,26 +19,21 @@
 #include "cardfile/network_cards.h"
 #include "cardfile/report_cards.h"
 #include "model/arm.h"
+#include "model/capacity_assessor.h"
 #include "model/capacity_lane.h"
 #include "model/carousel_lane_connector.h"
 #include "model/zone.h"
 #include "routing/flow_group.h"
 #include "routing/od_movement.h"
+#include "routing/route.h"
 
+#include <algorithm>
 #include <fstream>
+#include <tuple>
+#include <vector>
 
 namespace
 {
-// Formats one card, adding the object it describes to a refusal so the user can find it.
-template <typename Format> std::string ForObject(const std::string& object, Format&& format)
-{
-    try {
-        return format();
-    } catch (const errCardFieldRefused& e) {
-        throw errCardFieldRefused(e.Field(), e.Value(), object + ": " + e.what());
-    }
-}
-
 std::string Numbered(std::string_view what, std::uint32_t number)
 {
     return std::string(what) + " " + std::to_string(number);
@@ -47,6 +42,74 @@ std::string Numbered(std::string_view what, std::uint32_t number)
 [[noreturn]] void TooMany(std::string_view what, int number)
 {
     throw errCorruptCardData("Cannot add " + std::string(what) + " " + std::to_string(number));
+}
+
+int Number(const CZone* zone)
+{
+    return zone != nullptr ? static_cast<int>(zone->GetNumber()) : 0;
+}
+
+// Connectors, OD flows and route flows are written in the order of their numbers rather than
+// of their id-keyed maps: that is the maps' order in a network just read from a file, and it
+// keeps the bytes of a file from depending on the history of edits and undos behind it.
+std::vector<CCardLaneConnector> ConnectorCards(const CCarouselLaneConnectors& connectors)
+{
+    std::vector<CCardLaneConnector> cards;
+    for (const CCarouselLaneConnector* connector : connectors.GetConnectorsInCreationOrder()) {
+        cards.emplace_back(*connector);
+    }
+    std::sort(cards.begin(), cards.end(), [](const auto& a, const auto& b) {
+        return std::tie(a.fromArm, a.fromLane, a.toArm, a.toLane) <
+               std::tie(b.fromArm, b.fromLane, b.toArm, b.toLane);
+    });
+    return cards;
+}
+
+std::vector<CCardODFlow> ODFlowCards(const CFlowGroup& group)
+{
+    std::vector<CCardODFlow> cards;
+    for (const auto& [key, record] : group.GetDesiredFlowRecords()) {
+        if (record.movement == nullptr) {
+            continue;
+        }
+        CCardODFlow od;
+        od.origin = Number(record.movement->GetOrigin());
+        od.destination = Number(record.movement->GetDestination());
+        od.flow = record.flow;
+        cards.push_back(od);
+    }
+    std::sort(cards.begin(), cards.end(), [](const auto& a, const auto& b) {
+        return std::tie(a.origin, a.destination) < std::tie(b.origin, b.destination);
+    });
+    return cards;
+}
+
+std::vector<CCardRouteFlow> RouteFlowCards(const CFlowGroup& group)
+{
+    std::vector<CCardRouteFlow> cards;
+    cards.reserve(group.GetRouteFlowRecords().size());
+    for (const auto& [id, record] : group.GetRouteFlowRecords()) {
+        if (record.route == nullptr) {
+            continue;
+        }
+        CCardRouteFlow rf;
+        rf.route = static_cast<int>(record.route->GetNumber());
+        rf.flow = record.flow;
+        rf.locked = record.locked;
+        rf.hasProportion = true;
+        rf.proportion = record.proportion;
+        cards.push_back(rf);
+    }
+    std::sort(cards.begin(), cards.end(),
+              [](const auto& a, const auto& b) { return a.route < b.route; });
+    return cards;
+}
+
+std::string ConnectorName(const CCardLaneConnector& card)
+{
+    return "Lane connector from lane " + std::to_string(card.fromLane) + " of arm " +
+           std::to_string(card.fromArm) + " to lane " + std::to_string(card.toLane) + " of arm " +
+           std::to_string(card.toArm);
 }
 } // namespace
 
@@ -66,7 +129,7 @@ bool CCarouselFileWriterV1::Write(bool checkpoint)
     CCardEnvironment env;
     const int viewCount = static_cast<int>(doc.viewPositions.size());
     env.viewCount = checkpoint && viewCount == 0 ? doc.resizeableViewCount : viewCount;
-    env.labelCount = 0;
+    env.labelCount = static_cast<int>(doc.labels.GetCount());
     env.armTextHeight = settings.ArmTextHeight;
     env.zoneTextHeight = settings.ZoneTextHeight;
     env.capacityAssessorTextHeight = settings.CapacityAssessorTextHeight;
@@ -77,7 +140,7 @@ bool CCarouselFileWriterV1::Write(bool checkpoint)
     env.zeroFlowsShown = doc.zeroFlowsShown;
     env.gridSize = settings.GridSize;
     env.delimiter = settings.LaneFlowDelimiter;
-    put(ForObject("Network settings", [&] { return env.Format(); }));
+    put(FormatForObject("Network settings", [&] { return env.Format(); }));
 
     for (const std::string* text :
          {&settings.Author, &settings.Company, &settings.Address, &doc.project.title,
@@ -86,79 +149,97 @@ bool CCarouselFileWriterV1::Write(bool checkpoint)
     }
 
     const CArms& arms = network.GetArms();
-    const auto connectors = network.GetLaneConnectors().GetConnectorsInKeyOrder();
+    const CCapacityAssessors& assessors = network.GetCapacityAssessors();
+    const CRoutes& routes = network.GetRoutes();
+    const std::vector<CCardLaneConnector> connectors = ConnectorCards(network.GetLaneConnectors());
     CCardNet net;
     net.arms = static_cast<int>(arms.GetCount());
     net.zones = static_cast<int>(network.GetZones().GetCount());
     net.laneConnectors = static_cast<int>(connectors.size());
-    net.routes = 0;
+    net.routes = static_cast<int>(routes.GetRouteCount());
     net.odMovements = static_cast<int>(network.GetODMovements().GetCount());
-    net.capacityAssessors = 0;
+    net.capacityAssessors = static_cast<int>(assessors.GetCount());
     net.flowGroups = static_cast<int>(network.GetFlowGroups().GetCount());
-    put(net.Format());
+    put(FormatForObject("Network", [&] { return net.Format(); }));
 
     for (std::uint32_t i = 1; i <= arms.GetCount(); ++i) {
         const CArm& arm = *arms.GetArm(i);
         const std::string name = Numbered("Arm", i);
-        put(ForObject(name, [&] { return CCardArm(arm).Format(); }));
-        put(ForObject(name, [&] {
+        put(FormatForObject(name, [&] { return CCardArm(arm).Format(); }));
+        put(FormatForObject(name, [&] {
             return CCardVect::FromPlan(arm.GetFirstPoint().x, arm.GetFirstPoint().y,
                                        arm.GetSecondPoint().x, arm.GetSecondPoint().y)
                 .Format();
         }));
         const CCapLanes& lanes = arm.GetLanes();
         for (std::uint32_t j = 1; j <= lanes.GetCount(); ++j) {
-            put(ForObject(Numbered("Lane", j) + " of arm " + std::to_string(i),
-                          [&] { return CCardLane(*lanes.GetLane(j)).Format(); }));
+            put(FormatForObject(Numbered("Lane", j) + " of arm " + std::to_string(i),
+                                [&] { return CCardLane(*lanes.GetLane(j)).Format(); }));
         }
     }
     const CZones& zones = network.GetZones();
     for (std::uint32_t k = 1; k <= zones.GetCount(); ++k) {
-        put(ForObject(Numbered("Zone", k), [&] { return CCardZone(*zones.GetZone(k)).Format(); }));
+        put(FormatForObject(Numbered("Zone", k),
+                            [&] { return CCardZone(*zones.GetZone(k)).Format(); }));
     }
-    for (const CCarouselLaneConnector* connector : connectors) {
-        const CCardLaneConnector card(*connector);
-        put(ForObject("Lane connector from lane " + std::to_string(card.fromLane) + " of arm " +
-                          std::to_string(card.fromArm) + " to lane " + std::to_string(card.toLane) +
-                          " of arm " + std::to_string(card.toArm),
-                      [&] { return card.Format(); }));
+    for (std::uint32_t k = 1; k <= assessors.GetCount(); ++k) {
+        const CCapacityAssessor& assessor = *assessors.GetCapacityAssessor(k);
+        const std::string name = Numbered("Capacity assessor", k);
+        put(FormatForObject(name, [&] { return CCardCapacityAssessor(assessor).Format(); }));
+        put(FormatForObject(name, [&] {
+            return CCardPoint(assessor.GetGraphics().x, assessor.GetGraphics().y).Format();
+        }));
+    }
+    for (const CCardLaneConnector& card : connectors) {
+        put(FormatForObject(ConnectorName(card), [&] { return card.Format(); }));
+    }
+    for (std::uint32_t r = 1; r <= routes.GetRouteCount(); ++r) {
+        put(FormatForObject(Numbered("Route", r),
+                            [&] { return CCardRoute(*routes.GetRoute(r)).Format(); }));
     }
 
     const CFlowGroups& groups = network.GetFlowGroups();
     for (std::uint32_t g = 1; g <= groups.GetCount(); ++g) {
         const CFlowGroup& group = *groups.GetFlowGroup(g);
         const std::string groupName = Numbered("flow group", g);
+        const std::vector<CCardODFlow> odFlows = ODFlowCards(group);
+        const std::vector<CCardRouteFlow> routeFlows = RouteFlowCards(group);
         CCardFlowGroup card(group);
-        card.routeFlowCount = 0;
-        put(ForObject("F" + groupName.substr(1), [&] { return card.Format(); }));
-        for (const auto& [key, record] : group.GetDesiredFlowRecords()) {
-            CCardODFlow od;
-            od.origin = static_cast<int>(record.movement->GetOrigin()->GetNumber());
-            od.destination = static_cast<int>(record.movement->GetDestination()->GetNumber());
-            od.flow = record.flow;
-            put(ForObject("OD flow from zone " + std::to_string(od.origin) + " to zone " +
-                              std::to_string(od.destination) + " of " + groupName,
-                          [&] { return od.Format(); }));
+        card.odFlowCount = static_cast<int>(odFlows.size());
+        card.routeFlowCount = static_cast<int>(routeFlows.size());
+        put(FormatForObject(Numbered("Flow group", g), [&] { return card.Format(); }));
+        for (const CCardODFlow& od : odFlows) {
+            put(FormatForObject("OD flow from zone " + std::to_string(od.origin) + " to zone " +
+                                    std::to_string(od.destination) + " of " + groupName,
+                                [&] { return od.Format(); }));
+        }
+        for (const CCardRouteFlow& rf : routeFlows) {
+            put(FormatForObject("Flow of route " + std::to_string(rf.route) + " in " + groupName,
+                                [&] { return rf.Format(); }));
         }
     }
 
+    for (std::uint32_t k = 1; k <= doc.labels.GetCount(); ++k) {
+        put(FormatForObject(Numbered("Label", k),
+                            [&] { return CCardLabel(*doc.labels.GetLabel(k)).Format(); }));
+    }
     for (int p = 1; p <= doc.printPages.GetCount(); ++p) {
-        put(ForObject(Numbered("Print page", static_cast<std::uint32_t>(p)),
-                      [&] { return CCardPrintPage(*doc.printPages.GetPage(p)).Format(); }));
+        put(FormatForObject(Numbered("Print page", static_cast<std::uint32_t>(p)),
+                            [&] { return CCardPrintPage(*doc.printPages.GetPage(p)).Format(); }));
     }
     CCardODGraphic od;
     od.textHeight = settings.ODMatrixTextHeight;
     od.x = doc.odMatrixX;
     od.y = doc.odMatrixY;
-    put(ForObject("OD matrix", [&] { return od.Format(); }));
+    put(FormatForObject("OD matrix", [&] { return od.Format(); }));
 
     // Report cards stay out of the checksum.
     CReportFileWriter(*m_file, doc.reportDefinitions, groups).WriteNetworkReports();
 
     if (!checkpoint) {
         for (std::size_t v = 0; v < doc.viewPositions.size(); ++v) {
-            put(ForObject(Numbered("View position", static_cast<std::uint32_t>(v + 1)),
-                          [&] { return CCardFramePosition(doc.viewPositions[v]).Format(); }));
+            put(FormatForObject(Numbered("View position", static_cast<std::uint32_t>(v + 1)),
+                                [&] { return CCardFramePosition(doc.viewPositions[v]).Format(); }));
         }
     }
 
@@ -200,13 +281,6 @@ CCapacityLane* LaneAt(const CNetwork& network, int arm, int lane)
 CZone* ZoneAt(const CNetwork& network, int number)
 {
     return number > 0 ? network.GetZones().GetZone(static_cast<std::uint32_t>(number)) : nullptr;
-}
-
-void SkipCards(CCardStream& stream, std::string_view keyword, int count)
-{
-    for (int i = 0; i < count; ++i) {
-        ExpectNetworkCard(stream.ReadCard(), keyword);
-    }
 }
 } // namespace
 
@@ -264,10 +338,17 @@ void CCarouselFileReaderV1::ReadNetwork()
         }
         card.Apply(*zone);
     }
-    // Capacity assessors have no model yet: their cards are checked and passed over.
     for (int k = 1; k <= net.capacityAssessors; ++k) {
-        ExpectNetworkCard(m_stream->ReadCard(), "CAPAS");
-        CCardPoint::FromLine(m_stream->ReadCard());
+        const CCardCapacityAssessor card = CCardCapacityAssessor::FromLine(m_stream->ReadCard());
+        CCapacityAssessor* assessor =
+            network.GetCapacityAssessors().InsertCapacityAssessor(static_cast<std::uint32_t>(k));
+        if (assessor == nullptr) {
+            TooMany("capacity assessor", k);
+        }
+        card.Apply(*assessor, network);
+        const CCardPoint point = CCardPoint::FromLine(m_stream->ReadCard());
+        assessor->GetGraphics().x = point.GetX();
+        assessor->GetGraphics().y = point.GetY();
     }
     for (int c = 0; c < net.laneConnectors; ++c) {
         const CCardLaneConnector card = CCardLaneConnector::FromLine(m_stream->ReadCard());
@@ -277,7 +358,11 @@ void CCarouselFileReaderV1::ReadNetwork()
             network.GetLaneConnectors().AddConnector(from, to);
         }
     }
-    SkipCards(*m_stream, "ROUTE", net.routes);
+    CRoutes& routes = network.GetRoutes();
+    for (int r = 0; r < net.routes; ++r) {
+        const CCardRoute card = CCardRoute::FromLine(m_stream->ReadCard());
+        card.Apply(*routes.AddRoute(), network);
+    }
     ReadFlowGroups(net.flowGroups);
 }
 
@@ -292,6 +377,7 @@ void CCarouselFileReaderV1::ReadFlowGroups(int count)
     for (int i = 1; i <= count; ++i) {
         groups.InsertFlowGroup(static_cast<std::uint32_t>(i));
     }
+    const CRoutes& routes = network.GetRoutes();
     for (int i = 1; i <= count; ++i) {
         CFlowGroup& group = *groups.GetFlowGroup(static_cast<std::uint32_t>(i));
         const CCardFlowGroup card = CCardFlowGroup::FromLine(m_stream->ReadCard());
@@ -305,7 +391,17 @@ void CCarouselFileReaderV1::ReadFlowGroups(int count)
             }
         }
         for (int k = 0; k < card.routeFlowCount; ++k) {
-            CCardRouteFlow::FromLine(m_stream->ReadCard());
+            const CCardRouteFlow rf = CCardRouteFlow::FromLine(m_stream->ReadCard());
+            CRoute* route =
+                rf.route > 0 ? routes.GetRoute(static_cast<std::uint32_t>(rf.route)) : nullptr;
+            if (route == nullptr) {
+                continue;
+            }
+            group.SetRouteFlow(route->GetId(), route, rf.flow);
+            group.SetLocked(route->GetId(), route, rf.locked);
+            if (rf.hasProportion) {
+                group.SetProportion(route->GetId(), route, rf.proportion);
+            }
         }
     }
     network.SetCurrentFlowGroup(groups.GetFlowGroup(1));
@@ -314,7 +410,14 @@ void CCarouselFileReaderV1::ReadFlowGroups(int count)
 void CCarouselFileReaderV1::ReadLayout(bool checkpoint)
 {
     CDocumentData& doc = *m_document;
-    SkipCards(*m_stream, "LABEL", m_labelCount);
+    for (int k = 1; k <= m_labelCount; ++k) {
+        const CCardLabel card = CCardLabel::FromLine(m_stream->ReadCard());
+        CLabel* label = doc.labels.InsertLabel(static_cast<std::uint32_t>(k));
+        if (label == nullptr) {
+            TooMany("label", k);
+        }
+        card.Apply(*label);
+    }
     for (int p = 1; p <= m_printPageCount; ++p) {
         const CCardPrintPage card = CCardPrintPage::FromLine(m_stream->ReadCard());
         CPrintPage* page = doc.printPages.InsertPage(p);

@@ -55,8 +55,14 @@ CCardFlowGroup CCardFlowGroup::FromLine(std::string_view line)
     group.number = card.Int(5, 5);
     group.routeFlowCount = card.Int(10, 5);
     group.odFlowCount = card.Int(15, 5);
-    group.start = ParseTime(card.Field(20, 5));
-    group.end = ParseTime(card.Field(25, 5));
+    // A hand-edited "25:00" or "-1:00" is brought into one day, where the writer puts every
+    // time, so that a file that opens can be saved again.
+    const auto withinDay = [](std::int64_t t) {
+        return (t % CFlowGroup::SecondsPerDay + CFlowGroup::SecondsPerDay) %
+               CFlowGroup::SecondsPerDay;
+    };
+    group.start = withinDay(ParseTime(card.Field(20, 5)));
+    group.end = withinDay(ParseTime(card.Field(25, 5)));
     group.description = std::string(Trim(CCardLine(card.Rest(30)).Field(0, kMaxDescription)));
     return group;
 }

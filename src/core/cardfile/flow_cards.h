@@ -9,7 +9,8 @@ class CFlowGroup;
 
 // FLWGP: a flow group's counts of RTFLW and ODFLW cards that follow, its times and its
 // description. Times are stored as "HH:MM" and must be whole minutes of one day; a field
-// without ":" reads as whole hours. The description is read as at most 80 characters, trimmed.
+// without ":" reads as whole hours, and a time read beyond one day is taken modulo a day. The
+// description is read as at most 80 characters, trimmed.
 class CCardFlowGroup
 {
 public:

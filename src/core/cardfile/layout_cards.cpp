@@ -2,12 +2,69 @@
 #include "cardfile/layout_cards.h"
 
 #include "cardfile/card_builder.h"
+#include "cardfile/card_coordinate.h"
 #include "cardfile/card_line.h"
 #include "cardfile/network_cards.h"
+#include "model/label.h"
 #include "printing/print_page.h"
 #include "printing/title_block_position.h"
 
+#include <algorithm>
 #include <cmath>
+
+CCardLabel::CCardLabel(const CLabel& label)
+    : x1(TruncateCardCoordinate(label.GetFirstPoint().x, "label x1")),
+      y1(TruncateCardCoordinate(label.GetFirstPoint().y, "label y1")),
+      x2(TruncateCardCoordinate(label.GetSecondPoint().x, "label x2")),
+      y2(TruncateCardCoordinate(label.GetSecondPoint().y, "label y2")),
+      textHeight(label.GetTextHeight()), colour(label.GetColour()), text(label.GetText())
+{}
+
+CCardLabel CCardLabel::FromLine(std::string_view line)
+{
+    const CCardLine card = ExpectNetworkCard(line, kKeyword);
+    CCardLabel label;
+    const bool longForm = card.IsLongForm();
+    const std::size_t first = longForm ? 10 : 5;
+    const std::size_t width = longForm ? 10 : 5;
+    label.x1 = card.Int(first, width);
+    label.y1 = card.Int(first + width, width);
+    label.x2 = card.Int(first + 2 * width, width);
+    label.y2 = card.Int(first + 3 * width, width);
+    const std::size_t height = first + 4 * width;
+    label.textHeight = std::clamp(card.Int(height, 5), kMinTextHeight, kMaxTextHeight);
+    label.colour = static_cast<std::uint32_t>(card.Int(height + 5, 10));
+    label.text = std::string(card.Field(height + 15, 50));
+    return label;
+}
+
+std::string CCardLabel::Format() const
+{
+    if (CCardLine(text).Length() > CLabel::MaxTextLength) {
+        throw errCardFieldRefused("label text", text,
+                                  "The label text \"" + text + "\" is longer than 50 characters");
+    }
+    // Stored as the signed 32-bit value, as zone colours are, so every colour fits.
+    return CCardBuilder(kKeyword)
+        .Literal(" LONG")
+        .Field("%10i", x1, "label x1")
+        .Field("%10i", y1, "label y1")
+        .Field("%10i", x2, "label x2")
+        .Field("%10i", y2, "label y2")
+        .Field("%5i", textHeight, "label text height")
+        .Field("%10i", static_cast<std::int32_t>(colour), "label colour")
+        .Text("%-50s", text, "label text")
+        .Line();
+}
+
+void CCardLabel::Apply(CLabel& label) const
+{
+    label.SetSegment({static_cast<double>(x1), static_cast<double>(y1)},
+                     {static_cast<double>(x2), static_cast<double>(y2)});
+    label.SetText(text);
+    label.SetTextHeight(textHeight);
+    label.SetColour(colour);
+}
 
 CCardPrintPage::CCardPrintPage(const CPrintPage& page)
 {

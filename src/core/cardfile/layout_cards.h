@@ -1,13 +1,41 @@
-// The card records of a network file's print pages, OD matrix position, view positions and
-// closing checksum: PPAGE, ODGRF, VWPOS and FITGR.
+// The card records of a network file's labels, print pages, OD matrix position, view positions
+// and closing checksum: LABEL, PPAGE, ODGRF, VWPOS and FITGR.
 #pragma once
 
 #include "document/document_data.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
+class CLabel;
 class CPrintPage;
+
+// LABEL: a label's two points (truncated to whole numbers), text height, colour and text
+// left-justified in 50 columns. Written in the long form; the short form is read too. Reading
+// clamps the text height into 10..1000; the label itself trims the text, cuts it to 50
+// characters and gives an empty one the default text.
+class CCardLabel
+{
+public:
+    static constexpr std::string_view kKeyword = "LABEL";
+    static constexpr int kMinTextHeight = 10;
+    static constexpr int kMaxTextHeight = 1000;
+
+    int x1 = 0;
+    int y1 = 0;
+    int x2 = 0;
+    int y2 = 0;
+    int textHeight = 0;
+    std::uint32_t colour = 0;
+    std::string text;
+
+    CCardLabel() = default;
+    explicit CCardLabel(const CLabel& label);
+    static CCardLabel FromLine(std::string_view line);
+    std::string Format() const;
+    void Apply(CLabel& label) const;
+};
 
 // PPAGE: one print page with its print zone. Written in the long form; the short form is read
 // too. The scale is stored as hundredths.

@@ -2,13 +2,16 @@
 #include "cardfile/network_cards.h"
 
 #include "cardfile/card_builder.h"
+#include "cardfile/card_errors.h"
 #include "cardfile/card_line.h"
 #include "model/arm.h"
+#include "model/capacity_assessor.h"
 #include "model/capacity_lane.h"
 #include "model/lane.h"
 #include "model/lane_connector.h"
 #include "model/network.h"
 #include "model/zone.h"
+#include "routing/route.h"
 
 #include <algorithm>
 
@@ -235,4 +238,122 @@ std::string CCardLaneConnector::Format() const
         .Field("%5i", toLane, "to lane")
         .Field("%5i", toArm, "to arm")
         .Line();
+}
+
+CCardCapacityAssessor::CCardCapacityAssessor(const CCapacityAssessor& assessor)
+    : entryArm(ArmNumber(assessor.GetEntryArm())),
+      circulatoryArm(ArmNumber(assessor.GetCirculatoryArm())), threshold(assessor.GetThreshold())
+{}
+
+CCardCapacityAssessor CCardCapacityAssessor::FromLine(std::string_view line)
+{
+    const CCardLine card = ExpectNetworkCard(line, kKeyword);
+    CCardCapacityAssessor assessor;
+    assessor.entryArm = card.Int(5, 5);
+    assessor.circulatoryArm = card.Int(10, 5);
+    assessor.threshold = card.Int(15, 5);
+    return assessor;
+}
+
+std::string CCardCapacityAssessor::Format() const
+{
+    return CCardBuilder(kKeyword)
+        .Field("%5i", entryArm, "entry arm")
+        .Field("%5i", circulatoryArm, "circulatory arm")
+        .Field("%5i", threshold, "threshold")
+        .Line();
+}
+
+void CCardCapacityAssessor::Apply(CCapacityAssessor& assessor, const CNetwork& network) const
+{
+    if (CArm* arm = ArmByNumber(network.GetArms(), entryArm)) {
+        assessor.SetEntryArm(arm);
+    }
+    if (CArm* arm = ArmByNumber(network.GetArms(), circulatoryArm)) {
+        assessor.SetCirculatoryArm(arm);
+    }
+    assessor.SetThreshold(threshold);
+}
+
+CCardRoute::CCardRoute(const CRoute& route) : permitted(route.IsPermitted())
+{
+    steps.reserve(route.GetConnectorCount());
+    for (std::size_t i = 0; i < route.GetConnectorCount(); ++i) {
+        const CCarouselLaneConnector* connector = route.GetConnector(i);
+        const CLane* from = connector->GetFromLane();
+        const CLane* to = connector->GetToLane();
+        steps.push_back({ArmNumber(from->GetArm()), static_cast<int>(from->GetNumber()),
+                         ArmNumber(to->GetArm()), static_cast<int>(to->GetNumber())});
+    }
+}
+
+CCardRoute CCardRoute::FromLine(std::string_view line)
+{
+    const CCardLine card = ExpectNetworkCard(line, kKeyword);
+    CCardRoute route;
+    route.permitted = card.Int(5, 5) > 0;
+    const int count = card.Int(10, 5);
+    for (int i = 0; i < count; ++i) {
+        const std::size_t at = 20 + 20 * static_cast<std::size_t>(i);
+        if (at >= card.Length()) {
+            // Every step past the end of the line reads as zeros and names no connector, so
+            // one of them stands for the rest: a damaged count cannot make a huge route.
+            route.steps.push_back({});
+            break;
+        }
+        route.steps.push_back(
+            {card.Int(at, 5), card.Int(at + 5, 5), card.Int(at + 10, 5), card.Int(at + 15, 5)});
+    }
+    return route;
+}
+
+std::string CCardRoute::Format() const
+{
+    CCardBuilder builder(kKeyword);
+    builder.Field("%5i", permitted ? 1 : 0, "permitted")
+        .Field("%5i", steps.size(), "connector count")
+        .Field("%5i", 9999, "reserved");
+    for (const CStep& step : steps) {
+        builder.Field("%5i", step.fromArm, "from arm")
+            .Field("%5i", step.fromLane, "from lane")
+            .Field("%5i", step.toArm, "to arm")
+            .Field("%5i", step.toLane, "to lane");
+    }
+    return builder.Line();
+}
+
+namespace
+{
+CLane* LaneByNumber(const CNetwork& network, int arm, int lane)
+{
+    const CArm* found = ArmByNumber(network.GetArms(), arm);
+    return found != nullptr && lane > 0
+               ? found->GetLanes().GetLane(static_cast<std::uint32_t>(lane))
+               : nullptr;
+}
+
+std::string StepText(const CCardRoute::CStep& step)
+{
+    return "lane " + std::to_string(step.fromLane) + " of arm " + std::to_string(step.fromArm) +
+           " to lane " + std::to_string(step.toLane) + " of arm " + std::to_string(step.toArm);
+}
+} // namespace
+
+void CCardRoute::Apply(CRoute& route, const CNetwork& network) const
+{
+    route.SetPermitted(permitted);
+    for (const CStep& step : steps) {
+        CCarouselLaneConnector* connector = network.GetLaneConnectors().FindConnector(
+            LaneByNumber(network, step.fromArm, step.fromLane),
+            LaneByNumber(network, step.toArm, step.toLane));
+        if (connector == nullptr) {
+            throw errCorruptCardData("Route " + std::to_string(route.GetNumber()) +
+                                     " uses a lane connector from " + StepText(step) +
+                                     " that does not exist");
+        }
+        if (!route.IsEmpty() && connector->GetFromNode() != route.LastNode()) {
+            throw errCorruptCardData("Route End Match Error");
+        }
+        route.AppendEdge(connector);
+    }
 }

@@ -4,10 +4,14 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class CArm;
+class CCapacityAssessor;
 class CLane;
 class CLaneConnector;
+class CNetwork;
+class CRoute;
 class CZone;
 
 // SENV: the counts of views, labels and print pages, the text heights and grid size, the
@@ -124,6 +128,54 @@ public:
     explicit CCardLaneConnector(const CLaneConnector& connector);
     static CCardLaneConnector FromLine(std::string_view line);
     std::string Format() const;
+};
+
+// CAPAS: a capacity assessor's entry and circulatory arm numbers (0 for none) and its
+// threshold. The POINT card with its position follows it in the file.
+class CCardCapacityAssessor
+{
+public:
+    static constexpr std::string_view kKeyword = "CAPAS";
+
+    int entryArm = 0;
+    int circulatoryArm = 0;
+    int threshold = 0;
+
+    CCardCapacityAssessor() = default;
+    explicit CCardCapacityAssessor(const CCapacityAssessor& assessor);
+    static CCardCapacityAssessor FromLine(std::string_view line);
+    std::string Format() const;
+    // Entry arm first, then circulatory arm; a number that names no arm (or an arm that
+    // already carries another assessor) leaves that link unset.
+    void Apply(CCapacityAssessor& assessor, const CNetwork& network) const;
+};
+
+// ROUTE: whether the route is permitted and its lane connectors in route order, each as
+// from-arm, from-lane, to-arm, to-lane numbers (arm first, unlike LACON).
+class CCardRoute
+{
+public:
+    static constexpr std::string_view kKeyword = "ROUTE";
+
+    struct CStep
+    {
+        int fromArm = 0;
+        int fromLane = 0;
+        int toArm = 0;
+        int toLane = 0;
+    };
+
+    bool permitted = true;
+    std::vector<CStep> steps;
+
+    CCardRoute() = default;
+    explicit CCardRoute(const CRoute& route);
+    static CCardRoute FromLine(std::string_view line);
+    std::string Format() const;
+    // Appends the connectors to an empty route. A step that names no existing connector
+    // raises errCorruptCardData; steps that do not join end to end raise errCorruptCardData
+    // "Route End Match Error". Either way the route is left part built for the caller to drop.
+    void Apply(CRoute& route, const CNetwork& network) const;
 };
 
 // Parses a line whose keyword must be keyword; errExpectedCardNotFound with an empty message

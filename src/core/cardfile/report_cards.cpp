@@ -353,7 +353,8 @@ void CReportFileWriter::WriteDefinition(const CReportDefinition& definition)
     def.fragmentCount = fragments.GetCount();
     def.paperSize = static_cast<int>(definition.GetPaperSize());
     def.title = definition.GetTitle();
-    m_out->WriteCard(def.Format());
+    const std::string report = "Report " + std::to_string(definition.GetPosition());
+    m_out->WriteCard(FormatForObject(report, [&] { return def.Format(); }));
     for (int i = 1; i <= fragments.GetCount(); ++i) {
         const CReportFragment& fragment = *fragments.GetFragment(i);
         const auto options = m_factory.FromFragment(fragment, *m_groups);
@@ -363,8 +364,9 @@ void CReportFileWriter::WriteDefinition(const CReportDefinition& definition)
         frag.showName = fragment.GetShowFragmentName();
         frag.landscape = fragment.IsLandscape();
         frag.name = fragment.GetName();
-        m_out->WriteCard(frag.Format());
-        m_out->WriteCard(options->Format());
+        const std::string name = "Fragment " + std::to_string(i) + " of " + report;
+        m_out->WriteCard(FormatForObject(name, [&] { return frag.Format(); }));
+        m_out->WriteCard(FormatForObject(name, [&] { return options->Format(); }));
     }
 }
 

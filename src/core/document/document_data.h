@@ -1,6 +1,7 @@
 // What a document owns that its network file carries.
 #pragma once
 
+#include "model/label.h"
 #include "model/network.h"
 #include "printing/print_page.h"
 #include "reports/report_definition.h"
@@ -39,8 +40,8 @@ struct CProjectInformation
     friend bool operator==(const CProjectInformation&, const CProjectInformation&) = default;
 };
 
-// A plain holder of a document's stored data: the network with its flows, print pages, report
-// definitions, project texts, the document's display settings and the placement of its open
+// A plain holder of a document's stored data: the network with its flows, labels, print pages,
+// report definitions, project texts, the document's display settings and the placement of its open
 // views. The network file reader fills a fresh one and the writer writes one; the per-network
 // settings (text heights, grid, delimiter, author...) travel in NetworkSettings instead. The
 // display settings are kept as stored numbers: aggregation 0 by OD, 1 by origin, 2 by
@@ -53,6 +54,7 @@ public:
     CDocumentData& operator=(const CDocumentData&) = delete;
 
     CNetwork network;
+    CLabels labels;
     CPrintPages printPages;
     CReportDefinitions reportDefinitions;
     CProjectInformation project;
