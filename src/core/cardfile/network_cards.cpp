@@ -121,6 +121,13 @@ CCardArm CCardArm::FromLine(std::string_view line)
 
 std::string CCardArm::Format() const
 {
+    // Reading drops the blanks that right-justify a short text, and so any the text began with.
+    if (!text.empty() && text.front() == ' ') {
+        throw errCardFieldRefused("arm text", text,
+                                  "The arm text \"" + text +
+                                      "\" cannot be written: it starts "
+                                      "with a blank");
+    }
     return CCardBuilder(kKeyword)
         .Field("%5i", number, "arm number")
         .Field("%5i", 0, "reserved")
