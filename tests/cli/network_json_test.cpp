@@ -121,31 +121,6 @@ double Largest(const ordered_json& matrix)
     return largest;
 }
 
-TEST(ExampleNetworks, RoundaboutIsBalancedAndHasNoCircularRouteLeft)
-{
-    CNetwork network;
-    BuildRoundaboutExample(network);
-    const ordered_json json = NetworkToJson(network, nullptr, network.GetCurrentFlowGroup());
-    EXPECT_EQ(json["arms"].size(), 12u);
-    EXPECT_EQ(json["arms"][0]["lanes"][2]["length"], 6);
-    EXPECT_EQ(json["arms"][8]["kind"], "circulatory");
-    EXPECT_EQ(json["arms"][4]["label"], "X5");
-    EXPECT_LT(Largest(json["od"]["difference"]), 1e-6);
-    bool anyCircular = false;
-    for (const auto& route : json["routes"]) {
-        if (route["circular"].get<bool>()) {
-            anyCircular = true;
-            EXPECT_FALSE(route["permitted"].get<bool>());
-            EXPECT_EQ(route["flow"], 0.0);
-        }
-    }
-    EXPECT_TRUE(anyCircular);
-    // Two-lane entries without locks carry equal stop-line flows where their routes allow it.
-    const auto& south = json["arms"][2]["lanes"];
-    EXPECT_NEAR(south[0]["stop_line_flow"].get<double>(), south[1]["stop_line_flow"].get<double>(),
-                1.0);
-}
-
 TEST(ExampleNetworks, CrossroadsBalancesBothPeaks)
 {
     CNetwork network;

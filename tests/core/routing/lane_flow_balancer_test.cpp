@@ -244,17 +244,4 @@ TEST_F(CBalance, AllArmsBalancesEveryEntryArmWithAZone)
     EXPECT_NEAR(ArmStopLineFlow(second, group), 250.0, 1e-6);
 }
 
-TEST_F(CBalance, OtherFlowGroupsAreLeftAlone)
-{
-    OneDestination();
-    CFlowGroup* later = network.GetFlowGroups().InsertFlowGroup(2);
-    later->SetDesiredFlow(network.GetODMovements().Find(origin, destA), 900);
-    Route(1)->SetFlow(later, 7.0);
-    Desire(destA, 600);
-    BalanceEntry();
-    EXPECT_EQ(Route(1)->GetFlow(later), 7.0);
-    EXPECT_EQ(Route(2)->GetFlow(later), 0.0);
-    EXPECT_NEAR(Flow(1), 300.0, 1e-9);
-}
-
 } // namespace

@@ -208,7 +208,7 @@ TEST_F(CRing, ZeroFlowsStayAndAnUnusedLaneIsEmpty)
     EXPECT_EQ(ValuesOf(Bands(2)), (Values{0, 44}));
     x4->GetLanes().InsertLane(2);
     EXPECT_TRUE(AggregateLane(CRouteFlowAggregator(group), *Lane(x4, 2), 0, 0).IsEmpty());
-    EXPECT_EQ(AggregateLane(CRouteFlowAggregator(group), *Lane(x4, 2), 0, 0).GetTotal(), 0.0);
+    EXPECT_EQ(CreateRouteAggregator(4, group), nullptr);
 }
 
 TEST_F(CRing, NoAggregationKeepsRoutesApartBeyondRouteNumberOneThousand)
@@ -227,20 +227,6 @@ TEST_F(CRing, NoAggregationKeepsRoutesApartBeyondRouteNumberOneThousand)
     EXPECT_NE(aggregator.GetKey(Route(1001), *Lane(c3, 1)),
               aggregator.GetKey(Route(1), *Lane(c3, 1)));
     EXPECT_EQ(Bands(3).GetCount(), 6u);
-}
-
-TEST_F(CRing, EveryModeHasItsAggregator)
-{
-    EXPECT_NE(dynamic_cast<CRouteFlowAggregator*>(CreateRouteAggregator(0, group).get()), nullptr);
-    EXPECT_NE(dynamic_cast<CRouteOriginFlowAggregator*>(CreateRouteAggregator(1, group).get()),
-              nullptr);
-    EXPECT_NE(dynamic_cast<CRouteDestFlowAggregator*>(CreateRouteAggregator(2, group).get()),
-              nullptr);
-    EXPECT_NE(dynamic_cast<CRouteNoAggFlowAggregator*>(CreateRouteAggregator(3, group).get()),
-              nullptr);
-    EXPECT_EQ(CreateRouteAggregator(4, group), nullptr);
-    EXPECT_EQ(CreateRouteAggregator(-1, group), nullptr);
-    EXPECT_EQ(CRouteFlowAggregator(nullptr).GetValue(Route(6)), 0.0);
 }
 
 struct CDisplayCase

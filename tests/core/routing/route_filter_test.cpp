@@ -90,25 +90,6 @@ TEST_F(CFilter, ZoneArmAndLaneIdsMustAllMatch)
     EXPECT_EQ(InFilter(), Numbers{});
 }
 
-TEST_F(CFilter, OriginLaneIsWhereTheRouteLeavesItsArm)
-{
-    // A flare: short lane 3 beside lane 2, reached by a lane change, also feeds the ring.
-    CCapacityLane* flare = entry->GetLanes().InsertLane(3);
-    flare->SetLength(10);
-    Connect(entry, 2, entry, 3);
-    Connect(entry, 3, circ, 1);
-    CRoute* viaFlare = network.GetRoutes().AddRoute();
-    viaFlare->AppendEdge(network.GetLaneConnectors().FindConnector(Lane(entry, 2), flare));
-    viaFlare->AppendEdge(network.GetLaneConnectors().FindConnector(flare, Lane(circ, 1)));
-    viaFlare->AppendEdge(network.GetLaneConnectors().FindConnector(Lane(circ, 1), Lane(exitA, 1)));
-    CRouteFilter filter;
-    filter.originZoneId = origin->GetId();
-    filter.originArmId = entry->GetId();
-    filter.originLaneId = flare->GetLaneId();
-    SetRouteFilter(network, filter);
-    EXPECT_EQ(InFilter(), (Numbers{5}));
-}
-
 TEST_F(CFilter, DeletingTheFilteredZoneClearsThatSide)
 {
     CRouteFilter filter;
