@@ -1,15 +1,13 @@
 // Numbered print pages: each a print zone of the network with the layout of its sheet.
 #pragma once
 
+#include "model/numbered_collection.h"
 #include "printing/drawing_frame.h"
 #include "printing/print_zone.h"
 #include "printing/title_block_position.h"
 
 #include <cstdint>
-#include <map>
-#include <memory>
 #include <string>
-#include <vector>
 
 class CPrintPages;
 
@@ -45,7 +43,7 @@ public:
     const CDrawingFrame& GetDrawingFrame() const { return m_drawingFrame; }
 
 private:
-    friend class CPrintPages;
+    template <typename> friend class CNumberedCollection;
 
     CPrintPages* m_owner;
     int m_position;
@@ -83,16 +81,13 @@ public:
     bool MovePage(int from, int to);
     void Clear();
 
-    int GetCount() const { return static_cast<int>(m_pages.size()); }
+    int GetCount() const { return m_pages.GetCount(); }
     // None when out of range or unknown.
     CPrintPage* GetPage(int position) const;
     CPrintPage* GetPageById(std::uint32_t id) const;
 
 private:
-    CPrintPage* CreatePageAt(std::size_t index);
-    void Renumber(std::size_t fromIndex);
+    CPrintPage* CreatePageAt(int position);
 
-    std::vector<std::unique_ptr<CPrintPage>> m_pages;
-    std::map<std::uint32_t, CPrintPage*> m_byId;
-    std::uint32_t m_nextId = FirstId;
+    CNumberedCollection<CPrintPage> m_pages{FirstId};
 };

@@ -1,15 +1,14 @@
 // Report definitions: a title, a paper size and an ordered list of fragments each.
 #pragma once
 
+#include "model/numbered_collection.h"
 #include "reports/paper_size.h"
 #include "reports/report_fragment_factory.h"
 #include "reports/report_fragments.h"
 
 #include <cstdint>
-#include <map>
 #include <memory>
 #include <string>
-#include <vector>
 
 class CReportDefinitions;
 
@@ -39,7 +38,7 @@ public:
     static std::string DefaultTitle(int position);
 
 private:
-    friend class CReportDefinitions;
+    template <typename> friend class CNumberedCollection;
 
     CReportFragments m_fragments;
     int m_position;
@@ -72,18 +71,14 @@ public:
     bool MoveDefinition(int from, int to);
     void Clear();
 
-    int GetCount() const { return static_cast<int>(m_definitions.size()); }
+    int GetCount() const { return m_definitions.GetCount(); }
     // None when out of range or unknown.
     CReportDefinition* GetDefinition(int position) const;
     CReportDefinition* GetDefinitionById(std::uint32_t id) const;
     const CReportFragmentAbstractFactory& GetFactory() const { return *m_factory; }
 
 private:
-    void Renumber(std::size_t fromIndex);
-
     // Declared first so that it outlives the definitions that point at it.
     std::unique_ptr<CReportFragmentAbstractFactory> m_factory;
-    std::vector<std::unique_ptr<CReportDefinition>> m_definitions;
-    std::map<std::uint32_t, CReportDefinition*> m_byId;
-    std::uint32_t m_nextId = FirstId;
+    CNumberedCollection<CReportDefinition> m_definitions{FirstId};
 };

@@ -44,7 +44,7 @@ protected:
     CReportFragment(CReportFragments& owner, std::uint32_t id, int position, std::string name);
 
 private:
-    friend class CReportFragments;
+    template <typename> friend class CNumberedCollection;
 
     int m_position;
     std::uint32_t m_id;

@@ -10,72 +10,40 @@ CReportFragment* CReportFragments::AddFragment(ReportFragmentType type, int posi
     if (position < 1)
         return nullptr;
     const int at = std::min(position, GetCount() + 1);
-    auto fragment = m_factory->CreateFragment(type, *this, m_nextId, at);
+    // The id is taken only when the factory knows the type.
+    auto fragment = m_factory->CreateFragment(type, *this, m_fragments.PeekNextId(), at);
     if (!fragment)
         return nullptr;
-    ++m_nextId;
-    CReportFragment* raw = fragment.get();
-    const auto index = static_cast<std::size_t>(at - 1);
-    m_fragments.insert(m_fragments.begin() + static_cast<std::ptrdiff_t>(index),
-                       std::move(fragment));
-    m_byId[raw->GetId()] = raw;
-    Renumber(index);
-    return raw;
+    m_fragments.NextId();
+    return m_fragments.Insert(at, std::move(fragment));
 }
 
 bool CReportFragments::RemoveFragment(int position)
 {
-    CReportFragment* fragment = GetFragment(position);
-    if (!fragment)
-        return false;
-    m_byId.erase(fragment->GetId());
-    const auto index = static_cast<std::size_t>(position - 1);
-    m_fragments.erase(m_fragments.begin() + static_cast<std::ptrdiff_t>(index));
-    Renumber(index);
-    return true;
+    return m_fragments.Remove(position);
 }
 
 bool CReportFragments::RemoveFragmentById(std::uint32_t id)
 {
-    const CReportFragment* fragment = GetFragmentById(id);
-    return fragment && RemoveFragment(fragment->GetPosition());
+    return m_fragments.RemoveById(id);
 }
 
 bool CReportFragments::MoveFragment(int from, int to)
 {
-    if (!GetFragment(from) || !GetFragment(to))
-        return false;
-    const auto first = m_fragments.begin() + (std::min(from, to) - 1);
-    const auto last = m_fragments.begin() + std::max(from, to);
-    if (from < to)
-        std::rotate(first, first + 1, last);
-    else
-        std::rotate(first, last - 1, last);
-    Renumber(static_cast<std::size_t>(std::min(from, to) - 1));
-    return true;
+    return m_fragments.Move(from, to);
 }
 
 void CReportFragments::Clear()
 {
-    m_byId.clear();
-    m_fragments.clear();
+    m_fragments.Clear();
 }
 
 CReportFragment* CReportFragments::GetFragment(int position) const
 {
-    if (position < 1 || position > GetCount())
-        return nullptr;
-    return m_fragments[static_cast<std::size_t>(position - 1)].get();
+    return m_fragments.Get(position);
 }
 
 CReportFragment* CReportFragments::GetFragmentById(std::uint32_t id) const
 {
-    const auto it = m_byId.find(id);
-    return it == m_byId.end() ? nullptr : it->second;
-}
-
-void CReportFragments::Renumber(std::size_t fromIndex)
-{
-    for (std::size_t i = fromIndex; i < m_fragments.size(); ++i)
-        m_fragments[i]->m_position = static_cast<int>(i) + 1;
+    return m_fragments.GetById(id);
 }

@@ -1,12 +1,10 @@
 // The ordered fragments of one report definition.
 #pragma once
 
+#include "model/numbered_collection.h"
 #include "reports/report_fragment.h"
 
 #include <cstdint>
-#include <map>
-#include <memory>
-#include <vector>
 
 class CReportFragmentAbstractFactory;
 
@@ -32,17 +30,14 @@ public:
     bool MoveFragment(int from, int to);
     void Clear();
 
-    int GetCount() const { return static_cast<int>(m_fragments.size()); }
+    int GetCount() const { return m_fragments.GetCount(); }
     // None when out of range or unknown.
     CReportFragment* GetFragment(int position) const;
     CReportFragment* GetFragmentById(std::uint32_t id) const;
     const CReportFragmentAbstractFactory& GetFactory() const { return *m_factory; }
 
 private:
-    void Renumber(std::size_t fromIndex);
+    CNumberedCollection<CReportFragment> m_fragments{FirstId};
 
-    std::vector<std::unique_ptr<CReportFragment>> m_fragments;
-    std::map<std::uint32_t, CReportFragment*> m_byId;
-    std::uint32_t m_nextId = FirstId;
     const CReportFragmentAbstractFactory* m_factory;
 };
