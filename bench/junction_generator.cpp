@@ -151,7 +151,7 @@ private:
 // The kinds of shape ShapeForRouteCount chooses from; each grows with its number of legs.
 const JunctionShape Kinds[] = {
     {3, 1, true, false, false}, {3, 2, true, false, false}, {3, 2, true, true, false},
-    {3, 2, true, true, true},   {3, 3, true, true, false},
+    {3, 2, true, true, true},   {3, 3, true, true, false},  {3, 2, false, true, false},
 };
 
 } // namespace

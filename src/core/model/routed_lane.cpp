@@ -2,14 +2,22 @@
 #include "model/routed_lane.h"
 
 #include "model/arm.h"
+#include "model/carousel_lane_connector.h"
 #include "model/routed_lane_connector.h"
 #include "routing/lane_edits.h"
+
+#include <typeinfo>
 
 namespace
 {
 
 Routing::CRouteableEdge* AsEdge(CLaneConnector* connector)
 {
+    // The network's own connectors are by far the common case and need no search of the class
+    // graph; the search asks this for every step it takes.
+    if (connector && typeid(*connector) == typeid(CCarouselLaneConnector)) {
+        return static_cast<CCarouselLaneConnector*>(connector);
+    }
     return dynamic_cast<CRoutedLaneConnector*>(connector);
 }
 

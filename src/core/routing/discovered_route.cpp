@@ -1,6 +1,7 @@
 // The numbered route collection and its index of edge lists.
 #include "routing/discovered_route.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace Routing
@@ -56,8 +57,35 @@ bool CDiscoveredRoutes::RemoveRoute(std::uint32_t number)
     return true;
 }
 
+std::size_t CDiscoveredRoutes::RemoveRoutes(std::span<CDiscoveredRoute* const> routes)
+{
+    std::vector<std::uint32_t> numbers;
+    numbers.reserve(routes.size());
+    for (const CDiscoveredRoute* route : routes) {
+        if (route != nullptr && GetRouteByNumber(route->m_number) == route)
+            numbers.push_back(route->m_number);
+    }
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    if (numbers.empty())
+        return 0;
+    // Destroy while every number is still right (collections ordered by number look routes up
+    // by it), highest first so that lists ordered by number shrink from their end.
+    for (auto it = numbers.rbegin(); it != numbers.rend(); ++it) {
+        std::unique_ptr<CDiscoveredRoute>& slot = m_routes[*it - 1];
+        Unindex(*slot);
+        m_byId.erase(slot->m_id);
+        slot.reset();
+    }
+    std::erase(m_routes, nullptr);
+    for (std::size_t i = numbers.front() - 1; i < m_routes.size(); ++i)
+        m_routes[i]->m_number = static_cast<std::uint32_t>(i + 1);
+    return numbers.size();
+}
+
 void CDiscoveredRoutes::RemoveAllRoutes()
 {
+    BeforeRemoveAllRoutes();
     // Taking every route out first and then destroying them in number order gives what removing
     // route 1 again and again gives, without renumbering the rest each time.
     std::vector<std::unique_ptr<CDiscoveredRoute>> routes = std::move(m_routes);

@@ -76,6 +76,9 @@ public:
     // Destroys route `number` and moves the routes behind it down by one; false when number is
     // not 1 ... count.
     bool RemoveRoute(std::uint32_t number);
+    // Removes every given route held here (others are ignored) as RemoveRoute one by one would,
+    // but renumbers once; routes are destroyed from the highest number down. Returns how many.
+    std::size_t RemoveRoutes(std::span<CDiscoveredRoute* const> routes);
     void RemoveAllRoutes();
 
     bool ContainsRoute(const CEdgeRoute& route) const;
@@ -96,6 +99,9 @@ protected:
     // Makes the route object for AddNewRoute; owner is always this collection.
     virtual std::unique_ptr<CDiscoveredRoute> CreateRoute(CDiscoveredRoutes* owner,
                                                           std::uint32_t id, std::uint32_t number);
+    // Called by RemoveAllRoutes before the first route goes, so that a subclass can drop links
+    // to all routes at once instead of route by route. Not called from the destructor.
+    virtual void BeforeRemoveAllRoutes() {}
 
 private:
     friend class CDiscoveredRoute;

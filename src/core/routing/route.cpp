@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <set>
 #include <stdexcept>
+#include <typeinfo>
 
 namespace
 {
@@ -58,7 +59,9 @@ CCarouselLaneConnector* CRoute::GetConnector(std::size_t index) const
 
 void CRoute::OnEdgeAdded(Routing::CRouteableEdge* edge)
 {
-    if (!dynamic_cast<CCarouselLaneConnector*>(edge)) {
+    // typeid first: an exact match is one comparison, and it is what every route holds.
+    if (!edge || (typeid(*edge) != typeid(CCarouselLaneConnector) &&
+                  !dynamic_cast<CCarouselLaneConnector*>(edge))) {
         throw std::logic_error("A route of the network holds lane connectors only");
     }
     AsConnector(edge)->GetRoutes().Add(this);

@@ -4,6 +4,8 @@
 #include "routing/discovered_route.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <span>
 #include <vector>
 
 namespace Routing
@@ -15,6 +17,13 @@ namespace Routing
 // of the collection; in either case the path is not extended. Paths never revisit a node (the
 // start node included) and have at most MaxRouteEdges edges. The search works on one path it
 // extends and shortens; a route object is made only for a route that is added.
+//
+// A search does not depend on its target, which only picks the paths kept. So the routes from
+// several start nodes to several targets can be found with one search per start node:
+// BeginCollecting names the targets, CollectFrom searches from each start node and keeps its
+// paths aside, and AddCollected then adds them target by target, start by start, each in search
+// order, which is exactly what DiscoverRoutes called for every target and start in that order
+// would add.
 class CRouteDiscoverer
 {
 public:
@@ -25,13 +34,32 @@ public:
     // Adds the routes from start to target; returns how many were added.
     std::size_t DiscoverRoutes(const CRouteableNode& start, const CRouteableNodeGroup& target);
 
+    void BeginCollecting(std::span<const CRouteableNodeGroup* const> targets);
+    void CollectFrom(const CRouteableNode& start);
+    // Adds what was collected (skipping routes already held) and forgets it; returns how many.
+    std::size_t AddCollected();
+
 private:
+    struct CPathSlice
+    {
+        std::size_t begin;
+        std::size_t length;
+    };
+
     void Search(const CRouteableNode& node);
+    void RouteEndReached(const CRouteableNodeGroup& group);
     bool IsOnPath(const CRouteableNode* node) const;
 
     CDiscoveredRoutes& m_routes;
     const CRouteableNodeGroup* m_target = nullptr;
     std::size_t m_added = 0;
+    // Collecting: target ids sorted (with their index), and per (start, target) the paths.
+    bool m_collecting = false;
+    std::vector<std::pair<std::uint32_t, std::size_t>> m_targetIds;
+    std::size_t m_targetCount = 0;
+    std::size_t m_startCount = 0;
+    std::vector<CRouteableEdge*> m_collectedEdges;
+    std::vector<std::vector<CPathSlice>> m_collected; // index start * targets + target
     std::vector<CRouteableEdge*> m_path;
     std::vector<const CRouteableNode*> m_pathNodes; // start node, then each edge's to-node
 };

@@ -48,20 +48,31 @@ void CRoutes::DiscoverRoutes()
     CArmKindFreeze freeze(arms);
     Routing::CRouteDiscoverer discoverer(*this);
     const CODMovements& movements = m_network->GetODMovements();
-    for (const CODMovement* movement = movements.First(); movement;
-         movement = movements.Next(movement)) {
-        const CArm* entry = movement->GetOrigin()->GetEntryArm();
-        const CArm* exit = movement->GetDestination()->GetExitArm();
-        if (!entry || !exit) {
+    // Movements come by origin first: one search per lane of an origin serves all of its
+    // destinations, and the routes are then added in movement order as if searched one by one.
+    const CODMovement* movement = movements.First();
+    std::vector<const Routing::CRouteableNodeGroup*> targets;
+    while (movement) {
+        const CZone* origin = movement->GetOrigin();
+        targets.clear();
+        for (; movement && movement->GetOrigin() == origin; movement = movements.Next(movement)) {
+            if (const CArm* exit = movement->GetDestination()->GetExitArm()) {
+                targets.push_back(exit);
+            }
+        }
+        const CArm* entry = origin->GetEntryArm();
+        if (!entry || targets.empty()) {
             continue;
         }
+        discoverer.BeginCollecting(targets);
         const CCapLanes& lanes = entry->GetLanes();
         for (std::uint32_t n = 1; n <= lanes.GetCount(); ++n) {
             const CCapacityLane* lane = lanes.GetLane(n);
             if (!lane->IsShort()) {
-                discoverer.DiscoverRoutes(*lane, *exit);
+                discoverer.CollectFrom(*lane);
             }
         }
+        discoverer.AddCollected();
     }
     RefreshInFilterFlags();
 }
@@ -76,14 +87,21 @@ bool CRoutes::RemoveRoute(CRoute& route)
 
 std::size_t CRoutes::RemoveRoutes(const CRouteCollection& routes)
 {
-    // Copy first (the collection may be a connector's, which shrinks as we go) and remove from
-    // the highest number down so that the renumbering behind each removal stays short.
+    // Copy first: the collection may be a connector's, which shrinks as the routes go.
     const std::vector<CRoute*> doomed = routes.GetRoutes();
-    std::size_t removed = 0;
-    for (auto it = doomed.rbegin(); it != doomed.rend(); ++it) {
-        removed += RemoveRoute(**it) ? 1 : 0;
+    const std::vector<Routing::CDiscoveredRoute*> held(doomed.begin(), doomed.end());
+    return Routing::CDiscoveredRoutes::RemoveRoutes(held);
+}
+
+void CRoutes::BeforeRemoveAllRoutes()
+{
+    if (!m_network) {
+        return;
     }
-    return removed;
+    for (CCarouselLaneConnector* connector :
+         m_network->GetLaneConnectors().GetConnectorsInCreationOrder()) {
+        connector->GetRoutes().Clear();
+    }
 }
 
 std::size_t CRoutes::RemoveRoutesOfZone(const CZone& zone)

@@ -51,6 +51,9 @@ public:
 protected:
     std::unique_ptr<Routing::CDiscoveredRoute>
     CreateRoute(Routing::CDiscoveredRoutes* owner, std::uint32_t id, std::uint32_t number) override;
+    // Empties every connector's route collection at once; dropping each route from the front
+    // of every collection in turn would be quadratic.
+    void BeforeRemoveAllRoutes() override;
 
 private:
     CNetwork* m_network;

@@ -81,6 +81,24 @@ TEST(DiscoveredRoutesTest, RemovingRoute3Of5MovesTheRestDown)
     ExpectNumbersMatchPositions(routes);
 }
 
+TEST(DiscoveredRoutesTest, RemovingASetRenumbersLikeOneByOne)
+{
+    CToyRoutes routes;
+    CToyRoutes other;
+    for (int i = 0; i < 6; ++i)
+        routes.AddNewRoute();
+    CDiscoveredRoute* foreign = other.AddNewRoute();
+    // Out of order, twice, a null and a route of another collection: only 2 and 5 go.
+    const std::vector<CDiscoveredRoute*> doomed{routes.GetRouteByNumber(5), nullptr, foreign,
+                                                routes.GetRouteByNumber(2),
+                                                routes.GetRouteByNumber(5)};
+    EXPECT_EQ(routes.RemoveRoutes(doomed), 2u);
+    EXPECT_EQ(Ids(routes), (std::vector<std::uint32_t>{1001, 1003, 1004, 1006}));
+    ExpectNumbersMatchPositions(routes);
+    EXPECT_EQ(other.GetCount(), 1u);
+    EXPECT_EQ(routes.RemoveRoutes({}), 0u);
+}
+
 TEST(DiscoveredRoutesTest, IdsAreNeverReused)
 {
     CToyRoutes routes;
