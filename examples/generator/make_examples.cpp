@@ -1,0 +1,41 @@
+// gyrolith-make-examples DIR: writes the sample networks roundabout.crs and crossroads.crs.
+#include "cardfile/carousel_file.h"
+#include "example_networks.h"
+
+#include <exception>
+#include <filesystem>
+#include <iostream>
+
+namespace
+{
+
+void Write(const std::filesystem::path& path, void (*build)(CNetwork&), const char* title)
+{
+    CDocumentData document;
+    build(document.network);
+    document.project.title = title;
+    CLabel* label = document.labels.InsertLabel(1);
+    label->SetText(title);
+    label->Move(1000.0, 500.0);
+    SaveNetworkFile(path, document, NetworkSettings{});
+    std::cout << path.string() << '\n';
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::cerr << "usage: gyrolith-make-examples DIR\n";
+        return 2;
+    }
+    const std::filesystem::path dir = argv[1];
+    try {
+        Write(dir / "roundabout.crs", BuildRoundaboutExample, "Four-arm roundabout");
+        Write(dir / "crossroads.crs", BuildCrossroadsExample, "Signalised crossroads");
+    } catch (const std::exception& e) {
+        std::cerr << e.what() << '\n';
+        return 1;
+    }
+    return 0;
+}

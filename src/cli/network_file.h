@@ -1,0 +1,28 @@
+// Loading and saving network files for gyrolith-cli, with the program's own messages.
+#pragma once
+
+#include "document/document_data.h"
+#include "document/network_settings.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+// A network file read into memory together with the per-network settings it carries.
+struct CLoadedNetwork
+{
+    std::unique_ptr<CDocumentData> document;
+    NetworkSettings settings;
+};
+
+// Reads the file and runs what opening a document runs (proportions normalised; the reader has
+// made flow group 1 current). A file that cannot be read raises CCliFailure with exit status 1
+// and the message the program shows for it.
+CLoadedNetwork LoadNetworkForCli(const std::filesystem::path& path);
+
+// Writes through a temporary file, so OUT is untouched on failure (CCliFailure, status 1).
+// OUT may be the file the network was read from.
+void SaveNetworkForCli(const std::filesystem::path& path, const CLoadedNetwork& network);
+
+// The message for the exception being handled while a network file was read.
+std::string NetworkReadErrorMessage();
