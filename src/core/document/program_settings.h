@@ -59,10 +59,15 @@ struct ProgramSettings
     std::int32_t CurODFlowPrecision = 0;
     std::int32_t CurLaneFlowPrecision = 0;
 
-    // Empty until start-up puts the temporary directory in its place.
+    // Empty until LoadSettings puts the per-user auto-save directory in its place.
     std::string AutoSaveDirectory;
     std::array<std::int32_t, RouteListColumnCount> RouteListColumnWidths =
         DefaultRouteListColumnWidths;
+
+    // The update check's own keys, kept as the stored texts; the update check interprets them.
+    std::string UpdateNotificationURL;
+    std::string NextNotificationTime;
+    std::string NotificationFrequency;
 
     bool operator==(const ProgramSettings&) const = default;
 

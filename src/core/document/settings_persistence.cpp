@@ -2,6 +2,9 @@
 #include "document/settings_persistence.h"
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <iterator>
 #include <limits>
 #include <string>
 #include <variant>
@@ -92,6 +95,12 @@ const KeyEntry SettingsKeys[] = {
     {"CurLaneFlowPrecision", Precision(&S::CurLaneFlowPrecision)},
 };
 
+// Read after everything else and written after everything else, in this order.
+constexpr std::string S::*UpdateCheckFields[] = {
+    &S::UpdateNotificationURL, &S::NextNotificationTime, &S::NotificationFrequency};
+constexpr const char* UpdateCheckKeys[] = {"UpdateNotificationURL", "NextNotificationTime",
+                                           "NotificationFrequency"};
+
 template <class... Ts> struct Overloaded : Ts...
 {
     using Ts::operator()...;
@@ -105,7 +114,29 @@ std::string ColumnKey(std::size_t column)
 
 } // namespace
 
+std::string DefaultAutoSaveDirectory()
+{
+    std::filesystem::path base;
+    if (const char* state = std::getenv("XDG_STATE_HOME"); state && *state == '/')
+        base = state;
+    else if (const char* home = std::getenv("HOME"); home && *home == '/')
+        base = std::filesystem::path(home) / ".local" / "state";
+    else {
+        std::error_code error;
+        base = std::filesystem::temp_directory_path(error);
+    }
+    std::string directory = (base / "Gyrolith").string();
+    directory += '/';
+    return directory;
+}
+
 void LoadSettings(const CSettingsStore& store, ProgramSettings& settings, NetworkSettings& network)
+{
+    LoadSettings(store, settings, network, DefaultAutoSaveDirectory());
+}
+
+void LoadSettings(const CSettingsStore& store, ProgramSettings& settings, NetworkSettings& network,
+                  const std::string& defaultAutoSaveDirectory)
 {
     for (const KeyEntry& entry : SettingsKeys) {
         std::visit(
@@ -131,6 +162,11 @@ void LoadSettings(const CSettingsStore& store, ProgramSettings& settings, Networ
             entry.Kind);
     }
 
+    settings.AutoSaveDirectory =
+        store.GetProfileString(AutoSaveSection, AutoSaveDirectoryKey, settings.AutoSaveDirectory);
+    if (settings.AutoSaveDirectory.empty())
+        settings.AutoSaveDirectory = defaultAutoSaveDirectory;
+
     network.RefreshFromDefaults(settings);
 
     auto& widths = settings.RouteListColumnWidths;
@@ -139,6 +175,10 @@ void LoadSettings(const CSettingsStore& store, ProgramSettings& settings, Networ
                                                          ColumnKey(column), widths[column]));
     if (std::all_of(widths.begin(), widths.end(), [](std::int32_t w) { return w == 0; }))
         widths = ProgramSettings::DefaultRouteListColumnWidths;
+
+    for (std::size_t i = 0; i < std::size(UpdateCheckKeys); ++i)
+        settings.*UpdateCheckFields[i] = store.GetProfileString(SettingsSection, UpdateCheckKeys[i],
+                                                                settings.*UpdateCheckFields[i]);
 }
 
 bool SaveSettings(CSettingsStore& store, const ProgramSettings& settings)
@@ -170,6 +210,13 @@ bool SaveSettings(CSettingsStore& store, const ProgramSettings& settings)
     for (std::size_t column = 0; column < widths.size(); ++column)
         allWritten = store.WriteProfileInt(RouteListColumnWidthsSection, ColumnKey(column),
                                            widths[column]) &&
+                     allWritten;
+    allWritten = store.WriteProfileString(AutoSaveSection, AutoSaveDirectoryKey,
+                                          settings.AutoSaveDirectory) &&
+                 allWritten;
+    for (std::size_t i = 0; i < std::size(UpdateCheckKeys); ++i)
+        allWritten = store.WriteProfileString(SettingsSection, UpdateCheckKeys[i],
+                                              settings.*UpdateCheckFields[i]) &&
                      allWritten;
     return allWritten;
 }

@@ -1,6 +1,7 @@
 // Loading and saving the program settings through the settings store.
 #include "document/settings_persistence.h"
 
+#include <cstdlib>
 #include <functional>
 #include <gtest/gtest.h>
 #include <variant>
@@ -65,6 +66,10 @@ const KeyCase KeyCases[] = {
     {"CurRouteFlowPrecision", I(2), I(1), FIELD(CurRouteFlowPrecision)},
     {"CurODFlowPrecision", I(0), I(2), FIELD(CurODFlowPrecision)},
     {"CurLaneFlowPrecision", I(0), I(1), FIELD(CurLaneFlowPrecision)},
+    {"UpdateNotificationURL", T(""), T("http://updates.example/gyrolith.txt"),
+     TEXT(UpdateNotificationURL)},
+    {"NextNotificationTime", T(""), T("311226235959"), TEXT(NextNotificationTime)},
+    {"NotificationFrequency", T(""), T("3"), TEXT(NotificationFrequency)},
 };
 
 Value Stored(const CMemorySettingsStore& store, const char* key, const Value& like)
@@ -124,7 +129,8 @@ TEST(SettingsPersistenceTest, SaveWritesEveryKeyAndTheNineColumnWidths)
     ProgramSettings settings;
     settings.RouteListColumnWidths = {1, 2, 3, 4, 5, 6, 7, 8, 9};
     ASSERT_TRUE(SaveSettings(store, settings));
-    EXPECT_EQ(store.GetCount(), std::size(KeyCases) + 9);
+    // The keys of the table, the nine widths and the auto-save directory.
+    EXPECT_EQ(store.GetCount(), std::size(KeyCases) + 9 + 1);
     for (int column = 0; column < 9; ++column)
         EXPECT_EQ(store.GetProfileInt(RouteListColumnWidthsSection, std::to_string(column), -1),
                   column + 1);
@@ -140,6 +146,7 @@ TEST(SettingsPersistenceTest, RoundTripKeepsEveryValue)
     settings.CurLaneFlowPrecision = 2;
     settings.DefCapacityAssessorThreshold = -7;
     settings.RouteListColumnWidths = {0, 0, 0, 0, 0, 0, 0, 0, 12};
+    settings.AutoSaveDirectory = "/home/someone/saves/";
     CMemorySettingsStore store;
     SaveSettings(store, settings);
 
@@ -153,9 +160,12 @@ TEST(SettingsPersistenceTest, EmptyStoreKeepsCurrentValues)
 {
     const CMemorySettingsStore store;
     ProgramSettings settings;
+    settings.AutoSaveDirectory = "/kept/";
     NetworkSettings network;
     LoadSettings(store, settings, network);
-    EXPECT_EQ(settings, ProgramSettings{});
+    ProgramSettings expected;
+    expected.AutoSaveDirectory = "/kept/";
+    EXPECT_EQ(settings, expected);
 
     settings.DefGridSize = 200;
     settings.CurDisplayGrid = true;
@@ -268,6 +278,50 @@ TEST(SettingsPersistenceTest, LoadRefreshesNetworkSettingsFromTheStoredDefaults)
     expected.ArmTextHeight = 55;
     expected.Company = "Works Ltd";
     EXPECT_EQ(network, expected);
+}
+
+TEST(SettingsPersistenceTest, EmptyAutoSaveDirectoryTakesTheDefaultAndIsWrittenBack)
+{
+    CMemorySettingsStore store;
+    store.WriteProfileString(AutoSaveSection, AutoSaveDirectoryKey, "");
+    ProgramSettings settings;
+    NetworkSettings network;
+    LoadSettings(store, settings, network, "/home/u/.local/state/Gyrolith/");
+    EXPECT_EQ(settings.AutoSaveDirectory, "/home/u/.local/state/Gyrolith/");
+
+    CMemorySettingsStore saved;
+    SaveSettings(saved, settings);
+    EXPECT_EQ(saved.GetProfileString(AutoSaveSection, AutoSaveDirectoryKey, "<missing>"),
+              "/home/u/.local/state/Gyrolith/");
+}
+
+TEST(SettingsPersistenceTest, StoredAutoSaveDirectoryWins)
+{
+    CMemorySettingsStore store;
+    store.WriteProfileString(AutoSaveSection, AutoSaveDirectoryKey, "/data/recover");
+    // The key lives in its own section; the same name under "Settings" is not it.
+    store.WriteProfileString(SettingsSection, AutoSaveDirectoryKey, "/wrong/");
+    ProgramSettings settings;
+    NetworkSettings network;
+    LoadSettings(store, settings, network, "/default/");
+    EXPECT_EQ(settings.AutoSaveDirectory, "/data/recover");
+}
+
+TEST(SettingsPersistenceTest, DefaultAutoSaveDirectoryIsPerUser)
+{
+    const char* oldState = std::getenv("XDG_STATE_HOME");
+    const std::string saved = oldState ? oldState : "";
+    setenv("XDG_STATE_HOME", "/home/alice/.state", 1);
+    EXPECT_EQ(DefaultAutoSaveDirectory(), "/home/alice/.state/Gyrolith/");
+    // A relative value is not trusted: XDG says to ignore it.
+    setenv("XDG_STATE_HOME", "relative", 1);
+    setenv("HOME", std::getenv("HOME") ? std::getenv("HOME") : "/home/alice", 1);
+    EXPECT_EQ(DefaultAutoSaveDirectory(),
+              std::string(std::getenv("HOME")) + "/.local/state/Gyrolith/");
+    if (oldState)
+        setenv("XDG_STATE_HOME", saved.c_str(), 1);
+    else
+        unsetenv("XDG_STATE_HOME");
 }
 
 } // namespace

@@ -1,0 +1,301 @@
+// The document's state, file steps, status panes and snapshot restore.
+#include "document/carousel_doc.h"
+
+#include "cardfile/card_errors.h"
+#include "cardfile/card_stream_memory.h"
+#include "cardfile/carousel_file.h"
+#include "document/program_settings.h"
+#include "document/recent_file_list.h"
+#include "routing/flow_group_commands.h"
+#include "routing/route_filter.h"
+#include "routing/route_flows.h"
+
+#include <cstdio>
+#include <stdexcept>
+
+namespace
+{
+
+// A route filter held by numbers, which survive a restore; ids do not.
+struct CRouteFilterByNumber
+{
+    std::uint32_t originZone = 0, originArm = 0, originLane = 0;
+    std::uint32_t destinationZone = 0, destinationArm = 0, destinationLane = 0;
+};
+
+void ZoneArmLaneNumbers(const CNetwork& network, std::uint32_t zoneId, std::uint32_t armId,
+                        std::uint32_t laneId, std::uint32_t& zone, std::uint32_t& arm,
+                        std::uint32_t& lane)
+{
+    if (const CZone* z = network.GetZones().GetZoneById(zoneId))
+        zone = z->GetNumber();
+    if (const CArm* a = network.GetArms().GetArmById(armId)) {
+        arm = a->GetNumber();
+        if (const CLane* l = a->GetLanes().GetLaneById(laneId))
+            lane = l->GetNumber();
+    }
+}
+
+CRouteFilterByNumber FilterByNumber(const CNetwork& network)
+{
+    const CRouteFilter& f = network.GetRouteFilter();
+    CRouteFilterByNumber n;
+    ZoneArmLaneNumbers(network, f.originZoneId, f.originArmId, f.originLaneId, n.originZone,
+                       n.originArm, n.originLane);
+    ZoneArmLaneNumbers(network, f.destinationZoneId, f.destinationArmId, f.destinationLaneId,
+                       n.destinationZone, n.destinationArm, n.destinationLane);
+    return n;
+}
+
+void ZoneArmLaneIds(const CNetwork& network, std::uint32_t zone, std::uint32_t arm,
+                    std::uint32_t lane, std::uint32_t& zoneId, std::uint32_t& armId,
+                    std::uint32_t& laneId)
+{
+    zoneId = armId = laneId = 0;
+    if (const CZone* z = zone ? network.GetZones().GetZone(zone) : nullptr)
+        zoneId = z->GetId();
+    if (const CArm* a = arm ? network.GetArms().GetArm(arm) : nullptr) {
+        armId = a->GetId();
+        if (const CLane* l = lane ? a->GetLanes().GetLane(lane) : nullptr)
+            laneId = l->GetLaneId();
+    }
+}
+
+void ApplyFilterByNumber(CNetwork& network, const CRouteFilterByNumber& n)
+{
+    CRouteFilter& f = network.GetRouteFilter();
+    ZoneArmLaneIds(network, n.originZone, n.originArm, n.originLane, f.originZoneId, f.originArmId,
+                   f.originLaneId);
+    ZoneArmLaneIds(network, n.destinationZone, n.destinationArm, n.destinationLane,
+                   f.destinationZoneId, f.destinationArmId, f.destinationLaneId);
+    RefreshRouteFilter(network);
+}
+
+std::unique_ptr<CDocumentData> FreshData()
+{
+    auto data = std::make_unique<CDocumentData>();
+    data->laneFlowAggregation = 3; // none
+    return data;
+}
+
+} // namespace
+
+CCarouselDoc::CCarouselDoc(NetworkSettings& settings, CPrompt* prompt)
+    : m_settings(&settings), m_prompt(prompt), m_data(FreshData())
+{}
+
+CCarouselDoc::~CCarouselDoc() = default;
+
+void CCarouselDoc::Message(const std::string& text) const
+{
+    if (m_prompt)
+        m_prompt->ShowMessage(text);
+}
+
+void CCarouselDoc::SetModifiedFlag(bool modified)
+{
+    m_modified = modified;
+    UpdateStatusPanes();
+}
+
+void CCarouselDoc::Changed(int hint)
+{
+    UpdateAllViews(hint);
+    SetModifiedFlag(true);
+}
+
+std::string CCarouselDoc::GetFlowGroupPaneText() const
+{
+    const CFlowGroup* group = GetNetwork().GetCurrentFlowGroup();
+    return group ? group->GetDescription() : "No flowgroup selected";
+}
+
+void CCarouselDoc::UpdateStatusPanes() const
+{
+    if (!m_statusPanes)
+        return;
+    m_statusPanes->SetPaneText(StatusPaneFlowGroup, GetFlowGroupPaneText());
+    m_statusPanes->SetPaneText(StatusPaneArms,
+                               std::to_string(GetNetwork().GetArms().GetCount()) + " Arms");
+    m_statusPanes->SetPaneText(StatusPaneZones,
+                               std::to_string(GetNetwork().GetZones().GetCount()) + " Zones");
+}
+
+void CCarouselDoc::OnCloseDocument()
+{
+    if (!m_statusPanes)
+        return;
+    for (int pane : {StatusPaneFlowGroup, StatusPaneArms, StatusPaneZones})
+        m_statusPanes->SetPaneText(pane, std::string());
+}
+
+bool CCarouselDoc::OnNewDocument()
+{
+    UpdateAllViews(HintObjectsReplaced);
+    m_data = FreshData();
+    ::AddFlowGroup(GetNetwork(), FlowGroupAddPosition::Append, nullptr);
+    m_pathName.clear();
+    m_title = NewDocumentTitle;
+    m_hasSavePath = false;
+    m_modified = false;
+    UpdateAllViews(HintNetworkChanged);
+    UpdateStatusPanes();
+    return true;
+}
+
+std::string CCarouselDoc::OpenErrorMessage()
+{
+    const std::string corrupt = "The File appears to be corrupt. Please consult Technical Support";
+    try {
+        throw;
+    } catch (const errFileRead&) {
+        return {};
+    } catch (const errIncompatibleSchema& e) {
+        return "The file was created on a later version of Gyrolith which is not compatible with "
+               "this version.\n" +
+               std::string(e.what());
+    } catch (const errCorruptCardData&) {
+        // errExpectedCardNotFound and every other card that cannot be what a writer produced.
+        return corrupt;
+    } catch (eFileError error) {
+        switch (error) {
+        case eFileError::Corrupt:
+            return corrupt;
+        case eFileError::LaterVersion:
+            return "The File was created on a later version of Gyrolith and cannot be loaded "
+                   "into this version";
+        }
+        return "An unknown error occured reading the file. Please consult Technical Support";
+    } catch (const std::exception& e) {
+        // logic errors, and the route errors of a file whose routes do not join up
+        return e.what();
+    }
+}
+
+bool CCarouselDoc::OnOpenDocument(const std::filesystem::path& path)
+{
+    std::unique_ptr<CDocumentData> read;
+    try {
+        read = LoadNetworkFile(path, *m_settings);
+    } catch (...) {
+        const std::string message = OpenErrorMessage();
+        if (!message.empty())
+            Message(message);
+        return false;
+    }
+    UpdateAllViews(HintObjectsReplaced);
+    m_data = std::move(read);
+    NormaliseAllArms(GetNetwork());
+    m_pathName = path.string();
+    m_title = path.filename().string();
+    m_hasSavePath = true;
+    m_modified = false;
+    UpdateAllViews(HintNetworkChanged);
+    UpdateStatusPanes();
+    return true;
+}
+
+void CCarouselDoc::SaveToPath(const std::filesystem::path& path)
+{
+    SaveNetworkFile(path, *m_data, *m_settings);
+    SetModifiedFlag(false);
+}
+
+bool CCarouselDoc::OnSaveDocument(const std::filesystem::path& path)
+{
+    try {
+        SaveToPath(path);
+        return true;
+    } catch (const std::exception& e) {
+        Message(e.what());
+        return false;
+    }
+}
+
+bool CCarouselDoc::SaveAs(const std::filesystem::path& path)
+{
+    if (!OnSaveDocument(path))
+        return false;
+    m_pathName = path.string();
+    m_title = path.filename().string();
+    m_hasSavePath = true;
+    return true;
+}
+
+void CCarouselDoc::MarkRecovered()
+{
+    m_title = RecoveredTitle;
+    m_pathName = std::string(RecoveredTitle) + ".crs";
+    // The name is not a place on disk: Save must ask where to put the network rather than
+    // write it into whatever the current directory happens to be.
+    m_hasSavePath = false;
+    SetModifiedFlag(true);
+}
+
+std::string CCarouselDoc::ProposedSaveAsName() const
+{
+    const std::size_t cut = m_title.find_first_of(" #%;/\\");
+    return m_title.substr(0, cut) + ".crs";
+}
+
+std::string CCarouselDoc::ProposedDxfExportName() const
+{
+    std::string name = m_pathName;
+    if (name.size() >= 4 && name[name.size() - 4] == '.')
+        name.resize(name.size() - 4);
+    return name + ".dxf";
+}
+
+std::string CCarouselDoc::SaveSnapshot() const
+{
+    return WriteNetworkSnapshot(*m_data, *m_settings);
+}
+
+void CCarouselDoc::RestoreSnapshot(const std::string& snapshot, int tag)
+{
+    (void)tag;
+    UpdateAllViews(HintObjectsReplaced);
+    const CRouteFilterByNumber filter = FilterByNumber(GetNetwork());
+    const CFlowGroup* current = GetNetwork().GetCurrentFlowGroup();
+    const std::uint32_t currentGroup = current ? current->GetNumber() : 0;
+
+    std::unique_ptr<CDocumentData> restored;
+    try {
+        CCardStreamMemory stream(snapshot);
+        restored = ReadNetwork(stream, *m_settings, true);
+    } catch (...) {
+        // Nothing was replaced; the views take hold of the same objects again.
+        UpdateAllViews(HintNetworkChanged);
+        throw;
+    }
+    // The open views and their count are the document's, not the snapshot's.
+    restored->viewPositions = std::move(m_data->viewPositions);
+    restored->resizeableViewCount = m_data->resizeableViewCount;
+    m_data = std::move(restored);
+
+    CNetwork& network = GetNetwork();
+    NormaliseAllArms(network);
+    if (CFlowGroup* group =
+            currentGroup ? network.GetFlowGroups().GetFlowGroup(currentGroup) : nullptr)
+        network.SetCurrentFlowGroup(group);
+    ApplyFilterByNumber(network, filter);
+    m_modified = true;
+    UpdateAllViews(HintNetworkChanged);
+    UpdateStatusPanes();
+}
+
+void CCarouselDoc::OnRestoreFailed(const std::exception& error)
+{
+    (void)error;
+    Message("Cannot Undo\n");
+}
+
+bool ApplyRecoveredFileRule(CCarouselDoc& document, const std::string& openedPath,
+                            const CAutoSaveManager& autoSave, CRecentFileList& recentFiles)
+{
+    if (autoSave.GetAutoSaveFileName().empty() || openedPath != autoSave.GetAutoSaveFileName())
+        return false;
+    document.MarkRecovered();
+    recentFiles.Remove(0);
+    return true;
+}

@@ -1,0 +1,229 @@
+// The document: one network file with everything stored in it, its commands and undo history.
+#pragma once
+
+#include "document/auto_save_manager.h"
+#include "document/document_data.h"
+#include "document/document_view.h"
+#include "document/document_with_undo.h"
+#include "document/multi_view_document.h"
+#include "document/network_settings.h"
+#include "document/prompt.h"
+#include "model/label.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+class CArm;
+class CCapacityAssessor;
+class CCarouselLaneConnector;
+class CFlowGroup;
+class CLane;
+class CPrintPage;
+class CRoute;
+class CZone;
+enum class FlowGroupAddPosition;
+
+// Which side of the selected lane a new lane goes.
+enum class LaneSide
+{
+    Left,
+    Right,
+};
+
+// Owns the stored data (CDocumentData: network, labels, print pages, report definitions, project
+// texts, OD matrix position and lane flow display settings) and the flags that live only as
+// long as the document. Every command that changes stored data takes its undo checkpoint
+// first, changes the model, updates the views with its hint and sets the modified flag, which
+// also refreshes the three status panes. Undo snapshots are the network file's card text; a
+// restore builds a fresh CDocumentData and swaps it in only when the read succeeded, so a
+// snapshot that cannot be read leaves the document as it was. The per-network settings are the
+// record given at construction (NetworkSettings::Instance() in the program).
+class CCarouselDoc : public CMultiViewDocument, public CDocumentWithUndo, public CAutoSaveDocument
+{
+public:
+    static constexpr int MaxUndoCheckpoints = 100;
+    static constexpr const char* RecoveredTitle = "Recovered From AutoSave";
+    static constexpr const char* NewDocumentTitle = "New Gyrolith File ";
+
+    explicit CCarouselDoc(NetworkSettings& settings = NetworkSettings::Instance(),
+                          CPrompt* prompt = nullptr);
+    ~CCarouselDoc() override;
+
+    void SetPrompt(CPrompt* prompt) { m_prompt = prompt; }
+    void SetStatusPaneSink(CStatusPaneSink* sink) { m_statusPanes = sink; }
+
+    // Stored data.
+    CDocumentData& GetData() { return *m_data; }
+    const CDocumentData& GetData() const { return *m_data; }
+    CNetwork& GetNetwork() { return m_data->network; }
+    const CNetwork& GetNetwork() const { return m_data->network; }
+    CLabels& GetLabels() { return m_data->labels; }
+    const CLabels& GetLabels() const { return m_data->labels; }
+    CPrintPages& GetPrintPages() { return m_data->printPages; }
+    CReportDefinitions& GetReportDefinitions() { return m_data->reportDefinitions; }
+    const CProjectInformation& GetProjectInformation() const { return m_data->project; }
+    NetworkSettings& GetNetworkSettings() { return *m_settings; }
+
+    // Flags that are not stored.
+    bool IsAutoRebuildRoutes() const { return m_autoRebuildRoutes; }
+    bool IsPermittedOnly() const { return m_permittedOnly; }
+    void SetPermittedOnly(bool permittedOnly) { m_permittedOnly = permittedOnly; }
+    bool IsHighlightFilteredRoutes() const { return m_highlightFilteredRoutes; }
+    // 0 desired, 1 actual, 2 differences; set by the OD matrix view.
+    int GetODMatrixFlowKind() const { return m_odMatrixFlowKind; }
+    void SetODMatrixFlowKind(int kind) { m_odMatrixFlowKind = kind; }
+    bool IsODMatrixShown() const { return m_data->odMatrixShown; }
+
+    // Modified flag, path and title.
+    bool IsModified() const override { return m_modified; }
+    void SetModifiedFlag(bool modified) override;
+    const std::string& GetPathName() const { return m_pathName; }
+    const std::string& GetTitle() const { return m_title; }
+    void SetTitle(std::string title) { m_title = std::move(title); }
+    // False for a new document and for a recovered one: Save must ask for a path.
+    bool HasSavePath() const { return m_hasSavePath; }
+
+    // File steps. Each failure shows one message through the prompt.
+    bool OnNewDocument();
+    bool OnOpenDocument(const std::filesystem::path& path);
+    // Writes through a temporary file and a rename; clears the modified flag. On failure shows
+    // the error, leaves the flag set and the file on disk as it was, and returns false.
+    bool OnSaveDocument(const std::filesystem::path& path);
+    // Save As: on success the document takes the path (and its file name as title).
+    bool SaveAs(const std::filesystem::path& path);
+    // Writes the document to path, keeping its own path and title (auto-save).
+    void SaveToPath(const std::filesystem::path& path) override;
+    // Sends empty pane texts; the framework then destroys the document.
+    void OnCloseDocument();
+    // After a file was opened: the auto-save file opens as a recovered, modified network whose
+    // entry in the recent files (the first) is dropped.
+    void MarkRecovered();
+    // The name Save As proposes: the title cut before its first blank, '#', '%', ';', '/' or
+    // '\', with ".crs".
+    std::string ProposedSaveAsName() const;
+    // The DXF export's proposal: the path without a last four characters that start with '.',
+    // and ".dxf".
+    std::string ProposedDxfExportName() const;
+    // The status pane texts now.
+    std::string GetFlowGroupPaneText() const;
+    void UpdateStatusPanes() const;
+
+    // Undo interface.
+    std::string SaveSnapshot() const override;
+    void RestoreSnapshot(const std::string& snapshot, int tag) override;
+    int GetMaxCheckpoints() const override { return MaxUndoCheckpoints; }
+    bool Undo() { return Step(1); }
+    bool Redo() { return Step(-1); }
+
+    // Document commands.
+    void ToggleHighlightFilteredRoutes();
+    void ToggleODMatrixShown();
+    void ToggleAutoRebuildRoutes();
+    void BuildRoutes();
+    void EditNetworkSettings(const CProjectInformation& project, const NetworkSettings& settings);
+    // Lane flow display settings: aggregation 0 by OD, 1 by origin, 2 by destination, 3 none;
+    // colouring 0 by origin, 1 by destination.
+    void SetLaneFlowDisplay(int aggregation, int colouring, bool zeroFlowsShown);
+
+    // Arms. Adding is two-phase: the arm is placed by the user between begin and commit.
+    CArm* BeginAddArm(std::uint32_t number, std::uint32_t laneCount);
+    void CommitAddArm();
+    void CancelAddArm(CArm& arm);
+    bool EditArm(CArm& arm, std::uint32_t number);
+    bool DeleteArm(CArm& arm);
+    void MoveArm(CArm& arm, double dx, double dy);
+
+    // Lanes.
+    CLane* AddShortLane(CLane& selected, LaneSide side, std::int32_t length);
+    CLane* AddInfinitelyLongLane(CLane& selected, LaneSide side);
+    void EditShortLane(CLane& lane, std::int32_t length);
+    void ConvertToInfinitelyLongLane(CLane& lane);
+    void ConvertToShortLane(CLane& lane, std::int32_t length);
+    bool DeleteLane(CLane& lane);
+
+    // Connectors.
+    CCarouselLaneConnector* AddLaneConnector(CLane& from, CLane& to);
+    bool DeleteLaneConnector(CCarouselLaneConnector& connector);
+
+    // Zones.
+    CZone* AddZone(std::uint32_t number, CArm* entryArm, CArm* exitArm);
+    bool EditZone(CZone& zone, std::uint32_t number, CArm* entryArm, CArm* exitArm);
+    bool DeleteZone(CZone& zone);
+
+    // Labels; the network view repaints itself after these.
+    CLabel* BeginAddLabel(std::uint32_t number);
+    void CommitAddLabel();
+    void CancelAddLabel(CLabel& label);
+    void EditLabel(CLabel& label, const std::string& text, std::int32_t textHeight);
+    bool DeleteLabel(CLabel& label);
+    void MoveLabel(CLabel& label, double dx, double dy);
+
+    // Capacity assessors.
+    CCapacityAssessor* BeginAddCapacityAssessor(std::uint32_t number, CArm* entryArm,
+                                                CArm* circulatoryArm);
+    void CommitAddCapacityAssessor();
+    void CancelAddCapacityAssessor(CCapacityAssessor& assessor);
+    bool EditCapacityAssessor(CCapacityAssessor& assessor, CArm* entryArm, CArm* circulatoryArm);
+    bool DeleteCapacityAssessor(CCapacityAssessor& assessor);
+
+    void MoveODMatrix(int x, int y);
+
+    // Routes. DeleteAllRoutes asks first; false when the user said No.
+    bool DeleteAllRoutes();
+    std::size_t MakeCircularRoutesNonPermitted();
+    void SetRoutePermitted(CRoute& route, bool permitted);
+    bool DeleteRoute(CRoute& route);
+    bool ToggleRouteLock(CRoute& route);
+    void SetAllFilteredRoutesPermitted(bool permitted);
+
+    // Lane flow balancing in the current flow group (wait cursor is the caller's).
+    bool BalanceLaneFlowsOnArm(CArm& arm);
+    std::size_t BalanceLaneFlowsOnAllArms();
+
+    // Flow groups.
+    CFlowGroup* AddFlowGroup(FlowGroupAddPosition position, const CFlowGroup* selected);
+    bool EditFlowGroup(CFlowGroup& group, std::uint32_t number, std::string description,
+                       std::int64_t start, std::int64_t end);
+    bool DeleteFlowGroup(CFlowGroup& group);
+
+    // Print pages.
+    CPrintPage* BeginAddPrintZone();
+    void CommitAddPrintZone();
+    void CancelAddPrintZone(CPrintPage& page);
+    bool DeletePrintZone(CPrintPage& page);
+
+protected:
+    void OnRestoreFailed(const std::exception& error) override;
+
+private:
+    // The end of every command: views, then the modified flag.
+    void Changed(int hint);
+    void RebuildRoutesIfAutomatic();
+    void Message(const std::string& text) const;
+    // The network file reader's message for what it threw; empty for a file that cannot be
+    // opened.
+    static std::string OpenErrorMessage();
+
+    NetworkSettings* m_settings;
+    CPrompt* m_prompt;
+    CStatusPaneSink* m_statusPanes = nullptr;
+    std::unique_ptr<CDocumentData> m_data;
+
+    bool m_autoRebuildRoutes = false;
+    bool m_permittedOnly = true;
+    bool m_highlightFilteredRoutes = true;
+    int m_odMatrixFlowKind = 0;
+
+    bool m_modified = false;
+    std::string m_pathName;
+    std::string m_title = NewDocumentTitle;
+    bool m_hasSavePath = false;
+};
+
+// The open hook of the application: after a document opened from path, the auto-save file of
+// this run becomes a recovered network (exact, case-sensitive comparison). True when it did.
+class CRecentFileList;
+bool ApplyRecoveredFileRule(CCarouselDoc& document, const std::string& openedPath,
+                            const CAutoSaveManager& autoSave, CRecentFileList& recentFiles);

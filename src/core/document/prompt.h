@@ -1,0 +1,21 @@
+// Questions and messages the document puts to the user, without knowing any window.
+#pragma once
+
+#include <string>
+
+enum class PromptAnswer
+{
+    Yes,
+    No,
+};
+
+// The desktop program shows these as modal message boxes; tests answer from a script. A Yes/No
+// question has No as its default button.
+class CPrompt
+{
+public:
+    virtual ~CPrompt() = default;
+    virtual PromptAnswer AskYesNo(const std::string& text) = 0;
+    // An OK message (an error or a refusal).
+    virtual void ShowMessage(const std::string& text) = 0;
+};

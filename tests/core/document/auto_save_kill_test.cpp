@@ -1,0 +1,96 @@
+// A running copy that auto-saved is killed outright; the next start must offer its file and
+// open it with nothing lost.
+#include "../model/test_network.h"
+#include "document/carousel_doc.h"
+#include "document/startup.h"
+#include "scripted_prompt.h"
+#include "temp_dir.h"
+
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace
+{
+
+// The same network in the child and in the test.
+void BuildNetwork(CCarouselDoc& doc)
+{
+    CNetwork& network = doc.GetNetwork();
+    CArm* entry = testnet::AddArm(network, 2);
+    CArm* exitArm = testnet::AddArm(network, 1);
+    network.GetLaneConnectors().AddConnector(testnet::Lane(entry, 1), testnet::Lane(exitArm, 1));
+    network.GetLaneConnectors().AddConnector(testnet::Lane(entry, 2), testnet::Lane(exitArm, 1));
+    network.GetZones().InsertZone(1)->SetEntryArm(entry);
+    network.GetZones().InsertZone(2)->SetExitArm(exitArm);
+    doc.BuildRoutes();
+    doc.MoveODMatrix(250, 500);
+}
+
+TEST(AutoSaveKillTest, KilledRunsFileIsOfferedAndOpensWhole)
+{
+    CTempDir dir;
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::close(ready[0]);
+        NetworkSettings settings;
+        CCarouselDoc doc(settings);
+        doc.OnNewDocument();
+        BuildNetwork(doc);
+        std::int64_t now = 5000;
+        CAutoSaveManager autoSave([&] { return dir.Dir(); }, [&] { return now; });
+        autoSave.IdleTick(&doc);
+        const char done = autoSave.IsLocked() && doc.IsModified() ? 'y' : 'n';
+        if (::write(ready[1], &done, 1) != 1)
+            ::_exit(2);
+        for (;;)
+            ::pause(); // killed here, holding the lock, never cleaning up
+    }
+    ::close(ready[1]);
+    char done = 0;
+    ASSERT_EQ(::read(ready[0], &done, 1), 1);
+    ::close(ready[0]);
+    ASSERT_EQ(::kill(child, SIGKILL), 0);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    ASSERT_EQ(done, 'y') << "the child did not auto-save";
+
+    const std::string expectedFile = dir.File("GyrolithAutoRecover0.crs");
+    CAutoSaveManager autoSave([&] { return dir.Dir(); }, [] { return std::int64_t{0}; });
+    CScriptedPrompt prompt{PromptAnswer::Yes};
+    ProgramSettings programSettings;
+    const CStartupCommand command = DecideStartup({}, programSettings, autoSave, prompt);
+    ASSERT_EQ(prompt.questions.size(), 1u);
+    EXPECT_EQ(command, (CStartupCommand{CStartupCommand::Kind::FileOpen, expectedFile}));
+
+    NetworkSettings settings;
+    CCarouselDoc recovered(settings, &prompt);
+    ASSERT_TRUE(recovered.OnOpenDocument(command.path));
+    CRecentFileList recent;
+    recent.Add(command.path);
+    EXPECT_TRUE(ApplyRecoveredFileRule(recovered, command.path, autoSave, recent));
+    EXPECT_EQ(recovered.GetTitle(), "Recovered From AutoSave");
+    EXPECT_TRUE(recovered.IsModified());
+    EXPECT_TRUE(recent.GetEntries().empty());
+
+    NetworkSettings expectedSettings;
+    CCarouselDoc expected(expectedSettings);
+    expected.OnNewDocument();
+    BuildNetwork(expected);
+    EXPECT_TRUE(recovered.SaveSnapshot() == expected.SaveSnapshot()) << "something was lost";
+    EXPECT_EQ(recovered.GetNetwork().GetRoutes().GetRouteCount(), 2u);
+    EXPECT_TRUE(prompt.messages.empty());
+
+    // This run now owns the file: taking the lock and a normal exit remove it.
+    autoSave.TakeLock();
+    EXPECT_TRUE(autoSave.IsLocked());
+    autoSave.CleanupAtExit();
+    EXPECT_FALSE(std::filesystem::exists(expectedFile));
+}
+
+} // namespace

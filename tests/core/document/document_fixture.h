@@ -1,0 +1,88 @@
+// A document over a small junction, with a view and a status bar that record what they hear.
+#pragma once
+
+#include "../model/test_network.h"
+#include "document/carousel_doc.h"
+#include "scripted_prompt.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <vector>
+
+namespace doctest
+{
+
+class CRecordingView : public CDocumentView
+{
+public:
+    void OnUpdate(int hint) override { hints.push_back(hint); }
+    int GetViewKind() const override { return NetworkViewKind; }
+    std::vector<int> hints;
+};
+
+class CRecordingPanes : public CStatusPaneSink
+{
+public:
+    void SetPaneText(int paneId, const std::string& text) override
+    {
+        texts[paneId] = text;
+        ++calls;
+    }
+    std::map<int, std::string> texts;
+    int calls = 0;
+};
+
+// Arms: 1 entry (two lanes), 2 circulatory, 3 exit, 4 exit without a zone. Zone 1 enters by
+// arm 1, zone 2 leaves by arm 3. Routes are built: 1.1>2.1>3.1 and 1.2>2.1>3.1.
+class CDocumentFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        doc.OnNewDocument();
+        CNetwork& network = doc.GetNetwork();
+        entry = testnet::AddArm(network, 2);
+        circ = testnet::AddArm(network, 1);
+        exitArm = testnet::AddArm(network, 1);
+        spare = testnet::AddArm(network, 1);
+        Connect(entry, 1, circ, 1);
+        Connect(entry, 2, circ, 1);
+        Connect(circ, 1, exitArm, 1);
+        Connect(circ, 1, spare, 1);
+        origin = network.GetZones().InsertZone(1);
+        destination = network.GetZones().InsertZone(2);
+        origin->SetEntryArm(entry);
+        destination->SetExitArm(exitArm);
+        network.GetRoutes().DiscoverRoutes();
+        doc.SetModifiedFlag(false);
+        doc.AddView(&view);
+        doc.SetStatusPaneSink(&panes);
+    }
+
+    CCarouselLaneConnector* Connect(CArm* from, std::uint32_t fromLane, CArm* to,
+                                    std::uint32_t toLane)
+    {
+        return doc.GetNetwork().GetLaneConnectors().AddConnector(testnet::Lane(from, fromLane),
+                                                                 testnet::Lane(to, toLane));
+    }
+    CLane* Lane(std::uint32_t arm, std::uint32_t lane)
+    {
+        return doc.GetNetwork().GetArms().GetArm(arm)->GetLanes().GetLane(lane);
+    }
+    CArm* Arm(std::uint32_t number) { return doc.GetNetwork().GetArms().GetArm(number); }
+    std::uint32_t RouteCount() { return doc.GetNetwork().GetRoutes().GetRouteCount(); }
+
+    NetworkSettings settings;
+    CScriptedPrompt prompt;
+    CCarouselDoc doc{settings, &prompt};
+    CRecordingView view;
+    CRecordingPanes panes;
+    CArm* entry = nullptr;
+    CArm* circ = nullptr;
+    CArm* exitArm = nullptr;
+    CArm* spare = nullptr;
+    CZone* origin = nullptr;
+    CZone* destination = nullptr;
+};
+
+} // namespace doctest
