@@ -2,10 +2,11 @@
 #include "document/carousel_doc.h"
 #include "document/program_settings.h"
 #include "model/capacity_assessor.h"
+#include "model/capacity_lane.h"
 #include "model/lane.h"
 #include "routing/flow_group_commands.h"
 #include "routing/lane_flow_balancer.h"
-#include "routing/lane_route_edits.h"
+#include "routing/lane_edits.h"
 #include "routing/route_commands.h"
 #include "routing/route_flows.h"
 
@@ -197,7 +198,8 @@ void CCarouselDoc::EditShortLane(CLane& lane, std::int32_t length)
 void CCarouselDoc::ConvertToInfinitelyLongLane(CLane& lane)
 {
     Checkpoint("Convert To Infinitely Long Lane");
-    ::ConvertToInfinitelyLongLane(GetNetwork(), lane);
+    if (auto* capacityLane = dynamic_cast<CCapacityLane*>(&lane))
+        ::ConvertToInfinitelyLongLane(*capacityLane);
     NormaliseAllArms(GetNetwork());
     Changed(HintNetworkChanged);
 }
@@ -214,9 +216,7 @@ void CCarouselDoc::ConvertToShortLane(CLane& lane, std::int32_t length)
 bool CCarouselDoc::DeleteLane(CLane& lane)
 {
     Checkpoint("Delete Lane");
-    BridgeShortLaneBeforeDelete(GetNetwork(), lane);
-    const bool deleted = lane.GetOwner()->DeleteLane(lane.GetNumber());
-    NormaliseAllArms(GetNetwork());
+    const bool deleted = ::DeleteLane(*lane.GetArm(), lane.GetNumber());
     Changed(HintNetworkChanged);
     return deleted;
 }
