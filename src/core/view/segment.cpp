@@ -13,8 +13,9 @@ constexpr double RadiansPerDegree = std::numbers::pi / 180.0;
 double BearingOf(double dx, double dy)
 {
     // atan2 of the reversed direction, turned so that 0 points down the screen. With the exact
-    // factor the four cardinal directions come out as whole degrees.
-    double b = std::atan2(-dy, -dx) * DegreesPerRadian + 90.0;
+    // factor the four cardinal directions come out as whole degrees. 0.0 - d, not -d: a
+    // segment of no length then reads atan2(+0, +0), bearing 90 (horizontal text).
+    double b = std::atan2(0.0 - dy, 0.0 - dx) * DegreesPerRadian + 90.0;
     b = std::fmod(b, 360.0);
     if (b < 0.0) {
         b += 360.0;

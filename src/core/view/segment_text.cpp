@@ -83,8 +83,11 @@ CRect TurnedTextBox(CPoint reference, double textBearing, double u0, double u1, 
             maxY = std::max(maxY, y);
         }
     }
-    return {static_cast<int>(std::floor(minX)), static_cast<int>(std::floor(minY)),
-            static_cast<int>(std::ceil(maxX)) + 1, static_cast<int>(std::ceil(maxY)) + 1};
+    // sin and cos of right angles are not exact zeros: keep such noise from moving a whole unit.
+    constexpr double Noise = 1e-9;
+    return {static_cast<int>(std::floor(minX + Noise)), static_cast<int>(std::floor(minY + Noise)),
+            static_cast<int>(std::ceil(maxX - Noise)) + 1,
+            static_cast<int>(std::ceil(maxY - Noise)) + 1};
 }
 
 void DrawSegmentText(CDrawingSurface& surface, CBounds* bounds, const CSegment& segment,
