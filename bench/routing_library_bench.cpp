@@ -75,27 +75,27 @@ void RebuildRoutes(benchmark::State& state)
     state.counters["routes"] = static_cast<double>(shape.RouteCount());
 }
 
-void BM_BuildRoutes(benchmark::State& state)
+void BM_LayeredSearch(benchmark::State& state)
 {
     BuildRoutes<SearchAll>(state);
 }
-void BM_BuildRoutesOneByOne(benchmark::State& state)
+void BM_LayeredSearchOneByOne(benchmark::State& state)
 {
     BuildRoutes<SearchAllPlainly>(state);
 }
-void BM_RebuildRoutes(benchmark::State& state)
+void BM_LayeredResearch(benchmark::State& state)
 {
     RebuildRoutes<SearchAll>(state);
 }
-void BM_RebuildRoutesOneByOne(benchmark::State& state)
+void BM_LayeredResearchOneByOne(benchmark::State& state)
 {
     RebuildRoutes<SearchAllPlainly>(state);
 }
 
-BENCHMARK(BM_BuildRoutes)->Arg(10000)->Arg(20000)->Arg(100000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RebuildRoutes)->Arg(10000)->Arg(20000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LayeredSearch)->Arg(10000)->Arg(20000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LayeredResearch)->Arg(10000)->Arg(20000)->Arg(100000)->Unit(benchmark::kMillisecond);
 // One-by-one is quadratic in the routes held: kept to sizes that finish in seconds.
-BENCHMARK(BM_BuildRoutesOneByOne)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_RebuildRoutesOneByOne)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LayeredSearchOneByOne)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LayeredResearchOneByOne)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond);
 
 } // namespace

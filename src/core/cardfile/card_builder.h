@@ -26,6 +26,17 @@ private:
     std::string m_value;
 };
 
+// Runs format (which yields a card) and prefixes a refusal's message with the object the card
+// describes ("Zone 2: The colour ... does not fit"), so the user can find what to change.
+template <typename Format> std::string FormatForObject(const std::string& object, Format&& format)
+{
+    try {
+        return format();
+    } catch (const errCardFieldRefused& e) {
+        throw errCardFieldRefused(e.Field(), e.Value(), object + ": " + e.what());
+    }
+}
+
 // One field in a printf conversion: "%5i", "%5d", "%10d", "%5u" for integers, "% 22.15f" or
 // "%10.3f" for reals. The text is what printf gives (the digits come from snprintf, with a "."
 // whatever the C locale says); a result wider than the field's width raises

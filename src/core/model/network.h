@@ -8,9 +8,11 @@
 #include "model/zone.h"
 #include "routing/flow_group.h"
 #include "routing/od_movement.h"
+#include "routing/route_filter_refresh_notifyer.h"
 #include "routing/routes.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 // The drawing state of a network: the route a view has selected (by id, 0 for none, so that a
@@ -81,6 +83,15 @@ public:
 
     CRouteFilter& GetRouteFilter() { return m_routeFilter; }
     const CRouteFilter& GetRouteFilter() const { return m_routeFilter; }
+    // The network owns the filter-refresh listener; installing one destroys the previous one.
+    void SetRouteFilterRefreshNotifyer(std::unique_ptr<CRouteFilterRefreshNotifyer> notifyer)
+    {
+        m_filterRefreshNotifyer = std::move(notifyer);
+    }
+    CRouteFilterRefreshNotifyer* GetRouteFilterRefreshNotifyer() const
+    {
+        return m_filterRefreshNotifyer.get();
+    }
 
     // Observers are not owned; remove one before it dies.
     void AddObserver(CNetworkObserver* observer);
@@ -102,5 +113,6 @@ private:
     CCapacityAssessors m_capacityAssessors;
     CFlowGroup* m_currentFlowGroup = nullptr;
     CRouteFilter m_routeFilter;
+    std::unique_ptr<CRouteFilterRefreshNotifyer> m_filterRefreshNotifyer;
     std::vector<CNetworkObserver*> m_observers;
 };

@@ -3,6 +3,7 @@
 
 #include "model/arm.h"
 #include "model/routed_lane_connector.h"
+#include "routing/lane_edits.h"
 
 namespace
 {
@@ -55,4 +56,9 @@ std::unique_ptr<Routing::CRouteableNode::COutgoingEdgeIter>
 CRoutedLane::CreateOutgoingEdgeIter() const
 {
     return std::make_unique<COutgoingRoutedLaneConnectorIter>(*this);
+}
+
+void CRoutedLane::OnLaneChanged()
+{
+    ReplaceLaneChangesOver(*this);
 }

@@ -34,6 +34,9 @@ public:
 
     using CLane::CLane;
 
+    // A short lane that now sits between two lanes joined over it takes that lane change over.
+    void OnLaneChanged() override;
+
     std::uint32_t GetId() const override { return GetLaneId(); }
     Routing::CRouteableNodeGroup* GetGroup() const override;
     bool IsRouteEnd() const override;

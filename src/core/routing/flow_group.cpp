@@ -54,6 +54,13 @@ CFlowGroup::~CFlowGroup()
             record.route->ForgetFlowGroup(*this);
         }
     }
+    // A route that only read from this group remembers it too, without a record here; a later
+    // group made at the same address must not answer from that memory.
+    if (CNetwork* network = GetNetwork()) {
+        for (const auto& route : network->GetRoutes().GetRoutes()) {
+            static_cast<const CRoute*>(route.get())->ForgetFlowGroup(*this);
+        }
+    }
 }
 
 CRouteFlowRecord& CFlowGroup::Record(std::uint32_t routeId, CRoute* route)

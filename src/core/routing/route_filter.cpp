@@ -76,4 +76,65 @@ void RefreshRouteFilter(CNetwork& network)
             notifyer->RouteChanged(*route);
         }
     }
+    if (CRouteFilterRefreshNotifyer* refreshed = network.GetRouteFilterRefreshNotifyer()) {
+        refreshed->Refreshed();
+    }
+}
+
+void SetRouteFilter(CNetwork& network, const CRouteFilter& filter)
+{
+    network.GetRouteFilter() = filter;
+    ValidateRouteFilter(network);
+    RefreshRouteFilter(network);
+}
+
+namespace
+{
+
+void SideToNumbers(const CNetwork& network, std::uint32_t zoneId, std::uint32_t armId,
+                   std::uint32_t laneId, std::uint32_t& zone, std::uint32_t& arm,
+                   std::uint32_t& lane)
+{
+    const CZone* z = zoneId ? network.GetZones().GetZoneById(zoneId) : nullptr;
+    const CArm* a = armId ? network.GetArms().GetArmById(armId) : nullptr;
+    const CLane* l = a && laneId ? a->GetLanes().GetLaneById(laneId) : nullptr;
+    zone = z ? z->GetNumber() : 0;
+    arm = a ? a->GetNumber() : 0;
+    lane = l ? l->GetNumber() : 0;
+}
+
+void SideFromNumbers(const CNetwork& network, std::uint32_t zone, std::uint32_t arm,
+                     std::uint32_t lane, std::uint32_t& zoneId, std::uint32_t& armId,
+                     std::uint32_t& laneId)
+{
+    const CZone* z = zone ? network.GetZones().GetZone(zone) : nullptr;
+    const CArm* a = arm ? network.GetArms().GetArm(arm) : nullptr;
+    const CLane* l = a && lane ? a->GetLanes().GetLane(lane) : nullptr;
+    zoneId = IdOf(z);
+    armId = IdOf(a);
+    laneId = LaneIdOf(l);
+}
+
+} // namespace
+
+CRouteFilterNumbers RouteFilterToNumbers(const CNetwork& network)
+{
+    const CRouteFilter& f = network.GetRouteFilter();
+    CRouteFilterNumbers n;
+    SideToNumbers(network, f.originZoneId, f.originArmId, f.originLaneId, n.originZone, n.originArm,
+                  n.originLane);
+    SideToNumbers(network, f.destinationZoneId, f.destinationArmId, f.destinationLaneId,
+                  n.destinationZone, n.destinationArm, n.destinationLane);
+    return n;
+}
+
+CRouteFilter RouteFilterFromNumbers(const CNetwork& network, const CRouteFilterNumbers& numbers)
+{
+    CRouteFilter f;
+    SideFromNumbers(network, numbers.originZone, numbers.originArm, numbers.originLane,
+                    f.originZoneId, f.originArmId, f.originLaneId);
+    SideFromNumbers(network, numbers.destinationZone, numbers.destinationArm,
+                    numbers.destinationLane, f.destinationZoneId, f.destinationArmId,
+                    f.destinationLaneId);
+    return f;
 }

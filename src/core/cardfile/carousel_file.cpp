@@ -1,0 +1,482 @@
+// The card sequence of a network file, written and read in one order.
+#include "cardfile/carousel_file.h"
+
+#include "cardfile/atomic_file.h"
+#include "cardfile/card_builder.h"
+#include "cardfile/card_checksum.h"
+#include "cardfile/card_errors.h"
+#include "cardfile/card_line.h"
+#include "cardfile/card_point.h"
+#include "cardfile/card_schema.h"
+#include "cardfile/card_stream_file.h"
+#include "cardfile/card_text.h"
+#include "cardfile/card_vect.h"
+#include "cardfile/card_writer.h"
+#include "cardfile/card_writer_file.h"
+#include "cardfile/card_writer_memory.h"
+#include "cardfile/flow_cards.h"
+#include "cardfile/layout_cards.h"
+#include "cardfile/network_cards.h"
+#include "cardfile/report_cards.h"
+#include "model/arm.h"
+#include "model/capacity_assessor.h"
+#include "model/capacity_lane.h"
+#include "model/carousel_lane_connector.h"
+#include "model/zone.h"
+#include "routing/flow_group.h"
+#include "routing/od_movement.h"
+#include "routing/route.h"
+
+#include <algorithm>
+#include <fstream>
+#include <tuple>
+#include <vector>
+
+namespace
+{
+std::string Numbered(std::string_view what, std::uint32_t number)
+{
+    return std::string(what) + " " + std::to_string(number);
+}
+
+[[noreturn]] void TooMany(std::string_view what, int number)
+{
+    throw errCorruptCardData("Cannot add " + std::string(what) + " " + std::to_string(number));
+}
+
+int Number(const CZone* zone)
+{
+    return zone != nullptr ? static_cast<int>(zone->GetNumber()) : 0;
+}
+
+// Connectors, OD flows and route flows are written in the order of their numbers rather than
+// of their id-keyed maps: that is the maps' order in a network just read from a file, and it
+// keeps the bytes of a file from depending on the history of edits and undos behind it.
+std::vector<CCardLaneConnector> ConnectorCards(const CCarouselLaneConnectors& connectors)
+{
+    std::vector<CCardLaneConnector> cards;
+    for (const CCarouselLaneConnector* connector : connectors.GetConnectorsInCreationOrder()) {
+        cards.emplace_back(*connector);
+    }
+    std::sort(cards.begin(), cards.end(), [](const auto& a, const auto& b) {
+        return std::tie(a.fromArm, a.fromLane, a.toArm, a.toLane) <
+               std::tie(b.fromArm, b.fromLane, b.toArm, b.toLane);
+    });
+    return cards;
+}
+
+std::vector<CCardODFlow> ODFlowCards(const CFlowGroup& group)
+{
+    std::vector<CCardODFlow> cards;
+    for (const auto& [key, record] : group.GetDesiredFlowRecords()) {
+        if (record.movement == nullptr) {
+            continue;
+        }
+        CCardODFlow od;
+        od.origin = Number(record.movement->GetOrigin());
+        od.destination = Number(record.movement->GetDestination());
+        od.flow = record.flow;
+        cards.push_back(od);
+    }
+    std::sort(cards.begin(), cards.end(), [](const auto& a, const auto& b) {
+        return std::tie(a.origin, a.destination) < std::tie(b.origin, b.destination);
+    });
+    return cards;
+}
+
+std::vector<CCardRouteFlow> RouteFlowCards(const CFlowGroup& group)
+{
+    std::vector<CCardRouteFlow> cards;
+    cards.reserve(group.GetRouteFlowRecords().size());
+    for (const auto& [id, record] : group.GetRouteFlowRecords()) {
+        if (record.route == nullptr) {
+            continue;
+        }
+        CCardRouteFlow rf;
+        rf.route = static_cast<int>(record.route->GetNumber());
+        rf.flow = record.flow;
+        rf.locked = record.locked;
+        rf.hasProportion = true;
+        rf.proportion = record.proportion;
+        cards.push_back(rf);
+    }
+    std::sort(cards.begin(), cards.end(),
+              [](const auto& a, const auto& b) { return a.route < b.route; });
+    return cards;
+}
+
+std::string ConnectorName(const CCardLaneConnector& card)
+{
+    return "Lane connector from lane " + std::to_string(card.fromLane) + " of arm " +
+           std::to_string(card.fromArm) + " to lane " + std::to_string(card.toLane) + " of arm " +
+           std::to_string(card.toArm);
+}
+} // namespace
+
+bool CCarouselFileWriterV1::Write(bool checkpoint)
+{
+    const CDocumentData& doc = *m_document;
+    const CNetwork& network = doc.network;
+    const NetworkSettings& settings = *m_settings;
+    CCardFileChecksum checksum;
+    const auto put = [&](const std::string& card) {
+        checksum.Add(m_file->WriteCard(card));
+    };
+
+    put(CCardSchema(Version()).Format());
+    put(CCardVersion(std::string(kProgramVersionText)).Format());
+
+    CCardEnvironment env;
+    const int viewCount = static_cast<int>(doc.viewPositions.size());
+    env.viewCount = checkpoint && viewCount == 0 ? doc.resizeableViewCount : viewCount;
+    env.labelCount = static_cast<int>(doc.labels.GetCount());
+    env.armTextHeight = settings.ArmTextHeight;
+    env.zoneTextHeight = settings.ZoneTextHeight;
+    env.capacityAssessorTextHeight = settings.CapacityAssessorTextHeight;
+    env.odMatrixShown = doc.odMatrixShown;
+    env.printPageCount = doc.printPages.GetCount();
+    env.aggregation = doc.laneFlowAggregation;
+    env.colouring = doc.laneFlowColouring;
+    env.zeroFlowsShown = doc.zeroFlowsShown;
+    env.gridSize = settings.GridSize;
+    env.delimiter = settings.LaneFlowDelimiter;
+    put(FormatForObject("Network settings", [&] { return env.Format(); }));
+
+    for (const std::string* text :
+         {&settings.Author, &settings.Company, &settings.Address, &doc.project.title,
+          &doc.project.location, &doc.project.notes, &doc.project.projectName, &doc.project.scn}) {
+        put(CCardText(*text).Format());
+    }
+
+    const CArms& arms = network.GetArms();
+    const CCapacityAssessors& assessors = network.GetCapacityAssessors();
+    const CRoutes& routes = network.GetRoutes();
+    const std::vector<CCardLaneConnector> connectors = ConnectorCards(network.GetLaneConnectors());
+    CCardNet net;
+    net.arms = static_cast<int>(arms.GetCount());
+    net.zones = static_cast<int>(network.GetZones().GetCount());
+    net.laneConnectors = static_cast<int>(connectors.size());
+    net.routes = static_cast<int>(routes.GetRouteCount());
+    net.odMovements = static_cast<int>(network.GetODMovements().GetCount());
+    net.capacityAssessors = static_cast<int>(assessors.GetCount());
+    net.flowGroups = static_cast<int>(network.GetFlowGroups().GetCount());
+    put(FormatForObject("Network", [&] { return net.Format(); }));
+
+    for (std::uint32_t i = 1; i <= arms.GetCount(); ++i) {
+        const CArm& arm = *arms.GetArm(i);
+        const std::string name = Numbered("Arm", i);
+        put(FormatForObject(name, [&] { return CCardArm(arm).Format(); }));
+        put(FormatForObject(name, [&] {
+            return CCardVect::FromPlan(arm.GetFirstPoint().x, arm.GetFirstPoint().y,
+                                       arm.GetSecondPoint().x, arm.GetSecondPoint().y)
+                .Format();
+        }));
+        const CCapLanes& lanes = arm.GetLanes();
+        for (std::uint32_t j = 1; j <= lanes.GetCount(); ++j) {
+            put(FormatForObject(Numbered("Lane", j) + " of arm " + std::to_string(i),
+                                [&] { return CCardLane(*lanes.GetLane(j)).Format(); }));
+        }
+    }
+    const CZones& zones = network.GetZones();
+    for (std::uint32_t k = 1; k <= zones.GetCount(); ++k) {
+        put(FormatForObject(Numbered("Zone", k),
+                            [&] { return CCardZone(*zones.GetZone(k)).Format(); }));
+    }
+    for (std::uint32_t k = 1; k <= assessors.GetCount(); ++k) {
+        const CCapacityAssessor& assessor = *assessors.GetCapacityAssessor(k);
+        const std::string name = Numbered("Capacity assessor", k);
+        put(FormatForObject(name, [&] { return CCardCapacityAssessor(assessor).Format(); }));
+        put(FormatForObject(name, [&] {
+            return CCardPoint(assessor.GetGraphics().x, assessor.GetGraphics().y).Format();
+        }));
+    }
+    for (const CCardLaneConnector& card : connectors) {
+        put(FormatForObject(ConnectorName(card), [&] { return card.Format(); }));
+    }
+    for (std::uint32_t r = 1; r <= routes.GetRouteCount(); ++r) {
+        put(FormatForObject(Numbered("Route", r),
+                            [&] { return CCardRoute(*routes.GetRoute(r)).Format(); }));
+    }
+
+    const CFlowGroups& groups = network.GetFlowGroups();
+    for (std::uint32_t g = 1; g <= groups.GetCount(); ++g) {
+        const CFlowGroup& group = *groups.GetFlowGroup(g);
+        const std::string groupName = Numbered("flow group", g);
+        const std::vector<CCardODFlow> odFlows = ODFlowCards(group);
+        const std::vector<CCardRouteFlow> routeFlows = RouteFlowCards(group);
+        CCardFlowGroup card(group);
+        card.odFlowCount = static_cast<int>(odFlows.size());
+        card.routeFlowCount = static_cast<int>(routeFlows.size());
+        put(FormatForObject(Numbered("Flow group", g), [&] { return card.Format(); }));
+        for (const CCardODFlow& od : odFlows) {
+            put(FormatForObject("OD flow from zone " + std::to_string(od.origin) + " to zone " +
+                                    std::to_string(od.destination) + " of " + groupName,
+                                [&] { return od.Format(); }));
+        }
+        for (const CCardRouteFlow& rf : routeFlows) {
+            put(FormatForObject("Flow of route " + std::to_string(rf.route) + " in " + groupName,
+                                [&] { return rf.Format(); }));
+        }
+    }
+
+    for (std::uint32_t k = 1; k <= doc.labels.GetCount(); ++k) {
+        put(FormatForObject(Numbered("Label", k),
+                            [&] { return CCardLabel(*doc.labels.GetLabel(k)).Format(); }));
+    }
+    for (int p = 1; p <= doc.printPages.GetCount(); ++p) {
+        put(FormatForObject(Numbered("Print page", static_cast<std::uint32_t>(p)),
+                            [&] { return CCardPrintPage(*doc.printPages.GetPage(p)).Format(); }));
+    }
+    CCardODGraphic od;
+    od.textHeight = settings.ODMatrixTextHeight;
+    od.x = doc.odMatrixX;
+    od.y = doc.odMatrixY;
+    put(FormatForObject("OD matrix", [&] { return od.Format(); }));
+
+    // Report cards stay out of the checksum.
+    CReportFileWriter(*m_file, doc.reportDefinitions, groups).WriteNetworkReports();
+
+    if (!checkpoint) {
+        for (std::size_t v = 0; v < doc.viewPositions.size(); ++v) {
+            put(FormatForObject(Numbered("View position", static_cast<std::uint32_t>(v + 1)),
+                                [&] { return CCardFramePosition(doc.viewPositions[v]).Format(); }));
+        }
+    }
+
+    CCardFileIntegrity integrity;
+    integrity.checksum = checksum.StoredValue();
+    m_file->WriteCard(integrity.Format());
+    return true;
+}
+
+void CCarouselFileReaderV1::Read(bool checkpoint)
+{
+    ReadHeader();
+    ReadNetwork();
+    ReadLayout(checkpoint);
+}
+
+void CCarouselFileReaderV1::ReadHeader()
+{
+    const CCardSchema schema = CCardSchema::FromLine(m_stream->ReadCard());
+    const CCardVersion version = CCardVersion::FromLine(m_stream->ReadCard());
+    schema.CheckReadableBy(Version(), version.GetText());
+}
+
+namespace
+{
+CArm* ArmAt(const CNetwork& network, int number)
+{
+    return number > 0 ? network.GetArms().GetArm(static_cast<std::uint32_t>(number)) : nullptr;
+}
+
+CCapacityLane* LaneAt(const CNetwork& network, int arm, int lane)
+{
+    CArm* found = ArmAt(network, arm);
+    return found != nullptr && lane > 0
+               ? found->GetLanes().GetLane(static_cast<std::uint32_t>(lane))
+               : nullptr;
+}
+
+CZone* ZoneAt(const CNetwork& network, int number)
+{
+    return number > 0 ? network.GetZones().GetZone(static_cast<std::uint32_t>(number)) : nullptr;
+}
+} // namespace
+
+void CCarouselFileReaderV1::ReadNetwork()
+{
+    CDocumentData& doc = *m_document;
+    NetworkSettings& settings = *m_settings;
+    const CCardEnvironment env =
+        CCardEnvironment::FromLine(m_stream->ReadCard(), m_defaultDelimiter);
+    doc.resizeableViewCount = env.viewCount;
+    m_labelCount = env.labelCount;
+    m_printPageCount = env.printPageCount;
+    settings.ArmTextHeight = env.armTextHeight;
+    settings.ZoneTextHeight = env.zoneTextHeight;
+    settings.CapacityAssessorTextHeight = env.capacityAssessorTextHeight;
+    doc.odMatrixShown = env.odMatrixShown;
+    doc.laneFlowAggregation = env.aggregation;
+    doc.laneFlowColouring = env.colouring;
+    doc.zeroFlowsShown = env.zeroFlowsShown;
+    settings.GridSize = env.gridSize;
+    settings.LaneFlowDelimiter = env.delimiter;
+
+    for (std::string* text :
+         {&settings.Author, &settings.Company, &settings.Address, &doc.project.title,
+          &doc.project.location, &doc.project.notes, &doc.project.projectName, &doc.project.scn}) {
+        *text = CCardText::FromLine(m_stream->ReadCard()).GetText();
+    }
+
+    CNetwork& network = doc.network;
+    const CCardNet net = CCardNet::FromLine(m_stream->ReadCard());
+    for (int i = 1; i <= net.arms; ++i) {
+        const CCardArm card = CCardArm::FromLine(m_stream->ReadCard());
+        CArm* arm = network.GetArms().InsertArm(static_cast<std::uint32_t>(i));
+        if (arm == nullptr) {
+            TooMany("arm", i);
+        }
+        card.Apply(*arm);
+        const CCardVect vect = CCardVect::FromLine(m_stream->ReadCard());
+        arm->SetPoints({static_cast<double>(vect.GetX1()), static_cast<double>(vect.GetY1())},
+                       {static_cast<double>(vect.GetX2()), static_cast<double>(vect.GetY2())});
+        for (int j = 1; j <= card.laneCount; ++j) {
+            const CCardLane laneCard = CCardLane::FromLine(m_stream->ReadCard());
+            CCapacityLane* lane = arm->GetLanes().InsertLane(static_cast<std::uint32_t>(j));
+            if (lane == nullptr) {
+                TooMany("lane", j);
+            }
+            laneCard.Apply(*lane);
+        }
+    }
+    for (int k = 1; k <= net.zones; ++k) {
+        const CCardZone card = CCardZone::FromLine(m_stream->ReadCard());
+        CZone* zone = network.GetZones().InsertZone(static_cast<std::uint32_t>(k));
+        if (zone == nullptr) {
+            TooMany("zone", k);
+        }
+        card.Apply(*zone);
+    }
+    for (int k = 1; k <= net.capacityAssessors; ++k) {
+        const CCardCapacityAssessor card = CCardCapacityAssessor::FromLine(m_stream->ReadCard());
+        CCapacityAssessor* assessor =
+            network.GetCapacityAssessors().InsertCapacityAssessor(static_cast<std::uint32_t>(k));
+        if (assessor == nullptr) {
+            TooMany("capacity assessor", k);
+        }
+        card.Apply(*assessor, network);
+        const CCardPoint point = CCardPoint::FromLine(m_stream->ReadCard());
+        assessor->GetGraphics().x = point.GetX();
+        assessor->GetGraphics().y = point.GetY();
+    }
+    for (int c = 0; c < net.laneConnectors; ++c) {
+        const CCardLaneConnector card = CCardLaneConnector::FromLine(m_stream->ReadCard());
+        CCapacityLane* from = LaneAt(network, card.fromArm, card.fromLane);
+        CCapacityLane* to = LaneAt(network, card.toArm, card.toLane);
+        if (from != nullptr && to != nullptr) {
+            network.GetLaneConnectors().AddConnector(from, to);
+        }
+    }
+    CRoutes& routes = network.GetRoutes();
+    for (int r = 0; r < net.routes; ++r) {
+        const CCardRoute card = CCardRoute::FromLine(m_stream->ReadCard());
+        card.Apply(*routes.AddRoute(), network);
+    }
+    ReadFlowGroups(net.flowGroups);
+}
+
+void CCarouselFileReaderV1::ReadFlowGroups(int count)
+{
+    CNetwork& network = m_document->network;
+    CFlowGroups& groups = network.GetFlowGroups();
+    // The count is checked against the limit before anything is made from it.
+    if (count > static_cast<int>(CFlowGroups::MaxFlowGroups)) {
+        TooMany("flow group", count);
+    }
+    for (int i = 1; i <= count; ++i) {
+        groups.InsertFlowGroup(static_cast<std::uint32_t>(i));
+    }
+    const CRoutes& routes = network.GetRoutes();
+    for (int i = 1; i <= count; ++i) {
+        CFlowGroup& group = *groups.GetFlowGroup(static_cast<std::uint32_t>(i));
+        const CCardFlowGroup card = CCardFlowGroup::FromLine(m_stream->ReadCard());
+        card.Apply(group);
+        for (int k = 0; k < card.odFlowCount; ++k) {
+            const CCardODFlow od = CCardODFlow::FromLine(m_stream->ReadCard());
+            CODMovement* movement = network.GetODMovements().Find(ZoneAt(network, od.origin),
+                                                                  ZoneAt(network, od.destination));
+            if (movement != nullptr) {
+                group.SetDesiredFlow(movement, static_cast<std::int32_t>(od.flow));
+            }
+        }
+        for (int k = 0; k < card.routeFlowCount; ++k) {
+            const CCardRouteFlow rf = CCardRouteFlow::FromLine(m_stream->ReadCard());
+            CRoute* route =
+                rf.route > 0 ? routes.GetRoute(static_cast<std::uint32_t>(rf.route)) : nullptr;
+            if (route == nullptr) {
+                continue;
+            }
+            group.SetRouteFlow(route->GetId(), route, rf.flow);
+            group.SetLocked(route->GetId(), route, rf.locked);
+            if (rf.hasProportion) {
+                group.SetProportion(route->GetId(), route, rf.proportion);
+            }
+        }
+    }
+    network.SetCurrentFlowGroup(groups.GetFlowGroup(1));
+}
+
+void CCarouselFileReaderV1::ReadLayout(bool checkpoint)
+{
+    CDocumentData& doc = *m_document;
+    for (int k = 1; k <= m_labelCount; ++k) {
+        const CCardLabel card = CCardLabel::FromLine(m_stream->ReadCard());
+        CLabel* label = doc.labels.InsertLabel(static_cast<std::uint32_t>(k));
+        if (label == nullptr) {
+            TooMany("label", k);
+        }
+        card.Apply(*label);
+    }
+    for (int p = 1; p <= m_printPageCount; ++p) {
+        const CCardPrintPage card = CCardPrintPage::FromLine(m_stream->ReadCard());
+        CPrintPage* page = doc.printPages.InsertPage(p);
+        if (page == nullptr) {
+            TooMany("print page", p);
+        }
+        card.Apply(*page);
+    }
+    const CCardODGraphic od = CCardODGraphic::FromLine(m_stream->ReadCard());
+    m_settings->ODMatrixTextHeight = od.textHeight;
+    doc.odMatrixX = od.x;
+    doc.odMatrixY = od.y;
+
+    CReportFileReader(*m_stream, doc.reportDefinitions, doc.network.GetFlowGroups())
+        .ReadNetworkReports();
+
+    if (!checkpoint) {
+        for (int v = 0; v < doc.resizeableViewCount; ++v) {
+            doc.viewPositions.push_back(
+                CCardFramePosition::FromLine(m_stream->ReadCard()).position);
+        }
+    }
+}
+
+std::unique_ptr<CDocumentData> ReadNetwork(CCardStream& stream, NetworkSettings& settings,
+                                           bool checkpoint,
+                                           const std::string& defaultLaneFlowDelimiter)
+{
+    auto document = std::make_unique<CDocumentData>();
+    NetworkSettings read = settings;
+    CCarouselFileReaderV1(*document, stream, read, defaultLaneFlowDelimiter).Read(checkpoint);
+    settings = std::move(read);
+    return document;
+}
+
+std::unique_ptr<CDocumentData> LoadNetworkFile(const std::filesystem::path& path,
+                                               NetworkSettings& settings,
+                                               const std::string& defaultLaneFlowDelimiter)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        throw errFileRead("Cannot open the file " + path.string());
+    }
+    CCardStreamFile stream(file);
+    return ReadNetwork(stream, settings, false, defaultLaneFlowDelimiter);
+}
+
+void SaveNetworkFile(const std::filesystem::path& path, const CDocumentData& document,
+                     const NetworkSettings& settings)
+{
+    WriteFileAtomically(path, [&](std::ostream& out) {
+        CCardWriterFile writer(out);
+        CCarouselFileWriterV1(document, writer, settings).Write(false);
+    });
+}
+
+std::string WriteNetworkSnapshot(const CDocumentData& document, const NetworkSettings& settings)
+{
+    CCardWriterMemory writer;
+    CCarouselFileWriterV1(document, writer, settings).Write(true);
+    return writer.TakeText();
+}

@@ -1,0 +1,74 @@
+// What a document owns that its network file carries.
+#pragma once
+
+#include "model/label.h"
+#include "model/network.h"
+#include "printing/print_page.h"
+#include "reports/report_definition.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The placement of one open resizeable view, as the VWPOS card keeps it, so that a file read
+// and written without windows loses none of them. Zoom and scroll mean something only when
+// scrollPan is set; paneState and index are carried for the frame without being interpreted.
+struct CViewPosition
+{
+    int kind = 1;
+    int left = 0;
+    int top = 0;
+    int right = 300;
+    int bottom = 300;
+    bool scrollPan = false;
+    double zoom = 1.0;
+    int scrollX = 0;
+    int scrollY = 0;
+    int paneState = 0;
+    int index = -1;
+    friend bool operator==(const CViewPosition&, const CViewPosition&) = default;
+};
+
+// The "Project Information" texts of a document.
+struct CProjectInformation
+{
+    std::string title;
+    std::string location;
+    std::string notes;
+    std::string projectName;
+    std::string scn;
+    friend bool operator==(const CProjectInformation&, const CProjectInformation&) = default;
+};
+
+// A plain holder of a document's stored data: the network with its flows, labels, print pages,
+// report definitions, project texts, the document's display settings and the placement of its open
+// views. The network file reader fills a fresh one and the writer writes one; the per-network
+// settings (text heights, grid, delimiter, author...) travel in NetworkSettings instead. The
+// display settings are kept as stored numbers: aggregation 0 by OD, 1 by origin, 2 by
+// destination, 3 none; colouring 0 by origin, 1 by destination.
+class CDocumentData
+{
+public:
+    CDocumentData() = default;
+    CDocumentData(const CDocumentData&) = delete;
+    CDocumentData& operator=(const CDocumentData&) = delete;
+
+    CNetwork network;
+    CLabels labels;
+    CPrintPages printPages;
+    CReportDefinitions reportDefinitions;
+    CProjectInformation project;
+
+    bool odMatrixShown = false;
+    int laneFlowAggregation = 0;
+    int laneFlowColouring = 0;
+    bool zeroFlowsShown = false;
+
+    int odMatrixX = 0;
+    int odMatrixY = 0;
+
+    // One per open resizeable view, in the document's view order. A snapshot carries only
+    // their count, in resizeableViewCount; a full read fills both.
+    std::vector<CViewPosition> viewPositions;
+    int resizeableViewCount = 0;
+};

@@ -1,0 +1,122 @@
+// Lane positions, the four route aggregators and the bands of a lane.
+#include "routing/route_aggregator.h"
+
+#include "model/capacity_lane.h"
+#include "model/carousel_lane_connector.h"
+#include "model/zone.h"
+#include "routing/route.h"
+
+#include <map>
+#include <stdexcept>
+
+CLanePosition GetLanePosition(const CRoute& route, const CLane& lane)
+{
+    std::uint32_t total = 0;
+    std::uint32_t before = 0;
+    bool found = false;
+    for (std::size_t i = 0; i < route.GetConnectorCount(); ++i) {
+        const CCarouselLaneConnector* connector = route.GetConnector(i);
+        if (!found && connector->GetFromLane() == &lane) {
+            found = true;
+            before = total;
+        }
+        if (!connector->IsLaneChange()) {
+            ++total;
+        }
+    }
+    // A lane that starts no connector of the route must be where it ends. A lane followed only
+    // by lane changes lies on the destination arm and is accepted as well: the stop-line
+    // routes of an Exit arm lane include routes that change lanes after entering it.
+    if (!found && &lane != route.GetDestinationLane()) {
+        throw std::logic_error("lane not on route");
+    }
+    if (!found) {
+        before = total;
+    }
+    return {before, total - before};
+}
+
+double CRouteAggregator::GetValue(const CRoute& route) const
+{
+    return route.GetFlow(m_group);
+}
+
+std::int64_t CRouteFlowAggregator::GetKey(const CRoute& route, const CLane& lane) const
+{
+    const CLanePosition at = GetLanePosition(route, lane);
+    return std::int64_t{at.after} * 100 + at.before + 1;
+}
+
+std::int64_t CRouteOriginFlowAggregator::GetKey(const CRoute& route, const CLane& lane) const
+{
+    return std::int64_t{GetLanePosition(route, lane).before} + 1;
+}
+
+std::int64_t CRouteDestFlowAggregator::GetKey(const CRoute& route, const CLane& lane) const
+{
+    return std::int64_t{GetLanePosition(route, lane).after} + 1;
+}
+
+std::int64_t CRouteNoAggFlowAggregator::GetKey(const CRoute& route, const CLane& lane) const
+{
+    // The route number gets the whole low 32 bits: with a factor of 1000 route 1000 and above
+    // would share keys with routes one position further on.
+    const CLanePosition at = GetLanePosition(route, lane);
+    return (std::int64_t{at.after} * 100 + at.before) * (std::int64_t{1} << 32) + route.GetNumber();
+}
+
+std::unique_ptr<CRouteAggregator> CreateRouteAggregator(int mode, const CFlowGroup* group)
+{
+    switch (mode) {
+    case 0:
+        return std::make_unique<CRouteFlowAggregator>(group);
+    case 1:
+        return std::make_unique<CRouteOriginFlowAggregator>(group);
+    case 2:
+        return std::make_unique<CRouteDestFlowAggregator>(group);
+    case 3:
+        return std::make_unique<CRouteNoAggFlowAggregator>(group);
+    default:
+        return nullptr;
+    }
+}
+
+namespace
+{
+
+std::uint32_t ColourOf(const CZone* zone)
+{
+    return zone ? zone->GetColour() : 0;
+}
+
+} // namespace
+
+CNumList AggregateLane(const CRouteAggregator& aggregator, const CCapacityLane& lane,
+                       int colourMode, unsigned flags)
+{
+    struct CBand
+    {
+        double value = 0.0;
+        std::uint32_t colour = 0;
+    };
+    std::map<std::int64_t, CBand> bands;
+    for (const CRoute* route : lane.GetStopLineRoutes()) {
+        if (((flags & AggregateInFilterOnly) && !route->IsInFilter()) ||
+            ((flags & AggregatePermittedOnly) && !route->IsPermitted())) {
+            continue;
+        }
+        // Routes come in number order, so the first one of a key picks the colour.
+        auto [it, added] = bands.try_emplace(aggregator.GetKey(*route, lane));
+        if (added) {
+            it->second.colour =
+                ColourOf(colourMode == ColourByDestination ? route->GetDestinationZone()
+                                                           : route->GetOriginZone());
+        }
+        it->second.value += aggregator.GetValue(*route);
+    }
+    CNumList list;
+    for (const auto& [key, band] : bands) {
+        list.Add(band.value, band.colour);
+    }
+    return list;
+}

@@ -1,0 +1,136 @@
+// The JSON of `show` and the balance job, on networks in memory.
+#include "cli_failure.h"
+#include "example_networks.h"
+#include "model/network.h"
+#include "network_jobs.h"
+#include "network_json.h"
+#include "routing/route_commands.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+using nlohmann::ordered_json;
+
+// Entry arm 1 (one lane) to exit arm 2 (one lane), zone A on arm 1 and zone B on arm 2, 600
+// wanted from A to B: the shape of the documented example.
+class CTwoArms : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        CArm* in = network.GetArms().InsertArm(1);
+        CArm* out = network.GetArms().InsertArm(2);
+        in->GetLanes().InsertLane(1);
+        out->GetLanes().InsertLane(1);
+        network.GetLaneConnectors().AddConnector(in->GetLanes().GetLane(1),
+                                                 out->GetLanes().GetLane(1));
+        CZone* a = network.GetZones().InsertZone(1);
+        CZone* b = network.GetZones().InsertZone(2);
+        a->SetEntryArm(in);
+        b->SetExitArm(out);
+        group = network.GetFlowGroups().InsertFlowGroup(1);
+        network.SetCurrentFlowGroup(group);
+        group->SetDesiredFlow(network.GetODMovements().Find(a, b), 600);
+        CCapacityAssessor* assessor = network.GetCapacityAssessors().InsertCapacityAssessor(1);
+        assessor->SetEntryArm(in);
+        assessor->SetThreshold(500);
+    }
+    CNetwork network;
+    CFlowGroup* group = nullptr;
+};
+
+TEST_F(CTwoArms, DocumentedShapeBeforeAndAfterBalancing)
+{
+    ordered_json json = NetworkToJson(network, nullptr, group);
+    EXPECT_EQ(json["arms"][0].dump(),
+              R"({"number":1,"label":"E1","kind":"entry","lanes":[{"number":1,"length":9999,)"
+              R"("inflow":0.0,"stop_line_flow":0.0}]})");
+    EXPECT_EQ(json["zones"][1].dump(), R"({"number":2,"name":"B","entry_arm":0,"exit_arm":2})");
+    EXPECT_EQ(json["connectors"].dump(),
+              R"([{"from_arm":1,"from_lane":1,"to_arm":2,"to_lane":1}])");
+    EXPECT_TRUE(json["routes"].empty());
+    EXPECT_EQ(json["od"]["difference"].dump(), "[[0.0,-600.0],[0.0,0.0]]");
+    EXPECT_EQ(json["labels"].dump(), "[]");
+
+    EXPECT_EQ(
+        RunBalanceJob(network,
+                      {.arm = std::nullopt, .flowGroup = std::nullopt, .buildRoutesFirst = true}),
+        1u);
+    json = NetworkToJson(network, nullptr, group);
+    EXPECT_EQ(json["routes"].dump(),
+              R"([{"number":1,"permitted":true,"circular":false,"origin_zone":"A",)"
+              R"("destination_zone":"B","lanes":[[1,1],[2,1]],"flow":600.0,"locked":false,)"
+              R"("proportion":-1.0,"balancing":""}])");
+    EXPECT_EQ(json["flow_groups"].dump(),
+              R"([{"number":1,"description":"Flow Group 1","start":"08:00","end":"09:00",)"
+              R"("current":true}])");
+    EXPECT_EQ(json["od"].dump(),
+              R"({"zones":["A","B"],"desired":[[0,600],[0,0]],"actual":[[0.0,600.0],[0.0,0.0]],)"
+              R"("difference":[[0.0,0.0],[0.0,0.0]],)"
+              R"("origin_totals":{"desired":[600,0],"actual":[600.0,0.0]},)"
+              R"("destination_totals":{"desired":[0,600],"actual":[0.0,600.0]}})");
+    EXPECT_EQ(json["capacity_assessors"].dump(),
+              R"([{"number":1,"entry_arm":1,"circulatory_arm":0,"threshold":500,)"
+              R"("assessed_flow":600,"exceeded":true}])");
+    EXPECT_EQ(json["arms"][1]["lanes"][0]["stop_line_flow"], 600.0);
+}
+
+TEST_F(CTwoArms, FlowsComeFromTheChosenGroup)
+{
+    BuildRoutes(network);
+    network.GetRoutes().GetRoute(1)->SetFlow(group, 42.0);
+    CFlowGroup* other = network.GetFlowGroups().InsertFlowGroup(2);
+    EXPECT_EQ(NetworkToJson(network, nullptr, other)["routes"][0]["flow"], 0.0);
+    EXPECT_EQ(NetworkToJson(network, nullptr, ChooseFlowGroup(network, 1))["routes"][0]["flow"],
+              42.0);
+    EXPECT_EQ(NetworkToJson(network, nullptr, nullptr)["flow_groups"][1]["current"], false);
+}
+
+TEST_F(CTwoArms, UnknownFlowGroupOrArmIsBadUsage)
+{
+    auto expectFailure = [&](const CBalanceJob& job, const std::string& message) {
+        try {
+            RunBalanceJob(network, job);
+            ADD_FAILURE() << "no failure";
+        } catch (const CCliFailure& e) {
+            EXPECT_EQ(e.GetExitCode(), ExitBadUsage);
+            EXPECT_EQ(e.what(), message);
+        }
+    };
+    expectFailure({.arm = std::nullopt, .flowGroup = 3, .buildRoutesFirst = true},
+                  "The network has no flow group 3");
+    expectFailure({.arm = 7, .flowGroup = std::nullopt, .buildRoutesFirst = true},
+                  "The network has no arm 7");
+    // A refused job builds nothing.
+    EXPECT_EQ(network.GetRoutes().GetRouteCount(), 0u);
+    // The exit arm is known but does not qualify: nothing balanced, no failure.
+    EXPECT_EQ(RunBalanceJob(network, {.arm = 2, .flowGroup = 1, .buildRoutesFirst = true}), 0u);
+}
+
+double Largest(const ordered_json& matrix)
+{
+    double largest = 0.0;
+    for (const auto& row : matrix) {
+        for (const auto& cell : row) {
+            largest = std::max(largest, std::fabs(cell.get<double>()));
+        }
+    }
+    return largest;
+}
+
+TEST(ExampleNetworks, CrossroadsBalancesBothPeaks)
+{
+    CNetwork network;
+    BuildCrossroadsExample(network);
+    for (std::uint32_t g = 1; g <= 2; ++g) {
+        const ordered_json json =
+            NetworkToJson(network, nullptr, network.GetFlowGroups().GetFlowGroup(g));
+        EXPECT_LT(Largest(json["od"]["difference"]), 1e-6) << "flow group " << g;
+        EXPECT_EQ(json["flow_groups"][g - 1]["current"], g == 1);
+    }
+}
+
+} // namespace

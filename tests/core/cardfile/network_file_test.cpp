@@ -1,0 +1,576 @@
+// The network file: round trips, the card rules of reading and the failures of both ways.
+#include "cardfile/atomic_file.h"
+#include "cardfile/card_builder.h"
+#include "cardfile/card_checksum.h"
+#include "cardfile/card_errors.h"
+#include "cardfile/card_stream_memory.h"
+#include "cardfile/card_writer_memory.h"
+#include "cardfile/carousel_file.h"
+#include "cardfile/windows1252.h"
+#include "case_name.h"
+#include "routing/route.h"
+#include "sample_document.h"
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace netfiletest;
+
+namespace
+{
+std::string WriteFull(const CDocumentData& doc, const NetworkSettings& settings)
+{
+    CCardWriterMemory writer;
+    CCarouselFileWriterV1(doc, writer, settings).Write(false);
+    return writer.TakeText();
+}
+
+struct CRead
+{
+    std::unique_ptr<CDocumentData> doc;
+    NetworkSettings settings;
+};
+
+CRead Read(const std::string& text, bool checkpoint = false)
+{
+    CCardStreamMemory stream(text);
+    CRead read;
+    read.doc = ReadNetwork(stream, read.settings, checkpoint, "<default>");
+    return read;
+}
+
+class NetworkFile : public testing::Test
+{
+protected:
+    void SetUp() override { BuildSampleDocument(doc, settings); }
+
+    // The sample written in full, with one card changed by edit.
+    std::string Edited(const std::string& keyword,
+                       const std::function<void(std::string&)>& edit) const
+    {
+        std::vector<std::string> lines = SplitLines(WriteFull(doc, settings));
+        const int at = FindCard(lines, keyword);
+        EXPECT_GE(at, 0) << keyword;
+        edit(lines[static_cast<std::size_t>(at)]);
+        return JoinLines(lines);
+    }
+
+    CDocumentData doc;
+    NetworkSettings settings;
+};
+
+TEST_F(NetworkFile, FullFileReadsBackTheSameObjectsAndWritesTheSameBytes)
+{
+    const std::string first = WriteFull(doc, settings);
+    const CRead read = Read(first);
+    EXPECT_EQ(Describe(*read.doc, read.settings), Describe(doc, settings));
+    EXPECT_EQ(WriteFull(*read.doc, read.settings), first);
+}
+
+TEST_F(NetworkFile, SnapshotRoundTripKeepsEverythingButTheViews)
+{
+    const std::string snapshot = WriteNetworkSnapshot(doc, settings);
+    EXPECT_EQ(FindCard(SplitLines(snapshot), "VWPOS"), -1);
+    const CRead read = Read(snapshot, true);
+    EXPECT_TRUE(read.doc->viewPositions.empty());
+    EXPECT_EQ(read.doc->resizeableViewCount, 2) << "SENV still counts the open views";
+    doc.viewPositions.clear();
+    EXPECT_EQ(Describe(*read.doc, read.settings), Describe(doc, settings));
+    EXPECT_EQ(WriteNetworkSnapshot(*read.doc, read.settings), snapshot);
+}
+
+TEST_F(NetworkFile, SavedFileHasCrLfAndWindows1252AndLoadsBack)
+{
+    const auto path = std::filesystem::temp_directory_path() / "gyrolith_netfile_test.crs";
+    SaveNetworkFile(path, doc, settings);
+    std::ifstream in(path, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    in.close();
+    EXPECT_EQ(bytes.rfind("SCHEM1.3\r\nSVERS", 0), 0u);
+    EXPECT_NE(bytes.find("Caf\xE9 survey"), std::string::npos) << "é as one byte";
+    EXPECT_NE(bytes.find("Ring road\xACStage 2"), std::string::npos) << "line break as 0xAC";
+    NetworkSettings loaded;
+    const auto read = LoadNetworkFile(path, loaded);
+    EXPECT_EQ(Describe(*read, loaded), Describe(doc, settings));
+    std::filesystem::remove(path);
+}
+
+TEST_F(NetworkFile, CardsCarryTheirFieldsInTheirColumns)
+{
+    const std::vector<std::string> lines = SplitLines(WriteFull(doc, settings));
+    const auto card = [&](const std::string& keyword, int nth = 0) {
+        int at = FindCard(lines, keyword);
+        for (int i = 0; i < nth && at >= 0; ++i) {
+            at = FindCard(lines, keyword, at + 1);
+        }
+        return at >= 0 ? lines[static_cast<std::size_t>(at)] : std::string("missing");
+    };
+    EXPECT_EQ(card("SENV "),
+              "SENV     2    2   35   45   55    1    2    2    1    1   50   -1    3 / ");
+    EXPECT_EQ(card("NET  "), "NET      4    3    6    6    9    2    2");
+    EXPECT_EQ(card("ARM  "), "ARM      1    0    3North Rd");
+    EXPECT_EQ(card("ARM  ", 3), "ARM      4    0    2    B");
+    EXPECT_EQ(card("VECT "), "VECT  LONG       100       200      -300      4000");
+    EXPECT_EQ(card("LANE ", 2), "LANE     3   12");
+    EXPECT_EQ(card("ZONE ", 2), "ZONE     0    4        -1");
+    EXPECT_EQ(card("CAPAS"), "CAPAS    1    2 1200");
+    EXPECT_EQ(lines[static_cast<std::size_t>(FindCard(lines, "CAPAS") + 1)],
+              "POINT LONG      1234      -567");
+    EXPECT_EQ(card("LACON"), "LACON    1    1    1    2");
+    EXPECT_EQ(card("LACON", 2), "LACON    3    1    2    1") << "ordered by arm and lane numbers";
+    EXPECT_EQ(card("ROUTE"), "ROUTE    1    2 9999    1    1    2    1    2    1    3    1");
+    EXPECT_EQ(card("ROUTE", 4), "ROUTE    0    2 9999    1    2    2    1    2    1    4    1");
+    // Barring route 5 gave it a record in flow group 1, so six route flows are written.
+    EXPECT_EQ(card("FLWGP"), "FLWGP    1    6    2"
+                             "07:30"
+                             "09:15"
+                             "AM peak, counted 2026");
+    EXPECT_EQ(card("ODFLW", 1), "ODFLW    1    399999");
+    EXPECT_EQ(card("RTFLW"), "RTFLW    1   123.456789012345681    0    -1.000000000000000");
+    EXPECT_EQ(card("RTFLW", 3), "RTFLW    4     0.666666666666667    0     0.750000000000000");
+    EXPECT_EQ(card("RTFLW", 5), "RTFLW    6     0.000000000000001    0    -1.000000000000000");
+    EXPECT_EQ(card("LABEL"), "LABEL LONG       -20        10       300       400 1000   1193046"
+                             "Fifty characters exactly, with é and ü: 1234567890");
+    EXPECT_EQ(card("LABEL", 1), "LABEL LONG       500       500       400       600   10 -16777216"
+                                "(blank)                                           ");
+    EXPECT_EQ(card("PPAGE", 1), "PPAGE LONG      -100         0      5000    999999  250    0    4"
+                                "    0    1    1Site plan — east");
+    EXPECT_EQ(card("ODGRF"), "ODGRF   65 LONG     -1500      2500");
+    EXPECT_EQ(card("REPDS"), "REPDS    2");
+    EXPECT_EQ(card("REPD "), "REPD     1    6    1\xC2\xAC"
+                             "Morning report");
+    EXPECT_EQ(card("RFFLO"), "RFFLO    2    1    2    2");
+    EXPECT_EQ(card("RFFLO", 1), "RFFLO   -1    1    0    1") << "an unset flow group is -1";
+    EXPECT_EQ(card("VWPOS"), "VWPOS    1   10   20  800  600    1    125000  100 -200    1    0");
+}
+
+TEST_F(NetworkFile, ChecksumCoversEveryCardButTheReports)
+{
+    for (const bool checkpoint : {false, true}) {
+        const std::string text =
+            checkpoint ? WriteNetworkSnapshot(doc, settings) : WriteFull(doc, settings);
+        const std::vector<std::string> lines = SplitLines(text);
+        CCardFileChecksum sum;
+        bool inReports = false;
+        for (std::size_t i = 0; i + 1 < lines.size(); ++i) {
+            inReports =
+                (inReports || lines[i].rfind("REPDS", 0) == 0) && lines[i].rfind("VWPOS", 0) != 0;
+            if (!inReports) {
+                sum.AddLine(Utf8ToWindows1252(lines[i]));
+            }
+        }
+        char expected[16];
+        std::snprintf(expected, sizeof expected, "FITGR%5u", sum.StoredValue());
+        EXPECT_EQ(lines.back(), expected) << "checkpoint " << checkpoint;
+    }
+}
+
+// --- Reading rules ---------------------------------------------------------------------------
+
+struct SchemaCase
+{
+    const char* name;
+    const char* schema;
+    bool loads;
+};
+
+class NetworkFileSchema : public NetworkFile, public testing::WithParamInterface<SchemaCase>
+{};
+
+TEST_P(NetworkFileSchema, LaterSchemasAreRefusedNamingTheWritingVersion)
+{
+    std::string text =
+        Edited("SCHEM", [](std::string& line) { line = "SCHEM" + std::string(GetParam().schema); });
+    text = JoinLines([&] {
+        auto lines = SplitLines(text);
+        lines[1] = "SVERS9.9.1 beta";
+        return lines;
+    }());
+    if (GetParam().loads) {
+        EXPECT_NO_THROW(Read(text));
+        return;
+    }
+    try {
+        Read(text);
+        FAIL() << "read a later schema";
+    } catch (const errIncompatibleSchema& e) {
+        EXPECT_STREQ(e.what(), "The file was created on version 9.9.1 beta of Gyrolith");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Versions, NetworkFileSchema,
+    testing::Values(SchemaCase{"Own", "1.3", true}, SchemaCase{"Older", "1.2", true},
+                    SchemaCase{"Empty", "", true}, SchemaCase{"MinorOfTwoDigits", "1.10", false},
+                    SchemaCase{"NextMajor", "2.0", false}, SchemaCase{"NoDot", "7", true}),
+    CaseName());
+
+struct EnvironmentCase
+{
+    const char* name;
+    std::string tail; // what follows the reserved field's columns 60-64
+    std::string delimiter;
+    int gridSize;
+};
+
+class NetworkFileEnvironment : public NetworkFile,
+                               public testing::WithParamInterface<EnvironmentCase>
+{};
+
+TEST_P(NetworkFileEnvironment, ShortAndOldCardsFillInDefaults)
+{
+    const std::string text = Edited("SENV ", [](std::string& line) {
+        line = line.substr(0, 55) + (GetParam().gridSize == 100 ? "    0" : line.substr(55, 5)) +
+               GetParam().tail;
+    });
+    const CRead read = Read(text);
+    EXPECT_EQ(read.settings.LaneFlowDelimiter, GetParam().delimiter);
+    EXPECT_EQ(read.settings.GridSize, GetParam().gridSize);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Senv, NetworkFileEnvironment,
+    testing::Values(EnvironmentCase{"Sixty", "", "<default>", 100},
+                    EnvironmentCase{"SixtyFive", "   -1", "<default>", 50},
+                    EnvironmentCase{"SeventyEmptyDelimiter", "   -1    0", "", 50},
+                    EnvironmentCase{"SeventyWithLengthButNoText", "   -1    4", "", 50},
+                    EnvironmentCase{"DelimiterCutToItsLength", "   -1    2; extra", "; ", 50},
+                    EnvironmentCase{"GridZeroIsHundred", "   -1    1|", "|", 100}),
+    CaseName());
+
+struct TimeCase
+{
+    const char* name;
+    const char* field; // columns 20-29
+    std::int64_t start;
+    std::int64_t end;
+};
+
+class NetworkFileTimes : public NetworkFile, public testing::WithParamInterface<TimeCase>
+{};
+
+TEST_P(NetworkFileTimes, TimeFieldsReadAsSeconds)
+{
+    const std::string text = Edited("FLWGP", [](std::string& line) {
+        line = line.substr(0, 20) + GetParam().field + line.substr(30);
+    });
+    const CRead read = Read(text);
+    const CFlowGroup* group = read.doc->network.GetFlowGroups().GetFlowGroup(1);
+    EXPECT_EQ(group->GetStart(), GetParam().start);
+    EXPECT_EQ(group->GetEnd(), GetParam().end);
+}
+
+INSTANTIATE_TEST_SUITE_P(Flwgp, NetworkFileTimes,
+                         testing::Values(TimeCase{"HoursAndMinutes", "08:0009:00", 28800, 32400},
+                                         TimeCase{"HoursOnly", "    8   17", 28800, 61200},
+                                         TimeCase{"Blank", "          ", 0, 0},
+                                         TimeCase{"PastMidnightWraps", "25:00-1:00", 3600, 82800}),
+                         CaseName());
+
+TEST_F(NetworkFile, FlowGroupTimesAreWrittenAsHoursAndMinutes)
+{
+    doc.network.GetFlowGroups().GetFlowGroup(1)->SetStart(28800);
+    doc.network.GetFlowGroups().GetFlowGroup(1)->SetEnd(32400);
+    const auto lines = SplitLines(WriteFull(doc, settings));
+    EXPECT_EQ(lines[static_cast<std::size_t>(FindCard(lines, "FLWGP"))].substr(20, 10),
+              "08:0009:00");
+}
+
+TEST_F(NetworkFile, RouteFlowWithoutProportionKeepsTheDefault)
+{
+    // Route 3 has a proportion in flow group 1; a 37-character card drops it.
+    std::vector<std::string> lines = SplitLines(WriteFull(doc, settings));
+    int at = FindCard(lines, "RTFLW    3");
+    ASSERT_GE(at, 0);
+    lines[static_cast<std::size_t>(at)].resize(37);
+    const CRead read = Read(JoinLines(lines));
+    const CFlowGroup* group = read.doc->network.GetFlowGroups().GetFlowGroup(1);
+    const CRoute* route = read.doc->network.GetRoutes().GetRoute(3);
+    EXPECT_EQ(group->GetProportion(route->GetId()), -1.0);
+    EXPECT_NEAR(group->GetRouteFlow(route->GetId()), 1.0 / 3.0, 1e-15);
+
+    lines[static_cast<std::size_t>(at)].resize(38);
+    const CRead longer = Read(JoinLines(lines));
+    EXPECT_EQ(longer.doc->network.GetFlowGroups().GetFlowGroup(1)->GetProportion(
+                  longer.doc->network.GetRoutes().GetRoute(3)->GetId()),
+              0.0)
+        << "from 38 characters the proportion is read";
+}
+
+TEST_F(NetworkFile, LabelCardsAreClampedTrimmedAndReadInBothForms)
+{
+    std::vector<std::string> lines = SplitLines(WriteFull(doc, settings));
+    const int at = FindCard(lines, "LABEL");
+    lines[static_cast<std::size_t>(at)] =
+        "LABEL  -20   10  300  400    1       255padded text" + std::string(39, ' ') + "cut";
+    lines[static_cast<std::size_t>(at) + 1] =
+        "LABEL LONG         1         2         3         4 5000         0" + std::string(50, ' ');
+    const CRead read = Read(JoinLines(lines));
+    const CLabel* shortForm = read.doc->labels.GetLabel(1);
+    EXPECT_EQ(shortForm->GetText(), "padded text");
+    EXPECT_EQ(shortForm->GetTextHeight(), 10);
+    EXPECT_EQ(shortForm->GetColour(), 255u);
+    EXPECT_EQ(shortForm->GetSecondPoint(), (CLabelPoint{300, 400}));
+    const CLabel* blank = read.doc->labels.GetLabel(2);
+    EXPECT_EQ(blank->GetText(), "(blank)");
+    EXPECT_EQ(blank->GetTextHeight(), 1000);
+    EXPECT_EQ(blank->GetFirstPoint(), (CLabelPoint{1, 2}));
+}
+
+TEST_F(NetworkFile, ZoneKeepsAnEntryArmThatTheConnectorsMakeCirculatory)
+{
+    // Zone 1 enters by arm 1; a connector from arm 2 into arm 1 makes arm 1 circulatory.
+    std::vector<std::string> lines = SplitLines(WriteFull(doc, settings));
+    const int net = FindCard(lines, "NET  ");
+    lines[static_cast<std::size_t>(net)] = "NET      4    3    7    0    9    2    0";
+    const int lacon = FindCard(lines, "LACON");
+    lines.insert(lines.begin() + lacon, "LACON    1    2    1    1");
+    const int route = FindCard(lines, "ROUTE");
+    const int labels = FindCard(lines, "LABEL");
+    lines.erase(lines.begin() + route, lines.begin() + labels);
+    const CRead read = Read(JoinLines(lines));
+    const CNetwork& network = read.doc->network;
+    EXPECT_EQ(network.GetArms().GetArm(1)->GetKind(), ArmKind::Circulatory);
+    EXPECT_EQ(network.GetZones().GetZone(1)->GetEntryArm(), network.GetArms().GetArm(1));
+}
+
+struct MissingCase
+{
+    const char* name;
+    const char* keyword;
+    const char* card;
+    const char* expected; // a line of Describe
+};
+
+class NetworkFileMissing : public NetworkFile, public testing::WithParamInterface<MissingCase>
+{};
+
+TEST_P(NetworkFileMissing, ReferencesToMissingObjectsAreIgnored)
+{
+    const std::string text =
+        Edited(GetParam().keyword, [](std::string& line) { line = GetParam().card; });
+    const CRead read = Read(text);
+    const std::string described = Describe(*read.doc, read.settings);
+    EXPECT_NE(described.find(GetParam().expected), std::string::npos) << described;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    References, NetworkFileMissing,
+    testing::Values(
+        MissingCase{"ZoneArmBeyondCount", "ZONE ", "ZONE     7    0      255",
+                    "zone 1 in 0 out 0 colour 255\n"},
+        MissingCase{"AssessorArmZero", "CAPAS", "CAPAS    0   99  700", "assessor 1 0 0 700"},
+        MissingCase{"ConnectorLaneBeyondCount", "LACON    3", "LACON    9    1    2    1",
+                    "connector 1.2>2.1\nconnector 2.1>3.1"},
+        MissingCase{"ODFlowZoneZero", "ODFLW", "ODFLW    0    2  350",
+                    "group 1 [AM peak, counted 2026] 27000-33300\n  od 1>3 99999\n"},
+        MissingCase{
+            "RouteFlowBeyondCount", "RTFLW",
+            "RTFLW  700   1.000000000000000    0 -1.000000000000000",
+            "group 1 [AM peak, counted 2026] 27000-33300\n  od 1>2 350\n  od 1>3 99999\n  flow 2 "},
+        MissingCase{"ReportFlowGroupBeyondCount", "RFFLO", "RFFLO   42    1    2    2",
+                    " group -1 1 matrix 2 2"}),
+    CaseName());
+
+// --- Failures --------------------------------------------------------------------------------
+
+struct BrokenCase
+{
+    const char* name;
+    const char* keyword;
+    std::function<void(std::vector<std::string>&, int)> edit;
+    const char* message; // what() of the error
+    bool corrupt;        // errCorruptCardData (else eFileError::Corrupt)
+};
+
+class NetworkFileBroken : public NetworkFile, public testing::WithParamInterface<BrokenCase>
+{};
+
+TEST_P(NetworkFileBroken, FailsWithOneErrorAndLeavesTheSettingsAlone)
+{
+    std::vector<std::string> lines = SplitLines(WriteFull(doc, settings));
+    GetParam().edit(lines, FindCard(lines, GetParam().keyword));
+    const std::string text = JoinLines(lines);
+    CCardStreamMemory stream(text);
+    NetworkSettings untouched;
+    untouched.Author = "unchanged";
+    NetworkSettings target = untouched;
+    try {
+        ReadNetwork(stream, target, false);
+        FAIL() << "read a broken file";
+    } catch (const errCorruptCardData& e) {
+        EXPECT_TRUE(GetParam().corrupt);
+        EXPECT_STREQ(e.what(), GetParam().message);
+    } catch (eFileError e) {
+        EXPECT_FALSE(GetParam().corrupt);
+        EXPECT_EQ(e, eFileError::Corrupt);
+    }
+    EXPECT_EQ(target, untouched);
+}
+
+const auto kReplace = [](const char* card) {
+    return [card](std::vector<std::string>& lines, int at) {
+        lines[static_cast<std::size_t>(at)] = card;
+    };
+};
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, NetworkFileBroken,
+    testing::Values(
+        BrokenCase{"WrongKeyword", "ZONE ", kReplace("ZONES    1    0        0"), "", true},
+        BrokenCase{"WrongShapeKeyword", "POINT", kReplace("PIONT LONG         0         0"),
+                   "Cannot find POINT Card", true},
+        BrokenCase{"EndsInsideTheArms", "LANE ",
+                   [](std::vector<std::string>& lines, int at) {
+                       lines.resize(static_cast<std::size_t>(at));
+                   },
+                   "", false},
+        BrokenCase{"EndsBeforeTheChecksum", "FITGR",
+                   [](std::vector<std::string>& lines, int at) {
+                       lines.resize(static_cast<std::size_t>(at - 1));
+                   },
+                   "", false},
+        BrokenCase{"RouteDoesNotJoin", "ROUTE",
+                   kReplace("ROUTE    1    2 9999    1    1    2    1    1    3    1    2"),
+                   "Route End Match Error", true},
+        BrokenCase{"RouteNamesNoConnector", "ROUTE",
+                   kReplace("ROUTE    1    1 9999    3    1    1    1"),
+                   "Route 1 uses a lane connector from lane 1 of arm 3 to lane 1 of arm 1 that "
+                   "does not exist",
+                   true},
+        BrokenCase{"RouteCountBeyondTheLine", "ROUTE",
+                   kReplace("ROUTE    199999 9999    1    1    2    1"),
+                   "Route 1 uses a lane connector from lane 0 of arm 0 to lane 0 of arm 0 that "
+                   "does not exist",
+                   true},
+        BrokenCase{"UnknownFragmentType", "REPF ",
+                   kReplace("REPF     1    7    1    0\xC2\xAC"
+                            "Odd"),
+                   "Unknown report fragment type 7", true},
+        BrokenCase{"TooManyFlowGroups", "NET  ",
+                   kReplace("NET      4    3    6    6    9    2  100"),
+                   "Cannot add flow group 100", true}),
+    CaseName());
+
+TEST_F(NetworkFile, HundredArmsAreRefusedAtTheHundredth)
+{
+    std::string text = "SCHEM1.3\nSVERS1\nSENV \n";
+    for (int i = 0; i < 8; ++i) {
+        text += "TEXT \n";
+    }
+    text += "NET    100\n";
+    for (int i = 0; i < 100; ++i) {
+        text += "ARM      1    0    0\nVECT  LONG\n";
+    }
+    try {
+        Read(text);
+        FAIL();
+    } catch (const errCorruptCardData& e) {
+        EXPECT_STREQ(e.what(), "Cannot add arm 100");
+    }
+}
+
+// --- Writing refusals ------------------------------------------------------------------------
+
+struct RefusalCase
+{
+    const char* name;
+    std::function<void(CDocumentData&, NetworkSettings&)> change;
+    const char* message;
+};
+
+class NetworkFileRefusal : public NetworkFile, public testing::WithParamInterface<RefusalCase>
+{};
+
+TEST_P(NetworkFileRefusal, ValuesThatDoNotFitAreRefusedNamingTheObject)
+{
+    GetParam().change(doc, settings);
+    try {
+        WriteNetworkSnapshot(doc, settings);
+        FAIL() << "wrote a value that does not fit";
+    } catch (const errCardFieldRefused& e) {
+        EXPECT_STREQ(e.what(), GetParam().message);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, NetworkFileRefusal,
+    testing::Values(
+        RefusalCase{"ODFlowOfSixDigits",
+                    [](CDocumentData& d, NetworkSettings&) {
+                        CNetwork& n = d.network;
+                        n.GetFlowGroups().GetFlowGroup(1)->SetDesiredFlow(
+                            n.GetODMovements().Find(n.GetZones().GetZone(1),
+                                                    n.GetZones().GetZone(2)),
+                            100000);
+                    },
+                    "OD flow from zone 1 to zone 2 of flow group 1: The desired flow 100000 does "
+                    "not fit in its field of 5 columns"},
+        RefusalCase{
+            "NegativeODFlow",
+            [](CDocumentData& d, NetworkSettings&) {
+                CNetwork& n = d.network;
+                n.GetFlowGroups().GetFlowGroup(2)->SetDesiredFlow(
+                    n.GetODMovements().Find(n.GetZones().GetZone(1), n.GetZones().GetZone(3)), -5);
+            },
+            "OD flow from zone 1 to zone 3 of flow group 2: The desired flow -5 cannot be "
+            "written: the field holds no negative numbers"},
+        RefusalCase{"RouteFlowOfSixDigits",
+                    [](CDocumentData& d, NetworkSettings&) {
+                        CNetwork& n = d.network;
+                        CRoute* r = n.GetRoutes().GetRoute(2);
+                        n.GetFlowGroups().GetFlowGroup(2)->SetRouteFlow(r->GetId(), r, 100000.0);
+                    },
+                    "Flow of route 2 in flow group 2: The route flow 100000.000000000000000 does "
+                    "not fit in its field of 22 columns"},
+        RefusalCase{
+            "LaneLength",
+            [](CDocumentData& d, NetworkSettings&) {
+                d.network.GetArms().GetArm(4)->GetLanes().GetLane(2)->SetLength(123456);
+            },
+            "Lane 2 of arm 4: The lane length 123456 does not fit in its field of 5 columns"},
+        RefusalCase{
+            "LabelTextHeight",
+            [](CDocumentData& d, NetworkSettings&) { d.labels.GetLabel(2)->SetTextHeight(100000); },
+            "Label 2: The label text height 100000 does not fit in its field of 5 columns"},
+        RefusalCase{
+            "AssessorThreshold",
+            [](CDocumentData& d, NetworkSettings&) {
+                d.network.GetCapacityAssessors().GetCapacityAssessor(2)->SetThreshold(-10000);
+            },
+            "Capacity assessor 2: The threshold -10000 does not fit in its field of 5 columns"},
+        RefusalCase{"ReportTitleWithLineBreak",
+                    [](CDocumentData& d, NetworkSettings&) {
+                        d.reportDefinitions.GetDefinition(2)->SetTitle("two\nlines");
+                    },
+                    "Report 2: The report title cannot be written: it holds a line break"},
+        RefusalCase{
+            "GridSize", [](CDocumentData&, NetworkSettings& s) { s.GridSize = 123456; },
+            "Network settings: The grid size 123456 does not fit in its field of 5 columns"}),
+    CaseName());
+
+TEST_F(NetworkFile, RefusedSaveLeavesTheFileOnDiskAsItWas)
+{
+    const auto path = std::filesystem::temp_directory_path() / "gyrolith_refused_save.crs";
+    SaveNetworkFile(path, doc, settings);
+    const auto size = std::filesystem::file_size(path);
+    doc.labels.GetLabel(1)->SetTextHeight(123456);
+    EXPECT_THROW(SaveNetworkFile(path, doc, settings), errCardFieldRefused);
+    EXPECT_EQ(std::filesystem::file_size(path), size);
+    NetworkSettings loaded;
+    EXPECT_EQ(LoadNetworkFile(path, loaded)->labels.GetLabel(1)->GetTextHeight(), 1000);
+    std::size_t files = 0;
+    for ([[maybe_unused]] const auto& entry :
+         std::filesystem::directory_iterator(path.parent_path())) {
+        files += entry.path().filename().string().rfind("gyrolith_refused_save", 0) == 0 ? 1 : 0;
+    }
+    EXPECT_EQ(files, 1u) << "no temporary file is left beside it";
+    std::filesystem::remove(path);
+}
+
+} // namespace

@@ -1,0 +1,247 @@
+// Balancing route flows on an entry arm: worked cases, locks, proportions and the commands.
+#include "route_fixture.h"
+#include "routing/lane_flow_balancer.h"
+#include "routing/od_flow_matrix.h"
+#include "routing/route_commands.h"
+#include "routing/route_flows.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+
+using namespace routetest;
+
+class CBalance : public CJunction
+{
+protected:
+    void Desire(CZone* destination, std::int32_t flow)
+    {
+        group->SetDesiredFlow(network.GetODMovements().Find(origin, destination), flow);
+    }
+    // Only zone 2's exit stays connected: routes 1 (lane 1) and 2 (lane 2) go to it.
+    void OneDestination()
+    {
+        network.GetLaneConnectors().RemoveConnector(
+            network.GetLaneConnectors().FindConnector(Lane(circ, 1), Lane(exitB, 1)));
+        BuildRoutes(network);
+        ASSERT_EQ(Paths(network), (std::vector<std::string>{"1.1>2.1>3.1", "1.2>2.1>3.1"}));
+    }
+    double Flow(std::uint32_t route) { return Route(route)->GetFlow(group); }
+    bool BalanceEntry() { return BalanceLaneFlowsOnArm(*entry, group); }
+    // A new layout: entry arm 1 (one lane) reaches zone 2 over either lane of a two-lane
+    // circulatory arm, so routes 1 and 2 leave the same lane for the same destination.
+    CArm* TwoRoutesFromOneLane()
+    {
+        network.GetArms().DeleteAllArms();
+        CArm* in = AddArm(network, 1);
+        CArm* ring = AddArm(network, 2);
+        CArm* out = AddArm(network, 1);
+        Connect(in, 1, ring, 1);
+        Connect(in, 1, ring, 2);
+        Connect(ring, 1, out, 1);
+        Connect(ring, 2, out, 1);
+        EXPECT_TRUE(origin->SetEntryArm(in));
+        EXPECT_TRUE(destA->SetExitArm(out));
+        BuildRoutes(network);
+        EXPECT_EQ(network.GetRoutes().GetRouteCount(), 2u);
+        return in;
+    }
+};
+
+TEST_F(CBalance, TwoLanesShareOneDestinationEqually)
+{
+    OneDestination();
+    Desire(destA, 600);
+    EXPECT_TRUE(BalanceEntry());
+    EXPECT_NEAR(Flow(1), 300.0, 1e-9);
+    EXPECT_NEAR(Flow(2), 300.0, 1e-9);
+}
+
+TEST_F(CBalance, LockedLaneDropsOutAndTheOtherLaneTakesTheRest)
+{
+    OneDestination();
+    Desire(destA, 600);
+    Route(1)->SetFlow(group, 400.0);
+    Route(1)->SetLocked(group, true);
+    BalanceEntry();
+    EXPECT_EQ(Flow(1), 400.0);
+    EXPECT_NEAR(Flow(2), 200.0, 1e-9);
+}
+
+TEST_F(CBalance, LockedFlowAboveTheLaneTargetSqueezesTheUnlockedRoutesOfThatLane)
+{
+    // Lane 1 carries a locked 500 beside an unlocked route; with 600 to share its target is
+    // 300, so its unlocked route is pushed to practically 0 and lane 2 gets the last 100.
+    BuildRoutes(network);
+    Desire(destA, 600);
+    Route(3)->SetFlow(group, 500.0); // 1.1 to zone 3, which wants nothing
+    Route(3)->SetLocked(group, true);
+    BalanceEntry();
+    EXPECT_EQ(Flow(3), 500.0);
+    EXPECT_LT(Flow(1), 1e-6);
+    EXPECT_NEAR(Flow(2), 600.0, 1e-6);
+    EXPECT_LT(Flow(4), 1e-6);
+}
+
+TEST_F(CBalance, DestinationWithoutDesiredFlowIsDrivenToPracticallyZero)
+{
+    BuildRoutes(network);
+    Desire(destA, 600);
+    Desire(destB, 0);
+    BalanceEntry();
+    EXPECT_NEAR(Flow(1), 300.0, 1e-6);
+    EXPECT_NEAR(Flow(2), 300.0, 1e-6);
+    EXPECT_GE(Flow(3), 0.0);
+    EXPECT_LT(Flow(3), 1e-6);
+    EXPECT_LT(Flow(4), 1e-6);
+}
+
+TEST_F(CBalance, TwoDestinationsOverTwoLanes)
+{
+    BuildRoutes(network);
+    Desire(destA, 600);
+    Desire(destB, 200);
+    BalanceEntry();
+    // Routes 1, 2 go to zone 2 from lanes 1, 2; routes 3, 4 go to zone 3.
+    EXPECT_NEAR(Flow(1), 300.0, 1e-6);
+    EXPECT_NEAR(Flow(2), 300.0, 1e-6);
+    EXPECT_NEAR(Flow(3), 100.0, 1e-6);
+    EXPECT_NEAR(Flow(4), 100.0, 1e-6);
+    const CODFlowMatrix matrix(network, group);
+    EXPECT_NEAR(matrix.GetCell(ODFlowKind::Difference, *origin, *destA), 0.0, 1e-6);
+    EXPECT_NEAR(matrix.GetOriginTotal(ODFlowKind::Actual, *origin), 800.0, 1e-6);
+}
+
+TEST_F(CBalance, DestinationTotalsWinWhenLanesCannotBeEqual)
+{
+    // Lane 1 reaches only zone 2, lane 2 both: 100 to zone 2 and 700 to zone 3 cannot give
+    // equal lanes, and the destination step, which runs last, holds the OD flows.
+    BuildRoutes(network);
+    ASSERT_TRUE(DeleteRoute(network, *Route(3))); // 1.1 to zone 3
+    Desire(destA, 100);
+    Desire(destB, 700);
+    BalanceEntry();
+    EXPECT_NEAR(Flow(1) + Flow(2), 100.0, 1e-6);
+    EXPECT_NEAR(Flow(3), 700.0, 1e-6); // 1.2 to zone 3, renumbered
+    EXPECT_GT(Flow(1), Flow(2));
+}
+
+TEST_F(CBalance, NotPermittedRouteStaysAtZeroAndItsLaneCountsAsLocked)
+{
+    OneDestination();
+    Desire(destA, 600);
+    Route(2)->SetFlow(group, 50.0);
+    Route(2)->SetPermitted(false);
+    BalanceEntry();
+    EXPECT_EQ(Flow(2), 0.0);
+    EXPECT_NEAR(Flow(1), 600.0, 1e-9);
+}
+
+TEST_F(CBalance, CoupledProportionsKeepTheirRatio)
+{
+    CArm* in = TwoRoutesFromOneLane();
+    Route(1)->SetProportion(group, 0.25);
+    Route(2)->SetProportion(group, 0.75);
+    NormaliseProportionsOnArm(*in, group);
+    Desire(destA, 800);
+    EXPECT_TRUE(BalanceLaneFlowsOnArm(*in, group));
+    EXPECT_NEAR(Flow(1), 200.0, 1e-9);
+    EXPECT_NEAR(Flow(2), 600.0, 1e-9);
+    EXPECT_NEAR(Flow(2) / Flow(1), 3.0, 1e-12);
+}
+
+TEST_F(CBalance, DistributeResetsWeightsAndCountsLockedRoutes)
+{
+    CArm* in = TwoRoutesFromOneLane();
+    Route(1)->SetFlow(group, 77.0);
+    Route(2)->SetFlow(group, 40.0);
+    Route(2)->SetLocked(group, true);
+    CLaneFlowBalancer balancer(*in, group);
+    balancer.Distribute();
+    EXPECT_EQ(Flow(1), 0.5); // 1/n, the locked route counted in n
+    EXPECT_EQ(Flow(2), 40.0);
+    Route(2)->SetLocked(group, false);
+    Route(1)->SetProportion(group, 0.2);
+    Route(2)->SetProportion(group, 0.8);
+    balancer.Distribute();
+    EXPECT_EQ(Flow(1), 0.2);
+    EXPECT_EQ(Flow(2), 0.8);
+}
+
+TEST_F(CBalance, LockedRouteInsideACoupledGroupKeepsItsFlow)
+{
+    CArm* in = TwoRoutesFromOneLane();
+    Route(2)->SetFlow(group, 150.0);
+    Route(2)->SetLocked(group, true);
+    Desire(destA, 500);
+    BalanceLaneFlowsOnArm(*in, group);
+    EXPECT_EQ(Flow(2), 150.0);
+    EXPECT_NEAR(Flow(1), 350.0, 1e-9);
+}
+
+TEST_F(CBalance, NoIterationsChangeNothing)
+{
+    OneDestination();
+    Desire(destA, 600);
+    Route(1)->SetFlow(group, 10.0);
+    Route(2)->SetFlow(group, 30.0);
+    CLaneFlowBalancer balancer(*entry, group);
+    EXPECT_TRUE(balancer.Balance(0));
+    EXPECT_TRUE(balancer.Balance(-5));
+    EXPECT_EQ(Flow(1), 10.0);
+    EXPECT_EQ(Flow(2), 30.0);
+    // One iteration of the lane step alone would give 300/300; the destination step keeps it.
+    EXPECT_TRUE(balancer.Balance(1));
+    EXPECT_NEAR(Flow(1), 300.0, 1e-9);
+    EXPECT_NEAR(Flow(2), 300.0, 1e-9);
+}
+
+TEST_F(CBalance, ArmsThatDoNotQualifyChangeNothing)
+{
+    BuildRoutes(network);
+    Desire(destA, 600);
+    for (std::uint32_t n = 1; n <= 4; ++n) {
+        Route(n)->SetFlow(group, 5.0 * n);
+    }
+    CArm* feeder = AddArm(network, 1); // an Entry arm without a zone
+    Connect(feeder, 1, circ, 1);
+    ASSERT_EQ(feeder->GetKind(), ArmKind::Entry);
+    EXPECT_FALSE(IsBalanceableArm(*feeder));
+    EXPECT_FALSE(BalanceLaneFlowsOnArm(*feeder, group));
+    EXPECT_FALSE(BalanceLaneFlowsOnArm(*exitA, group));
+    EXPECT_FALSE(BalanceLaneFlowsOnArm(*circ, group));
+    for (std::uint32_t n = 1; n <= 4; ++n) {
+        EXPECT_EQ(Flow(n), 5.0 * n);
+    }
+    EXPECT_TRUE(IsBalanceableArm(*entry));
+}
+
+TEST_F(CBalance, WithoutFlowGroupNothingChanges)
+{
+    OneDestination();
+    Desire(destA, 600);
+    Route(1)->SetFlow(group, 10.0);
+    EXPECT_TRUE(BalanceLaneFlowsOnArm(*entry, nullptr));
+    EXPECT_EQ(BalanceLaneFlowsOnAllArms(network, nullptr), 1u);
+    EXPECT_EQ(Flow(1), 10.0);
+    EXPECT_EQ(Flow(2), 0.0);
+}
+
+TEST_F(CBalance, AllArmsBalancesEveryEntryArmWithAZone)
+{
+    // A second origin zone enters by its own arm onto the circulatory lane.
+    CArm* second = AddArm(network, 1);
+    Connect(second, 1, circ, 1);
+    CZone* other = network.GetZones().InsertZone(4);
+    ASSERT_TRUE(other->SetEntryArm(second));
+    BuildRoutes(network);
+    Desire(destA, 600);
+    group->SetDesiredFlow(network.GetODMovements().Find(other, destB), 250);
+    EXPECT_EQ(BalanceLaneFlowsOnAllArms(network, group), 2u);
+    EXPECT_NEAR(ArmStopLineFlowTo(second, group, destB), 250.0, 1e-6);
+    EXPECT_NEAR(ArmStopLineFlowTo(entry, group, destA), 600.0, 1e-6);
+    EXPECT_NEAR(ArmStopLineFlow(second, group), 250.0, 1e-6);
+}
+
+} // namespace

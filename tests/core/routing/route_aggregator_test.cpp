@@ -1,0 +1,275 @@
+// Lane positions of routes, the aggregation keys and the bands of a lane.
+#include "../model/test_network.h"
+#include "route_fixture.h"
+#include "routing/lane_flow_display.h"
+#include "routing/route_aggregator.h"
+#include "routing/route_commands.h"
+
+#include <gtest/gtest.h>
+#include <stdexcept>
+#include <vector>
+
+namespace
+{
+
+using testnet::AddArm;
+using testnet::Lane;
+using Values = std::vector<double>;
+
+// Zone A enters by E1 (two lanes) onto C2, zone B by E5 straight onto C3. From C3 traffic
+// leaves by X4 (zone C) or goes on by C6 to X7 (zone D). On lane C3.1 the routes from A have
+// made two arm-to-arm steps, those from B one; those to C have one more to make, those to D two.
+class CRing : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        e1 = AddArm(network, 2);
+        c2 = AddArm(network, 1);
+        c3 = AddArm(network, 1);
+        x4 = AddArm(network, 1);
+        e5 = AddArm(network, 1);
+        c6 = AddArm(network, 1);
+        x7 = AddArm(network, 1);
+        Connect(e1, 1, c2, 1);
+        Connect(e1, 2, c2, 1);
+        Connect(c2, 1, c3, 1);
+        Connect(e5, 1, c3, 1);
+        Connect(c3, 1, x4, 1);
+        Connect(c3, 1, c6, 1);
+        Connect(c6, 1, x7, 1);
+        CZones& zones = network.GetZones();
+        for (std::uint32_t n = 1; n <= 4; ++n) {
+            zones.InsertZone(n)->SetColour(0x10 * n);
+        }
+        ASSERT_TRUE(zones.GetZone(1)->SetEntryArm(e1));
+        ASSERT_TRUE(zones.GetZone(2)->SetEntryArm(e5));
+        ASSERT_TRUE(zones.GetZone(3)->SetExitArm(x4));
+        ASSERT_TRUE(zones.GetZone(4)->SetExitArm(x7));
+        group = network.GetFlowGroups().InsertFlowGroup(1);
+        BuildRoutes(network);
+        ASSERT_EQ(
+            routetest::Paths(network),
+            (std::vector<std::string>{"1.1>2.1>3.1>4.1", "1.2>2.1>3.1>4.1", "1.1>2.1>3.1>6.1>7.1",
+                                      "1.2>2.1>3.1>6.1>7.1", "5.1>3.1>4.1", "5.1>3.1>6.1>7.1"}));
+        SetFlows();
+    }
+    void SetFlows()
+    {
+        double flow = 1.0;
+        for (std::uint32_t n = 1; n <= network.GetRoutes().GetRouteCount(); ++n, flow *= 2) {
+            network.GetRoutes().GetRoute(n)->SetFlow(group, flow);
+        }
+    }
+    void Connect(CArm* from, std::uint32_t fromLane, CArm* to, std::uint32_t toLane)
+    {
+        network.GetLaneConnectors().AddConnector(Lane(from, fromLane), Lane(to, toLane));
+    }
+    CRoute& Route(std::uint32_t n) { return *network.GetRoutes().GetRoute(n); }
+    CNumList Bands(int mode, int colourMode = ColourByOrigin, unsigned flags = 0)
+    {
+        return AggregateLane(*CreateRouteAggregator(mode, group), *Lane(c3, 1), colourMode, flags);
+    }
+    static Values ValuesOf(const CNumList& list)
+    {
+        Values values;
+        for (const CNumListEntry& entry : list.GetEntries()) {
+            values.push_back(entry.value);
+        }
+        return values;
+    }
+    static std::vector<std::uint32_t> ColoursOf(const CNumList& list)
+    {
+        std::vector<std::uint32_t> colours;
+        for (const CNumListEntry& entry : list.GetEntries()) {
+            colours.push_back(entry.colour);
+        }
+        return colours;
+    }
+
+    CNetwork network;
+    CArm *e1 = nullptr, *c2 = nullptr, *c3 = nullptr, *x4 = nullptr, *e5 = nullptr, *c6 = nullptr,
+         *x7 = nullptr;
+    CFlowGroup* group = nullptr;
+};
+
+TEST_F(CRing, LanePositionCountsArmToArmSteps)
+{
+    EXPECT_EQ(GetLanePosition(Route(1), *Lane(e1, 1)), (CLanePosition{0, 3}));
+    EXPECT_EQ(GetLanePosition(Route(1), *Lane(c3, 1)), (CLanePosition{2, 1}));
+    EXPECT_EQ(GetLanePosition(Route(6), *Lane(c3, 1)), (CLanePosition{1, 2}));
+    EXPECT_EQ(GetLanePosition(Route(4), *Lane(x7, 1)), (CLanePosition{4, 0}));
+}
+
+TEST_F(CRing, LanePositionOfALaneTheRouteDoesNotUseThrows)
+{
+    for (CLane* lane : {static_cast<CLane*>(Lane(e1, 2)), static_cast<CLane*>(Lane(x4, 1)),
+                        static_cast<CLane*>(Lane(e5, 1))}) {
+        try {
+            GetLanePosition(Route(3), *lane);
+            ADD_FAILURE() << "no error";
+        } catch (const std::logic_error& e) {
+            EXPECT_STREQ(e.what(), "lane not on route");
+        }
+    }
+}
+
+TEST_F(CRing, LaneChangesAreNotSteps)
+{
+    // A flare: short lane 3 of E1 is reached from lane 2 by a lane change and feeds C2.
+    CCapacityLane* flare = e1->GetLanes().InsertLane(3);
+    flare->SetLength(12);
+    Connect(e1, 2, e1, 3);
+    Connect(e1, 3, c2, 1);
+    CRoute* route = network.GetRoutes().AddRoute();
+    route->AppendEdge(network.GetLaneConnectors().FindConnector(Lane(e1, 2), flare));
+    route->AppendEdge(network.GetLaneConnectors().FindConnector(flare, Lane(c2, 1)));
+    route->AppendEdge(network.GetLaneConnectors().FindConnector(Lane(c2, 1), Lane(c3, 1)));
+    route->AppendEdge(network.GetLaneConnectors().FindConnector(Lane(c3, 1), Lane(x4, 1)));
+    EXPECT_EQ(GetLanePosition(*route, *Lane(e1, 2)), (CLanePosition{0, 3}));
+    EXPECT_EQ(GetLanePosition(*route, *flare), (CLanePosition{0, 3}));
+    EXPECT_EQ(GetLanePosition(*route, *Lane(c3, 1)), (CLanePosition{2, 1}));
+}
+
+TEST_F(CRing, LaneFollowedOnlyByALaneChangeOnTheExitArmIsOnTheRoute)
+{
+    // The route enters X4 on lane 1 and moves to lane 2 before it ends; lane 1 is a stop-line
+    // lane of the exit arm for it, so asking its position there must not fail.
+    x4->GetLanes().InsertLane(2);
+    Connect(x4, 1, x4, 2);
+    CRoute* route = network.GetRoutes().AddRoute();
+    route->AppendEdge(network.GetLaneConnectors().FindConnector(Lane(e5, 1), Lane(c3, 1)));
+    route->AppendEdge(network.GetLaneConnectors().FindConnector(Lane(c3, 1), Lane(x4, 1)));
+    route->AppendEdge(network.GetLaneConnectors().FindConnector(Lane(x4, 1), Lane(x4, 2)));
+    EXPECT_EQ(GetLanePosition(*route, *Lane(x4, 1)), (CLanePosition{2, 0}));
+    EXPECT_EQ(GetLanePosition(*route, *Lane(x4, 2)), (CLanePosition{2, 0}));
+    const CNumList bands =
+        AggregateLane(CRouteDestFlowAggregator(group), *Lane(x4, 1), ColourByOrigin, 0);
+    EXPECT_EQ(bands.GetCount(), 1u);
+}
+
+struct CBandCase
+{
+    const char* name;
+    int mode;
+    int colourMode;
+    Values values;
+    std::vector<std::uint32_t> colours;
+};
+
+class CRingBands : public CRing, public ::testing::WithParamInterface<CBandCase>
+{};
+
+// Flows are 1, 2, 4, 8, 16, 32 for routes 1..6; zone n has colour 0x10 * n.
+TEST_P(CRingBands, BandsInKeyOrder)
+{
+    const CBandCase& c = GetParam();
+    const CNumList bands = Bands(c.mode, c.colourMode);
+    EXPECT_EQ(ValuesOf(bands), c.values);
+    EXPECT_EQ(ColoursOf(bands), c.colours);
+    EXPECT_EQ(bands.GetTotal(), 63.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, CRingBands,
+    ::testing::Values(
+        // Same steps still to make: A's and B's routes to C share a band.
+        CBandCase{"ByDestination", 2, ColourByDestination, {1 + 2 + 16, 4 + 8 + 32}, {0x30, 0x40}},
+        CBandCase{"ByOrigin", 1, ColourByOrigin, {16 + 32, 1 + 2 + 4 + 8}, {0x20, 0x10}},
+        CBandCase{"ByOD", 0, ColourByOrigin, {16, 1 + 2, 32, 4 + 8}, {0x20, 0x10, 0x20, 0x10}},
+        CBandCase{"ByODColouredByDestination",
+                  0,
+                  ColourByDestination,
+                  {16, 1 + 2, 32, 4 + 8},
+                  {0x30, 0x30, 0x40, 0x40}},
+        CBandCase{"NoAggregation",
+                  3,
+                  ColourByOrigin,
+                  {16, 1, 2, 32, 4, 8},
+                  {0x20, 0x10, 0x10, 0x20, 0x10, 0x10}}),
+    [](const auto& c) { return std::string(c.param.name); });
+
+TEST_F(CRing, FlagsLeaveOutRoutesOutsideTheFilterOrNotPermitted)
+{
+    Route(5).SetInFilter(false);
+    Route(2).SetPermitted(false);
+    EXPECT_EQ(ValuesOf(Bands(3, ColourByOrigin, AggregateInFilterOnly)), (Values{1, 0, 32, 4, 8}));
+    EXPECT_EQ(ValuesOf(Bands(3, ColourByOrigin, AggregatePermittedOnly)),
+              (Values{16, 1, 32, 4, 8}));
+    EXPECT_EQ(ValuesOf(Bands(3, ColourByOrigin, AggregateInFilterOnly | AggregatePermittedOnly)),
+              (Values{1, 32, 4, 8}));
+}
+
+TEST_F(CRing, ZeroFlowsStayAndAnUnusedLaneIsEmpty)
+{
+    Route(1).SetFlow(group, 0.0);
+    Route(2).SetFlow(group, 0.0);
+    Route(5).SetFlow(group, 0.0);
+    EXPECT_EQ(ValuesOf(Bands(2)), (Values{0, 44}));
+    x4->GetLanes().InsertLane(2);
+    EXPECT_TRUE(AggregateLane(CRouteFlowAggregator(group), *Lane(x4, 2), 0, 0).IsEmpty());
+    EXPECT_EQ(CreateRouteAggregator(4, group), nullptr);
+}
+
+TEST_F(CRing, NoAggregationKeepsRoutesApartBeyondRouteNumberOneThousand)
+{
+    // Renumber B's routes to 1001 and 1002, so that route 1001 one step into its trip and
+    // route 1 two steps in would share a key if the route number had only three digits.
+    network.GetRoutes().RemoveRoute(Route(6));
+    network.GetRoutes().RemoveRoute(Route(5));
+    while (network.GetRoutes().GetRouteCount() < 1000) {
+        network.GetRoutes().AddRoute();
+    }
+    BuildRoutes(network);
+    ASSERT_EQ(routetest::Path(Route(1001)), "5.1>3.1>4.1");
+    SetFlows();
+    const CRouteNoAggFlowAggregator aggregator(group);
+    EXPECT_NE(aggregator.GetKey(Route(1001), *Lane(c3, 1)),
+              aggregator.GetKey(Route(1), *Lane(c3, 1)));
+    EXPECT_EQ(Bands(3).GetCount(), 6u);
+}
+
+struct CDisplayCase
+{
+    LaneFlowDisplayCommand command;
+    const char* name;
+    CLaneFlowDisplaySettings after; // from {aggregation 0, colour 1, zero flows shown}
+};
+
+class CLaneFlowDisplayCommands : public ::testing::TestWithParam<CDisplayCase>
+{};
+
+TEST_P(CLaneFlowDisplayCommands, SetsWhatTheCommandNames)
+{
+    CLaneFlowDisplaySettings settings{0, 1, true};
+    ApplyLaneFlowDisplayCommand(settings, GetParam().command);
+    EXPECT_EQ(settings, GetParam().after);
+    EXPECT_EQ(LaneFlowDisplayCommandName(GetParam().command), GetParam().name);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    All, CLaneFlowDisplayCommands,
+    ::testing::Values(
+        CDisplayCase{LaneFlowDisplayCommand::AggregateByOD, "Aggregate Flows By OD", {0, 1, true}},
+        CDisplayCase{
+            LaneFlowDisplayCommand::AggregateByOrigin, "Aggregate Flows By Origin", {1, 0, true}},
+        CDisplayCase{LaneFlowDisplayCommand::AggregateByDestination,
+                     "Aggregate Flows By Destination",
+                     {2, 1, true}},
+        CDisplayCase{LaneFlowDisplayCommand::NoAggregation, "No Flow Aggregation", {3, 1, true}},
+        CDisplayCase{
+            LaneFlowDisplayCommand::ColourByOrigin, "Colour Flows By Origin", {0, 0, true}},
+        CDisplayCase{LaneFlowDisplayCommand::ColourByDestination,
+                     "Colour Flows By Destination",
+                     {0, 1, true}},
+        CDisplayCase{LaneFlowDisplayCommand::ShowZeroFlows, "Show Zero Flows", {0, 1, true}},
+        CDisplayCase{
+            LaneFlowDisplayCommand::DontShowZeroFlows, "Don't Show Zero Flows", {0, 1, false}}),
+    [](const auto& c) { return std::to_string(static_cast<int>(c.param.command)); });
+
+TEST(CLaneFlowDisplaySettingsTest, StartsWithoutAggregationColouredByOrigin)
+{
+    EXPECT_EQ(CLaneFlowDisplaySettings{}, (CLaneFlowDisplaySettings{3, 0, false}));
+}
+
+} // namespace
