@@ -1,5 +1,7 @@
 #include "dxf/metafile_to_dxf_converter.h"
 
+#include "cardfile/atomic_file.h"
+#include "cardfile/windows1252.h"
 #include "platform/text_encoding.h"
 
 #include <algorithm>
@@ -158,7 +160,7 @@ void CMetaFileToDxfConverter::OnTextA(const CMetaText& text, std::string_view an
 
 void CMetaFileToDxfConverter::OnTextW(const CMetaText& text, std::u16string_view utf16)
 {
-    Text(text, Utf16ToWindows1252(utf16));
+    Text(text, Utf8ToWindows1252(Utf16ToUtf8(utf16)));
 }
 
 void CMetaFileToDxfConverter::Text(const CMetaText& text, const std::string& ansi)
@@ -206,25 +208,8 @@ void CMetaFileToDxfConverter::Text(const CMetaText& text, const std::string& ans
 void WriteDxfFile(const std::filesystem::path& path, std::span<const std::uint8_t> metafile,
                   const CTextMeasurer& referenceDevice)
 {
-    std::filesystem::path temporary = path;
-    temporary += ".tmp";
-    try {
-        {
-            std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-            if (!out) {
-                throw std::runtime_error("Cannot write " + path.string());
-            }
-            CMetaFileToDxfConverter converter(out, metafile, referenceDevice);
-            converter.Parse();
-            out.flush();
-            if (!out) {
-                throw std::runtime_error("Cannot write " + path.string());
-            }
-        }
-        std::filesystem::rename(temporary, path);
-    } catch (...) {
-        std::error_code ec;
-        std::filesystem::remove(temporary, ec);
-        throw;
-    }
+    WriteFileAtomically(path, [&](std::ostream& out) {
+        CMetaFileToDxfConverter converter(out, metafile, referenceDevice);
+        converter.Parse();
+    });
 }

@@ -45,6 +45,6 @@ private:
 
 // Converts metafile bytes into a DXF file at path, written beside it first and renamed over
 // it, so a failure leaves any earlier file untouched. Throws CEmfFormatError for bad bytes
-// and std::runtime_error ("Cannot write <path>") when the file cannot be written.
+// and errFileWrite (naming the path) when the file cannot be written.
 void WriteDxfFile(const std::filesystem::path& path, std::span<const std::uint8_t> metafile,
                   const CTextMeasurer& referenceDevice);

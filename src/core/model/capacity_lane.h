@@ -1,6 +1,7 @@
 // The lane kind an arm holds, with its drawing part, and the container that makes it.
 #pragma once
 
+#include "model/graphical_item.h"
 #include "model/lane.h"
 #include "model/routed_lane.h"
 #include "routing/route_collection.h"
@@ -8,17 +9,9 @@
 class CFlowGroup;
 class CZone;
 
-// Drawing state of a lane; the renderer adds to it. The selected flag marks lanes picked in a
-// view (CLaneSet keeps it).
-class CGraphicalLane
-{
-public:
-    bool IsSelected() const { return m_selected; }
-    void SetSelected(bool selected) { m_selected = selected; }
-
-private:
-    bool m_selected = false;
-};
+// Drawing state of a lane; the selected flag marks lanes picked in a view (CLaneSet keeps it).
+class CGraphicalLane : public CGraphicalItem
+{};
 
 // The lane of an arm: routed, drawable, and the lane flow measures. The stop-line routes of a
 // lane are those that leave it by a connector to another arm and, on an Exit arm, those that

@@ -1,10 +1,11 @@
 // The network's own lane connectors and their collection.
 #pragma once
 
+#include "model/graphical_item.h"
 #include "model/routed_lane_connector.h"
 
-// The connector kind the network holds; its drawing part joins here later.
-class CCarouselLaneConnector : public CRoutedLaneConnector
+// The connector kind the network holds, with its drawing state.
+class CCarouselLaneConnector : public CRoutedLaneConnector, public CGraphicalItem
 {
 public:
     using CRoutedLaneConnector::CRoutedLaneConnector;

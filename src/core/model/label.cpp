@@ -2,11 +2,14 @@
 #include "model/label.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace
 {
 
-constexpr double DegreesPerRadian = 57.29577951471995;
+// 180 / pi exactly: a rounder constant puts a segment pointing straight down at 359.99999999
+// degrees instead of 0, which flips its text to the other side.
+constexpr double DegreesPerRadian = 180.0 / std::numbers::pi;
 
 } // namespace
 

@@ -15,11 +15,25 @@
 #include <memory>
 #include <vector>
 
-// The drawing settings of a network join here with the renderer.
+// The drawing state of a network: the route a view has selected (by id, 0 for none, so that a
+// removed route can never be reached through it) and whether non-permitted routes were
+// ignored when the cached colour categories were worked out.
 class CGraphicalNetwork
 {
 public:
     virtual ~CGraphicalNetwork() = default;
+
+    std::uint32_t GetSelectedRouteId() const { return m_selectedRouteId; }
+    void SetSelectedRouteId(std::uint32_t id) { m_selectedRouteId = id; }
+    bool GetCategoriesPermittedOnly() const { return m_categoriesPermittedOnly; }
+    void SetCategoriesPermittedOnly(bool permittedOnly)
+    {
+        m_categoriesPermittedOnly = permittedOnly;
+    }
+
+private:
+    std::uint32_t m_selectedRouteId = 0;
+    bool m_categoriesPermittedOnly = false;
 };
 
 // The route filter: ids of the origin and destination zone, arm and lane; 0 leaves that

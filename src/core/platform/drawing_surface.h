@@ -87,6 +87,9 @@ public:
 
     virtual CSize GetTextExtent(std::string_view text) const = 0;
     virtual CTextMetrics GetTextMetrics() const = 0;
+    // The same for a font that is not selected, so that measuring records nothing.
+    virtual CSize GetTextExtent(const CBearingFont& font, std::string_view text) const = 0;
+    virtual CTextMetrics GetTextMetrics(const CBearingFont& font) const = 0;
     virtual CRect GetClipBox() const = 0;
 
     virtual CPoint GetCurrentPosition() const = 0;

@@ -482,6 +482,16 @@ CTextMetrics CEmfRecorder::GetTextMetrics() const
     return m_measurer.GetTextMetrics(m_font.GetLogFont());
 }
 
+CSize CEmfRecorder::GetTextExtent(const CBearingFont& font, std::string_view text) const
+{
+    return m_measurer.GetTextExtent(font.GetLogFont(), text);
+}
+
+CTextMetrics CEmfRecorder::GetTextMetrics(const CBearingFont& font) const
+{
+    return m_measurer.GetTextMetrics(font.GetLogFont());
+}
+
 std::vector<std::uint8_t> CEmfRecorder::Finish()
 {
     CheckOpen();

@@ -51,6 +51,8 @@ public:
 
     CSize GetTextExtent(std::string_view text) const override;
     CTextMetrics GetTextMetrics() const override;
+    CSize GetTextExtent(const CBearingFont& font, std::string_view text) const override;
+    CTextMetrics GetTextMetrics(const CBearingFont& font) const override;
     CRect GetClipBox() const override { return m_clipBox; }
 
     CPoint GetCurrentPosition() const override { return m_position; }

@@ -6,12 +6,6 @@ namespace
 {
 constexpr char32_t Replacement = 0xFFFD;
 
-// Code points of bytes 0x80 to 0x9F in Windows-1252; 0 where the byte is unassigned.
-constexpr std::array<char16_t, 32> Cp1252High = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
 std::vector<char32_t> Utf16ToCodePoints(std::u16string_view s)
 {
     std::vector<char32_t> out;
@@ -112,25 +106,6 @@ std::string Utf16ToUtf8(std::u16string_view utf16)
             out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
             out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
         }
-    }
-    return out;
-}
-
-std::string Utf16ToWindows1252(std::u16string_view utf16)
-{
-    std::string out;
-    for (char32_t cp : Utf16ToCodePoints(utf16)) {
-        char byte = '?';
-        if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
-            byte = static_cast<char>(cp);
-        } else {
-            for (std::size_t k = 0; k < Cp1252High.size(); ++k) {
-                if (Cp1252High[k] != 0 && Cp1252High[k] == cp) {
-                    byte = static_cast<char>(0x80 + k);
-                }
-            }
-        }
-        out.push_back(byte);
     }
     return out;
 }

@@ -1,5 +1,5 @@
-// Conversions between the core's UTF-8, the metafile's UTF-16 and the Windows-1252 bytes
-// written to DXF files.
+// Conversions between the core's UTF-8 and the metafile's UTF-16; Windows-1252 is
+// cardfile/windows1252.h.
 #pragma once
 
 #include <string>
@@ -10,5 +10,3 @@
 std::vector<char32_t> Utf8ToCodePoints(std::string_view utf8);
 std::u16string Utf8ToUtf16(std::string_view utf8);
 std::string Utf16ToUtf8(std::u16string_view utf16);
-// Windows-1252 bytes; a character the code page lacks becomes "?".
-std::string Utf16ToWindows1252(std::u16string_view utf16);

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <sys/wait.h>
 
 namespace TestSupport
@@ -101,4 +102,24 @@ print("DONE")
     WriteText(script, Script);
     return Run("/usr/bin/python3 " + script.string() + " " + dxf.string());
 }
+int CountLinesStartingWith(const std::string& report, const std::string& prefix)
+{
+    int n = 0;
+    std::istringstream in(report);
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind(prefix, 0) == 0) {
+            ++n;
+        }
+    }
+    return n;
+}
+
+bool AuditIsClean(const CCommandResult& audit)
+{
+    return audit.status == 0 && audit.output.find("DONE") != std::string::npos &&
+           CountLinesStartingWith(audit.output, "ERROR") == 0 &&
+           CountLinesStartingWith(audit.output, "FIX") == 0 &&
+           CountLinesStartingWith(audit.output, "LOG") == 0;
+}
+
 } // namespace TestSupport

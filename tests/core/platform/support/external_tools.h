@@ -27,4 +27,8 @@ bool HaveEzdxf();
 // Reads and audits a DXF with ezdxf; the JSON-ish report lists audit errors, fixes, logged
 // repairs (except the dictionaries ezdxf adds itself) and entity counts by type and layer.
 CCommandResult AuditDxf(const std::filesystem::path& dxf);
+// Lines of a report that start with prefix.
+int CountLinesStartingWith(const std::string& report, const std::string& prefix);
+// The audit ran to its end with no error, fix or logged repair.
+bool AuditIsClean(const CCommandResult& audit);
 } // namespace TestSupport

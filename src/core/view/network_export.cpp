@@ -1,0 +1,65 @@
+#include "view/network_export.h"
+
+#include "dxf/metafile_to_dxf_converter.h"
+#include "model/network.h"
+#include "platform/emf_recorder.h"
+#include "routing/lane_data_source.h"
+#include "view/network_renderer.h"
+#include "view/od_matrix_graphics.h"
+
+#include <algorithm>
+
+namespace
+{
+
+ELaneFlowAggregation AggregationOf(int stored)
+{
+    return stored >= 0 && stored <= 3 ? static_cast<ELaneFlowAggregation>(stored)
+                                      : ELaneFlowAggregation::None;
+}
+
+} // namespace
+
+CRenderSwitches DiagramSwitches(const CDiagramSettings& settings)
+{
+    CRenderSwitches s;
+    s.showODMatrix = settings.odMatrixShown;
+    s.aggregation = AggregationOf(settings.laneFlowAggregation);
+    s.colouring = settings.laneFlowColouring == 1 ? ELaneFlowColouring::ByDestination
+                                                  : ELaneFlowColouring::ByOrigin;
+    s.showZeroFlows = settings.zeroFlowsShown;
+    s.highlightFilteredRoutes = settings.highlightFilteredRoutes;
+    s.permittedOnly = settings.permittedOnly;
+    return s;
+}
+
+std::vector<std::uint8_t> RecordNetworkEmf(const CDiagramSource& source,
+                                           const CTextMeasurer& measurer,
+                                           const std::string& description)
+{
+    CODMatrixGraphics odMatrix;
+    odMatrix.SetPosition(source.settings.odMatrixX, source.settings.odMatrixY);
+    const CLaneDataActualFlow actualFlows;
+    CNetworkRenderer renderer(source.network, source.labels, odMatrix, source.printPages);
+    renderer.SetSettings(*source.program, *source.networkSettings);
+    renderer.SetFlowGroup(source.network.GetCurrentFlowGroup());
+    renderer.SetLaneDataSource(&actualFlows);
+    renderer.Switches() = DiagramSwitches(source.settings);
+
+    CEmfRecorder recorder(measurer, description);
+    CBounds bounds;
+    renderer.Draw(recorder, &bounds);
+    if (!bounds.IsEmpty()) {
+        // The grid spans the clip box: make that the drawing's extent, not the device's.
+        recorder.SetClipBox(bounds.GetRect());
+    }
+    renderer.Draw(recorder);
+    return recorder.Finish();
+}
+
+void ExportNetworkDxf(const std::filesystem::path& path, const CDiagramSource& source,
+                      const CTextMeasurer& measurer)
+{
+    const std::vector<std::uint8_t> emf = RecordNetworkEmf(source, measurer, "DXFMetafile");
+    WriteDxfFile(path, emf, measurer);
+}

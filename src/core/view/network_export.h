@@ -1,0 +1,54 @@
+// The network drawing as metafile bytes (clipboard, reports) and as a DXF file.
+#pragma once
+
+#include "platform/text_measurer.h"
+#include "view/render_context.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+class CLabels;
+class CNetwork;
+class CPrintPages;
+
+// The document's display settings that the diagram is drawn with: the stored lane flow display
+// choices and OD matrix flags, and the two route flags of the document.
+struct CDiagramSettings
+{
+    bool odMatrixShown = false;
+    int odMatrixX = 0;
+    int odMatrixY = 0;
+    int laneFlowAggregation = 3; // 0 by OD, 1 by origin, 2 by destination, 3 none
+    int laneFlowColouring = 0;   // 0 by origin, 1 by destination
+    bool zeroFlowsShown = false;
+    bool highlightFilteredRoutes = false;
+    bool permittedOnly = false;
+};
+
+// The switches of a diagram drawing: every layer but print pages, no selection, no clip test.
+CRenderSwitches DiagramSwitches(const CDiagramSettings& settings);
+
+// What a diagram is drawn from. The flow group shown is the network's current one.
+struct CDiagramSource
+{
+    CNetwork& network;
+    const CLabels& labels;
+    const CPrintPages& printPages;
+    CDiagramSettings settings;
+    const ProgramSettings* program = &ProgramSettings::Instance();
+    const NetworkSettings* networkSettings = &NetworkSettings::Instance();
+};
+
+// Records the network drawing as an enhanced metafile; one logical unit is one plan unit.
+// The lane end texts show the actual flows, as in the network view. A shown grid covers the
+// drawing's extent. The measurer is the reference device.
+std::vector<std::uint8_t> RecordNetworkEmf(const CDiagramSource& source,
+                                           const CTextMeasurer& measurer,
+                                           const std::string& description = "DXFMetafile");
+
+// Records the drawing and converts it into a DXF file at path, atomically. Throws errFileWrite
+// when the file cannot be written.
+void ExportNetworkDxf(const std::filesystem::path& path, const CDiagramSource& source,
+                      const CTextMeasurer& measurer);

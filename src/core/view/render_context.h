@@ -1,0 +1,60 @@
+// What every graphics companion reads while drawing: settings, the flow group and the switches.
+#pragma once
+
+#include "document/network_settings.h"
+#include "document/program_settings.h"
+#include "platform/geometry.h"
+
+#include <cstdint>
+
+class CFlowGroup;
+class CLaneDataSource;
+
+// How lane flows are added together and coloured (the document's lane flow display choices).
+enum class ELaneFlowAggregation
+{
+    ByOD = 0,
+    ByOrigin = 1,
+    ByDestination = 2,
+    None = 3,
+};
+
+enum class ELaneFlowColouring
+{
+    ByOrigin = 0,
+    ByDestination = 1,
+};
+
+// The switches a view sets before a drawing pass; the defaults draw every layer.
+struct CRenderSwitches
+{
+    bool showODMatrix = false;
+    bool clipTest = false;
+    bool drawConnectors = true;
+    bool drawZones = true;
+    bool drawPrintPages = false;
+    bool drawGrid = true;
+    bool showSelection = false;
+    bool showSelectedRoute = false;
+    bool highlightFilteredRoutes = false;
+    bool permittedOnly = false;
+    ELaneFlowAggregation aggregation = ELaneFlowAggregation::None;
+    ELaneFlowColouring colouring = ELaneFlowColouring::ByOrigin;
+    bool showZeroFlows = false;
+};
+
+// One drawing pass's shared state. The settings are the process-wide records unless a caller
+// gives others (tests, reports with their own settings).
+struct CRenderContext
+{
+    const ProgramSettings* program = &ProgramSettings::Instance();
+    const NetworkSettings* network = &NetworkSettings::Instance();
+    const CFlowGroup* flowGroup = nullptr;
+    const CLaneDataSource* laneDataSource = nullptr;
+    CRenderSwitches switches;
+    // The zone a view has selected (by id; 0 for none).
+    std::uint32_t selectedZoneId = 0;
+
+    // The colour of a colour category 0 to 5 (lanes and connectors).
+    ColorRef CategoryColour(int category) const;
+};

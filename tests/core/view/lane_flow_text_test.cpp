@@ -1,0 +1,184 @@
+// The flow values written inside a lane: skipping, delimiters, the overflow marker, colours.
+#include "../cardfile/case_name.h"
+#include "../model/test_network.h"
+#include "support/recording_surface.h"
+#include "view/arm_graphics.h"
+#include "view/lane_flow_list.h"
+
+#include <gtest/gtest.h>
+
+using TestSupport::CRecordingSurface;
+using TestSupport::Hex;
+
+namespace
+{
+
+// One entry lane feeding four exit arms, so four routes (one per destination zone 2..5, in
+// route number order) stop on it. The entry arm is 400 long, which leaves a text line of
+// 164 with arm text height 30; with the fixed-width measurer every character is 15 wide.
+class CFourRoutes
+{
+public:
+    explicit CFourRoutes(bool reading)
+    {
+        entry = testnet::AddArm(network, 1);
+        // Traffic leaving to the right has its text turned ("<<"); to the left it reads on.
+        if (reading) {
+            entry->SetPoints({600, 500}, {1000, 500});
+        } else {
+            entry->SetPoints({1000, 500}, {600, 500});
+        }
+        CZone* origin = network.GetZones().InsertZone(1);
+        origin->SetEntryArm(entry);
+        for (std::uint32_t k = 0; k < 4; ++k) {
+            CArm* exit = testnet::AddArm(network, 1);
+            exit->SetPoints({0.0, 1000.0 + 100 * k}, {-400.0, 1000.0 + 100 * k});
+            network.GetLaneConnectors().AddConnector(testnet::Lane(entry, 1),
+                                                     testnet::Lane(exit, 1));
+            CZone* destination = network.GetZones().InsertZone(k + 2);
+            destination->SetExitArm(exit);
+            destination->SetColour(0x000010 * (k + 1));
+        }
+        group = network.GetFlowGroups().InsertFlowGroup(1);
+        network.GetRoutes().DiscoverRoutes();
+    }
+    void SetFlows(const std::vector<double>& flows)
+    {
+        for (std::uint32_t n = 1; n <= flows.size(); ++n) {
+            network.GetRoutes().GetRoute(n)->SetFlow(group, flows[n - 1]);
+        }
+    }
+
+    CNetwork network;
+    CArm* entry = nullptr;
+    CFlowGroup* group = nullptr;
+};
+
+struct CFlowTextCase
+{
+    const char* name;
+    bool reading;
+    std::vector<double> flows;
+    bool showZero;
+    int precision;
+    std::vector<std::string> texts;
+};
+
+class LaneFlowText : public testing::TestWithParam<CFlowTextCase>
+{};
+
+TEST_P(LaneFlowText, WritesWhatFits)
+{
+    const CFlowTextCase& c = GetParam();
+    CFourRoutes net(c.reading);
+    ASSERT_EQ(net.network.GetRoutes().GetRouteCount(), 4u);
+    net.SetFlows(c.flows);
+    ProgramSettings program;
+    program.CurLaneFlowPrecision = c.precision;
+    NetworkSettings settings;
+    CRenderContext context;
+    context.program = &program;
+    context.network = &settings;
+    context.flowGroup = net.group;
+    context.switches.aggregation = ELaneFlowAggregation::None;
+    context.switches.colouring = ELaneFlowColouring::ByDestination;
+    context.switches.showZeroFlows = c.showZero;
+    CRecordingSurface surface;
+    CLaneGraphics(context, *testnet::Lane(net.entry, 1)).DrawFlowText(surface);
+    EXPECT_EQ(surface.Texts(), c.texts);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LaneFlows, LaneFlowText,
+    testing::Values(
+        // 60 + 60 + 15 = 135: more than 164 - 30 leaves, but the last value may use it all.
+        CFlowTextCase{
+            "LastValueUsesTheFullLength", true, {12, 34, 0, 5}, false, 0, {"12, ", "34, ", "5"}},
+        // A hidden zero after it: the 5 is not the last value and must leave marker room.
+        CFlowTextCase{"ValueBeforeAHiddenZeroNeedsMarkerRoom",
+                      true,
+                      {12, 34, 5, 0},
+                      false,
+                      0,
+                      {"12, ", "34, ", ">>"}},
+        CFlowTextCase{"ZeroFlowsShownAreWrittenAndDelimited",
+                      true,
+                      {12, 0, 0, 0},
+                      true,
+                      0,
+                      {"12, ", "0, ", ">>"}},
+        CFlowTextCase{"PointFourIsSkippedPointFiveWritten",
+                      true,
+                      {0.4, 0.5, 0.4, 7},
+                      false,
+                      1,
+                      {"0.5, ", "7.0"}},
+        CFlowTextCase{"TurnedTextDelimitsAfterAnEarlierValue",
+                      false,
+                      {12, 34, 0, 5},
+                      false,
+                      0,
+                      {"12", "34, ", "5, "}},
+        CFlowTextCase{
+            "TurnedMarkerPointsBack", false, {123, 456, 789, 1}, false, 0, {"123", "456, ", "<<"}},
+        CFlowTextCase{"NothingToShow", true, {0, 0, 0, 0}, false, 0, {}}),
+    CaseName());
+
+TEST(LaneFlowText, PiecesRunFromTheStopLineInTheirValuesColours)
+{
+    CFourRoutes net(true);
+    net.SetFlows({12, 34, 56, 78});
+    CRenderContext context;
+    ProgramSettings program;
+    NetworkSettings settings;
+    context.program = &program;
+    context.network = &settings;
+    context.flowGroup = net.group;
+    context.switches.colouring = ELaneFlowColouring::ByDestination;
+    CRecordingSurface surface;
+    CLaneGraphics(context, *testnet::Lane(net.entry, 1)).DrawFlowText(surface);
+    // Centre line y 536, text 15 below it: bottom-aligned, centred on the line. Stop-line end
+    // of the text line at x 718; pieces follow towards the far end; the third overflows.
+    EXPECT_EQ(surface.Calls("TextOut"),
+              (std::vector<std::string>{"TextOut 718,551 align=8 colour=0x000010 esc=0 '12, '",
+                                        "TextOut 778,551 align=8 colour=0x000020 esc=0 '34, '",
+                                        "TextOut 838,551 align=8 colour=0x000030 esc=0 '>>'"}));
+    EXPECT_EQ(surface.calls.back(), "TextColour 0x000000");
+}
+
+TEST(LaneFlowList, AggregationKeysMergeAndOrderBands)
+{
+    CFourRoutes net(true);
+    net.SetFlows({1, 2, 3, 4});
+    const CCapacityLane& lane = *testnet::Lane(net.entry, 1);
+    // Every route is one arm-to-arm step from its end here, so by destination or origin the
+    // four merge into one band coloured by the first route's zone.
+    const auto byDestination = LaneFlowValues(lane, net.group, ELaneFlowAggregation::ByDestination,
+                                              ELaneFlowColouring::ByDestination);
+    EXPECT_EQ(byDestination, (std::vector<CLaneFlowValue>{{10.0, 0x000010}}));
+    const auto separate =
+        LaneFlowValues(lane, net.group, ELaneFlowAggregation::None, ELaneFlowColouring::ByOrigin);
+    EXPECT_EQ(separate, (std::vector<CLaneFlowValue>{{1, 0}, {2, 0}, {3, 0}, {4, 0}}));
+    // A route that is not permitted leaves the bands.
+    net.network.GetRoutes().GetRoute(2)->SetPermitted(false);
+    EXPECT_EQ(
+        LaneFlowValues(lane, net.group, ELaneFlowAggregation::None, ELaneFlowColouring::ByOrigin)
+            .size(),
+        3u);
+}
+
+TEST(LaneFlowList, LanePositionOfALaneOffTheRouteIsAnError)
+{
+    CFourRoutes net(true);
+    const CRoute& route = *net.network.GetRoutes().GetRoute(1);
+    EXPECT_EQ(LanePositionOnRoute(route, *testnet::Lane(net.entry, 1)).after, 1u);
+    CArm* other = testnet::AddArm(net.network, 1);
+    try {
+        LanePositionOnRoute(route, *testnet::Lane(other, 1));
+        FAIL() << "no error";
+    } catch (const std::logic_error& e) {
+        EXPECT_STREQ(e.what(), "lane not on route");
+    }
+}
+
+} // namespace

@@ -1,0 +1,88 @@
+// Lane widths, offsets and drawn lengths, the queries that hit-testing shares with drawing.
+#include "../cardfile/case_name.h"
+#include "../model/test_network.h"
+#include "view/lane_geometry.h"
+
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace
+{
+
+constexpr int H = 30; // W = 36, T = 108, so no lane is drawn shorter than 324
+
+struct CLengthCase
+{
+    const char* name;
+    double armLength;
+    std::vector<std::int32_t> lengths; // lane 1 first
+    std::vector<int> drawn;
+};
+
+class DrawnLength : public testing::TestWithParam<CLengthCase>
+{};
+
+TEST_P(DrawnLength, FollowsTheLaneLengths)
+{
+    const CLengthCase& c = GetParam();
+    CNetwork network;
+    CArm* arm = testnet::AddArm(network, static_cast<std::uint32_t>(c.lengths.size()));
+    arm->SetPoints({100, 100}, {100, 100 + c.armLength});
+    std::vector<int> drawn;
+    for (std::uint32_t n = 1; n <= c.lengths.size(); ++n) {
+        testnet::Lane(arm, n)->SetLength(c.lengths[n - 1]);
+    }
+    for (std::uint32_t n = 1; n <= c.lengths.size(); ++n) {
+        drawn.push_back(DrawnLaneLength(*testnet::Lane(arm, n), H));
+    }
+    EXPECT_EQ(drawn, c.drawn);
+}
+
+constexpr std::int32_t Inf = InfiniteLaneLength;
+
+INSTANTIATE_TEST_SUITE_P(
+    LaneGeometry, DrawnLength,
+    testing::Values(
+        CLengthCase{"AllInfinitelyLongFillTheArm", 1000.7, {Inf, Inf, Inf}, {1000, 1000, 1000}},
+        CLengthCase{"OneShortLaneIsFiveEighths", 1000, {20, Inf}, {625, 1000}},
+        CLengthCase{"ShortLanesOfOneLengthAreFiveEighths", 1000, {20, 20, Inf}, {625, 625, 1000}},
+        CLengthCase{"ShortLanesSpreadFromHalfToThreeQuarters",
+                    1000,
+                    {10, 20, 30, Inf},
+                    {500, 625, 750, 1000}},
+        CLengthCase{"ShortArmKeepsTheMinimum", 200, {Inf, 20}, {324, 324}},
+        CLengthCase{"ShortLaneOnAMediumArmStopsAtTheMinimum", 450, {15, Inf}, {324, 450}}),
+    CaseName());
+
+TEST(LaneGeometry, OffsetsStackFromTheArmLineOutwards)
+{
+    EXPECT_EQ(LaneWidth(H), 36);
+    EXPECT_EQ(LaneWidth(35), 42); // trunc(42.0), not 41.99...
+    EXPECT_EQ(LaneCrossLine(H), 108);
+    EXPECT_EQ(LaneOffset(3, 3, H), 54.0);  // lane N next to the arm line
+    EXPECT_EQ(LaneOffset(1, 3, H), 126.0); // lane 1 outermost
+    EXPECT_EQ(LaneOffset(1, 1, H), 54.0);
+}
+
+TEST(LaneGeometry, MidpointsOfStopLineAndFarEnd)
+{
+    CNetwork network;
+    CArm* arm = testnet::AddArm(network, 2);
+    // Bearing 90 (pointing left): across runs up the plan.
+    arm->SetPoints({1000, 500}, {400, 500});
+    const CLane& outer = *testnet::Lane(arm, 1);
+    const CLane& inner = *testnet::Lane(arm, 2);
+    // Lane 2: across 18..54, centre 36; lane 1: across 54..90, centre 72.
+    EXPECT_EQ(LaneStopLineMidpoint(inner, H), (CPoint{1000, 464}));
+    EXPECT_EQ(LaneStopLineMidpoint(outer, H), (CPoint{1000, 428}));
+    EXPECT_EQ(LaneFarEndMidpoint(outer, H), (CPoint{400, 428}));
+    testnet::Lane(arm, 1)->SetLength(50);
+    EXPECT_EQ(LaneFarEndMidpoint(outer, H), (CPoint{625, 428}));
+    const CLaneGeometry g = LaneGeometryOf(outer, H);
+    EXPECT_EQ(g.width, 36);
+    EXPECT_EQ(g.offset, 90.0);
+    EXPECT_EQ(g.length, 375);
+    EXPECT_EQ(g.crossLine, 108);
+}
+
+} // namespace

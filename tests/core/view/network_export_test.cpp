@@ -1,0 +1,99 @@
+// The recorded network drawing read by outside programs: emf2svg-conv finds the arm labels
+// and lane flows, ezdxf audits the DXF and counts what was drawn.
+#include "../platform/support/external_tools.h"
+#include "platform/emf_format.h"
+#include "platform/emf_reader.h"
+#include "platform/freetype_text_measurer.h"
+#include "support/roundabout.h"
+#include "view/network_export.h"
+
+#include <gtest/gtest.h>
+#include <map>
+#include <sstream>
+
+using namespace TestSupport;
+
+namespace
+{
+constexpr const char* Converter = "/usr/bin/emf2svg-conv";
+
+class NetworkExport : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        BuildRoundabout(m_roundabout);
+        m_settings.odMatrixShown = true;
+        m_settings.odMatrixX = 3000;
+        m_settings.odMatrixY = 200;
+        m_settings.laneFlowAggregation = 1;
+    }
+    CDiagramSource Source()
+    {
+        return {m_roundabout.network, m_roundabout.labels, m_roundabout.printPages, m_settings};
+    }
+
+    CFreeTypeTextMeasurer m_measurer;
+    CRoundabout m_roundabout;
+    CDiagramSettings m_settings;
+};
+
+// Counts of the drawing records of a metafile, by kind.
+std::map<std::uint32_t, int> RecordCounts(const std::vector<std::uint8_t>& emf)
+{
+    std::map<std::uint32_t, int> counts;
+    CEmfReader reader(emf);
+    for (CEmfRecord record; reader.Next(record);) {
+        ++counts[record.GetType()];
+    }
+    return counts;
+}
+
+TEST_F(NetworkExport, EmfConvertsToSvgWithArmLabelsAndLaneFlows)
+{
+    if (!HaveExecutable(Converter)) {
+        GTEST_SKIP() << Converter << " is not installed (Debian package emf2svg)";
+    }
+    const auto emf = RecordNetworkEmf(Source(), m_measurer);
+    const auto dir = ScratchDir("network-emf");
+    WriteBytes(dir / "network.emf", emf);
+    const CCommandResult run =
+        TestSupport::Run(std::string(Converter) + " -i " + (dir / "network.emf").string() + " -o " +
+                         (dir / "network.svg").string());
+    ASSERT_EQ(run.status, 0) << run.output;
+    const std::string svg = ReadText(dir / "network.svg");
+    for (const char* text :
+         {"E1", "C2", "X3", "E4", "C11", "X12", "Main Street", "Tot.", "Desired Flows"}) {
+        EXPECT_NE(svg.find(std::string("<![CDATA[") + text + "]]>"), std::string::npos) << text;
+    }
+    // By origin the circulatory lanes carry several bands, each but the last delimited.
+    EXPECT_NE(svg.find("<![CDATA[50, ]]>"), std::string::npos) << "no delimited lane flow";
+    EXPECT_NE(svg.find("<![CDATA[260]]>"), std::string::npos) << "no lane end text";
+}
+TEST_F(NetworkExport, DxfPassesAuditWithAnEntityPerDrawnFigure)
+{
+    if (!HaveEzdxf()) {
+        GTEST_SKIP() << "ezdxf for /usr/bin/python3 is not installed (python3-ezdxf)";
+    }
+    const auto dir = ScratchDir("network-dxf");
+    ExportNetworkDxf(dir / "network.dxf", Source(), m_measurer);
+    const CCommandResult audit = AuditDxf(dir / "network.dxf");
+    EXPECT_TRUE(AuditIsClean(audit)) << audit.output;
+
+    // Every pen and brush of the drawing is visible and discs share their pen's colour, so
+    // each line, polyline, polygon, rectangle and disc is one LWPOLYLINE, each triangle one
+    // SOLID, and every text record one TEXT.
+    auto counts = RecordCounts(RecordNetworkEmf(Source(), m_measurer));
+    const int polylines = counts[Emf::LineTo] + counts[Emf::Polyline16] + counts[Emf::Polygon16] +
+                          counts[Emf::Rectangle] + counts[Emf::Ellipse];
+    auto has = [&](const std::string& line) {
+        return audit.output.find(line + "\n") != std::string::npos;
+    };
+    EXPECT_TRUE(has("COUNT LWPOLYLINE Graphics " + std::to_string(polylines))) << audit.output;
+    EXPECT_TRUE(has("COUNT SOLID Graphics " + std::to_string(counts[Emf::Polygon16])))
+        << audit.output;
+    EXPECT_TRUE(has("COUNT TEXT Text " + std::to_string(counts[Emf::ExtTextOutW]))) << audit.output;
+    EXPECT_EQ(CountLinesStartingWith(audit.output, "COUNT CIRCLE"), 0) << audit.output;
+    EXPECT_TRUE(has("TEXT E1")) << audit.output;
+}
+} // namespace

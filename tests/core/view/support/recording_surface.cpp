@@ -1,0 +1,193 @@
+#include "recording_surface.h"
+
+#include <cstdio>
+
+namespace TestSupport
+{
+
+std::string Hex(ColorRef colour)
+{
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "0x%06x", static_cast<unsigned>(colour));
+    return buffer;
+}
+
+namespace
+{
+std::string At(CPoint p)
+{
+    return std::to_string(p.x) + "," + std::to_string(p.y);
+}
+std::string Box(const CRect& r)
+{
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
+           "," + std::to_string(r.bottom);
+}
+} // namespace
+
+std::vector<std::string> CRecordingSurface::Calls(const std::string& prefix) const
+{
+    std::vector<std::string> out;
+    for (const std::string& c : calls) {
+        if (c.rfind(prefix, 0) == 0) {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
+std::vector<std::string> CRecordingSurface::Texts() const
+{
+    std::vector<std::string> out;
+    for (const std::string& c : Calls("TextOut ")) {
+        const auto open = c.find('\'');
+        out.push_back(c.substr(open + 1, c.size() - open - 2));
+    }
+    return out;
+}
+
+std::string CRecordingSurface::Points(std::span<const CPoint> points) const
+{
+    std::string s;
+    for (const CPoint& p : points) {
+        s += " " + At(p);
+    }
+    return s;
+}
+
+CPenExt CRecordingSurface::SelectPen(const CPenExt& pen)
+{
+    calls.push_back("Pen style=" + std::to_string(static_cast<int>(pen.GetRequestedStyle())) +
+                    " width=" + std::to_string(pen.GetWidth()) + " colour=" + Hex(pen.GetColor()));
+    CPenExt old = m_pen;
+    m_pen = pen;
+    return old;
+}
+
+CBrush CRecordingSurface::SelectBrush(const CBrush& brush)
+{
+    calls.push_back(brush.IsNull() ? std::string("Brush null") : "Brush " + Hex(brush.GetColor()));
+    CBrush old = m_brush;
+    m_brush = brush;
+    return old;
+}
+
+CBearingFont CRecordingSurface::SelectFont(const CBearingFont& font)
+{
+    calls.push_back("Font height=" + std::to_string(font.GetHeight()) +
+                    " esc=" + std::to_string(font.GetEscapement()));
+    CBearingFont old = m_font;
+    m_font = font;
+    return old;
+}
+
+ColorRef CRecordingSurface::SetTextColor(ColorRef color)
+{
+    calls.push_back("TextColour " + Hex(color));
+    const ColorRef old = m_textColor;
+    m_textColor = color;
+    return old;
+}
+
+ColorRef CRecordingSurface::SetBkColor(ColorRef color)
+{
+    calls.push_back("BkColour " + Hex(color));
+    const ColorRef old = m_bkColor;
+    m_bkColor = color;
+    return old;
+}
+
+EBkMode CRecordingSurface::SetBkMode(EBkMode mode)
+{
+    calls.push_back("BkMode " + std::to_string(static_cast<int>(mode)));
+    const EBkMode old = m_bkMode;
+    m_bkMode = mode;
+    return old;
+}
+
+unsigned CRecordingSurface::SetTextAlign(unsigned flags)
+{
+    calls.push_back("Align " + std::to_string(flags));
+    const unsigned old = m_align;
+    m_align = flags;
+    return old;
+}
+
+int CRecordingSurface::SetRop2(int mode)
+{
+    calls.push_back("Rop2 " + std::to_string(mode));
+    const int old = m_rop;
+    m_rop = mode;
+    return old;
+}
+
+void CRecordingSurface::MoveTo(CPoint p)
+{
+    calls.push_back("MoveTo " + At(p));
+    m_position = p;
+}
+
+void CRecordingSurface::LineTo(CPoint p)
+{
+    calls.push_back("LineTo " + At(p));
+    m_position = p;
+}
+
+void CRecordingSurface::Polyline(std::span<const CPoint> points)
+{
+    calls.push_back("Polyline" + Points(points));
+}
+
+void CRecordingSurface::Polygon(std::span<const CPoint> points)
+{
+    calls.push_back("Polygon" + Points(points));
+}
+
+void CRecordingSurface::Rectangle(const CRect& box)
+{
+    calls.push_back("Rectangle " + Box(box));
+}
+
+void CRecordingSurface::Ellipse(const CRect& box)
+{
+    calls.push_back("Ellipse " + Box(box));
+}
+
+void CRecordingSurface::TextOut(CPoint reference, std::string_view text)
+{
+    calls.push_back("TextOut " + At(reference) + " align=" + std::to_string(m_align) + " colour=" +
+                    Hex(m_textColor) + " esc=" + std::to_string(m_font.GetEscapement()) + " '" +
+                    std::string(text) + "'");
+}
+
+void CRecordingSurface::ExtTextOut(CPoint reference, unsigned, const CRect&, std::string_view text)
+{
+    TextOut(reference, text);
+}
+
+void CRecordingSurface::PatBlt(int x, int y, int width, int height, std::uint32_t)
+{
+    calls.push_back("PatBlt " + Box({x, y, x + width, y + height}));
+}
+
+CSize CRecordingSurface::GetTextExtent(std::string_view text) const
+{
+    return m_measurer.GetTextExtent(m_font.GetLogFont(), text);
+}
+
+CTextMetrics CRecordingSurface::GetTextMetrics() const
+{
+    return m_measurer.GetTextMetrics(m_font.GetLogFont());
+}
+
+CSize CRecordingSurface::GetTextExtent(const CBearingFont& font, std::string_view text) const
+{
+    return m_measurer.GetTextExtent(font.GetLogFont(), text);
+}
+
+CTextMetrics CRecordingSurface::GetTextMetrics(const CBearingFont& font) const
+{
+    return m_measurer.GetTextMetrics(font.GetLogFont());
+}
+
+} // namespace TestSupport
