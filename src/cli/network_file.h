@@ -23,6 +23,3 @@ CLoadedNetwork LoadNetworkForCli(const std::filesystem::path& path);
 // Writes through a temporary file, so OUT is untouched on failure (CCliFailure, status 1).
 // OUT may be the file the network was read from.
 void SaveNetworkForCli(const std::filesystem::path& path, const CLoadedNetwork& network);
-
-// The message for the exception being handled while a network file was read.
-std::string NetworkReadErrorMessage();

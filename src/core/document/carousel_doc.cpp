@@ -4,6 +4,7 @@
 #include "cardfile/card_errors.h"
 #include "cardfile/card_stream_memory.h"
 #include "cardfile/carousel_file.h"
+#include "cardfile/network_read_error.h"
 #include "document/program_settings.h"
 #include "document/recent_file_list.h"
 #include "routing/flow_group_commands.h"
@@ -145,30 +146,12 @@ bool CCarouselDoc::OnNewDocument()
 
 std::string CCarouselDoc::OpenErrorMessage()
 {
-    const std::string corrupt = "The File appears to be corrupt. Please consult Technical Support";
     try {
         throw;
     } catch (const errFileRead&) {
-        return {};
-    } catch (const errIncompatibleSchema& e) {
-        return "The file was created on a later version of Gyrolith which is not compatible with "
-               "this version.\n" +
-               std::string(e.what());
-    } catch (const errCorruptCardData&) {
-        // errExpectedCardNotFound and every other card that cannot be what a writer produced.
-        return corrupt;
-    } catch (eFileError error) {
-        switch (error) {
-        case eFileError::Corrupt:
-            return corrupt;
-        case eFileError::LaterVersion:
-            return "The File was created on a later version of Gyrolith and cannot be loaded "
-                   "into this version";
-        }
-        return "An unknown error occured reading the file. Please consult Technical Support";
-    } catch (const std::exception& e) {
-        // logic errors, and the route errors of a file whose routes do not join up
-        return e.what();
+        return {}; // the file could not be opened at all: nothing more to say
+    } catch (...) {
+        return NetworkReadErrorMessage();
     }
 }
 
