@@ -1,6 +1,7 @@
 // gyrolith-cli: the program's main jobs without a window, for batch work and for tests of the
 // whole path. Each group of subcommands registers itself; main only parses and reports.
 #include "cli_failure.h"
+#include "export_commands.h"
 #include "network_commands.h"
 
 #include <CLI/CLI.hpp>
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
     app.require_subcommand(0, 1);
     CCliAction action;
     AddNetworkCommands(app, action);
+    AddExportCommands(app, action);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

@@ -19,12 +19,17 @@ CLoadedNetwork LoadNetworkForCli(const std::filesystem::path& path)
     return loaded;
 }
 
-void SaveNetworkForCli(const std::filesystem::path& path, const CLoadedNetwork& network)
+void WriteFileForCli(const std::filesystem::path& path, const std::function<void()>& write)
 {
     try {
-        SaveNetworkFile(path, *network.document, network.settings);
+        write();
     } catch (const std::exception& e) {
         throw CCliFailure(ExitFileError,
                           "Cannot write the file " + path.string() + ": " + e.what());
     }
+}
+
+void SaveNetworkForCli(const std::filesystem::path& path, const CLoadedNetwork& network)
+{
+    WriteFileForCli(path, [&] { SaveNetworkFile(path, *network.document, network.settings); });
 }

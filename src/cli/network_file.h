@@ -5,6 +5,7 @@
 #include "document/network_settings.h"
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -19,6 +20,10 @@ struct CLoadedNetwork
 // made flow group 1 current). A file that cannot be read raises CCliFailure with exit status 1
 // and the message the program shows for it.
 CLoadedNetwork LoadNetworkForCli(const std::filesystem::path& path);
+
+// Runs write, which writes path atomically, and turns its failure into CCliFailure (status 1)
+// naming the path.
+void WriteFileForCli(const std::filesystem::path& path, const std::function<void()>& write);
 
 // Writes through a temporary file, so OUT is untouched on failure (CCliFailure, status 1).
 // OUT may be the file the network was read from.

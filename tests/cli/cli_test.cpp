@@ -1,13 +1,16 @@
 // gyrolith-cli as users run it: exit statuses, stdout and stderr, and what it leaves on disk.
+#include "../core/platform/support/external_tools.h"
 #include "cardfile/carousel_file.h"
 #include "example_networks.h"
 #include "routing/route_commands.h"
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
@@ -196,7 +199,9 @@ TEST_P(CCliDamaged, RefusedWithTheProgramsMessage)
     for (const std::string& command : {"show " + P(bad), "save " + P(bad) + " -o " + P(out),
                                        "balance " + P(bad) + " -o " + P(out) + " --build-routes",
                                        "build-routes " + P(bad) + " -o " + P(out),
-                                       "disallow-circular " + P(bad) + " -o " + P(out)}) {
+                                       "disallow-circular " + P(bad) + " -o " + P(out),
+                                       "export-emf " + P(bad) + " -o " + P(out),
+                                       "export-dxf " + P(bad) + " -o " + P(out)}) {
         const CRun run = Run(command);
         EXPECT_EQ(run.status, 1) << command;
         EXPECT_EQ(run.err, GetParam().message) << command;
@@ -251,10 +256,13 @@ TEST_F(CCli, MissingFileIsAReadFailure)
 TEST_F(CCli, UnwritableOutputIsAWriteFailure)
 {
     const fs::path out = dir / "no such folder" / "out.crs";
-    const CRun run = Run("save " + P(Roundabout()) + " -o " + P(out));
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err.rfind("Cannot write the file " + out.string() + ": ", 0), 0u) << run.err;
-    EXPECT_FALSE(fs::exists(out));
+    for (const char* command : {"save", "export-emf", "export-dxf"}) {
+        const CRun run = Run(command + (" " + P(Roundabout())) + " -o " + P(out));
+        EXPECT_EQ(run.status, 1) << command;
+        EXPECT_EQ(run.err.rfind("Cannot write the file " + out.string() + ": ", 0), 0u)
+            << command << ": " << run.err;
+        EXPECT_FALSE(fs::exists(out)) << command;
+    }
 }
 
 TEST_F(CCli, BadUsageExitsWithTwo)
@@ -264,7 +272,8 @@ TEST_F(CCli, BadUsageExitsWithTwo)
     for (const std::string& args :
          {std::string("show"), "frobnicate " + P(good), "balance " + P(good),
           "save " + P(good) + " -o", "show " + P(good) + " --flow-group x",
-          "balance " + P(good) + " -o " + P(out) + " --arm"}) {
+          "balance " + P(good) + " -o " + P(out) + " --arm", "export-emf " + P(good),
+          "export-dxf " + P(good) + " -o " + P(out) + " --flow-group x"}) {
         const CRun run = Run(args);
         EXPECT_EQ(run.status, 2) << args;
         EXPECT_NE(run.err, "") << args;
@@ -285,6 +294,9 @@ TEST_F(CCli, NumbersThatNameNothingAreBadUsageAndWriteNothing)
     run = Run("show " + P(good) + " --flow-group 2");
     EXPECT_EQ(run.status, 2);
     EXPECT_EQ(run.out, "");
+    run = Run("export-dxf " + P(good) + " -o " + P(out) + " --flow-group 2");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "The network has no flow group 2\n");
     EXPECT_FALSE(fs::exists(out));
 }
 
@@ -294,5 +306,123 @@ TEST_F(CCli, ShippedRoundaboutIsBalanced)
     EXPECT_LT(LargestDifference(json), 1e-6);
     EXPECT_EQ(json["arms"][0]["lanes"].size(), 3u);
 }
+
+// An exported drawing as an outside reader sees it: the texts it found (with repeats), and
+// for a DXF the entities by kind and layer ("LWPOLYLINE Graphics") and the audit report.
+struct CReadDrawing
+{
+    std::map<std::string, int> texts;
+    std::map<std::string, int> entities;
+    std::string report;
+};
+
+CReadDrawing ReadEmf(const fs::path& emf)
+{
+    const fs::path svg = fs::path(emf).replace_extension(".svg");
+    const TestSupport::CCommandResult run =
+        TestSupport::Run("/usr/bin/emf2svg-conv -i " + Quote(emf.string()) + " -o " +
+                         Quote(svg.string()));
+    EXPECT_EQ(run.status, 0) << run.output;
+    CReadDrawing read;
+    const std::string text = ReadAll(svg);
+    const std::string open = "<![CDATA[";
+    for (std::size_t at = text.find(open); at != std::string::npos; at = text.find(open, at)) {
+        at += open.size();
+        const std::size_t end = text.find("]]>", at);
+        ++read.texts[text.substr(at, end - at)];
+    }
+    return read;
+}
+
+CReadDrawing ReadDxf(const fs::path& dxf)
+{
+    CReadDrawing read;
+    const TestSupport::CCommandResult audit = TestSupport::AuditDxf(dxf);
+    EXPECT_TRUE(TestSupport::AuditIsClean(audit)) << audit.output;
+    std::istringstream lines(audit.output);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("TEXT ", 0) == 0) {
+            ++read.texts[line.substr(5)];
+        } else if (line.rfind("COUNT ", 0) == 0) {
+            const std::size_t number = line.rfind(' ');
+            read.entities[line.substr(6, number - 6)] = std::stoi(line.substr(number + 1));
+        }
+    }
+    read.report = audit.output;
+    return read;
+}
+
+struct CExport
+{
+    const char* name;
+    const char* example;
+    const char* command;
+    const char* flowGroup; // the --flow-group option, or empty
+};
+
+class CCliExport : public CCli, public ::testing::WithParamInterface<CExport>
+{};
+
+// The shipped examples, drawn with the settings they store, read back by the real readers:
+// every arm label, zone tag and label text is there, and every lane's two end texts carry
+// the flows that `show` reports for the same flow group.
+TEST_P(CCliExport, ReadersFindTheTextsOfEveryArmAndLane)
+{
+    const CExport& c = GetParam();
+    const bool emf = std::string(c.command) == "export-emf";
+    if (emf && !TestSupport::HaveExecutable("/usr/bin/emf2svg-conv")) {
+        GTEST_SKIP() << "/usr/bin/emf2svg-conv is not installed (Debian package emf2svg)";
+    }
+    if (!emf && !TestSupport::HaveEzdxf()) {
+        GTEST_SKIP() << "ezdxf for /usr/bin/python3 is not installed (python3-ezdxf)";
+    }
+    const fs::path network = fs::path(GYROLITH_SOURCE_DIR) / "examples" / c.example;
+    const std::string flowGroup = *c.flowGroup ? std::string(" --flow-group ") + c.flowGroup : "";
+    const fs::path out = dir / (emf ? "out.emf" : "out.dxf");
+    const CRun run = Run(c.command + (" " + P(network)) + " -o " + P(out) + flowGroup);
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out + run.err, "");
+    const CReadDrawing read = emf ? ReadEmf(out) : ReadDxf(out);
+
+    const nlohmann::json json = Show(network, flowGroup);
+    std::map<std::string, int> expected;
+    int lanes = 0;
+    for (const auto& arm : json["arms"]) {
+        ++expected[arm["label"].get<std::string>()];
+        for (const auto& lane : arm["lanes"]) {
+            ++lanes;
+            for (const char* flow : {"inflow", "stop_line_flow"}) {
+                char text[32];
+                std::snprintf(text, sizeof text, "%.0f", lane[flow].get<double>());
+                ++expected[text];
+            }
+        }
+    }
+    for (const auto& zone : json["zones"]) {
+        ++expected[std::to_string(zone["number"].get<int>())]; // the plan tags zones by number
+    }
+    for (const auto& label : json["labels"]) {
+        ++expected[label["text"].get<std::string>()];
+    }
+    for (const auto& [text, count] : expected) {
+        EXPECT_GE(read.texts.count(text) ? read.texts.at(text) : 0, count) << '"' << text << '"';
+    }
+    if (!emf) {
+        // Each lane is six lines at least (the far end, the stop line, two cross lines and
+        // two sides); every arm adds its line, arrowhead and two end discs.
+        const int arms = static_cast<int>(json["arms"].size());
+        auto entities = read.entities;
+        EXPECT_GE(entities["LWPOLYLINE Graphics"], 6 * lanes + 4 * arms) << read.report;
+        EXPECT_GE(entities["SOLID Graphics"], arms) << read.report;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, CCliExport,
+    ::testing::Values(CExport{"RoundaboutEmf", "roundabout.crs", "export-emf", ""},
+                      CExport{"RoundaboutDxf", "roundabout.crs", "export-dxf", ""},
+                      CExport{"CrossroadsPmPeakEmf", "crossroads.crs", "export-emf", "2"},
+                      CExport{"CrossroadsPmPeakDxf", "crossroads.crs", "export-dxf", "2"}),
+    [](const auto& c) { return std::string(c.param.name); });
 
 } // namespace

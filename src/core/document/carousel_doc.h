@@ -46,6 +46,10 @@ public:
     static constexpr int MaxUndoCheckpoints = 100;
     static constexpr const char* RecoveredTitle = "Recovered From AutoSave";
     static constexpr const char* NewDocumentTitle = "New Gyrolith File ";
+    // The route flags a document starts with; they are not stored, so a drawing made straight
+    // from a file (gyrolith-cli) uses these.
+    static constexpr bool InitialPermittedOnly = true;
+    static constexpr bool InitialHighlightFilteredRoutes = true;
 
     explicit CCarouselDoc(NetworkSettings& settings = NetworkSettings::Instance(),
                           CPrompt* prompt = nullptr);
@@ -212,8 +216,8 @@ private:
     std::unique_ptr<CDocumentData> m_data;
 
     bool m_autoRebuildRoutes = false;
-    bool m_permittedOnly = true;
-    bool m_highlightFilteredRoutes = true;
+    bool m_permittedOnly = InitialPermittedOnly;
+    bool m_highlightFilteredRoutes = InitialHighlightFilteredRoutes;
     int m_odMatrixFlowKind = 0;
 
     bool m_modified = false;

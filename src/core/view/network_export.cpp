@@ -1,5 +1,6 @@
 #include "view/network_export.h"
 
+#include "document/document_data.h"
 #include "dxf/metafile_to_dxf_converter.h"
 #include "model/network.h"
 #include "platform/emf_recorder.h"
@@ -19,6 +20,21 @@ ELaneFlowAggregation AggregationOf(int stored)
 }
 
 } // namespace
+
+CDiagramSettings DiagramSettingsOf(const CDocumentData& data, bool highlightFilteredRoutes,
+                                   bool permittedOnly)
+{
+    CDiagramSettings settings;
+    settings.odMatrixShown = data.odMatrixShown;
+    settings.odMatrixX = data.odMatrixX;
+    settings.odMatrixY = data.odMatrixY;
+    settings.laneFlowAggregation = data.laneFlowAggregation;
+    settings.laneFlowColouring = data.laneFlowColouring;
+    settings.zeroFlowsShown = data.zeroFlowsShown;
+    settings.highlightFilteredRoutes = highlightFilteredRoutes;
+    settings.permittedOnly = permittedOnly;
+    return settings;
+}
 
 CRenderSwitches DiagramSwitches(const CDiagramSettings& settings)
 {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+class CDocumentData;
 class CLabels;
 class CNetwork;
 class CPrintPages;
@@ -26,6 +27,11 @@ struct CDiagramSettings
     bool highlightFilteredRoutes = false;
     bool permittedOnly = false;
 };
+
+// The stored display settings of a document (SENV, ODGRF) with its two route flags, which are
+// not stored.
+CDiagramSettings DiagramSettingsOf(const CDocumentData& data, bool highlightFilteredRoutes,
+                                   bool permittedOnly);
 
 // The switches of a diagram drawing: every layer but print pages, no selection, no clip test.
 CRenderSwitches DiagramSwitches(const CDiagramSettings& settings);
