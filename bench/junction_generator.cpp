@@ -1,6 +1,7 @@
 // Generated roundabouts on the network model, and a route counter that mirrors the search.
 #include "junction_generator.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -23,6 +24,14 @@ struct CRing
     std::vector<CArm*> exits;
     std::vector<CArm*> segments; // segment i runs from leg i to leg i + 1
 };
+
+constexpr std::uint32_t MaxArms = 99;
+
+// Keeps the gap between legs on the ring what it is at 16 legs.
+double RingScale(const JunctionShape& shape)
+{
+    return std::max(1.0, shape.legs / 16.0);
+}
 
 CArm* AppendArm(CNetwork& network, std::uint32_t lanes, double angle, double radius)
 {
@@ -48,11 +57,12 @@ CRing MakeRing(CNetwork& network, const JunctionShape& shape, double offset)
     CRing ring;
     const std::uint32_t legs = shape.legs;
     const double step = 2.0 * std::numbers::pi / legs;
+    const double scale = RingScale(shape);
     for (std::uint32_t i = 0; i < legs; ++i) {
         const double angle = offset + step * i;
-        ring.entries.push_back(AppendArm(network, shape.lanes, angle - step / 6, 1200.0));
-        ring.exits.push_back(AppendArm(network, shape.lanes, angle + step / 6, 1200.0));
-        ring.segments.push_back(AppendArm(network, shape.lanes, angle + step / 2, 600.0));
+        ring.entries.push_back(AppendArm(network, shape.lanes, angle - step / 6, 1200.0 * scale));
+        ring.exits.push_back(AppendArm(network, shape.lanes, angle + step / 6, 1200.0 * scale));
+        ring.segments.push_back(AppendArm(network, shape.lanes, angle + step / 2, 600.0 * scale));
     }
     const std::uint32_t k = shape.lanes;
     for (std::uint32_t i = 0; i < legs; ++i) {
@@ -84,7 +94,7 @@ CRing MakeRing(CNetwork& network, const JunctionShape& shape, double offset)
 
 CArm* MakeLink(CNetwork& network, const JunctionShape& shape, CArm* from, CArm* to)
 {
-    CArm* link = AppendArm(network, shape.lanes, 0.0, 3000.0);
+    CArm* link = AppendArm(network, shape.lanes, 0.0, 3000.0 * RingScale(shape));
     for (std::uint32_t j = 1; j <= shape.lanes; ++j) {
         Connect(network, from, j, link, j);
         Connect(network, link, j, to, j);
@@ -158,7 +168,8 @@ const JunctionShape Kinds[] = {
 
 CNetwork& MakeJunction(CNetwork& network, const JunctionShape& shape)
 {
-    if (shape.legs < 2 || shape.legs > 16 || shape.lanes < 1 || shape.lanes > 9) {
+    const std::uint32_t arms = shape.twin ? 6 * shape.legs + 2 : 3 * shape.legs;
+    if (shape.legs < 2 || arms > MaxArms || shape.lanes < 1 || shape.lanes > 9) {
         throw std::invalid_argument("junction shape out of range");
     }
     if (network.GetArms().GetCount() != 0 || network.GetZones().GetCount() != 0) {

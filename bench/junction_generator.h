@@ -21,7 +21,8 @@ namespace JunctionBench
 // same shape is joined to the first by a two-way link (two circulatory arms between segment 1
 // of each ring). Every leg has a zone that enters by its entry arm and leaves by its exit arm,
 // so every zone pair (U-turns included) has routes. Arms: 3 x legs per roundabout, plus 2 for
-// the link; legs must be 2 ... 16 and lanes 1 ... 9.
+// the link, at most 99 in all (33 legs single, 16 twin); legs must be at least 2 and lanes
+// 1 ... 9. Rings of more than 16 legs are drawn larger, so that their arms stay apart.
 struct JunctionShape
 {
     std::uint32_t legs = 4;

@@ -23,11 +23,6 @@ std::uint32_t CLane::PeekNextLaneId()
     return g_nextLaneId;
 }
 
-CArm* CLane::GetArm() const
-{
-    return m_owner ? m_owner->GetArm() : nullptr;
-}
-
 CNetwork* CLane::GetNetwork() const
 {
     CArm* arm = GetArm();

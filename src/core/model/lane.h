@@ -133,6 +133,12 @@ private:
     std::map<std::uint32_t, CLane*> m_byId;
 };
 
+// Inline: drawing and route walks ask every lane they pass for its arm.
+inline CArm* CLane::GetArm() const
+{
+    return m_owner ? m_owner->GetArm() : nullptr;
+}
+
 // Allowed length range of a short lane, both ends included.
 struct CLaneLengthRange
 {

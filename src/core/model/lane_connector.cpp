@@ -6,17 +6,13 @@
 #include <algorithm>
 
 CLaneConnector::CLaneConnector(CLaneConnectors* owner, CLane* fromLane, CLane* toLane)
-    : m_owner(owner), m_from(fromLane), m_to(toLane)
+    : m_owner(owner), m_from(fromLane), m_to(toLane),
+      m_laneChange(fromLane && toLane && fromLane->GetArm() == toLane->GetArm())
 {}
 
 std::uint32_t CLaneConnector::GetKey() const
 {
     return CPairKey::PackLow16(m_from->GetLaneId(), m_to->GetLaneId());
-}
-
-bool CLaneConnector::IsLaneChange() const
-{
-    return m_from->GetArm() == m_to->GetArm();
 }
 
 CLaneConnectors::CLaneConnectors(CNetwork* network) : m_network(network) {}

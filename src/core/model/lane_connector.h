@@ -27,7 +27,7 @@ public:
     CLane* GetToLane() const { return m_to; }
     std::uint32_t GetKey() const;
     // A lane-change connector joins two lanes of the same arm.
-    bool IsLaneChange() const;
+    bool IsLaneChange() const { return m_laneChange; }
 
 private:
     friend class CLaneConnectors;
@@ -35,6 +35,9 @@ private:
     CLaneConnectors* m_owner;
     CLane* m_from;
     CLane* m_to;
+    // Fixed at construction: a lane stays on the arm that made it. Routes ask this for every
+    // connector they pass whenever lane flows are drawn.
+    bool m_laneChange;
     bool m_removing = false; // set while the removal hook runs
 };
 

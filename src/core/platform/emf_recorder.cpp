@@ -9,28 +9,40 @@
 #include <limits>
 #include <stdexcept>
 
-// One record under construction; Bytes() pads to a multiple of four and sets the size.
+namespace
+{
+// Address space held for the bytes from the start. Untouched pages cost nothing, while growing
+// a large recording copies it and faults in fresh pages again at every step.
+constexpr std::size_t ReservedBytes = std::size_t{4} << 20;
+} // namespace
+
+// One record written in place at the end of a byte buffer; Close() pads it to a multiple of
+// four and sets its size. Records are written one after another, never interleaved, so a
+// drawing call costs no allocation of its own.
 class CEmfRecorder::CRecord
 {
 public:
-    explicit CRecord(std::uint32_t type)
+    CRecord(std::vector<std::uint8_t>& bytes, std::uint32_t type)
+        : m_bytes(bytes), m_start(bytes.size())
     {
         U32(type);
         U32(0);
     }
     CRecord& U32(std::uint32_t v)
     {
-        for (int i = 0; i < 4; ++i) {
-            m_bytes.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-        }
+        const std::uint8_t le[] = {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8),
+                                   static_cast<std::uint8_t>(v >> 16),
+                                   static_cast<std::uint8_t>(v >> 24)};
+        m_bytes.insert(m_bytes.end(), le, le + 4);
         return *this;
     }
     CRecord& I32(int v) { return U32(static_cast<std::uint32_t>(v)); }
     CRecord& I16(int v)
     {
         const auto u = static_cast<std::uint16_t>(v);
-        m_bytes.push_back(static_cast<std::uint8_t>(u & 0xFF));
-        m_bytes.push_back(static_cast<std::uint8_t>(u >> 8));
+        const std::uint8_t le[] = {static_cast<std::uint8_t>(u & 0xFF),
+                                   static_cast<std::uint8_t>(u >> 8)};
+        m_bytes.insert(m_bytes.end(), le, le + 2);
         return *this;
     }
     CRecord& U8(int v)
@@ -50,33 +62,37 @@ public:
     }
     CRecord& Pad()
     {
-        while (m_bytes.size() % 4 != 0) {
+        while (Size() % 4 != 0) {
             m_bytes.push_back(0);
         }
         return *this;
     }
-    std::size_t Size() const { return m_bytes.size(); }
+    std::size_t Size() const { return m_bytes.size() - m_start; }
     void Patch(std::size_t offset, std::uint32_t v)
     {
         for (int i = 0; i < 4; ++i) {
-            m_bytes[offset + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
+            m_bytes[m_start + offset + static_cast<std::size_t>(i)] =
+                static_cast<std::uint8_t>(v >> (8 * i));
         }
     }
-    const std::vector<std::uint8_t>& Bytes()
+    void Close()
     {
         Pad();
-        Patch(4, static_cast<std::uint32_t>(m_bytes.size()));
-        return m_bytes;
+        Patch(4, static_cast<std::uint32_t>(Size()));
     }
 
 private:
-    std::vector<std::uint8_t> m_bytes;
+    std::vector<std::uint8_t>& m_bytes;
+    std::size_t m_start;
 };
 
 CEmfRecorder::CEmfRecorder(const CTextMeasurer& measurer, std::string description)
     : m_measurer(measurer), m_description(Utf8ToUtf16(description))
 {
-    // The header is written at Finish(), when bounds and counts are known; reserve it here.
+    // The header's size depends only on the description: hold its place now and fill it in at
+    // Finish(), when bounds and counts are known, so the bytes are never copied.
+    m_bytes = HeaderRecord();
+    m_bytes.reserve(ReservedBytes);
     m_records = 1;
 }
 
@@ -87,11 +103,9 @@ void CEmfRecorder::CheckOpen() const
     }
 }
 
-void CEmfRecorder::Append(const CRecord& record)
+void CEmfRecorder::Append(CRecord& record)
 {
-    auto& r = const_cast<CRecord&>(record);
-    const auto& bytes = r.Bytes();
-    m_bytes.insert(m_bytes.end(), bytes.begin(), bytes.end());
+    record.Close();
     ++m_records;
 }
 
@@ -112,7 +126,7 @@ std::uint32_t CEmfRecorder::AllocateSlot()
 
 void CEmfRecorder::FreeSlot(std::uint32_t slot)
 {
-    CRecord del(Emf::DeleteObject);
+    CRecord del(m_bytes, Emf::DeleteObject);
     del.U32(slot);
     Append(del);
     m_slots[slot] = false;
@@ -120,7 +134,7 @@ void CEmfRecorder::FreeSlot(std::uint32_t slot)
 
 void CEmfRecorder::SelectAndRelease(std::uint32_t handle, std::optional<std::uint32_t>& current)
 {
-    CRecord sel(Emf::SelectObject);
+    CRecord sel(m_bytes, Emf::SelectObject);
     sel.U32(handle);
     Append(sel);
     if (current) {
@@ -146,7 +160,7 @@ CPenExt CEmfRecorder::SelectPen(const CPenExt& pen)
         const std::uint32_t slot = AllocateSlot();
         if (pen.IsGeometric()) {
             const auto& dashes = pen.GetDashes();
-            CRecord rec(Emf::ExtCreatePen);
+            CRecord rec(m_bytes, Emf::ExtCreatePen);
             const auto size = static_cast<std::uint32_t>(52 + 4 * dashes.size());
             rec.U32(slot).U32(size).U32(0).U32(size).U32(0);
             rec.U32(Emf::PenGeometric | Emf::PenEndCapFlat |
@@ -159,7 +173,7 @@ CPenExt CEmfRecorder::SelectPen(const CPenExt& pen)
             }
             Append(rec);
         } else {
-            CRecord rec(Emf::CreatePen);
+            CRecord rec(m_bytes, Emf::CreatePen);
             rec.U32(slot).U32(static_cast<std::uint32_t>(pen.GetStyle()));
             rec.I32(pen.GetWidth()).I32(0).U32(pen.GetColor());
             Append(rec);
@@ -181,7 +195,7 @@ CBrush CEmfRecorder::SelectBrush(const CBrush& brush)
         SelectAndRelease(Emf::StockFlag | Emf::NullBrush, m_brushSlot);
     } else {
         const std::uint32_t slot = AllocateSlot();
-        CRecord rec(Emf::CreateBrushIndirect);
+        CRecord rec(m_bytes, Emf::CreateBrushIndirect);
         rec.U32(slot).U32(static_cast<std::uint32_t>(brush.GetStyle())).U32(brush.GetColor());
         rec.U32(static_cast<std::uint32_t>(brush.GetHatch()));
         Append(rec);
@@ -200,7 +214,7 @@ CBearingFont CEmfRecorder::SelectFont(const CBearingFont& font)
     }
     const CLogFont& lf = font.GetLogFont();
     const std::uint32_t slot = AllocateSlot();
-    CRecord rec(Emf::ExtCreateFontIndirectW);
+    CRecord rec(m_bytes, Emf::ExtCreateFontIndirectW);
     rec.U32(slot);
     rec.I32(lf.height).I32(lf.width).I32(lf.escapement).I32(lf.orientation).I32(lf.weight);
     rec.U8(lf.italic ? 1 : 0).U8(lf.underline ? 1 : 0).U8(lf.strikeOut ? 1 : 0);
@@ -225,7 +239,7 @@ ColorRef CEmfRecorder::SetTextColor(ColorRef color)
 {
     CheckOpen();
     const ColorRef previous = m_textColor;
-    CRecord rec(Emf::SetTextColor);
+    CRecord rec(m_bytes, Emf::SetTextColor);
     rec.U32(color);
     Append(rec);
     m_textColor = color;
@@ -236,7 +250,7 @@ ColorRef CEmfRecorder::SetBkColor(ColorRef color)
 {
     CheckOpen();
     const ColorRef previous = m_bkColor;
-    CRecord rec(Emf::SetBkColor);
+    CRecord rec(m_bytes, Emf::SetBkColor);
     rec.U32(color);
     Append(rec);
     m_bkColor = color;
@@ -247,7 +261,7 @@ EBkMode CEmfRecorder::SetBkMode(EBkMode mode)
 {
     CheckOpen();
     const EBkMode previous = m_bkMode;
-    CRecord rec(Emf::SetBkMode);
+    CRecord rec(m_bytes, Emf::SetBkMode);
     rec.U32(static_cast<std::uint32_t>(mode));
     Append(rec);
     m_bkMode = mode;
@@ -258,7 +272,7 @@ unsigned CEmfRecorder::SetTextAlign(unsigned flags)
 {
     CheckOpen();
     const unsigned previous = m_textAlign;
-    CRecord rec(Emf::SetTextAlign);
+    CRecord rec(m_bytes, Emf::SetTextAlign);
     rec.U32(flags);
     Append(rec);
     m_textAlign = flags;
@@ -269,7 +283,7 @@ int CEmfRecorder::SetRop2(int mode)
 {
     CheckOpen();
     const int previous = m_rop2;
-    CRecord rec(Emf::SetRop2);
+    CRecord rec(m_bytes, Emf::SetRop2);
     rec.U32(static_cast<std::uint32_t>(mode));
     Append(rec);
     m_rop2 = mode;
@@ -305,7 +319,7 @@ void CEmfRecorder::AddPointBounds(std::span<const CPoint> points)
 void CEmfRecorder::MoveTo(CPoint p)
 {
     CheckOpen();
-    CRecord rec(Emf::MoveToEx);
+    CRecord rec(m_bytes, Emf::MoveToEx);
     rec.I32(p.x).I32(p.y);
     Append(rec);
     m_position = p;
@@ -314,7 +328,7 @@ void CEmfRecorder::MoveTo(CPoint p)
 void CEmfRecorder::LineTo(CPoint p)
 {
     CheckOpen();
-    CRecord rec(Emf::LineTo);
+    CRecord rec(m_bytes, Emf::LineTo);
     rec.I32(p.x).I32(p.y);
     Append(rec);
     const CPoint ends[] = {m_position, p};
@@ -339,7 +353,7 @@ void CEmfRecorder::WritePolyRecord(std::uint32_t type16, std::uint32_t type32,
         box = {std::min(box.left, p.x), std::min(box.top, p.y), std::max(box.right, p.x),
                std::max(box.bottom, p.y)};
     }
-    CRecord rec(fits16 ? type16 : type32);
+    CRecord rec(m_bytes, fits16 ? type16 : type32);
     rec.Rect(box).U32(static_cast<std::uint32_t>(points.size()));
     for (const CPoint& p : points) {
         if (fits16) {
@@ -365,7 +379,7 @@ void CEmfRecorder::Polygon(std::span<const CPoint> points)
 void CEmfRecorder::Rectangle(const CRect& box)
 {
     CheckOpen();
-    CRecord rec(Emf::Rectangle);
+    CRecord rec(m_bytes, Emf::Rectangle);
     rec.Rect(box);
     Append(rec);
     AddBounds(box.left, box.top, box.right - 1, box.bottom - 1);
@@ -374,7 +388,7 @@ void CEmfRecorder::Rectangle(const CRect& box)
 void CEmfRecorder::Ellipse(const CRect& box)
 {
     CheckOpen();
-    CRecord rec(Emf::Ellipse);
+    CRecord rec(m_bytes, Emf::Ellipse);
     rec.Rect(box);
     Append(rec);
     AddBounds(box.left, box.top, box.right - 1, box.bottom - 1);
@@ -434,7 +448,7 @@ void CEmfRecorder::ExtTextOut(CPoint reference, unsigned options, const CRect& r
     const auto chars = static_cast<std::uint32_t>(units.size());
     const std::uint32_t offString = 76;
     const std::uint32_t offDx = offString + (chars * 2 + 3) / 4 * 4;
-    CRecord rec(Emf::ExtTextOutW);
+    CRecord rec(m_bytes, Emf::ExtTextOutW);
     rec.Rect(box).U32(Emf::GraphicsModeCompatible).F32(10.0f).F32(10.0f);
     rec.I32(reference.x).I32(reference.y).U32(chars).U32(offString).U32(options).Rect(rect);
     rec.U32(offDx);
@@ -462,7 +476,7 @@ void CEmfRecorder::PatBlt(int x, int y, int width, int height, std::uint32_t rop
 {
     CheckOpen();
     const CRect box{x, y, x + width - 1, y + height - 1};
-    CRecord rec(Emf::BitBlt);
+    CRecord rec(m_bytes, Emf::BitBlt);
     rec.Rect(box).I32(x).I32(y).I32(width).I32(height).U32(rop).I32(0).I32(0);
     rec.F32(1.0f).F32(0.0f).F32(0.0f).F32(1.0f).F32(0.0f).F32(0.0f);
     rec.U32(0).U32(0).U32(0).U32(0).U32(0).U32(0);
@@ -505,13 +519,22 @@ std::vector<std::uint8_t> CEmfRecorder::Finish()
     if (m_fontSlot) {
         SelectAndRelease(Emf::StockFlag | Emf::SystemFont, m_fontSlot);
     }
-    CRecord eof(Emf::Eof);
+    CRecord eof(m_bytes, Emf::Eof);
     eof.U32(0).U32(16).U32(20);
     Append(eof);
 
+    const std::vector<std::uint8_t> header = HeaderRecord();
+    std::copy(header.begin(), header.end(), m_bytes.begin());
+    m_finished = true;
+    return std::move(m_bytes);
+}
+
+std::vector<std::uint8_t> CEmfRecorder::HeaderRecord() const
+{
     const auto descChars =
         m_description.empty() ? 0u : static_cast<std::uint32_t>(m_description.size() + 2);
-    CRecord header(Emf::Header);
+    std::vector<std::uint8_t> out;
+    CRecord header(out, Emf::Header);
     const CRect b = m_bounds;
     const CRect frame = m_hasBounds
                             ? CRect{b.left * 10, b.top * 10, b.right * 10 + 9, b.bottom * 10 + 9}
@@ -530,12 +553,8 @@ std::vector<std::uint8_t> CEmfRecorder::Finish()
         }
         header.I16(0).I16(0);
     }
-    header.Pad();
-    const auto headerSize = static_cast<std::uint32_t>(header.Size());
-    header.Patch(nBytesAt, headerSize + static_cast<std::uint32_t>(m_bytes.size()));
-    auto& hb = const_cast<std::vector<std::uint8_t>&>(header.Bytes());
-    std::vector<std::uint8_t> out(hb.begin(), hb.end());
-    out.insert(out.end(), m_bytes.begin(), m_bytes.end());
-    m_finished = true;
+    header.Close();
+    // m_bytes starts with the header's place, so its size is the whole metafile's.
+    header.Patch(nBytesAt, static_cast<std::uint32_t>(m_bytes.size()));
     return out;
 }

@@ -65,7 +65,9 @@ public:
 private:
     class CRecord;
 
-    void Append(const CRecord& record);
+    // The header record for the state now; its size depends only on the description.
+    std::vector<std::uint8_t> HeaderRecord() const;
+    void Append(CRecord& record);
     void CheckOpen() const;
     std::uint32_t AllocateSlot();
     void FreeSlot(std::uint32_t slot);

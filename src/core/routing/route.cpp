@@ -52,11 +52,6 @@ CNetwork* CRoute::GetNetwork() const
     return routes ? routes->GetNetwork() : nullptr;
 }
 
-CCarouselLaneConnector* CRoute::GetConnector(std::size_t index) const
-{
-    return AsConnector(GetEdge(index));
-}
-
 void CRoute::OnEdgeAdded(Routing::CRouteableEdge* edge)
 {
     // typeid first: an exact match is one comparison, and it is what every route holds.

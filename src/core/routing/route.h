@@ -1,6 +1,7 @@
 // A route of the network: a list of lane connectors from an entry lane to an exit lane.
 #pragma once
 
+#include "model/carousel_lane_connector.h"
 #include "routing/discovered_route.h"
 #include "routing/flow_group.h"
 
@@ -10,7 +11,6 @@
 
 class CArm;
 class CCapacityLane;
-class CCarouselLaneConnector;
 class CNetwork;
 class CRoutes;
 class CZone;
@@ -31,7 +31,12 @@ public:
     CNetwork* GetNetwork() const;
 
     std::size_t GetConnectorCount() const { return GetLength(); }
-    CCarouselLaneConnector* GetConnector(std::size_t index) const;
+    // Inline: lane flows walk the connectors of every route through every lane drawn.
+    CCarouselLaneConnector* GetConnector(std::size_t index) const
+    {
+        return static_cast<CCarouselLaneConnector*>(
+            static_cast<CRoutedLaneConnector*>(GetEdge(index)));
+    }
 
     // Derived ends; none for an empty route (or a missing zone).
     CCapacityLane* GetOriginLane() const;

@@ -103,6 +103,10 @@ TEST(JunctionGenerator, ShapesAndRefusals)
     CNetwork empty;
     EXPECT_THROW(JunctionBench::MakeJunction(empty, {1, 2}), std::invalid_argument);
     EXPECT_THROW(JunctionBench::MakeJunction(empty, {3, 0}), std::invalid_argument);
+    EXPECT_THROW(JunctionBench::MakeJunction(empty, {34, 1, false}), std::invalid_argument);
+    EXPECT_THROW(JunctionBench::MakeJunction(empty, {17, 1, false, false, true}),
+                 std::invalid_argument);
+    EXPECT_EQ(JunctionBench::MakeJunction(empty, {33, 3, false, false}).GetArms().GetCount(), 99u);
 }
 
 TEST(JunctionGenerator, PicksTheNearestSize)
