@@ -30,18 +30,34 @@ void Connect(CNetwork& network, CArm* from, std::uint32_t fromLane, CArm* to, st
                                              to->GetLanes().GetLane(toLane));
 }
 
-// An arm drawn along the bearing of its approach (0 north, clockwise), from `outer` to
-// `inner` plan units off the centre, shifted sideways by `side`.
-void Place(CArm* arm, double bearingDegrees, double outer, double inner, double side)
+// A point `r` plan units from the centre along a bearing (0 north, clockwise), shifted `side`
+// units to the right of someone facing along the bearing.
+CPlanPoint At(double bearingDegrees, double r, double side)
 {
     const double a = bearingDegrees * std::numbers::pi / 180.0;
     const double dx = std::sin(a);
     const double dy = -std::cos(a);
-    auto at = [&](double r) {
-        return CPlanPoint{std::round(Centre + r * dx - side * dy),
-                          std::round(Centre + r * dy + side * dx)};
-    };
-    arm->SetPoints(at(outer), at(inner));
+    return {std::round(Centre + r * dx - side * dy), std::round(Centre + r * dy + side * dx)};
+}
+
+// An arm along the bearing of its approach, its first point `first` units off the centre and
+// its second `second` units off. An arm's first point is its stop line, where traffic leaves
+// its lanes, and its lanes lie on the right seen from the first point towards the second: so
+// an entry starts at the junction and an exit ends there, and with traffic on the left each
+// arm runs `Kerb` units to that right of the road's centre line.
+constexpr double Kerb = 50.0;
+
+void Place(CArm* arm, double bearingDegrees, double first, double second)
+{
+    const double side = first < second ? Kerb : -Kerb;
+    arm->SetPoints(At(bearingDegrees, first, side), At(bearingDegrees, second, side));
+}
+
+// A circulatory arm: a chord of the ring from the stop line at `toBearing` back to where
+// traffic enters it at `fromBearing`, so that traffic moves clockwise; its lanes lie outside.
+void PlaceOnRing(CArm* arm, double fromBearing, double toBearing, double radius)
+{
+    arm->SetPoints(At(toBearing, radius, 0.0), At(fromBearing, radius, 0.0));
 }
 
 // Four zones with the colours the program offers first, one per approach.
@@ -83,15 +99,17 @@ void BuildRoundaboutExample(CNetwork& network)
     std::array<CArm*, 4> ring{};
     for (std::size_t i = 0; i < 4; ++i) {
         entry[i] = AddArm(network, i == 0 ? 3 : 2);
-        Place(entry[i], 90.0 * static_cast<double>(i), 4000, 1400, -250);
+        Place(entry[i], 90.0 * static_cast<double>(i), 1400, 4000);
     }
     for (std::size_t i = 0; i < 4; ++i) {
         exit[i] = AddArm(network, 2);
-        Place(exit[i], 90.0 * static_cast<double>(i), 1400, 4000, 250);
+        Place(exit[i], 90.0 * static_cast<double>(i), 4000, 1400);
     }
+    // Segment i runs clockwise from just past entry i to just before exit i + 1.
     for (std::size_t i = 0; i < 4; ++i) {
         ring[i] = AddArm(network, 2);
-        Place(ring[i], 90.0 * static_cast<double>(i) + 45.0, 1000, 1000, 0);
+        const double leg = 90.0 * static_cast<double>(i);
+        PlaceOnRing(ring[i], leg + 15.0, leg + 75.0, 1000);
     }
     // The flare: a short third lane on entry 1, reached from lane 2 near the stop line.
     CCapacityLane* flare = entry[0]->GetLanes().GetLane(3);
@@ -121,6 +139,10 @@ void BuildRoundaboutExample(CNetwork& network)
         assessor->SetEntryArm(entry[i]);
         assessor->SetCirculatoryArm(ring[(i + 3) % 4]);
         assessor->SetThreshold(1800);
+        // Beside the entry's stop line, clear of its lanes.
+        const CPlanPoint place = At(90.0 * static_cast<double>(i) + 40.0, 1300, 0.0);
+        assessor->GetGraphics().x = static_cast<std::int32_t>(place.x);
+        assessor->GetGraphics().y = static_cast<std::int32_t>(place.y);
     }
 
     const Matrix amPeak{
@@ -139,18 +161,19 @@ void BuildCrossroadsExample(CNetwork& network)
     std::array<CArm*, 4> exit{};
     for (std::size_t i = 0; i < 4; ++i) {
         entry[i] = AddArm(network, 2);
-        Place(entry[i], 90.0 * static_cast<double>(i), 4000, 700, -250);
+        Place(entry[i], 90.0 * static_cast<double>(i), 700, 4000);
     }
     for (std::size_t i = 0; i < 4; ++i) {
         exit[i] = AddArm(network, 2);
-        Place(exit[i], 90.0 * static_cast<double>(i), 700, 4000, 250);
+        Place(exit[i], 90.0 * static_cast<double>(i), 4000, 700);
     }
     // Approaches are numbered clockwise (north, east, south, west); driving on the left, the
-    // left turn from approach i leaves by the approach anticlockwise of it.
+    // left turn from approach i leaves by the approach clockwise of it (from the north, heading
+    // south, left is east).
     for (std::size_t i = 0; i < 4; ++i) {
-        const std::size_t left = (i + 3) % 4;
+        const std::size_t left = (i + 1) % 4;
         const std::size_t ahead = (i + 2) % 4;
-        const std::size_t right = (i + 1) % 4;
+        const std::size_t right = (i + 3) % 4;
         Connect(network, entry[i], 1, exit[left], 1);
         Connect(network, entry[i], 1, exit[ahead], 1);
         Connect(network, entry[i], 2, exit[ahead], 2);

@@ -16,7 +16,11 @@ void Write(const std::filesystem::path& path, void (*build)(CNetwork&), const ch
     document.project.title = title;
     CLabel* label = document.labels.InsertLabel(1);
     label->SetText(title);
-    label->Move(1000.0, 500.0);
+    label->SetSegment({2000.0, 1700.0}, {5000.0, 1700.0});
+    // The OD matrix beside the junction, as a user would keep it on the plan.
+    document.odMatrixShown = true;
+    document.odMatrixX = 10400;
+    document.odMatrixY = 2000;
     SaveNetworkFile(path, document, NetworkSettings{});
     std::cout << path.string() << '\n';
 }
