@@ -136,10 +136,11 @@ public:
     void SetLaneFlowDisplay(int aggregation, int colouring, bool zeroFlowsShown);
 
     // The diagram as the network view shows it: the stored display settings, the route flags
-    // and the current flow group. The measurer stands for the main window's screen.
+    // and the current flow group, with this document's network settings.
     CDiagramSource GetDiagramSource();
     // "Copy Diagram To Clipboard": the drawing as an enhanced metafile described
-    // "ClipboardMetafile". False when the clipboard refused it.
+    // "ClipboardMetafile", measured as on the main window's screen. False when the clipboard
+    // refused it.
     bool CopyDiagramToClipboard(CClipboard& clipboard, const CTextMeasurer& screen);
     // "Network Diagram DXF Export..." once the path is chosen (ProposedDxfExportName is the
     // proposal). A file that cannot be written shows why and leaves any old file as it was.
