@@ -191,10 +191,10 @@ bool CCarouselFileWriterV1::Write(bool checkpoint)
         }));
     }
     for (const CCardLaneConnector& card : connectors) {
-        put(FormatForObject(ConnectorName(card), [&] { return card.Format(); }));
+        put(FormatForObject([&] { return ConnectorName(card); }, [&] { return card.Format(); }));
     }
     for (std::uint32_t r = 1; r <= routes.GetRouteCount(); ++r) {
-        put(FormatForObject(Numbered("Route", r),
+        put(FormatForObject([&] { return Numbered("Route", r); },
                             [&] { return CCardRoute(*routes.GetRoute(r)).Format(); }));
     }
 
@@ -209,13 +209,17 @@ bool CCarouselFileWriterV1::Write(bool checkpoint)
         card.routeFlowCount = static_cast<int>(routeFlows.size());
         put(FormatForObject(Numbered("Flow group", g), [&] { return card.Format(); }));
         for (const CCardODFlow& od : odFlows) {
-            put(FormatForObject("OD flow from zone " + std::to_string(od.origin) + " to zone " +
-                                    std::to_string(od.destination) + " of " + groupName,
-                                [&] { return od.Format(); }));
+            const auto name = [&] {
+                return "OD flow from zone " + std::to_string(od.origin) + " to zone " +
+                       std::to_string(od.destination) + " of " + groupName;
+            };
+            put(FormatForObject(name, [&] { return od.Format(); }));
         }
         for (const CCardRouteFlow& rf : routeFlows) {
-            put(FormatForObject("Flow of route " + std::to_string(rf.route) + " in " + groupName,
-                                [&] { return rf.Format(); }));
+            const auto name = [&] {
+                return "Flow of route " + std::to_string(rf.route) + " in " + groupName;
+            };
+            put(FormatForObject(name, [&] { return rf.Format(); }));
         }
     }
 
@@ -474,9 +478,29 @@ void SaveNetworkFile(const std::filesystem::path& path, const CDocumentData& doc
     });
 }
 
+namespace
+{
+// Room for the snapshot of a network, so that its text does not grow by copying a few times
+// over: ROUTE cards (20 columns and 20 per connector) and RTFLW cards (59 columns) are nearly
+// all of a large network. An estimate that falls short costs one more growth.
+std::size_t ExpectedSnapshotSize(const CNetwork& network)
+{
+    std::size_t size = 4096;
+    const CRoutes& routes = network.GetRoutes();
+    for (std::uint32_t r = 1; r <= routes.GetRouteCount(); ++r) {
+        size += 21 + 20 * routes.GetRoute(r)->GetConnectorCount();
+    }
+    const CFlowGroups& groups = network.GetFlowGroups();
+    for (std::uint32_t g = 1; g <= groups.GetCount(); ++g) {
+        size += 60 * groups.GetFlowGroup(g)->GetRouteFlowRecords().size();
+    }
+    return size;
+}
+} // namespace
+
 std::string WriteNetworkSnapshot(const CDocumentData& document, const NetworkSettings& settings)
 {
-    CCardWriterMemory writer;
+    CCardWriterMemory writer(ExpectedSnapshotSize(document.network));
     CCarouselFileWriterV1(document, writer, settings).Write(true);
     return writer.TakeText();
 }
