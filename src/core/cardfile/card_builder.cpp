@@ -89,9 +89,8 @@ void AppendCardInt(std::string& out, const CCardConversion& conv, long long valu
                                       "numbers");
     }
     // The magnitude in unsigned arithmetic, which holds that of LLONG_MIN too.
-    const unsigned long long magnitude =
-        negative ? 0ull - static_cast<unsigned long long>(value)
-                 : static_cast<unsigned long long>(value);
+    const unsigned long long magnitude = negative ? 0ull - static_cast<unsigned long long>(value)
+                                                  : static_cast<unsigned long long>(value);
     char digits[32];
     const char* end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
     CNumberText number;
@@ -134,9 +133,9 @@ void AppendCardText(std::string& out, const CCardConversion& conv, std::string_v
 {
     CheckSingleLine(text, field);
     const std::size_t chars = Utf8CharCount(text);
-    const std::size_t padding =
-        chars < static_cast<std::size_t>(conv.width) ? static_cast<std::size_t>(conv.width) - chars
-                                                     : 0;
+    const std::size_t padding = chars < static_cast<std::size_t>(conv.width)
+                                    ? static_cast<std::size_t>(conv.width) - chars
+                                    : 0;
     if (!conv.left) {
         out.append(padding, ' ');
     }

@@ -28,8 +28,7 @@ int CCardWriter::WriteCard(std::string_view card)
                                       " card cannot be written: it holds a line "
                                       "break");
     }
-    const int checksum =
-        ascii ? CardLineChecksum(card) : CardLineChecksum(Utf8ToWindows1252(card));
+    const int checksum = ascii ? CardLineChecksum(card) : CardLineChecksum(Utf8ToWindows1252(card));
     WriteLine(card);
     return checksum;
 }
