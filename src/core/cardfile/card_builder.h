@@ -132,8 +132,7 @@ std::string FormatCardInt(std::string_view conversion, long long value, std::str
 std::string FormatCardReal(std::string_view conversion, double value, std::string_view field);
 std::string FormatCardText(std::string_view conversion, std::string_view text,
                            std::string_view field);
-// The same with a parsed conversion, appended to out; on a refusal out may hold part of the
-// field.
+// The same with a parsed conversion, appended to out; a refused field leaves out as it was.
 void AppendCardInt(std::string& out, const CCardConversion& conv, long long value,
                    std::string_view field);
 void AppendCardReal(std::string& out, const CCardConversion& conv, double value,
