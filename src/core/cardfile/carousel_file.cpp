@@ -480,19 +480,31 @@ void SaveNetworkFile(const std::filesystem::path& path, const CDocumentData& doc
 
 namespace
 {
-// Room for the snapshot of a network, so that its text does not grow by copying a few times
-// over: ROUTE cards (20 columns and 20 per connector) and RTFLW cards (59 columns) are nearly
-// all of a large network. An estimate that falls short costs one more growth.
-std::size_t ExpectedSnapshotSize(const CNetwork& network)
+// Room for the snapshot of a document, so that its text is not copied over as it grows: the
+// exact size of the ROUTE cards (20 columns and 20 per connector) and RTFLW cards (59), which are
+// nearly all of a large network, and a generous line for every other card. An estimate that
+// falls short costs one growth.
+std::size_t ExpectedSnapshotSize(const CDocumentData& document)
 {
-    std::size_t size = 4096;
+    const CNetwork& network = document.network;
+    std::size_t size = 16384; // header, texts and reports
+    const CArms& arms = network.GetArms();
+    for (std::uint32_t i = 1; i <= arms.GetCount(); ++i) {
+        size += 128 + 32 * arms.GetArm(i)->GetLanes().GetCount();
+    }
+    size += 32 * (network.GetZones().GetCount() +
+                  network.GetLaneConnectors().GetConnectorsInCreationOrder().size());
+    size += 128 * (network.GetCapacityAssessors().GetCount() + document.labels.GetCount() +
+                   static_cast<std::size_t>(document.printPages.GetCount()));
     const CRoutes& routes = network.GetRoutes();
     for (std::uint32_t r = 1; r <= routes.GetRouteCount(); ++r) {
         size += 21 + 20 * routes.GetRoute(r)->GetConnectorCount();
     }
     const CFlowGroups& groups = network.GetFlowGroups();
     for (std::uint32_t g = 1; g <= groups.GetCount(); ++g) {
-        size += 60 * groups.GetFlowGroup(g)->GetRouteFlowRecords().size();
+        const CFlowGroup& group = *groups.GetFlowGroup(g);
+        size += 128 + 32 * group.GetDesiredFlowRecords().size() +
+                60 * group.GetRouteFlowRecords().size();
     }
     return size;
 }
@@ -500,7 +512,7 @@ std::size_t ExpectedSnapshotSize(const CNetwork& network)
 
 std::string WriteNetworkSnapshot(const CDocumentData& document, const NetworkSettings& settings)
 {
-    CCardWriterMemory writer(ExpectedSnapshotSize(document.network));
+    CCardWriterMemory writer(ExpectedSnapshotSize(document));
     CCarouselFileWriterV1(document, writer, settings).Write(true);
     return writer.TakeText();
 }
