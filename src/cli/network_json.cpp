@@ -8,6 +8,8 @@
 #include "routing/od_flow_matrix.h"
 #include "routing/route.h"
 
+#include <cmath>
+
 using nlohmann::ordered_json;
 
 namespace
@@ -38,6 +40,14 @@ std::string ZoneName(const CZone* zone)
     return zone ? ZoneLetter(zone->GetNumber()) : "";
 }
 
+// Flows are sums of route flows and carry the noise of binary fractions (600.0000000000001);
+// nine decimals are far finer than any flow and read as the engineer means them.
+double Rounded(double value)
+{
+    const double rounded = std::round(value * 1e9) / 1e9;
+    return rounded == 0.0 ? 0.0 : rounded;
+}
+
 ordered_json LaneRef(const CLane* lane)
 {
     return ordered_json::array({lane->GetArm()->GetNumber(), lane->GetNumber()});
@@ -53,8 +63,8 @@ ordered_json Arms(const CNetwork& network, const CFlowGroup* group)
             const CCapacityLane* lane = arm->GetLanes().GetLane(n);
             lanes.push_back({{"number", n},
                              {"length", lane->GetLength()},
-                             {"inflow", lane->GetInflow(group)},
-                             {"stop_line_flow", lane->GetStopLineFlow(group)}});
+                             {"inflow", Rounded(lane->GetInflow(group))},
+                             {"stop_line_flow", Rounded(lane->GetStopLineFlow(group))}});
         }
         arms.push_back({{"number", a},
                         {"label", arm->GetLabel()},
@@ -107,9 +117,9 @@ ordered_json Routes(const CNetwork& network, const CFlowGroup* group)
                           {"origin_zone", ZoneName(route->GetOriginZone())},
                           {"destination_zone", ZoneName(route->GetDestinationZone())},
                           {"lanes", std::move(lanes)},
-                          {"flow", route->GetFlow(group)},
+                          {"flow", Rounded(route->GetFlow(group))},
                           {"locked", route->IsLocked(group)},
-                          {"proportion", route->GetProportion(group)},
+                          {"proportion", Rounded(route->GetProportion(group))},
                           {"balancing", RouteStatusText(*route, group)}});
     }
     return routes;
@@ -134,7 +144,7 @@ ordered_json FlowGroups(const CNetwork& network)
 ordered_json Value(ODFlowKind kind, double value)
 {
     return kind == ODFlowKind::Desired ? ordered_json(static_cast<std::int64_t>(value))
-                                       : ordered_json(value);
+                                       : ordered_json(Rounded(value));
 }
 
 ordered_json OdMatrix(const CNetwork& network, const CFlowGroup* group)

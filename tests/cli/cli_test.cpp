@@ -305,6 +305,8 @@ TEST_F(CCli, ShippedRoundaboutIsBalanced)
     const nlohmann::json json = Show(fs::path(GYROLITH_SOURCE_DIR) / "examples" / "roundabout.crs");
     EXPECT_LT(LargestDifference(json), 1e-6);
     EXPECT_EQ(json["arms"][0]["lanes"].size(), 3u);
+    // The sums of balanced route flows read as the whole numbers they are.
+    EXPECT_EQ(json["arms"][0]["lanes"][1]["inflow"].dump(), "600.0");
 }
 
 // An exported drawing as an outside reader sees it: the texts it found (with repeats), and

@@ -3,87 +3,69 @@
 
 #include "cardfile/windows1252.h"
 
-#include <clocale>
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <vector>
 
 namespace
 {
-struct CConversion
+// The sign printf puts before a number: a minus, or what the '+' or ' ' flag asks for.
+char SignOf(const CCardConversion& conv, bool negative)
 {
-    std::string flags;
-    int width = 0; // 0: no width, the field runs to the end of the card
-    int precision = -1;
-    char type = 0;
+    return negative ? '-' : conv.plus ? '+' : conv.space ? ' ' : '\0';
+}
+
+// The parts of a number as printf lays them out: sign, zeros, digits.
+struct CNumberText
+{
+    char sign = '\0';
+    std::size_t zeros = 0;
+    std::string_view digits;
+
+    std::size_t Size() const { return (sign != '\0' ? 1 : 0) + zeros + digits.size(); }
 };
 
-CConversion ParseConversion(std::string_view text, std::string_view types)
+// Appends the number padded to the width as printf pads it (zeroPad: with zeros after the sign
+// rather than blanks before it), after refusing one wider than the field. Laid out in a buffer
+// and appended at once, the buffer on the stack unless the field is wide: this runs for every
+// field of every card of every checkpoint.
+void AppendField(std::string& out, const CCardConversion& conv, CNumberText number, bool zeroPad,
+                 std::string_view field)
 {
-    CConversion conv;
-    std::size_t pos = 0;
-    if (text.empty() || text[pos++] != '%') {
-        throw std::logic_error("bad card field conversion: " + std::string(text));
-    }
-    while (pos < text.size() &&
-           std::string_view("-+ 0").find(text[pos]) != std::string_view::npos) {
-        conv.flags += text[pos++];
-    }
-    while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9' && conv.width < 1000) {
-        conv.width = conv.width * 10 + (text[pos++] - '0');
-    }
-    if (pos < text.size() && text[pos] == '.') {
-        ++pos;
-        conv.precision = 0;
-        while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9' && conv.precision < 100) {
-            conv.precision = conv.precision * 10 + (text[pos++] - '0');
-        }
-    }
-    if (pos + 1 != text.size() || types.find(text[pos]) == std::string_view::npos) {
-        throw std::logic_error("bad card field conversion: " + std::string(text));
-    }
-    conv.type = text[pos];
-    return conv;
-}
-
-template <typename T> std::string Print(const std::string& format, T value)
-{
-    const int size = std::snprintf(nullptr, 0, format.c_str(), value);
-    if (size < 0) {
-        throw std::logic_error("bad card field conversion: " + format);
-    }
-    std::vector<char> buffer(static_cast<std::size_t>(size) + 1);
-    std::snprintf(buffer.data(), buffer.size(), format.c_str(), value);
-    return std::string(buffer.data(), static_cast<std::size_t>(size));
-}
-
-std::string Trimmed(const std::string& text)
-{
-    const auto first = text.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : text.substr(first);
-}
-
-std::string Spec(const CConversion& conv, std::string_view length)
-{
-    std::string spec = "%" + conv.flags;
-    if (conv.width > 0) {
-        spec += std::to_string(conv.width);
-    }
-    if (conv.precision >= 0) {
-        spec += "." + std::to_string(conv.precision);
-    }
-    return spec + std::string(length);
-}
-
-void CheckWidth(const CConversion& conv, const std::string& text, std::string_view field)
-{
-    if (conv.width > 0 && text.size() > static_cast<std::size_t>(conv.width)) {
-        const std::string value = Trimmed(text);
+    const std::size_t size = number.Size();
+    const auto width = static_cast<std::size_t>(conv.width);
+    if (conv.width > 0 && size > width) {
+        const std::string value =
+            (number.sign == '-' || number.sign == '+' ? std::string(1, number.sign)
+                                                      : std::string()) +
+            std::string(number.zeros, '0') + std::string(number.digits);
         throw errCardFieldRefused(std::string(field), value,
                                   "The " + std::string(field) + " " + value +
                                       " does not fit in its field of " +
                                       std::to_string(conv.width) + " columns");
     }
+    std::size_t padding = width > size ? width - size : 0;
+    const std::size_t total = size + padding;
+    if (zeroPad && !conv.left) {
+        number.zeros += padding;
+        padding = 0;
+    }
+    char small[64];
+    std::string large;
+    char* const begin = total <= sizeof small ? small : (large.resize(total), large.data());
+    char* put = begin;
+    if (!conv.left) {
+        put = std::fill_n(put, padding, ' ');
+    }
+    if (number.sign != '\0') {
+        *put++ = number.sign;
+    }
+    put = std::fill_n(put, number.zeros, '0');
+    put = std::copy(number.digits.begin(), number.digits.end(), put);
+    if (conv.left) {
+        std::fill_n(put, padding, ' ');
+    }
+    out.append(begin, total);
 }
 
 void CheckSingleLine(std::string_view text, std::string_view field)
@@ -96,61 +78,93 @@ void CheckSingleLine(std::string_view text, std::string_view field)
 }
 } // namespace
 
-std::string FormatCardInt(std::string_view conversion, long long value, std::string_view field)
+void AppendCardInt(std::string& out, const CCardConversion& conv, long long value,
+                   std::string_view field)
 {
-    const CConversion conv = ParseConversion(conversion, "diu");
-    std::string text;
-    if (conv.type == 'u') {
-        if (value < 0) {
-            throw errCardFieldRefused(std::string(field), std::to_string(value),
-                                      "The " + std::string(field) + " " + std::to_string(value) +
-                                          " cannot be written: the field holds no negative "
-                                          "numbers");
-        }
-        text = Print(Spec(conv, "llu"), static_cast<unsigned long long>(value));
-    } else {
-        text = Print(Spec(conv, "lld"), value);
+    const bool negative = value < 0;
+    if (negative && conv.type == 'u') {
+        throw errCardFieldRefused(std::string(field), std::to_string(value),
+                                  "The " + std::string(field) + " " + std::to_string(value) +
+                                      " cannot be written: the field holds no negative "
+                                      "numbers");
     }
-    CheckWidth(conv, text, field);
-    return text;
+    // The magnitude in unsigned arithmetic, which holds that of LLONG_MIN too.
+    const unsigned long long magnitude = negative ? 0ull - static_cast<unsigned long long>(value)
+                                                  : static_cast<unsigned long long>(value);
+    char digits[32];
+    const char* end = std::to_chars(digits, digits + sizeof digits, magnitude).ptr;
+    CNumberText number;
+    number.sign = conv.type == 'u' ? '\0' : SignOf(conv, negative);
+    number.digits = std::string_view(digits, static_cast<std::size_t>(end - digits));
+    // A precision is the least number of digits, and a zero of precision 0 has none.
+    if (conv.precision >= 0) {
+        const auto precision = static_cast<std::size_t>(conv.precision);
+        if (magnitude == 0 && precision == 0) {
+            number.digits = {};
+        }
+        number.zeros = precision > number.digits.size() ? precision - number.digits.size() : 0;
+    }
+    AppendField(out, conv, number, conv.zero && conv.precision < 0, field);
 }
 
-std::string FormatCardReal(std::string_view conversion, double value, std::string_view field)
+void AppendCardReal(std::string& out, const CCardConversion& conv, double value,
+                    std::string_view field)
 {
-    const CConversion conv = ParseConversion(conversion, "f");
     if (!std::isfinite(value)) {
         const std::string shown = std::isnan(value) ? "nan" : (value < 0 ? "-inf" : "inf");
         throw errCardFieldRefused(std::string(field), shown,
                                   "The " + std::string(field) + " " + shown +
                                       " cannot be written: it is not a finite number");
     }
-    std::string text = Print(Spec(conv, "f"), value);
-    // printf follows the C locale, which a GUI may have set to one with a decimal comma.
-    const std::string point = std::localeconv()->decimal_point;
-    if (point != ".") {
-        const auto at = text.find(point);
-        if (at != std::string::npos) {
-            text.replace(at, point.size(), ".");
-        }
+    // to_chars gives the digits of printf's %f in the "C" locale, so a locale with a decimal
+    // comma set by a GUI cannot reach the file. DBL_MAX has 309 digits before the point, and a
+    // parsed precision stays below 1000.
+    const int precision = conv.precision < 0 ? 6 : conv.precision;
+    char digits[310 + 1 + 1000];
+    const char* end = std::to_chars(digits, digits + sizeof digits, std::fabs(value),
+                                    std::chars_format::fixed, precision)
+                          .ptr;
+    const std::string_view text(digits, static_cast<std::size_t>(end - digits));
+    AppendField(out, conv, {SignOf(conv, std::signbit(value)), 0, text}, conv.zero, field);
+}
+
+void AppendCardText(std::string& out, const CCardConversion& conv, std::string_view text,
+                    std::string_view field)
+{
+    CheckSingleLine(text, field);
+    const std::size_t chars = Utf8CharCount(text);
+    const std::size_t padding = chars < static_cast<std::size_t>(conv.width)
+                                    ? static_cast<std::size_t>(conv.width) - chars
+                                    : 0;
+    if (!conv.left) {
+        out.append(padding, ' ');
     }
-    CheckWidth(conv, text, field);
+    out += text;
+    if (conv.left) {
+        out.append(padding, ' ');
+    }
+}
+
+std::string FormatCardInt(std::string_view conversion, long long value, std::string_view field)
+{
+    std::string text;
+    AppendCardInt(text, CCardConversion::Parse(conversion, "diu"), value, field);
+    return text;
+}
+
+std::string FormatCardReal(std::string_view conversion, double value, std::string_view field)
+{
+    std::string text;
+    AppendCardReal(text, CCardConversion::Parse(conversion, "f"), value, field);
     return text;
 }
 
 std::string FormatCardText(std::string_view conversion, std::string_view text,
                            std::string_view field)
 {
-    const CConversion conv = ParseConversion(conversion, "s");
-    if (conv.precision >= 0 || conv.flags.find_first_not_of('-') != std::string::npos) {
-        throw std::logic_error("bad card text conversion: " + std::string(conversion));
-    }
-    CheckSingleLine(text, field);
-    const std::size_t chars = Utf8CharCount(text);
-    if (chars >= static_cast<std::size_t>(conv.width)) {
-        return std::string(text);
-    }
-    const std::string padding(static_cast<std::size_t>(conv.width) - chars, ' ');
-    return conv.flags.empty() ? padding + std::string(text) : std::string(text) + padding;
+    std::string out;
+    AppendCardText(out, CCardConversion::Parse(conversion, "s"), text, field);
+    return out;
 }
 
 CCardBuilder::CCardBuilder(std::string_view keyword) : m_line(keyword)
@@ -158,12 +172,13 @@ CCardBuilder::CCardBuilder(std::string_view keyword) : m_line(keyword)
     if (keyword.size() != 5) {
         throw std::logic_error("card keyword must have five characters: " + std::string(keyword));
     }
+    m_line.reserve(128); // most cards, without growing
 }
 
-CCardBuilder& CCardBuilder::Text(std::string_view conversion, std::string_view text,
+CCardBuilder& CCardBuilder::Text(CCardTextConversion conversion, std::string_view text,
                                  std::string_view field)
 {
-    m_line += FormatCardText(conversion, text, field);
+    AppendCardText(m_line, conversion, text, field);
     return *this;
 }
 

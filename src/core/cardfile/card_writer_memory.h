@@ -11,6 +11,9 @@
 class CCardWriterMemory : public CCardWriter
 {
 public:
+    // expectedSize: room to make at once for the text, in bytes.
+    explicit CCardWriterMemory(std::size_t expectedSize = 0) { m_text.reserve(expectedSize); }
+
     const std::string& Text() const { return m_text; }
     std::string TakeText() { return std::move(m_text); }
 

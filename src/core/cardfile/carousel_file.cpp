@@ -191,10 +191,10 @@ bool CCarouselFileWriterV1::Write(bool checkpoint)
         }));
     }
     for (const CCardLaneConnector& card : connectors) {
-        put(FormatForObject(ConnectorName(card), [&] { return card.Format(); }));
+        put(FormatForObject([&] { return ConnectorName(card); }, [&] { return card.Format(); }));
     }
     for (std::uint32_t r = 1; r <= routes.GetRouteCount(); ++r) {
-        put(FormatForObject(Numbered("Route", r),
+        put(FormatForObject([&] { return Numbered("Route", r); },
                             [&] { return CCardRoute(*routes.GetRoute(r)).Format(); }));
     }
 
@@ -209,13 +209,17 @@ bool CCarouselFileWriterV1::Write(bool checkpoint)
         card.routeFlowCount = static_cast<int>(routeFlows.size());
         put(FormatForObject(Numbered("Flow group", g), [&] { return card.Format(); }));
         for (const CCardODFlow& od : odFlows) {
-            put(FormatForObject("OD flow from zone " + std::to_string(od.origin) + " to zone " +
-                                    std::to_string(od.destination) + " of " + groupName,
-                                [&] { return od.Format(); }));
+            const auto name = [&] {
+                return "OD flow from zone " + std::to_string(od.origin) + " to zone " +
+                       std::to_string(od.destination) + " of " + groupName;
+            };
+            put(FormatForObject(name, [&] { return od.Format(); }));
         }
         for (const CCardRouteFlow& rf : routeFlows) {
-            put(FormatForObject("Flow of route " + std::to_string(rf.route) + " in " + groupName,
-                                [&] { return rf.Format(); }));
+            const auto name = [&] {
+                return "Flow of route " + std::to_string(rf.route) + " in " + groupName;
+            };
+            put(FormatForObject(name, [&] { return rf.Format(); }));
         }
     }
 
@@ -474,9 +478,41 @@ void SaveNetworkFile(const std::filesystem::path& path, const CDocumentData& doc
     });
 }
 
+namespace
+{
+// Room for the snapshot of a document, so that its text is not copied over as it grows: the
+// exact size of the ROUTE cards (20 columns and 20 per connector) and RTFLW cards (59), which are
+// nearly all of a large network, and a generous line for every other card. An estimate that
+// falls short costs one growth.
+std::size_t ExpectedSnapshotSize(const CDocumentData& document)
+{
+    const CNetwork& network = document.network;
+    std::size_t size = 16384; // header, texts and reports
+    const CArms& arms = network.GetArms();
+    for (std::uint32_t i = 1; i <= arms.GetCount(); ++i) {
+        size += 128 + 32 * arms.GetArm(i)->GetLanes().GetCount();
+    }
+    size += 32 * (network.GetZones().GetCount() +
+                  network.GetLaneConnectors().GetConnectorsInCreationOrder().size());
+    size += 128 * (network.GetCapacityAssessors().GetCount() + document.labels.GetCount() +
+                   static_cast<std::size_t>(document.printPages.GetCount()));
+    const CRoutes& routes = network.GetRoutes();
+    for (std::uint32_t r = 1; r <= routes.GetRouteCount(); ++r) {
+        size += 21 + 20 * routes.GetRoute(r)->GetConnectorCount();
+    }
+    const CFlowGroups& groups = network.GetFlowGroups();
+    for (std::uint32_t g = 1; g <= groups.GetCount(); ++g) {
+        const CFlowGroup& group = *groups.GetFlowGroup(g);
+        size += 128 + 32 * group.GetDesiredFlowRecords().size() +
+                60 * group.GetRouteFlowRecords().size();
+    }
+    return size;
+}
+} // namespace
+
 std::string WriteNetworkSnapshot(const CDocumentData& document, const NetworkSettings& settings)
 {
-    CCardWriterMemory writer;
+    CCardWriterMemory writer(ExpectedSnapshotSize(document));
     CCarouselFileWriterV1(document, writer, settings).Write(true);
     return writer.TakeText();
 }

@@ -113,6 +113,10 @@ std::string Utf8ToWindows1252(std::string_view text)
     std::string out;
     out.reserve(text.size());
     for (std::size_t pos = 0; pos < text.size();) {
+        if (static_cast<unsigned char>(text[pos]) < 0x80) {
+            out += text[pos++]; // most of every card
+            continue;
+        }
         std::size_t length = 1;
         out += EncodeWindows1252(DecodeUtf8(text, pos, length));
         pos += length;
@@ -124,6 +128,10 @@ std::size_t Utf8CharCount(std::string_view text)
 {
     std::size_t count = 0;
     for (std::size_t pos = 0; pos < text.size(); ++count) {
+        if (static_cast<unsigned char>(text[pos]) < 0x80) {
+            ++pos;
+            continue;
+        }
         std::size_t length = 1;
         DecodeUtf8(text, pos, length);
         pos += length;

@@ -72,17 +72,10 @@ void ApplyFilterByNumber(CNetwork& network, const CRouteFilterByNumber& n)
     RefreshRouteFilter(network);
 }
 
-std::unique_ptr<CDocumentData> FreshData()
-{
-    auto data = std::make_unique<CDocumentData>();
-    data->laneFlowAggregation = 3; // none
-    return data;
-}
-
 } // namespace
 
 CCarouselDoc::CCarouselDoc(NetworkSettings& settings, CPrompt* prompt)
-    : m_settings(&settings), m_prompt(prompt), m_data(FreshData())
+    : m_settings(&settings), m_prompt(prompt), m_data(std::make_unique<CDocumentData>())
 {}
 
 CCarouselDoc::~CCarouselDoc() = default;
@@ -133,7 +126,7 @@ void CCarouselDoc::OnCloseDocument()
 bool CCarouselDoc::OnNewDocument()
 {
     UpdateAllViews(HintObjectsReplaced);
-    m_data = FreshData();
+    m_data = std::make_unique<CDocumentData>();
     ::AddFlowGroup(GetNetwork(), FlowGroupAddPosition::Append, nullptr);
     m_pathName.clear();
     m_title = NewDocumentTitle;

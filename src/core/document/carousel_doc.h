@@ -18,11 +18,16 @@
 class CArm;
 class CCapacityAssessor;
 class CCarouselLaneConnector;
+class CClipboard;
 class CFlowGroup;
 class CLane;
 class CPrintPage;
+struct CPrintPageLayout;
 class CRoute;
+class CTextMeasurer;
 class CZone;
+struct CDiagramSource;
+struct CRouteFlowEdit;
 enum class FlowGroupAddPosition;
 
 // Which side of the selected lane a new lane goes.
@@ -69,6 +74,9 @@ public:
     CReportDefinitions& GetReportDefinitions() { return m_data->reportDefinitions; }
     const CProjectInformation& GetProjectInformation() const { return m_data->project; }
     NetworkSettings& GetNetworkSettings() { return *m_settings; }
+
+    // Drawing runs on the one user-interface thread: there is nothing to guard against.
+    bool IsSemaphoreInUse() const override { return false; }
 
     // Flags that are not stored.
     bool IsAutoRebuildRoutes() const { return m_autoRebuildRoutes; }
@@ -131,6 +139,17 @@ public:
     // colouring 0 by origin, 1 by destination.
     void SetLaneFlowDisplay(int aggregation, int colouring, bool zeroFlowsShown);
 
+    // The diagram as the network view shows it: the stored display settings, the route flags
+    // and the current flow group, with this document's network settings.
+    CDiagramSource GetDiagramSource();
+    // "Copy Diagram To Clipboard": the drawing as an enhanced metafile described
+    // "ClipboardMetafile", measured as on the main window's screen. False when the clipboard
+    // refused it.
+    bool CopyDiagramToClipboard(CClipboard& clipboard, const CTextMeasurer& screen);
+    // "Network Diagram DXF Export..." once the path is chosen (ProposedDxfExportName is the
+    // proposal). A file that cannot be written shows why and leaves any old file as it was.
+    bool ExportNetworkDiagramDxf(const std::filesystem::path& path, const CTextMeasurer& screen);
+
     // Arms. Adding is two-phase: the arm is placed by the user between begin and commit.
     CArm* BeginAddArm(std::uint32_t number, std::uint32_t laneCount);
     void CommitAddArm();
@@ -144,7 +163,10 @@ public:
     CLane* AddInfinitelyLongLane(CLane& selected, LaneSide side);
     void EditShortLane(CLane& lane, std::int32_t length);
     void ConvertToInfinitelyLongLane(CLane& lane);
-    void ConvertToShortLane(CLane& lane, std::int32_t length);
+    // The neighbour is the parent lane chosen in the dialog. False (no checkpoint) when the
+    // routing edit refuses: the lane is short already, the neighbour is not beside it or the
+    // length is infinite.
+    bool ConvertToShortLane(CLane& lane, CLane& neighbour, std::int32_t length);
     bool DeleteLane(CLane& lane);
 
     // Connectors.
@@ -171,6 +193,7 @@ public:
     void CancelAddCapacityAssessor(CCapacityAssessor& assessor);
     bool EditCapacityAssessor(CCapacityAssessor& assessor, CArm* entryArm, CArm* circulatoryArm);
     bool DeleteCapacityAssessor(CCapacityAssessor& assessor);
+    void MoveCapacityAssessor(CCapacityAssessor& assessor, std::int32_t x, std::int32_t y);
 
     void MoveODMatrix(int x, int y);
 
@@ -180,6 +203,8 @@ public:
     void SetRoutePermitted(CRoute& route, bool permitted);
     bool DeleteRoute(CRoute& route);
     bool ToggleRouteLock(CRoute& route);
+    // "Edit Route" on OK; refused with a message without a current flow group.
+    bool EditRoute(CRoute& route, const CRouteFlowEdit& edit);
     void SetAllFilteredRoutesPermitted(bool permitted);
 
     // Lane flow balancing in the current flow group (wait cursor is the caller's).
@@ -197,6 +222,10 @@ public:
     void CommitAddPrintZone();
     void CancelAddPrintZone(CPrintPage& page);
     bool DeletePrintZone(CPrintPage& page);
+    void MovePrintZone(CPrintPage& page, int dx, int dy);
+    void ResizePrintZone(CPrintPage& page, int left, int top, int right, int bottom);
+    // "Edit Print Zone" on OK. False (nothing changes) for a position outside 1..count.
+    bool EditPrintZone(CPrintPage& page, const CPrintPageLayout& layout);
 
 protected:
     void OnRestoreFailed(const std::exception& error) override;

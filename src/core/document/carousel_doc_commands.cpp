@@ -4,9 +4,10 @@
 #include "model/capacity_assessor.h"
 #include "model/capacity_lane.h"
 #include "model/lane.h"
+#include "printing/print_page_layout.h"
 #include "routing/flow_group_commands.h"
-#include "routing/lane_flow_balancer.h"
 #include "routing/lane_edits.h"
+#include "routing/lane_flow_balancer.h"
 #include "routing/route_commands.h"
 #include "routing/route_flows.h"
 
@@ -204,13 +205,20 @@ void CCarouselDoc::ConvertToInfinitelyLongLane(CLane& lane)
     Changed(HintNetworkChanged);
 }
 
-void CCarouselDoc::ConvertToShortLane(CLane& lane, std::int32_t length)
+bool CCarouselDoc::ConvertToShortLane(CLane& lane, CLane& neighbour, std::int32_t length)
 {
-    Checkpoint("Convert To Short Lane");
-    lane.SetLength(length);
+    auto* shortLane = dynamic_cast<CCapacityLane*>(&lane);
+    auto* parent = dynamic_cast<CCapacityLane*>(&neighbour);
+    BeginCheckpoint("Convert To Short Lane");
+    if (!shortLane || !parent || !::ConvertToShortLane(*shortLane, *parent, length)) {
+        CancelCheckpoint();
+        return false;
+    }
+    CommitCheckpoint();
     RebuildRoutesIfAutomatic();
     NormaliseAllArms(GetNetwork());
     Changed(HintNetworkChanged);
+    return true;
 }
 
 bool CCarouselDoc::DeleteLane(CLane& lane)
@@ -371,6 +379,14 @@ bool CCarouselDoc::DeleteCapacityAssessor(CCapacityAssessor& assessor)
     return removed;
 }
 
+void CCarouselDoc::MoveCapacityAssessor(CCapacityAssessor& assessor, std::int32_t x, std::int32_t y)
+{
+    Checkpoint("Move Capacity Assessor");
+    assessor.GetGraphics().x = x;
+    assessor.GetGraphics().y = y;
+    Changed(HintRedraw);
+}
+
 void CCarouselDoc::MoveODMatrix(int x, int y)
 {
     Checkpoint("Move OD Matrix");
@@ -422,6 +438,19 @@ bool CCarouselDoc::ToggleRouteLock(CRoute& route)
     }
     Checkpoint("Lock Route Flow");
     ::ToggleRouteLock(GetNetwork(), route);
+    Changed(HintRoutesChanged);
+    return true;
+}
+
+bool CCarouselDoc::EditRoute(CRoute& route, const CRouteFlowEdit& edit)
+{
+    const CValidationResult allowed = ValidateFlowEditAllowed(GetNetwork());
+    if (!allowed) {
+        Message(allowed.message);
+        return false;
+    }
+    Checkpoint("Edit Route");
+    EditRouteFlow(GetNetwork(), route, edit);
     Changed(HintRoutesChanged);
     return true;
 }
@@ -512,4 +541,39 @@ bool CCarouselDoc::DeletePrintZone(CPrintPage& page)
     const bool removed = m_data->printPages.RemovePageById(page.GetId());
     Changed(HintRedraw);
     return removed;
+}
+
+void CCarouselDoc::MovePrintZone(CPrintPage& page, int dx, int dy)
+{
+    Checkpoint("Move Print Zone");
+    CPrintZone& zone = page.GetPrintZone();
+    zone.SetRect(zone.GetLeft() + dx, zone.GetTop() + dy, zone.GetRight() + dx,
+                 zone.GetBottom() + dy);
+    Changed(HintRedraw);
+}
+
+void CCarouselDoc::ResizePrintZone(CPrintPage& page, int left, int top, int right, int bottom)
+{
+    Checkpoint("Resize Print Zone");
+    page.GetPrintZone().SetRect(left, top, right, bottom);
+    Changed(HintRedraw);
+}
+
+bool CCarouselDoc::EditPrintZone(CPrintPage& page, const CPrintPageLayout& layout)
+{
+    CPrintPages& pages = m_data->printPages;
+    if (layout.position < 1 || layout.position > pages.GetCount())
+        return false;
+    Checkpoint("Edit Print Zone");
+    pages.MovePage(page.GetPosition(), layout.position);
+    CPrintZone& zone = page.GetPrintZone();
+    zone.SetScaleToFit(layout.scaleToFit);
+    zone.SetScale(layout.scale);
+    zone.SetCropToPrintZone(layout.cropToPrintZone);
+    page.SetLandscape(layout.landscape);
+    page.SetTitleBlockPosition(layout.titleBlockPosition);
+    page.SetPageTitle(layout.pageTitle);
+    page.SetIndicateScaleOnTitleBlock(layout.indicateScale);
+    Changed(HintRedraw);
+    return true;
 }

@@ -60,7 +60,7 @@ public:
     CProjectInformation project;
 
     bool odMatrixShown = false;
-    int laneFlowAggregation = 0;
+    int laneFlowAggregation = 3;
     int laneFlowColouring = 0;
     bool zeroFlowsShown = false;
 

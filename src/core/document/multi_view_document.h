@@ -2,6 +2,7 @@
 #pragma once
 
 #include "document/document_view.h"
+#include "document/semaphored_document.h"
 
 #include <functional>
 #include <vector>
@@ -9,12 +10,10 @@
 // Keeps the document's views (not owned; a view removes itself before it dies), finds one by
 // kind and index, and opens a kind of view: an existing one is activated, otherwise the view
 // factory that the application installs makes a new frame of that kind.
-class CMultiViewDocument
+class CMultiViewDocument : public CSemaphoredDocument
 {
 public:
     using ViewFactory = std::function<void(int kind, int index)>;
-
-    virtual ~CMultiViewDocument() = default;
 
     void AddView(CDocumentView* view);
     void RemoveView(CDocumentView* view);

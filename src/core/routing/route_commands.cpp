@@ -1,6 +1,7 @@
 // Commands on the route set.
 #include "routing/route_commands.h"
 
+#include "model/capacity_lane.h"
 #include "model/network.h"
 #include "routing/flow_group_commands.h"
 #include "routing/route_flows.h"
@@ -61,6 +62,35 @@ CValidationResult ToggleRouteLock(CNetwork& network, CRoute& route)
     if (allowed) {
         CFlowGroup* group = network.GetCurrentFlowGroup();
         route.SetLocked(group, !route.IsLocked(group));
+    }
+    return allowed;
+}
+
+CRouteCollection CoupledRoutesOf(const CRoute& route, const CFlowGroup* group)
+{
+    const CCapacityLane* lane = route.GetOriginStopLineLane();
+    return lane ? lane->GetCoupledGroup(group, route.GetDestinationZone()) : CRouteCollection();
+}
+
+CValidationResult EditRouteFlow(CNetwork& network, CRoute& route, const CRouteFlowEdit& edit)
+{
+    CValidationResult allowed = ValidateFlowEditAllowed(network);
+    if (!allowed) {
+        return allowed;
+    }
+    CFlowGroup* group = network.GetCurrentFlowGroup();
+    route.SetFlow(group, edit.flow);
+    route.SetLocked(group, edit.locked);
+    for (CRoute* coupled : CoupledRoutesOf(route, group)) {
+        if (edit.shareEqually) {
+            coupled->SetProportion(group, -1.0);
+        } else if (const auto it = edit.proportions.find(coupled->GetId());
+                   it != edit.proportions.end()) {
+            coupled->SetProportion(group, it->second);
+        }
+    }
+    if (CArm* arm = route.GetOriginArm()) {
+        NormaliseProportionsOnArm(*arm, group);
     }
     return allowed;
 }

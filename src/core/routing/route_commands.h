@@ -2,9 +2,13 @@
 #pragma once
 
 #include "model/validation.h"
+#include "routing/route_collection.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <map>
 
+class CFlowGroup;
 class CNetwork;
 class CRoute;
 
@@ -21,3 +25,24 @@ std::size_t MakeCircularRoutesNonPermitted(CNetwork& network);
 void SetAllFilteredRoutesPermitted(CNetwork& network, bool permitted);
 // "Lock Route Flow": toggles the lock in the current flow group; refused without one.
 CValidationResult ToggleRouteLock(CNetwork& network, CRoute& route);
+
+// What the "Edit Route" sheet hands back: the route's flow and lock, and the coupled
+// proportions, keyed by route id, unless the flows are shared equally.
+struct CRouteFlowEdit
+{
+    double flow = 0.0;
+    bool locked = false;
+    bool shareEqually = true;
+    std::map<std::uint32_t, double> proportions;
+};
+
+// The routes the sheet shows as coupled with the route: G(lane where it leaves its origin arm,
+// its destination zone, group), in route number order.
+CRouteCollection CoupledRoutesOf(const CRoute& route, const CFlowGroup* group);
+
+// "Edit Route" on OK, in the current flow group: sets the flow and the lock, then gives every
+// route still coupled after the lock its proportion (-1.0 when shared equally; a route missing
+// from the map keeps its own), and normalises the origin arm. A route just locked is no longer
+// coupled, so it keeps the cleared proportion that locking gave it. Refused without a current
+// flow group.
+CValidationResult EditRouteFlow(CNetwork& network, CRoute& route, const CRouteFlowEdit& edit);

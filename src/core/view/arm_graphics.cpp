@@ -2,8 +2,8 @@
 
 #include "model/network.h"
 #include "routing/lane_data_source.h"
+#include "routing/route_aggregator.h"
 #include "view/colour_category.h"
-#include "view/lane_flow_list.h"
 #include "view/segment_text.h"
 
 #include <cmath>
@@ -213,8 +213,15 @@ void CLaneGraphics::DrawIndicator(CDrawingSurface& surface, double side, double 
 
 void CLaneGraphics::DrawFlowText(CDrawingSurface& surface) const
 {
-    const std::vector<CLaneFlowValue> values = LaneFlowValues(
-        m_lane, m_context.flowGroup, m_context.switches.aggregation, m_context.switches.colouring);
+    // Only routes that pass the filter and are permitted are drawn.
+    const std::unique_ptr<CRouteAggregator> aggregator = CreateRouteAggregator(
+        static_cast<int>(m_context.switches.aggregation), m_context.flowGroup);
+    const int colourMode = m_context.switches.colouring == ELaneFlowColouring::ByDestination
+                               ? ColourByDestination
+                               : ColourByOrigin;
+    const CNumList bands = AggregateLane(*aggregator, m_lane, colourMode,
+                                         AggregateInFilterOnly | AggregatePermittedOnly);
+    const std::vector<CNumListEntry>& values = bands.GetEntries();
     if (values.empty()) {
         return;
     }
@@ -232,7 +239,7 @@ void CLaneGraphics::DrawFlowText(CDrawingSurface& surface) const
     const CSize markerSize = surface.GetTextExtent(marker);
     const double across = -static_cast<double>(markerSize.cy / 2);
     const bool showZero = m_context.switches.showZeroFlows;
-    auto shown = [&](const CLaneFlowValue& v) {
+    auto shown = [&](const CNumListEntry& v) {
         return showZero || static_cast<long long>(v.value + 0.5) != 0;
     };
     const int precision = m_context.program->CurLaneFlowPrecision;
@@ -240,7 +247,7 @@ void CLaneGraphics::DrawFlowText(CDrawingSurface& surface) const
 
     double p = 0.0;
     for (std::size_t i = 0; i < values.size(); ++i) {
-        const CLaneFlowValue& v = values[i];
+        const CNumListEntry& v = values[i];
         if (!shown(v)) {
             continue;
         }

@@ -3,6 +3,7 @@
 #include "cardfile/card_line.h"
 #include "case_name.h"
 
+#include <climits>
 #include <clocale>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -27,6 +28,12 @@ TEST_P(CardIntField, FitsOrIsRefused)
     const IntFieldCase& c = GetParam();
     if (c.written) {
         EXPECT_EQ(FormatCardInt(c.conversion, c.value, "field"), c.written);
+        // The same as printf, given the value's length.
+        std::string conversion = c.conversion;
+        conversion.insert(conversion.size() - 1, "ll");
+        char printed[64];
+        std::snprintf(printed, sizeof printed, conversion.c_str(), c.value);
+        EXPECT_EQ(std::string(printed), c.written);
     } else {
         EXPECT_THROW(FormatCardInt(c.conversion, c.value, "field"), errCardFieldRefused);
     }
@@ -49,7 +56,16 @@ INSTANTIATE_TEST_SUITE_P(
                     IntFieldCase{"Unsigned_Negative", "%5u", -1, nullptr},
                     IntFieldCase{"LeftJustified", "%-5d", 42, "42   "},
                     IntFieldCase{"ZeroPadded", "%05d", -42, "-0042"},
-                    IntFieldCase{"NoWidthTakesAnything", "%d", 12345678901LL, "12345678901"}),
+                    IntFieldCase{"NoWidthTakesAnything", "%d", 12345678901LL, "12345678901"},
+                    IntFieldCase{"LongLongMin", "%d", LLONG_MIN, "-9223372036854775808"},
+                    IntFieldCase{"PlusSign", "%+5d", 42, "  +42"},
+                    IntFieldCase{"BlankSign", "% 5d", 42, "   42"},
+                    IntFieldCase{"BlankSignCountsInTheWidth", "% 5d", 12345, nullptr},
+                    IntFieldCase{"UnsignedHasNoSign", "%5u", 42, "   42"},
+                    IntFieldCase{"LeftPlus", "%-+6d", 5, "+5    "},
+                    IntFieldCase{"PrecisionPadsDigits", "%5.3d", -7, " -007"},
+                    IntFieldCase{"PrecisionOverridesZeroFlag", "%05.3d", 7, "  007"},
+                    IntFieldCase{"ZeroOfPrecisionZeroHasNoDigits", "%3.0d", 0, "   "}),
     CaseName());
 
 struct RealFieldCase
@@ -70,7 +86,7 @@ TEST_P(CardRealField, MatchesPrintfOrIsRefused)
         EXPECT_THROW(FormatCardReal(c.conversion, c.value, "field"), errCardFieldRefused);
         return;
     }
-    char expected[128];
+    char expected[512]; // DBL_MAX has 309 digits
     std::snprintf(expected, sizeof expected, c.conversion, c.value);
     EXPECT_EQ(FormatCardReal(c.conversion, c.value, "field"), expected);
 }
@@ -91,7 +107,18 @@ INSTANTIATE_TEST_SUITE_P(
                     RealFieldCase{"Short_Largest", "%10.3f", 999999.999, true},
                     RealFieldCase{"Short_RoundsOverTheLimit", "%10.3f", 999999.9996, false},
                     RealFieldCase{"Short_Tiny", "%10.3f", 1e-300, true},
-                    RealFieldCase{"Huge", "% 22.15f", 1e300, false}),
+                    RealFieldCase{"Huge", "% 22.15f", 1e300, false},
+                    RealFieldCase{"HugeWithoutWidth", "%f", 1e300, true},
+                    RealFieldCase{"LargestWithoutWidth", "%.3f", 1.7976931348623157e308, true},
+                    RealFieldCase{"NegativeRoundsToZero", "%10.3f", -0.0004, true},
+                    RealFieldCase{"Subnormal", "%.20f", 5e-324, true},
+                    RealFieldCase{"ExactBinaryDigits", "%.25f", 0.1, true},
+                    RealFieldCase{"NoPrecisionIsSix", "%f", 2.0 / 3.0, true},
+                    RealFieldCase{"WholeHalfToEven", "%.0f", 2.5, true},
+                    RealFieldCase{"WholeHalfToEvenUp", "%.0f", 3.5, true},
+                    RealFieldCase{"PlusSign", "%+10.3f", 1.0, true},
+                    RealFieldCase{"LeftJustified", "%-10.3f", -2.5, true},
+                    RealFieldCase{"ZeroPadded", "%010.3f", -2.5, true}),
     CaseName());
 
 TEST(CardRealFieldSpecial, NotFiniteIsRefused)

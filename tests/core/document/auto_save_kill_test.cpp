@@ -2,6 +2,7 @@
 // open it with nothing lost.
 #include "../model/test_network.h"
 #include "document/carousel_doc.h"
+#include "document/recent_file_list.h"
 #include "document/startup.h"
 #include "scripted_prompt.h"
 #include "temp_dir.h"
@@ -72,11 +73,19 @@ TEST(AutoSaveKillTest, KilledRunsFileIsOfferedAndOpensWhole)
     CCarouselDoc recovered(settings, &prompt);
     ASSERT_TRUE(recovered.OnOpenDocument(command.path));
     CRecentFileList recent;
-    recent.Add(command.path);
+    recent.Add("/older.crs");
+    recent.Add(command.path); // the framework adds what it opened
+    // Only the exact name is this run's file: another case is an ordinary open.
+    std::string upper = command.path;
+    upper.replace(upper.rfind("Gyrolith"), 8, "GYROLITH");
+    EXPECT_FALSE(ApplyRecoveredFileRule(recovered, upper, autoSave, recent));
     EXPECT_TRUE(ApplyRecoveredFileRule(recovered, command.path, autoSave, recent));
     EXPECT_EQ(recovered.GetTitle(), "Recovered From AutoSave");
+    EXPECT_EQ(recovered.GetPathName(), "Recovered From AutoSave.crs");
     EXPECT_TRUE(recovered.IsModified());
-    EXPECT_TRUE(recent.GetEntries().empty());
+    EXPECT_FALSE(recovered.HasSavePath())
+        << "Save must ask where, not write into the current folder";
+    EXPECT_EQ(recent.GetEntries(), std::vector<std::string>{"/older.crs"});
 
     NetworkSettings expectedSettings;
     CCarouselDoc expected(expectedSettings);

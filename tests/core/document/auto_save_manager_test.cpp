@@ -81,10 +81,14 @@ TEST_F(AutoSaveFileNameTest, AllThousandNamesTakenLeavesItEmptyAndIdleSavesNothi
 
 using AutoSaveIdleTest = AutoSaveFixture;
 
-TEST_F(AutoSaveIdleTest, UnmodifiedDocumentIsNeverSaved)
+TEST_F(AutoSaveIdleTest, UnmodifiedDocumentIsNeverSavedAndNoDocumentLeavesTheNextCheckAlone)
 {
     auto manager = MakeManager();
+    manager->IdleTick(nullptr);
+    EXPECT_EQ(manager->GetNextCheckTime(), 0);
     CFakeDocument document;
+    manager->IdleTick(&document);
+    EXPECT_EQ(manager->GetNextCheckTime(), now + 10) << "an unmodified document still waits";
     for (int i = 0; i < 5; ++i, now += 11)
         manager->IdleTick(&document);
     EXPECT_EQ(document.saves, 0);
@@ -111,16 +115,6 @@ TEST_F(AutoSaveIdleTest, ModifiedDocumentIsSavedAtMostOncePerTenSecondsAndStaysM
     EXPECT_EQ(document.saves, 2);
     EXPECT_TRUE(document.modified);
     EXPECT_EQ(manager->GetAutoSaveFileName(), dir.File("GyrolithAutoRecover0.crs"));
-}
-
-TEST_F(AutoSaveIdleTest, NoDocumentLeavesTheNextCheckAlone)
-{
-    auto manager = MakeManager();
-    manager->IdleTick(nullptr);
-    EXPECT_EQ(manager->GetNextCheckTime(), 0);
-    CFakeDocument document;
-    manager->IdleTick(&document);
-    EXPECT_EQ(manager->GetNextCheckTime(), now + 10) << "an unmodified document still waits";
 }
 
 TEST_F(AutoSaveIdleTest, FailedSaveIsSilentAndTriedAgainAfterTheInterval)

@@ -1,8 +1,11 @@
 // New, open, save and the status panes; the recovered-file rule.
 #include "cardfile/carousel_file.h"
-#include "document/recent_file_list.h"
 #include "document_fixture.h"
+#include "platform/clipboard.h"
+#include "platform/emf_reader.h"
+#include "platform/text_measurer.h"
 #include "temp_dir.h"
+#include "view/network_export.h"
 
 #include <fstream>
 #include <sstream>
@@ -113,7 +116,8 @@ struct OpenErrorCase
 {
     const char* Name;
     void (*Damage)(std::string& text); // applied to a good file
-    const char* Message;               // nullptr: no message at all
+    const char* Message;               // how the one message starts
+    const char* Names = "";            // and what it names further on
 };
 
 void ReplaceFirst(std::string& text, const std::string& from, const std::string& to)
@@ -126,9 +130,14 @@ const OpenErrorCase OpenErrorCases[] = {
      "The File appears to be corrupt. Please consult Technical Support"},
     {"EndsEarly", [](std::string& t) { t.resize(t.find("ARM ")); },
      "The File appears to be corrupt. Please consult Technical Support"},
-    {"LaterSchema", [](std::string& t) { ReplaceFirst(t, "SCHEM1.3", "SCHEM9.0"); },
+    {"LaterSchema",
+     [](std::string& t) {
+         ReplaceFirst(t, "SCHEM1.3", "SCHEM9.0");
+         ReplaceFirst(t, "SVERS1.3.0", "SVERS9.2.1");
+     },
      "The file was created on a later version of Gyrolith which is not compatible with this "
-     "version.\n"},
+     "version.\n",
+     "9.2.1"},
 };
 
 class OpenErrorTest : public DocumentFileTest, public testing::WithParamInterface<OpenErrorCase>
@@ -150,6 +159,7 @@ TEST_P(OpenErrorTest, OneMessageAndTheDocumentUnchanged)
     ASSERT_EQ(prompt.messages.size(), 1u);
     EXPECT_EQ(prompt.messages[0].substr(0, std::string(GetParam().Message).size()),
               GetParam().Message);
+    EXPECT_NE(prompt.messages[0].find(GetParam().Names), std::string::npos) << prompt.messages[0];
     EXPECT_TRUE(doc.SaveSnapshot() == before);
     EXPECT_EQ(settings, settingsBefore) << "a failed open must not change the network settings";
     EXPECT_EQ(doc.GetPathName(), good);
@@ -160,23 +170,67 @@ INSTANTIATE_TEST_SUITE_P(Files, OpenErrorTest, testing::ValuesIn(OpenErrorCases)
                              return paramInfo.param.Name;
                          });
 
-TEST_F(DocumentFileTest, LaterSchemaMessageNamesTheWritersVersion)
-{
-    const std::string path = dir.File("later.crs");
-    ASSERT_TRUE(doc.SaveAs(path));
-    std::string text = ReadAll(path);
-    ReplaceFirst(text, "SCHEM1.3", "SCHEM9.0");
-    ReplaceFirst(text, "SVERS1.3.0", "SVERS9.2.1");
-    std::ofstream(path, std::ios::binary) << text;
-    EXPECT_FALSE(doc.OnOpenDocument(path));
-    ASSERT_EQ(prompt.messages.size(), 1u);
-    EXPECT_NE(prompt.messages[0].find("9.2.1"), std::string::npos) << prompt.messages[0];
-}
-
 TEST_F(DocumentFileTest, MissingFileFailsWithoutAMessageOfItsOwn)
 {
     EXPECT_FALSE(doc.OnOpenDocument(dir.File("absent.crs")));
     EXPECT_TRUE(prompt.messages.empty());
+}
+
+struct CKeptClipboard : CClipboard
+{
+    bool SetEnhancedMetafile(std::vector<std::uint8_t> emf) override
+    {
+        kept = std::move(emf);
+        return taken;
+    }
+    std::vector<std::uint8_t> kept;
+    bool taken = true;
+};
+
+TEST_F(DocumentFileTest, DiagramIsDrawnWithTheDocumentsOwnSettings)
+{
+    doc.SetLaneFlowDisplay(1, 1, true);
+    doc.ToggleODMatrixShown();
+    doc.MoveODMatrix(700, 800);
+    doc.ToggleHighlightFilteredRoutes();
+    const CDiagramSource source = doc.GetDiagramSource();
+    EXPECT_EQ(&source.network, &doc.GetNetwork());
+    EXPECT_EQ(source.networkSettings, &settings) << "not the program-wide record";
+    const CDiagramSettings& s = source.settings;
+    EXPECT_EQ(std::tuple(s.laneFlowAggregation, s.laneFlowColouring, s.zeroFlowsShown,
+                         s.odMatrixShown, s.odMatrixX, s.odMatrixY, s.highlightFilteredRoutes,
+                         s.permittedOnly),
+              std::tuple(1, 1, true, true, 700, 800, false, true));
+    EXPECT_EQ(CDocumentData().laneFlowAggregation, CDiagramSettings().laneFlowAggregation);
+}
+
+TEST_F(DocumentFileTest, ClipboardGetsTheMetafileAndARefusalIsReported)
+{
+    const CFixedWidthTextMeasurer screen;
+    CKeptClipboard clipboard;
+    ASSERT_TRUE(doc.CopyDiagramToClipboard(clipboard, screen));
+    CEmfReader reader(clipboard.kept);
+    EXPECT_GT(reader.GetHeader().records, 2u);
+    const std::string bytes(clipboard.kept.begin(), clipboard.kept.end());
+    std::string description;
+    for (char c : std::string("ClipboardMetafile"))
+        description += std::string{c, '\0'};
+    EXPECT_NE(bytes.find(description), std::string::npos);
+    clipboard.taken = false;
+    EXPECT_FALSE(doc.CopyDiagramToClipboard(clipboard, screen));
+}
+
+TEST_F(DocumentFileTest, DxfExportWritesTheFileOrSaysWhyNot)
+{
+    const CFixedWidthTextMeasurer screen;
+    const std::string path = dir.File("junction.dxf");
+    ASSERT_TRUE(doc.ExportNetworkDiagramDxf(path, screen));
+    EXPECT_NE(ReadAll(path).find("AC1015"), std::string::npos);
+    EXPECT_FALSE(doc.IsModified()) << "an export changes nothing in the document";
+
+    EXPECT_FALSE(doc.ExportNetworkDiagramDxf(dir.File("no/such/folder/x.dxf"), screen));
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_NE(prompt.messages[0].find("x.dxf"), std::string::npos) << prompt.messages[0];
 }
 
 struct NameCase
@@ -217,31 +271,5 @@ INSTANTIATE_TEST_SUITE_P(
                     NameCase{"Backslash", "x\\y", "short.cr", "x.crs", "short.cr.dxf"},
                     NameCase{"Percent", "50%", "net.crs", "50.crs", "net.dxf"}),
     [](const testing::TestParamInfo<NameCase>& paramInfo) { return paramInfo.param.Name; });
-
-TEST_F(DocumentFileTest, AutoSaveFileOpensAsRecoveredAndLeavesTheRecentFiles)
-{
-    CAutoSaveManager autoSave([&] { return dir.Dir(); }, [] { return std::int64_t{0}; });
-    const std::string autoPath = autoSave.ChooseFileName();
-    ASSERT_TRUE(doc.SaveAs(autoPath));
-
-    CRecentFileList recent;
-    recent.Add("/older.crs");
-    NetworkSettings s;
-    CCarouselDoc opened(s, &prompt);
-    ASSERT_TRUE(opened.OnOpenDocument(autoPath));
-    recent.Add(autoPath); // the framework adds what it opened
-    EXPECT_TRUE(ApplyRecoveredFileRule(opened, autoPath, autoSave, recent));
-    EXPECT_EQ(opened.GetTitle(), "Recovered From AutoSave");
-    EXPECT_EQ(opened.GetPathName(), "Recovered From AutoSave.crs");
-    EXPECT_TRUE(opened.IsModified());
-    EXPECT_FALSE(opened.HasSavePath()) << "Save must ask where, not write into the current folder";
-    EXPECT_EQ(recent.GetEntries(), std::vector<std::string>{"/older.crs"});
-
-    // Any other file, or the same name in another case, is an ordinary open.
-    std::string upper = autoPath;
-    upper.replace(upper.rfind("Gyrolith"), 8, "GYROLITH");
-    EXPECT_FALSE(ApplyRecoveredFileRule(opened, upper, autoSave, recent));
-    EXPECT_EQ(recent.GetEntries().size(), 1u);
-}
 
 } // namespace

@@ -9,19 +9,6 @@
 namespace
 {
 
-TEST(NetworkSettingsTest, NewNetworkAfterStartUpHasTheDefaultHeightsGridAndDelimiter)
-{
-    NetworkSettings network;
-    network.RefreshFromDefaults(ProgramSettings{});
-    EXPECT_EQ(network.LaneFlowDelimiter, ", ");
-    EXPECT_EQ(network.ArmTextHeight, 30);
-    EXPECT_EQ(network.ZoneTextHeight, 40);
-    EXPECT_EQ(network.CapacityAssessorTextHeight, 40);
-    EXPECT_EQ(network.ODMatrixTextHeight, 40);
-    EXPECT_EQ(network.GridSize, 100);
-    EXPECT_EQ(network, NetworkSettings{});
-}
-
 TEST(NetworkSettingsTest, RefreshReplacesTheValuesOfAnOpenedFile)
 {
     ProgramSettings defaults;
@@ -40,6 +27,11 @@ TEST(NetworkSettingsTest, RefreshReplacesTheValuesOfAnOpenedFile)
     NetworkSettings network = fromFile;
     network.RefreshFromDefaults(defaults);
     EXPECT_EQ(network, (NetworkSettings{"|", 11, 12, 13, 14, 15, "author", "company", "address"}));
+
+    // A new network after start-up: the default heights, grid and delimiter.
+    network.RefreshFromDefaults(ProgramSettings{});
+    EXPECT_EQ(network, (NetworkSettings{", ", 30, 40, 40, 40, 100, "", "", ""}));
+    EXPECT_EQ(network, NetworkSettings{});
 }
 
 struct LengthCase

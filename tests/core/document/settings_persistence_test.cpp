@@ -166,25 +166,6 @@ TEST(SettingsPersistenceTest, EmptyStoreKeepsCurrentValues)
     ProgramSettings expected;
     expected.AutoSaveDirectory = "/kept/";
     EXPECT_EQ(settings, expected);
-
-    settings.DefGridSize = 200;
-    settings.CurDisplayGrid = true;
-    settings.RouteListColumnWidths[2] = 33;
-    const ProgramSettings before = settings;
-    LoadSettings(store, settings, network);
-    EXPECT_EQ(settings, before);
-}
-
-TEST(SettingsPersistenceTest, AnyNonZeroIntegerIsTrue)
-{
-    CMemorySettingsStore store;
-    store.WriteProfileInt(SettingsSection, "CurDisplayGrid", -3);
-    store.WriteProfileInt(SettingsSection, "DefIsMouseWheelZoomBackwards", 0);
-    ProgramSettings settings;
-    NetworkSettings network;
-    LoadSettings(store, settings, network);
-    EXPECT_TRUE(settings.CurDisplayGrid);
-    EXPECT_FALSE(settings.DefIsMouseWheelZoomBackwards);
 }
 
 TEST(SettingsPersistenceTest, ValueOfTheWrongTypeReadsAsMissing)
@@ -233,33 +214,29 @@ INSTANTIATE_TEST_SUITE_P(
                     ClampCase{"ThickLine", "CurZoneLineThickness", 101, 100},
                     ClampCase{"PrecisionThree", "CurRouteFlowPrecision", 3, 2},
                     ClampCase{"NegativePrecision", "CurODFlowPrecision", -1, 0},
-                    ClampCase{"ThresholdHasNoRange", "DefCapacityAssessorThreshold", -5, -5}),
+                    ClampCase{"ThresholdHasNoRange", "DefCapacityAssessorThreshold", -5, -5},
+                    ClampCase{"AnyNonZeroIsTrue", "CurDisplayGrid", -3, 1},
+                    ClampCase{"ZeroIsFalse", "DefIsMouseWheelZoomBackwards", 0, 0}),
     [](const testing::TestParamInfo<ClampCase>& paramInfo) { return paramInfo.param.Name; });
 
-TEST(SettingsPersistenceTest, AllColumnWidthsZeroGivesDefaultWidths)
+// All nine stored widths zero means "never saved": the default widths. One that is not zero
+// keeps the stored zeros (a hidden column), and a negative width reads as zero.
+TEST(SettingsPersistenceTest, ColumnWidthsAllZeroGiveTheDefaultsOtherwiseAreKept)
 {
-    CMemorySettingsStore store;
-    for (int column = 0; column < 9; ++column)
-        store.WriteProfileInt(RouteListColumnWidthsSection, std::to_string(column), 0);
-    ProgramSettings settings;
-    settings.RouteListColumnWidths = {5, 5, 5, 5, 5, 5, 5, 5, 5};
-    NetworkSettings network;
-    LoadSettings(store, settings, network);
-    const std::array<std::int32_t, 9> expected{41, 50, 0, 50, 50, 0, 50, 60, 59};
-    EXPECT_EQ(settings.RouteListColumnWidths, expected);
-}
-
-TEST(SettingsPersistenceTest, OneNonZeroColumnWidthKeepsTheStoredZeros)
-{
-    CMemorySettingsStore store;
-    for (int column = 0; column < 9; ++column)
-        store.WriteProfileInt(RouteListColumnWidthsSection, std::to_string(column),
-                              column == 4 ? 70 : (column == 5 ? -8 : 0));
-    ProgramSettings settings;
-    NetworkSettings network;
-    LoadSettings(store, settings, network);
-    const std::array<std::int32_t, 9> expected{0, 0, 0, 0, 70, 0, 0, 0, 0};
-    EXPECT_EQ(settings.RouteListColumnWidths, expected);
+    using Widths = std::array<std::int32_t, 9>;
+    const auto load = [](const Widths& stored) {
+        CMemorySettingsStore store;
+        for (int column = 0; column < 9; ++column)
+            store.WriteProfileInt(RouteListColumnWidthsSection, std::to_string(column),
+                                  stored[column]);
+        ProgramSettings settings;
+        settings.RouteListColumnWidths = {5, 5, 5, 5, 5, 5, 5, 5, 5};
+        NetworkSettings network;
+        LoadSettings(store, settings, network);
+        return settings.RouteListColumnWidths;
+    };
+    EXPECT_EQ(load(Widths{}), (Widths{41, 50, 0, 50, 50, 0, 50, 60, 59}));
+    EXPECT_EQ(load(Widths{0, 0, 0, 0, 70, -8, 0, 0, 0}), (Widths{0, 0, 0, 0, 70, 0, 0, 0, 0}));
 }
 
 TEST(SettingsPersistenceTest, LoadRefreshesNetworkSettingsFromTheStoredDefaults)
@@ -280,29 +257,22 @@ TEST(SettingsPersistenceTest, LoadRefreshesNetworkSettingsFromTheStoredDefaults)
     EXPECT_EQ(network, expected);
 }
 
-TEST(SettingsPersistenceTest, EmptyAutoSaveDirectoryTakesTheDefaultAndIsWrittenBack)
+TEST(SettingsPersistenceTest, AutoSaveDirectoryFromItsOwnSectionOrTheDefault)
 {
     CMemorySettingsStore store;
     store.WriteProfileString(AutoSaveSection, AutoSaveDirectoryKey, "");
-    ProgramSettings settings;
-    NetworkSettings network;
-    LoadSettings(store, settings, network, "/home/u/.local/state/Gyrolith/");
-    EXPECT_EQ(settings.AutoSaveDirectory, "/home/u/.local/state/Gyrolith/");
-
-    CMemorySettingsStore saved;
-    SaveSettings(saved, settings);
-    EXPECT_EQ(saved.GetProfileString(AutoSaveSection, AutoSaveDirectoryKey, "<missing>"),
-              "/home/u/.local/state/Gyrolith/");
-}
-
-TEST(SettingsPersistenceTest, StoredAutoSaveDirectoryWins)
-{
-    CMemorySettingsStore store;
-    store.WriteProfileString(AutoSaveSection, AutoSaveDirectoryKey, "/data/recover");
     // The key lives in its own section; the same name under "Settings" is not it.
     store.WriteProfileString(SettingsSection, AutoSaveDirectoryKey, "/wrong/");
     ProgramSettings settings;
     NetworkSettings network;
+    LoadSettings(store, settings, network, "/home/u/.local/state/Gyrolith/");
+    EXPECT_EQ(settings.AutoSaveDirectory, "/home/u/.local/state/Gyrolith/");
+    CMemorySettingsStore saved;
+    SaveSettings(saved, settings);
+    EXPECT_EQ(saved.GetProfileString(AutoSaveSection, AutoSaveDirectoryKey, "<missing>"),
+              "/home/u/.local/state/Gyrolith/");
+
+    store.WriteProfileString(AutoSaveSection, AutoSaveDirectoryKey, "/data/recover");
     LoadSettings(store, settings, network, "/default/");
     EXPECT_EQ(settings.AutoSaveDirectory, "/data/recover");
 }

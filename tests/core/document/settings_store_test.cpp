@@ -6,20 +6,14 @@
 namespace
 {
 
-TEST(MemorySettingsStoreTest, MissingValueYieldsTheDefault)
-{
-    const CMemorySettingsStore store;
-    EXPECT_EQ(store.GetProfileInt("Settings", "X", 17), 17);
-    EXPECT_EQ(store.GetProfileString("Settings", "X", "d"), "d");
-}
-
-TEST(MemorySettingsStoreTest, NamesAreExactAndSectionsSeparate)
+TEST(MemorySettingsStoreTest, NamesAreExactSectionsSeparateAndMissingGivesTheDefault)
 {
     CMemorySettingsStore store;
     store.WriteProfileInt("Settings", "DefGridSize", 5);
     EXPECT_EQ(store.GetProfileInt("Settings", "DefGridSize", 0), 5);
     EXPECT_EQ(store.GetProfileInt("Settings", "defgridsize", 0), 0);
-    EXPECT_EQ(store.GetProfileInt("AutoSave", "DefGridSize", 0), 0);
+    EXPECT_EQ(store.GetProfileInt("AutoSave", "DefGridSize", 17), 17);
+    EXPECT_EQ(store.GetProfileString("Settings", "X", "d"), "d");
 }
 
 TEST(MemorySettingsStoreTest, WriteReplacesValueAndType)

@@ -47,48 +47,22 @@ TEST_P(StartupDecisionTest, CommandAfterCommandLineSettingAndRecovery)
     EXPECT_TRUE(prompt.ScriptUsedUp());
 }
 
+using P = PromptAnswer;
+using S = StartupCase;
+const std::vector<std::string> NoArgs;
+const std::vector<std::string> FileA{"/n/a.crs"};
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, StartupDecisionTest,
     testing::Values(
-        StartupCase{"NoFileBlankOn", {}, true, false, PromptAnswer::No, Kind::FileNew, ""},
-        StartupCase{"NoFileBlankOff", {}, false, false, PromptAnswer::No, Kind::Nothing, ""},
-        StartupCase{"FileIgnoresTheSetting",
-                    {"/n/a.crs"},
-                    false,
-                    false,
-                    PromptAnswer::No,
-                    Kind::FileOpen,
-                    "/n/a.crs"},
-        StartupCase{"OptionsAreNotFiles",
-                    {"-x", "/n/b.crs"},
-                    true,
-                    false,
-                    PromptAnswer::No,
-                    Kind::FileOpen,
-                    "/n/b.crs"},
-        StartupCase{"RecoveryYesOpensIt",
-                    {},
-                    false,
-                    true,
-                    PromptAnswer::Yes,
-                    Kind::FileOpen,
-                    "<recovered>"},
-        StartupCase{"RecoveryYesWinsOverAFile",
-                    {"/n/a.crs"},
-                    true,
-                    true,
-                    PromptAnswer::Yes,
-                    Kind::FileOpen,
-                    "<recovered>"},
-        StartupCase{"RecoveryNoKeepsTheFile",
-                    {"/n/a.crs"},
-                    true,
-                    true,
-                    PromptAnswer::No,
-                    Kind::FileOpen,
-                    "/n/a.crs"},
-        StartupCase{
-            "RecoveryNoKeepsNothing", {}, false, true, PromptAnswer::No, Kind::Nothing, ""}),
+        S{"NoFileBlankOn", NoArgs, true, false, P::No, Kind::FileNew, ""},
+        S{"NoFileBlankOff", NoArgs, false, false, P::No, Kind::Nothing, ""},
+        S{"FileIgnoresTheSetting", FileA, false, false, P::No, Kind::FileOpen, "/n/a.crs"},
+        S{"OptionsAreNotFiles", {"-x", "/n/b.crs"}, true, false, P::No, Kind::FileOpen, "/n/b.crs"},
+        S{"RecoveryYesOpensIt", NoArgs, false, true, P::Yes, Kind::FileOpen, "<recovered>"},
+        S{"RecoveryYesWinsOverAFile", FileA, true, true, P::Yes, Kind::FileOpen, "<recovered>"},
+        S{"RecoveryNoKeepsTheFile", FileA, true, true, P::No, Kind::FileOpen, "/n/a.crs"},
+        S{"RecoveryNoKeepsNothing", NoArgs, false, true, P::No, Kind::Nothing, ""}),
     [](const testing::TestParamInfo<StartupCase>& paramInfo) { return paramInfo.param.Name; });
 
 TEST(RecentFileListTest, NewestFirstNoDuplicatesFiveAtMost)

@@ -60,7 +60,7 @@ TEST(DiscoveredRoutesTest, NewRoutesAreNumberedInOrderWithIdsFrom1001)
     EXPECT_EQ(walked, Ids(routes));
 }
 
-TEST(DiscoveredRoutesTest, RemovingRoute3Of5MovesTheRestDown)
+TEST(DiscoveredRoutesTest, RemovingRoute3Of5MovesTheRestDownAndIdsAreNeverReused)
 {
     CToyRoutes routes;
     for (int i = 0; i < 5; ++i)
@@ -75,10 +75,14 @@ TEST(DiscoveredRoutesTest, RemovingRoute3Of5MovesTheRestDown)
     EXPECT_EQ(routes.GetRouteById(1004)->GetNumber(), 3u);
     EXPECT_EQ(routes.GetRouteById(1005)->GetNumber(), 4u);
 
+    // Ids are never reused, not even after every route is gone.
     const CDiscoveredRoute* later = routes.AddNewRoute();
     EXPECT_EQ(later->GetNumber(), 5u);
     EXPECT_EQ(later->GetId(), 1006u);
     ExpectNumbersMatchPositions(routes);
+    routes.RemoveAllRoutes();
+    EXPECT_EQ(routes.GetRouteById(1001), nullptr);
+    EXPECT_EQ(routes.AddNewRoute()->GetId(), 1007u);
 }
 
 TEST(DiscoveredRoutesTest, RemovingASetRenumbersLikeOneByOne)
@@ -97,21 +101,6 @@ TEST(DiscoveredRoutesTest, RemovingASetRenumbersLikeOneByOne)
     ExpectNumbersMatchPositions(routes);
     EXPECT_EQ(other.GetCount(), 1u);
     EXPECT_EQ(routes.RemoveRoutes({}), 0u);
-}
-
-TEST(DiscoveredRoutesTest, IdsAreNeverReused)
-{
-    CToyRoutes routes;
-    routes.AddNewRoute();
-    routes.AddNewRoute();
-    EXPECT_TRUE(routes.RemoveRoute(2));
-    EXPECT_EQ(routes.AddNewRoute()->GetId(), 1003u);
-    routes.RemoveAllRoutes();
-    EXPECT_EQ(routes.GetCount(), 0u);
-    EXPECT_EQ(routes.GetRouteById(1001), nullptr);
-    const CDiscoveredRoute* again = routes.AddNewRoute();
-    EXPECT_EQ(again->GetId(), 1004u);
-    EXPECT_EQ(again->GetNumber(), 1u);
 }
 
 // Like the network's route class: a discovered route that also names the edge route as a base.
@@ -312,42 +301,5 @@ TEST_P(HashedContainsTest, AgreesWithComparingOneByOne)
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, HashedContainsTest, ::testing::Values(1u, 2u, 3u));
-
-TEST(DiscoveredRoutesTest, EditedHeldRouteIsFoundUnderItsNewEdges)
-{
-    RoutingToy::CToyGraph graph;
-    RoutingToy::CToyGroup* group = graph.AddGroup(1);
-    auto* a = graph.AddNode(group);
-    auto* b = graph.AddNode(group);
-    auto* c = graph.AddNode(group);
-    auto* ab = graph.AddEdge(a, b);
-    auto* bc = graph.AddEdge(b, c);
-
-    CToyRoutes routes;
-    CDiscoveredRoute* held = routes.AddNewRoute();
-    held->AppendEdge(ab);
-    CEdgeRoute justAb;
-    justAb.AppendEdge(ab);
-    CEdgeRoute abc(justAb);
-    abc.AppendEdge(bc);
-    EXPECT_TRUE(routes.ContainsRoute(justAb));
-    EXPECT_FALSE(routes.ContainsRoute(abc));
-
-    held->AppendEdge(bc); // after the index knew the route as ab alone
-    EXPECT_FALSE(routes.ContainsRoute(justAb));
-    EXPECT_TRUE(routes.ContainsRoute(abc));
-
-    CEdgeRoute justBc;
-    justBc.AppendEdge(bc);
-    ASSERT_TRUE(held->ReplaceSubRoute(justAb, CEdgeRoute()));
-    EXPECT_FALSE(routes.ContainsRoute(abc));
-    EXPECT_TRUE(routes.ContainsRoute(justBc));
-
-    EXPECT_FALSE(routes.ContainsRoute(CEdgeRoute()));
-    routes.AddNewRoute();
-    EXPECT_TRUE(routes.ContainsRoute(CEdgeRoute()));
-    EXPECT_TRUE(routes.RemoveRoute(1));
-    EXPECT_FALSE(routes.ContainsRoute(justBc));
-}
 
 } // namespace

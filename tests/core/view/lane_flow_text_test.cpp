@@ -3,7 +3,6 @@
 #include "../model/test_network.h"
 #include "support/recording_surface.h"
 #include "view/arm_graphics.h"
-#include "view/lane_flow_list.h"
 
 #include <gtest/gtest.h>
 
@@ -146,39 +145,30 @@ TEST(LaneFlowText, PiecesRunFromTheStopLineInTheirValuesColours)
     EXPECT_EQ(surface.calls.back(), "TextColour 0x000000");
 }
 
-TEST(LaneFlowList, AggregationKeysMergeAndOrderBands)
+TEST(LaneFlowText, DrawsTheChosenAggregationOfPermittedRoutesOnly)
 {
     CFourRoutes net(true);
     net.SetFlows({1, 2, 3, 4});
-    const CCapacityLane& lane = *testnet::Lane(net.entry, 1);
-    // Every route is one arm-to-arm step from its end here, so by destination or origin the
-    // four merge into one band coloured by the first route's zone.
-    const auto byDestination = LaneFlowValues(lane, net.group, ELaneFlowAggregation::ByDestination,
-                                              ELaneFlowColouring::ByDestination);
-    EXPECT_EQ(byDestination, (std::vector<CLaneFlowValue>{{10.0, 0x000010}}));
-    const auto separate =
-        LaneFlowValues(lane, net.group, ELaneFlowAggregation::None, ELaneFlowColouring::ByOrigin);
-    EXPECT_EQ(separate, (std::vector<CLaneFlowValue>{{1, 0}, {2, 0}, {3, 0}, {4, 0}}));
-    // A route that is not permitted leaves the bands.
-    net.network.GetRoutes().GetRoute(2)->SetPermitted(false);
-    EXPECT_EQ(
-        LaneFlowValues(lane, net.group, ELaneFlowAggregation::None, ELaneFlowColouring::ByOrigin)
-            .size(),
-        3u);
-}
+    CRenderContext context;
+    ProgramSettings program;
+    NetworkSettings settings;
+    context.program = &program;
+    context.network = &settings;
+    context.flowGroup = net.group;
+    // Every route is one arm-to-arm step from its end, so by destination the four make one
+    // band, coloured by the first route's zone.
+    context.switches.aggregation = ELaneFlowAggregation::ByDestination;
+    context.switches.colouring = ELaneFlowColouring::ByDestination;
+    CRecordingSurface byDestination;
+    CLaneGraphics(context, *testnet::Lane(net.entry, 1)).DrawFlowText(byDestination);
+    EXPECT_EQ(byDestination.Calls("TextOut"),
+              (std::vector<std::string>{"TextOut 718,551 align=8 colour=0x000010 esc=0 '10'"}));
 
-TEST(LaneFlowList, LanePositionOfALaneOffTheRouteIsAnError)
-{
-    CFourRoutes net(true);
-    const CRoute& route = *net.network.GetRoutes().GetRoute(1);
-    EXPECT_EQ(LanePositionOnRoute(route, *testnet::Lane(net.entry, 1)).after, 1u);
-    CArm* other = testnet::AddArm(net.network, 1);
-    try {
-        LanePositionOnRoute(route, *testnet::Lane(other, 1));
-        FAIL() << "no error";
-    } catch (const std::logic_error& e) {
-        EXPECT_STREQ(e.what(), "lane not on route");
-    }
+    net.network.GetRoutes().GetRoute(2)->SetPermitted(false);
+    context.switches.aggregation = ELaneFlowAggregation::None;
+    CRecordingSurface separate;
+    CLaneGraphics(context, *testnet::Lane(net.entry, 1)).DrawFlowText(separate);
+    EXPECT_EQ(separate.Texts(), (std::vector<std::string>{"1, ", "3, ", "4"}));
 }
 
 } // namespace
