@@ -17,7 +17,9 @@ void Write(const std::filesystem::path& path, void (*build)(CNetwork&), const ch
     CLabel* label = document.labels.InsertLabel(1);
     label->SetText(title);
     label->SetSegment({2000.0, 1700.0}, {5000.0, 1700.0});
-    // The OD matrix beside the junction, as a user would keep it on the plan.
+    // Lane flows in bands by OD and the OD matrix beside the junction, as a user would set
+    // the display for a picture of the flows.
+    document.laneFlowAggregation = 0;
     document.odMatrixShown = true;
     document.odMatrixX = 10400;
     document.odMatrixY = 2000;

@@ -7,16 +7,8 @@
 
 CDiagramSource CCarouselDoc::GetDiagramSource()
 {
-    CDiagramSettings settings;
-    settings.odMatrixShown = m_data->odMatrixShown;
-    settings.odMatrixX = m_data->odMatrixX;
-    settings.odMatrixY = m_data->odMatrixY;
-    settings.laneFlowAggregation = m_data->laneFlowAggregation;
-    settings.laneFlowColouring = m_data->laneFlowColouring;
-    settings.zeroFlowsShown = m_data->zeroFlowsShown;
-    settings.highlightFilteredRoutes = m_highlightFilteredRoutes;
-    settings.permittedOnly = m_permittedOnly;
-    CDiagramSource source{GetNetwork(), GetLabels(), GetPrintPages(), settings};
+    CDiagramSource source{GetNetwork(), GetLabels(), GetPrintPages(),
+                          DiagramSettingsOf(*m_data, m_highlightFilteredRoutes, m_permittedOnly)};
     source.networkSettings = m_settings;
     return source;
 }
