@@ -401,7 +401,7 @@ TEST_P(CCliExport, ReadersFindTheTextsOfEveryArmAndLane)
         }
     }
     for (const auto& zone : json["zones"]) {
-        ++expected[std::to_string(zone["number"].get<int>())]; // the plan tags zones by number
+        ++expected[zone["name"].get<std::string>()]; // the plan tags zones by letter
     }
     for (const auto& label : json["labels"]) {
         ++expected[label["text"].get<std::string>()];

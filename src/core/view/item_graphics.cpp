@@ -3,6 +3,7 @@
 #include "model/capacity_assessor.h"
 #include "model/label.h"
 #include "model/network.h"
+#include "model/zone_letter.h"
 #include "view/arm_graphics.h"
 #include "view/colour_category.h"
 #include "view/lane_geometry.h"
@@ -112,7 +113,8 @@ void CZoneGraphics::Draw(CDrawingSurface& surface, CBounds* bounds) const
     surface.SelectBrush(CBrush::Null());
     surface.Rectangle(rect);
 
-    const std::string name = std::to_string(m_zone.GetNumber());
+    // Zones are named by their letter, as in the OD matrix view, the route list and reports.
+    const std::string name = ZoneLetter(m_zone.GetNumber());
     const CBearingFont oldFont =
         surface.SelectFont(CBearingFont(90.0, m_context.network->ZoneTextHeight, true));
     const CSize size = surface.GetTextExtent(name);

@@ -1,6 +1,7 @@
 #include "view/od_matrix_graphics.h"
 
 #include "model/network.h"
+#include "model/zone_letter.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -165,7 +166,7 @@ void CODMatrixGraphics::Draw(const CRenderContext& context, CDrawingSurface& sur
     const bool byOrigin = context.switches.colouring == ELaneFlowColouring::ByOrigin;
     const CODFlowMatrix matrix(network, context.flowGroup);
     for (int i = 1; i <= z; ++i) {
-        const std::string name = std::to_string(i);
+        const std::string name = ZoneLetter(static_cast<std::uint32_t>(i));
         cell(0, i, name, Black);
         cell(i, 0, name, Black);
     }

@@ -223,8 +223,8 @@ TEST(RendererODMatrix, TableHasCaptionRowsNamesCellsAndTotals)
     CRecordingSurface surface;
     renderer.Draw(surface);
     const auto texts = surface.Texts();
-    EXPECT_EQ(texts, (std::vector<std::string>{"PM : 17:00 - 18:30", "Desired Flows", "1", "1", "2",
-                                               "2", "Tot.", "Tot.", "0", "120", "120", "0", "0",
+    EXPECT_EQ(texts, (std::vector<std::string>{"PM : 17:00 - 18:30", "Desired Flows", "A", "A", "B",
+                                               "B", "Tot.", "Tot.", "0", "120", "120", "0", "0",
                                                "0", "0", "120", "120"}));
     // Origin colouring: cells and origin totals in the origin's colour, destination totals
     // black; cell (1, 2) sits in row 1, column 2.
