@@ -6,8 +6,9 @@
 #include "model/zone.h"
 #include "routing/route.h"
 
-#include <map>
+#include <algorithm>
 #include <stdexcept>
+#include <vector>
 
 CLanePosition GetLanePosition(const CRoute& route, const CLane& lane)
 {
@@ -94,29 +95,36 @@ std::uint32_t ColourOf(const CZone* zone)
 CNumList AggregateLane(const CRouteAggregator& aggregator, const CCapacityLane& lane,
                        int colourMode, unsigned flags)
 {
-    struct CBand
+    struct CKeyed
     {
-        double value = 0.0;
-        std::uint32_t colour = 0;
+        std::int64_t key;
+        const CRoute* route;
     };
-    std::map<std::int64_t, CBand> bands;
-    for (const CRoute* route : lane.GetStopLineRoutes()) {
+    // A sorted vector rather than a map: every lane of every drawing comes through here.
+    const CRouteCollection routes = lane.GetStopLineRoutes();
+    std::vector<CKeyed> keyed;
+    keyed.reserve(routes.GetCount());
+    for (const CRoute* route : routes) {
         if (((flags & AggregateInFilterOnly) && !route->IsInFilter()) ||
             ((flags & AggregatePermittedOnly) && !route->IsPermitted())) {
             continue;
         }
-        // Routes come in number order, so the first one of a key picks the colour.
-        auto [it, added] = bands.try_emplace(aggregator.GetKey(*route, lane));
-        if (added) {
-            it->second.colour =
-                ColourOf(colourMode == ColourByDestination ? route->GetDestinationZone()
-                                                           : route->GetOriginZone());
-        }
-        it->second.value += aggregator.GetValue(*route);
+        keyed.push_back({aggregator.GetKey(*route, lane), route});
     }
+    // Routes come in number order and the sort is stable, so the first of a key picks the colour.
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const CKeyed& a, const CKeyed& b) { return a.key < b.key; });
     CNumList list;
-    for (const auto& [key, band] : bands) {
-        list.Add(band.value, band.colour);
+    for (std::size_t i = 0; i < keyed.size();) {
+        const CRoute& first = *keyed[i].route;
+        const std::uint32_t colour =
+            ColourOf(colourMode == ColourByDestination ? first.GetDestinationZone()
+                                                       : first.GetOriginZone());
+        double value = 0.0;
+        for (const std::int64_t key = keyed[i].key; i < keyed.size() && keyed[i].key == key; ++i) {
+            value += aggregator.GetValue(*keyed[i].route);
+        }
+        list.Add(value, colour);
     }
     return list;
 }
