@@ -20,7 +20,7 @@ std::vector<std::uint32_t> Ids(const CArms& arms)
     return ids;
 }
 
-TEST(ArmsNumbering, InsertBeyondCountCreatesTheMissingArms)
+TEST(ArmsNumbering, InsertBeyondCountCreatesTheMissingArmsAndInFrontShiftsUp)
 {
     CNetwork network;
     CArms& arms = network.GetArms();
@@ -33,6 +33,10 @@ TEST(ArmsNumbering, InsertBeyondCountCreatesTheMissingArms)
     EXPECT_EQ(fifth, arms.GetArm(5));
     // Gap arms were made first, so ids follow the numbers.
     EXPECT_EQ(Ids(arms), (std::vector<std::uint32_t>{1001, 1002, 1003, 1004, 1005}));
+    // Inserting in front shifts the later arms up.
+    CArm* front = arms.InsertArm(1);
+    EXPECT_EQ(Ids(arms), (std::vector<std::uint32_t>{1006, 1001, 1002, 1003, 1004, 1005}));
+    EXPECT_EQ(arms.GetArmById(1006), front);
 }
 
 TEST(ArmsNumbering, LimitsAndOutOfRangeNumbers)
@@ -53,21 +57,7 @@ TEST(ArmsNumbering, LimitsAndOutOfRangeNumbers)
     EXPECT_EQ(arms.GetCount(), 99u);
 }
 
-TEST(ArmsNumbering, InsertInFrontShiftsLaterArmsUp)
-{
-    CNetwork network;
-    CArms& arms = network.GetArms();
-    CArm* a = arms.InsertArm(1);
-    CArm* b = arms.InsertArm(2);
-    CArm* front = arms.InsertArm(1);
-    EXPECT_EQ(front->GetNumber(), 1u);
-    EXPECT_EQ(a->GetNumber(), 2u);
-    EXPECT_EQ(b->GetNumber(), 3u);
-    EXPECT_EQ(front->GetId(), 1003u);
-    EXPECT_EQ(arms.GetArmById(1003), front);
-}
-
-TEST(ArmsNumbering, DeleteFirstKeepsIdsAndNeverReusesThem)
+TEST(ArmsNumbering, DeleteFirstKeepsIdsNeverReusedWithinTheNetwork)
 {
     CNetwork network;
     CArms& arms = network.GetArms();
@@ -76,6 +66,9 @@ TEST(ArmsNumbering, DeleteFirstKeepsIdsAndNeverReusesThem)
     EXPECT_EQ(Ids(arms), (std::vector<std::uint32_t>{1002, 1003}));
     EXPECT_EQ(arms.GetArmById(1001), nullptr);
     EXPECT_EQ(arms.InsertArm(3)->GetId(), 1004u);
+    // The counter belongs to the network: a fresh one starts again.
+    CNetwork second;
+    EXPECT_EQ(second.GetArms().InsertArm(1)->GetId(), 1001u);
 }
 
 TEST(ArmsNumbering, MoveTakesOutAndReinserts)
@@ -101,14 +94,6 @@ TEST(ArmsNumbering, DeleteAllGoesFromLastToFirst)
     network.GetArms().DeleteAllArms();
     EXPECT_EQ(network.GetArms().GetCount(), 0u);
     EXPECT_EQ(observer.events, (std::vector<std::string>{"arm 3", "arm 2", "arm 1"}));
-}
-
-TEST(ArmsNumbering, FreshNetworksStartTheirCountersAgain)
-{
-    CNetwork first;
-    first.GetArms().InsertArm(2);
-    CNetwork second;
-    EXPECT_EQ(second.GetArms().InsertArm(1)->GetId(), 1001u);
 }
 
 // Which connectors an arm (arm 2 of three, two lanes each) has, and what it must be.
@@ -159,26 +144,18 @@ INSTANTIATE_TEST_SUITE_P(
                       KindCase{"ExitWithLaneChanges", true, false, true, ArmKind::Exit, "X2"}),
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
-TEST(ArmKind, SingleConnectorMakesEntryAndExit)
+TEST(ArmKind, SingleConnectorMakesEntryAndExitUntilRemoved)
 {
     CNetwork network;
     CArm* a1 = AddArm(network, 1);
     CArm* a2 = AddArm(network, 1);
-    network.GetLaneConnectors().AddConnector(Lane(a1, 1), Lane(a2, 1));
+    auto* c = network.GetLaneConnectors().AddConnector(Lane(a1, 1), Lane(a2, 1));
     EXPECT_EQ(a1->GetLabel(), "E1");
     EXPECT_EQ(a2->GetLabel(), "X2");
     // The label follows the number, not the id.
     network.GetArms().MoveArm(2, 1);
     EXPECT_EQ(a2->GetLabel(), "X1");
     EXPECT_EQ(a1->GetLabel(), "E2");
-}
-
-TEST(ArmKind, RemovingTheLastConnectorMakesArmsUnconnectedAgain)
-{
-    CNetwork network;
-    CArm* a1 = AddArm(network, 1);
-    CArm* a2 = AddArm(network, 1);
-    auto* c = network.GetLaneConnectors().AddConnector(Lane(a1, 1), Lane(a2, 1));
     ASSERT_TRUE(network.GetLaneConnectors().RemoveConnector(c));
     EXPECT_EQ(a1->GetKind(), ArmKind::Unconnected);
     EXPECT_EQ(a2->GetKind(), ArmKind::Unconnected);

@@ -68,7 +68,7 @@ protected:
 
 using EdgeNames = std::vector<std::string>;
 
-TEST_F(EdgeRouteTest, AppendAndPrependKeepTheRouteJoined)
+TEST_F(EdgeRouteTest, AppendAndPrependKeepTheRouteJoinedAndRefuseNull)
 {
     CEdgeRoute route;
     route.AppendEdge(m_edges["bc"]);
@@ -80,6 +80,8 @@ TEST_F(EdgeRouteTest, AppendAndPrependKeepTheRouteJoined)
 
     ExpectRuntimeError([&] { route.AppendEdge(m_edges["bc"]); }, "Route End Match Error");
     ExpectRuntimeError([&] { route.PrependEdge(m_edges["bc"]); }, "Route End Match Error");
+    EXPECT_THROW(route.AppendEdge(nullptr), std::invalid_argument);
+    EXPECT_THROW(route.PrependEdge(nullptr), std::invalid_argument);
     EXPECT_EQ(NamesOf(route), (EdgeNames{"ab", "bc", "cd"}));
 }
 
@@ -187,15 +189,11 @@ const ReplaceCase kReplaceCases[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, ReplaceSubRouteTest, ::testing::ValuesIn(kReplaceCases),
                          [](const auto& param) { return std::string(param.param.name); });
 
-TEST_F(EdgeRouteTest, ReplaceOnAnEmptyRouteIsRefused)
+TEST_F(EdgeRouteTest, ReplaceRefusesAnEmptyRouteAndTriesOnlyTheFirstOccurrence)
 {
     CEdgeRoute empty;
     EXPECT_FALSE(empty.ReplaceSubRoute(Route({"ab"}), Route({"yb"})));
     EXPECT_TRUE(empty.IsEmpty());
-}
-
-TEST_F(EdgeRouteTest, ReplaceTriesOnlyTheFirstOccurrence)
-{
     // ab occurs twice; the first one is followed by bc, not bx.
     CEdgeRoute route = Route({"ab", "bc", "cd", "de", "ea", "ab", "bx"});
     EXPECT_FALSE(route.ReplaceSubRoute(Route({"ab", "bx"}), Route({"ab2", "bx"})));
@@ -243,14 +241,6 @@ TEST_F(EdgeRouteTest, HooksSeeEveryEdgeAfterTheListChanged)
     EXPECT_FALSE(route.ReplaceSubRoute(Route({"bc"}), Route({})));
     EXPECT_THROW(route.AppendEdge(m_edges["ab"]), std::runtime_error);
     EXPECT_TRUE(route.m_calls.empty());
-}
-
-TEST_F(EdgeRouteTest, NullEdgeIsRefused)
-{
-    CEdgeRoute route;
-    EXPECT_THROW(route.AppendEdge(nullptr), std::invalid_argument);
-    EXPECT_THROW(route.PrependEdge(nullptr), std::invalid_argument);
-    EXPECT_TRUE(route.IsEmpty());
 }
 
 } // namespace

@@ -22,8 +22,7 @@ protected:
     // Only zone 2's exit stays connected: routes 1 (lane 1) and 2 (lane 2) go to it.
     void OneDestination()
     {
-        network.GetLaneConnectors().RemoveConnector(
-            network.GetLaneConnectors().FindConnector(Lane(circ, 1), Lane(exitB, 1)));
+        network.GetLaneConnectors().RemoveConnector(Find(circ, 1, exitB, 1));
         BuildRoutes(network);
         ASSERT_EQ(Paths(network), (std::vector<std::string>{"1.1>2.1>3.1", "1.2>2.1>3.1"}));
     }
@@ -49,15 +48,6 @@ protected:
     }
 };
 
-TEST_F(CBalance, TwoLanesShareOneDestinationEqually)
-{
-    OneDestination();
-    Desire(destA, 600);
-    EXPECT_TRUE(BalanceEntry());
-    EXPECT_NEAR(Flow(1), 300.0, 1e-9);
-    EXPECT_NEAR(Flow(2), 300.0, 1e-9);
-}
-
 TEST_F(CBalance, LockedLaneDropsOutAndTheOtherLaneTakesTheRest)
 {
     OneDestination();
@@ -69,49 +59,49 @@ TEST_F(CBalance, LockedLaneDropsOutAndTheOtherLaneTakesTheRest)
     EXPECT_NEAR(Flow(2), 200.0, 1e-9);
 }
 
-TEST_F(CBalance, LockedFlowAboveTheLaneTargetSqueezesTheUnlockedRoutesOfThatLane)
+// Routes 1, 2 go to zone 2 from lanes 1, 2; routes 3, 4 go to zone 3. A zero flow means
+// practically zero.
+struct SpreadCase
 {
-    // Lane 1 carries a locked 500 beside an unlocked route; with 600 to share its target is
-    // 300, so its unlocked route is pushed to practically 0 and lane 2 gets the last 100.
+    const char* name;
+    std::int32_t toA;
+    std::int32_t toB; // -1: no desired flow set
+    double locked3;   // a locked flow on route 3, or 0
+    std::vector<double> flows;
+};
+
+class SpreadTest : public CBalance, public ::testing::WithParamInterface<SpreadCase>
+{};
+
+TEST_P(SpreadTest, OverTwoLanesAndTwoDestinations)
+{
+    const SpreadCase& c = GetParam();
     BuildRoutes(network);
-    Desire(destA, 600);
-    Route(3)->SetFlow(group, 500.0); // 1.1 to zone 3, which wants nothing
-    Route(3)->SetLocked(group, true);
-    BalanceEntry();
-    EXPECT_EQ(Flow(3), 500.0);
-    EXPECT_LT(Flow(1), 1e-6);
-    EXPECT_NEAR(Flow(2), 600.0, 1e-6);
-    EXPECT_LT(Flow(4), 1e-6);
+    Desire(destA, c.toA);
+    if (c.toB >= 0) {
+        Desire(destB, c.toB);
+    }
+    if (c.locked3 > 0) {
+        Route(3)->SetFlow(group, c.locked3);
+        Route(3)->SetLocked(group, true);
+    }
+    EXPECT_TRUE(BalanceEntry());
+    for (std::uint32_t n = 1; n <= 4; ++n) {
+        EXPECT_GE(Flow(n), 0.0) << "route " << n;
+        EXPECT_NEAR(Flow(n), c.flows[n - 1], 1e-6) << "route " << n;
+    }
 }
 
-TEST_F(CBalance, DestinationWithoutDesiredFlowIsDrivenToPracticallyZero)
-{
-    BuildRoutes(network);
-    Desire(destA, 600);
-    Desire(destB, 0);
-    BalanceEntry();
-    EXPECT_NEAR(Flow(1), 300.0, 1e-6);
-    EXPECT_NEAR(Flow(2), 300.0, 1e-6);
-    EXPECT_GE(Flow(3), 0.0);
-    EXPECT_LT(Flow(3), 1e-6);
-    EXPECT_LT(Flow(4), 1e-6);
-}
+const SpreadCase kSpreadCases[] = {
+    {"TwoDestinations", 600, 200, 0, {300, 300, 100, 100}},
+    {"DestinationWithoutDesiredFlowIsDrivenToZero", 600, 0, 0, {300, 300, 0, 0}},
+    // Lane 1 carries a locked 500 to zone 3, which wants nothing; with 600 to share its target
+    // is 300, so its unlocked route is squeezed to zero and lane 2 gets the last 100.
+    {"LockedFlowAboveTheLaneTargetSqueezesItsLane", 600, -1, 500, {0, 600, 500, 0}},
+};
 
-TEST_F(CBalance, TwoDestinationsOverTwoLanes)
-{
-    BuildRoutes(network);
-    Desire(destA, 600);
-    Desire(destB, 200);
-    BalanceEntry();
-    // Routes 1, 2 go to zone 2 from lanes 1, 2; routes 3, 4 go to zone 3.
-    EXPECT_NEAR(Flow(1), 300.0, 1e-6);
-    EXPECT_NEAR(Flow(2), 300.0, 1e-6);
-    EXPECT_NEAR(Flow(3), 100.0, 1e-6);
-    EXPECT_NEAR(Flow(4), 100.0, 1e-6);
-    const CODFlowMatrix matrix(network, group);
-    EXPECT_NEAR(matrix.GetCell(ODFlowKind::Difference, *origin, *destA), 0.0, 1e-6);
-    EXPECT_NEAR(matrix.GetOriginTotal(ODFlowKind::Actual, *origin), 800.0, 1e-6);
-}
+INSTANTIATE_TEST_SUITE_P(Balance, SpreadTest, ::testing::ValuesIn(kSpreadCases),
+                         [](const auto& named) { return std::string(named.param.name); });
 
 TEST_F(CBalance, DestinationTotalsWinWhenLanesCannotBeEqual)
 {

@@ -1,5 +1,4 @@
 // Lane positions of routes, the aggregation keys and the bands of a lane.
-#include "../model/test_network.h"
 #include "route_fixture.h"
 #include "routing/lane_flow_display.h"
 #include "routing/route_aggregator.h"
@@ -12,14 +11,14 @@
 namespace
 {
 
-using testnet::AddArm;
-using testnet::Lane;
+using routetest::AddArm;
+using routetest::Lane;
 using Values = std::vector<double>;
 
 // Zone A enters by E1 (two lanes) onto C2, zone B by E5 straight onto C3. From C3 traffic
 // leaves by X4 (zone C) or goes on by C6 to X7 (zone D). On lane C3.1 the routes from A have
 // made two arm-to-arm steps, those from B one; those to C have one more to make, those to D two.
-class CRing : public ::testing::Test
+class CRing : public routetest::CRouteNetwork
 {
 protected:
     void SetUp() override
@@ -46,7 +45,6 @@ protected:
         ASSERT_TRUE(zones.GetZone(2)->SetEntryArm(e5));
         ASSERT_TRUE(zones.GetZone(3)->SetExitArm(x4));
         ASSERT_TRUE(zones.GetZone(4)->SetExitArm(x7));
-        group = network.GetFlowGroups().InsertFlowGroup(1);
         BuildRoutes(network);
         ASSERT_EQ(
             routetest::Paths(network),
@@ -58,14 +56,9 @@ protected:
     {
         double flow = 1.0;
         for (std::uint32_t n = 1; n <= network.GetRoutes().GetRouteCount(); ++n, flow *= 2) {
-            network.GetRoutes().GetRoute(n)->SetFlow(group, flow);
+            Route(n)->SetFlow(group, flow);
         }
     }
-    void Connect(CArm* from, std::uint32_t fromLane, CArm* to, std::uint32_t toLane)
-    {
-        network.GetLaneConnectors().AddConnector(Lane(from, fromLane), Lane(to, toLane));
-    }
-    CRoute& Route(std::uint32_t n) { return *network.GetRoutes().GetRoute(n); }
     CNumList Bands(int mode, int colourMode = ColourByOrigin, unsigned flags = 0)
     {
         return AggregateLane(*CreateRouteAggregator(mode, group), *Lane(c3, 1), colourMode, flags);
@@ -87,26 +80,21 @@ protected:
         return colours;
     }
 
-    CNetwork network;
     CArm *e1 = nullptr, *c2 = nullptr, *c3 = nullptr, *x4 = nullptr, *e5 = nullptr, *c6 = nullptr,
          *x7 = nullptr;
-    CFlowGroup* group = nullptr;
 };
 
-TEST_F(CRing, LanePositionCountsArmToArmSteps)
+TEST_F(CRing, LanePositionCountsArmToArmStepsOnlyOnTheRoute)
 {
-    EXPECT_EQ(GetLanePosition(Route(1), *Lane(e1, 1)), (CLanePosition{0, 3}));
-    EXPECT_EQ(GetLanePosition(Route(1), *Lane(c3, 1)), (CLanePosition{2, 1}));
-    EXPECT_EQ(GetLanePosition(Route(6), *Lane(c3, 1)), (CLanePosition{1, 2}));
-    EXPECT_EQ(GetLanePosition(Route(4), *Lane(x7, 1)), (CLanePosition{4, 0}));
-}
-
-TEST_F(CRing, LanePositionOfALaneTheRouteDoesNotUseThrows)
-{
+    EXPECT_EQ(GetLanePosition(*Route(1), *Lane(e1, 1)), (CLanePosition{0, 3}));
+    EXPECT_EQ(GetLanePosition(*Route(1), *Lane(c3, 1)), (CLanePosition{2, 1}));
+    EXPECT_EQ(GetLanePosition(*Route(6), *Lane(c3, 1)), (CLanePosition{1, 2}));
+    EXPECT_EQ(GetLanePosition(*Route(4), *Lane(x7, 1)), (CLanePosition{4, 0}));
+    // A lane the route does not use has no position.
     for (CLane* lane : {static_cast<CLane*>(Lane(e1, 2)), static_cast<CLane*>(Lane(x4, 1)),
                         static_cast<CLane*>(Lane(e5, 1))}) {
         try {
-            GetLanePosition(Route(3), *lane);
+            GetLanePosition(*Route(3), *lane);
             ADD_FAILURE() << "no error";
         } catch (const std::logic_error& e) {
             EXPECT_STREQ(e.what(), "lane not on route");
@@ -124,8 +112,8 @@ TEST_F(CRing, LaneChangesAreNotSteps)
     CRoute* route = network.GetRoutes().AddRoute();
     route->AppendEdge(network.GetLaneConnectors().FindConnector(Lane(e1, 2), flare));
     route->AppendEdge(network.GetLaneConnectors().FindConnector(flare, Lane(c2, 1)));
-    route->AppendEdge(network.GetLaneConnectors().FindConnector(Lane(c2, 1), Lane(c3, 1)));
-    route->AppendEdge(network.GetLaneConnectors().FindConnector(Lane(c3, 1), Lane(x4, 1)));
+    route->AppendEdge(Find(c2, 1, c3, 1));
+    route->AppendEdge(Find(c3, 1, x4, 1));
     EXPECT_EQ(GetLanePosition(*route, *Lane(e1, 2)), (CLanePosition{0, 3}));
     EXPECT_EQ(GetLanePosition(*route, *flare), (CLanePosition{0, 3}));
     EXPECT_EQ(GetLanePosition(*route, *Lane(c3, 1)), (CLanePosition{2, 1}));
@@ -138,9 +126,9 @@ TEST_F(CRing, LaneFollowedOnlyByALaneChangeOnTheExitArmIsOnTheRoute)
     x4->GetLanes().InsertLane(2);
     Connect(x4, 1, x4, 2);
     CRoute* route = network.GetRoutes().AddRoute();
-    route->AppendEdge(network.GetLaneConnectors().FindConnector(Lane(e5, 1), Lane(c3, 1)));
-    route->AppendEdge(network.GetLaneConnectors().FindConnector(Lane(c3, 1), Lane(x4, 1)));
-    route->AppendEdge(network.GetLaneConnectors().FindConnector(Lane(x4, 1), Lane(x4, 2)));
+    route->AppendEdge(Find(e5, 1, c3, 1));
+    route->AppendEdge(Find(c3, 1, x4, 1));
+    route->AppendEdge(Find(x4, 1, x4, 2));
     EXPECT_EQ(GetLanePosition(*route, *Lane(x4, 1)), (CLanePosition{2, 0}));
     EXPECT_EQ(GetLanePosition(*route, *Lane(x4, 2)), (CLanePosition{2, 0}));
     const CNumList bands =
@@ -191,8 +179,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(CRing, FlagsLeaveOutRoutesOutsideTheFilterOrNotPermitted)
 {
-    Route(5).SetInFilter(false);
-    Route(2).SetPermitted(false);
+    Route(5)->SetInFilter(false);
+    Route(2)->SetPermitted(false);
     EXPECT_EQ(ValuesOf(Bands(3, ColourByOrigin, AggregateInFilterOnly)), (Values{1, 0, 32, 4, 8}));
     EXPECT_EQ(ValuesOf(Bands(3, ColourByOrigin, AggregatePermittedOnly)),
               (Values{16, 1, 32, 4, 8}));
@@ -202,9 +190,9 @@ TEST_F(CRing, FlagsLeaveOutRoutesOutsideTheFilterOrNotPermitted)
 
 TEST_F(CRing, ZeroFlowsStayAndAnUnusedLaneIsEmpty)
 {
-    Route(1).SetFlow(group, 0.0);
-    Route(2).SetFlow(group, 0.0);
-    Route(5).SetFlow(group, 0.0);
+    Route(1)->SetFlow(group, 0.0);
+    Route(2)->SetFlow(group, 0.0);
+    Route(5)->SetFlow(group, 0.0);
     EXPECT_EQ(ValuesOf(Bands(2)), (Values{0, 44}));
     x4->GetLanes().InsertLane(2);
     EXPECT_TRUE(AggregateLane(CRouteFlowAggregator(group), *Lane(x4, 2), 0, 0).IsEmpty());
@@ -215,17 +203,17 @@ TEST_F(CRing, NoAggregationKeepsRoutesApartBeyondRouteNumberOneThousand)
 {
     // Renumber B's routes to 1001 and 1002, so that route 1001 one step into its trip and
     // route 1 two steps in would share a key if the route number had only three digits.
-    network.GetRoutes().RemoveRoute(Route(6));
-    network.GetRoutes().RemoveRoute(Route(5));
+    network.GetRoutes().RemoveRoute(*Route(6));
+    network.GetRoutes().RemoveRoute(*Route(5));
     while (network.GetRoutes().GetRouteCount() < 1000) {
         network.GetRoutes().AddRoute();
     }
     BuildRoutes(network);
-    ASSERT_EQ(routetest::Path(Route(1001)), "5.1>3.1>4.1");
+    ASSERT_EQ(routetest::Path(*Route(1001)), "5.1>3.1>4.1");
     SetFlows();
     const CRouteNoAggFlowAggregator aggregator(group);
-    EXPECT_NE(aggregator.GetKey(Route(1001), *Lane(c3, 1)),
-              aggregator.GetKey(Route(1), *Lane(c3, 1)));
+    EXPECT_NE(aggregator.GetKey(*Route(1001), *Lane(c3, 1)),
+              aggregator.GetKey(*Route(1), *Lane(c3, 1)));
     EXPECT_EQ(Bands(3).GetCount(), 6u);
 }
 
@@ -266,10 +254,5 @@ INSTANTIATE_TEST_SUITE_P(
         CDisplayCase{
             LaneFlowDisplayCommand::DontShowZeroFlows, "Don't Show Zero Flows", {0, 1, false}}),
     [](const auto& c) { return std::to_string(static_cast<int>(c.param.command)); });
-
-TEST(CLaneFlowDisplaySettingsTest, StartsWithoutAggregationColouredByOrigin)
-{
-    EXPECT_EQ(CLaneFlowDisplaySettings{}, (CLaneFlowDisplaySettings{3, 0, false}));
-}
 
 } // namespace

@@ -1,5 +1,5 @@
-// The depth-first route search on small hand-made graphs, and its agreement with the plainly
-// written search on random ones.
+// The depth-first route search: its agreement with the plainly written search on random graphs,
+// and the cases those cannot reach.
 #include "routing/route_discoverer.h"
 #include "toy_graph.h"
 
@@ -35,30 +35,9 @@ protected:
     CToyGroup* m_entry = m_graph.AddGroup(1);
     CToyGroup* m_middle = m_graph.AddGroup(2);
     CToyGroup* m_exit = m_graph.AddGroup(3);
-    CToyGroup* m_otherExit = m_graph.AddGroup(4);
     CToyRoutes m_routes;
     CRouteDiscoverer m_discoverer{m_routes};
 };
-
-TEST_F(RouteDiscovererTest, FindsRoutesDepthFirstInEdgeOrder)
-{
-    CToyNode* s = m_graph.AddNode(m_entry);
-    CToyNode* p = m_graph.AddNode(m_middle);
-    CToyNode* q = m_graph.AddNode(m_middle);
-    CToyNode* x1 = m_graph.AddNode(m_exit, true);
-    CToyNode* x2 = m_graph.AddNode(m_exit, true);
-    CToyEdge* sp = m_graph.AddEdge(s, p);
-    CToyEdge* sq = m_graph.AddEdge(s, q);
-    CToyEdge* px2 = m_graph.AddEdge(p, x2);
-    CToyEdge* pq = m_graph.AddEdge(p, q);
-    CToyEdge* qx1 = m_graph.AddEdge(q, x1);
-    CToyEdge* px1 = m_graph.AddEdge(p, x1);
-
-    EXPECT_EQ(m_discoverer.DiscoverRoutes(*s, *m_exit), 4u);
-    const EdgeLists expected{{sp, px2}, {sp, pq, qx1}, {sp, px1}, {sq, qx1}};
-    EXPECT_EQ(Routes(m_routes), expected);
-    EXPECT_EQ(m_routes.GetRouteByNumber(4)->GetId(), 1004u);
-}
 
 TEST_F(RouteDiscovererTest, NeverRevisitsANodeOrTheStart)
 {
@@ -76,23 +55,6 @@ TEST_F(RouteDiscovererTest, NeverRevisitsANodeOrTheStart)
 
     EXPECT_EQ(m_discoverer.DiscoverRoutes(*s, *m_exit), 1u);
     EXPECT_EQ(Routes(m_routes), (EdgeLists{{sp, pq, qx}}));
-}
-
-TEST_F(RouteDiscovererTest, StopsAtTheFirstRouteEnd)
-{
-    CToyNode* s = m_graph.AddNode(m_entry);
-    CToyNode* other = m_graph.AddNode(m_otherExit, true);
-    CToyNode* x1 = m_graph.AddNode(m_exit, true);
-    CToyNode* x2 = m_graph.AddNode(m_exit, true);
-    CToyNode* beyond = m_graph.AddNode(m_middle);
-    m_graph.AddEdge(s, other);
-    m_graph.AddEdge(other, x2); // never followed: the route ended at `other`
-    CToyEdge* sx1 = m_graph.AddEdge(s, x1);
-    m_graph.AddEdge(x1, beyond);
-    m_graph.AddEdge(beyond, x2);
-
-    EXPECT_EQ(m_discoverer.DiscoverRoutes(*s, *m_exit), 1u);
-    EXPECT_EQ(Routes(m_routes), (EdgeLists{{sx1}}));
 }
 
 TEST_F(RouteDiscovererTest, RouteEndWithoutAGroupIsNoTarget)
@@ -173,9 +135,9 @@ const ChainCase kChainCases[] = {
 INSTANTIATE_TEST_SUITE_P(Cases, ChainLengthTest, ::testing::ValuesIn(kChainCases),
                          [](const auto& param) { return std::string(param.param.name); });
 
-// Random small graphs with cycles, several route-end groups and parallel edges: the search must
-// find exactly the routes, in exactly the order, of the plainly written one, and a second run of
-// either must add nothing.
+// Random small graphs with cycles, parallel edges and route ends of several groups, two in one
+// group, with edges leading on from them: the search must find exactly the routes, depth first
+// in edge order, of the plainly written one, and a second run of either must add nothing.
 class AgreementTest : public ::testing::TestWithParam<unsigned>
 {};
 
@@ -186,7 +148,7 @@ TEST_P(AgreementTest, SameRoutesInTheSameOrderAsThePlainSearch)
     std::vector<CToyGroup*> groups{graph.AddGroup(1), graph.AddGroup(2), graph.AddGroup(3)};
     std::vector<CToyNode*> nodes;
     for (int i = 0; i < 12; ++i) {
-        const bool end = i >= 9;
+        const bool end = i >= 8;
         nodes.push_back(graph.AddNode(groups[static_cast<std::size_t>(i % 3)], end));
     }
     std::uniform_int_distribution<std::size_t> pick(0, nodes.size() - 1);
@@ -201,7 +163,7 @@ TEST_P(AgreementTest, SameRoutesInTheSameOrderAsThePlainSearch)
     CToyRoutes plain;
     CRouteDiscoverer discoverer(fast);
     for (int pass = 0; pass < 2; ++pass) {
-        for (std::size_t start = 0; start < 9; ++start) {
+        for (std::size_t start = 0; start < 8; ++start) {
             for (CToyGroup* target : groups) {
                 discoverer.DiscoverRoutes(*nodes[start], *target);
                 RoutingToy::SearchPlainly(plain, *nodes[start], Routing::CEdgeRoute(), *target);

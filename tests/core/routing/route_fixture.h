@@ -37,7 +37,34 @@ inline std::vector<std::string> Paths(const CNetwork& network)
     return paths;
 }
 
-class CJunction : public ::testing::Test
+// A network with one current flow group, and short ways to join and find lanes by arm.
+class CRouteNetwork : public ::testing::Test
+{
+protected:
+    CCarouselLaneConnector* Connect(CArm* from, std::uint32_t fromLane, CArm* to,
+                                    std::uint32_t toLane)
+    {
+        return network.GetLaneConnectors().AddConnector(Lane(from, fromLane), Lane(to, toLane));
+    }
+    CCarouselLaneConnector* Find(CArm* from, std::uint32_t fromLane, CArm* to, std::uint32_t toLane)
+    {
+        return network.GetLaneConnectors().FindConnector(Lane(from, fromLane), Lane(to, toLane));
+    }
+    CRoute* Route(std::uint32_t number) { return network.GetRoutes().GetRoute(number); }
+
+    CNetwork network;
+    CFlowGroup* group = MakeCurrentGroup(network);
+
+private:
+    static CFlowGroup* MakeCurrentGroup(CNetwork& network)
+    {
+        CFlowGroup* made = network.GetFlowGroups().InsertFlowGroup(1);
+        network.SetCurrentFlowGroup(made);
+        return made;
+    }
+};
+
+class CJunction : public CRouteNetwork
 {
 protected:
     void SetUp() override
@@ -56,18 +83,8 @@ protected:
         ASSERT_TRUE(origin->SetEntryArm(entry));
         ASSERT_TRUE(destA->SetExitArm(exitA));
         ASSERT_TRUE(destB->SetExitArm(exitB));
-        group = network.GetFlowGroups().InsertFlowGroup(1);
-        network.SetCurrentFlowGroup(group);
     }
 
-    CCarouselLaneConnector* Connect(CArm* from, std::uint32_t fromLane, CArm* to,
-                                    std::uint32_t toLane)
-    {
-        return network.GetLaneConnectors().AddConnector(Lane(from, fromLane), Lane(to, toLane));
-    }
-    CRoute* Route(std::uint32_t number) { return network.GetRoutes().GetRoute(number); }
-
-    CNetwork network;
     CArm* entry = nullptr;
     CArm* circ = nullptr;
     CArm* exitA = nullptr;
@@ -75,7 +92,6 @@ protected:
     CZone* origin = nullptr;
     CZone* destA = nullptr;
     CZone* destB = nullptr;
-    CFlowGroup* group = nullptr;
 };
 
 } // namespace routetest

@@ -17,7 +17,7 @@ constexpr double None = -1.0;
 
 // One entry lane fanning out over the lanes of a circulatory arm to one exit: every route is in
 // the same coupled group G(entry lane, destination).
-class CoupledFan : public ::testing::Test
+class CoupledFan : public CRouteNetwork
 {
 protected:
     void Make(std::size_t routes)
@@ -26,18 +26,14 @@ protected:
         circ = AddArm(network, static_cast<std::uint32_t>(routes));
         exit = AddArm(network, 1);
         for (std::uint32_t n = 1; n <= routes; ++n) {
-            network.GetLaneConnectors().AddConnector(Lane(entry, 1), Lane(circ, n));
-            network.GetLaneConnectors().AddConnector(Lane(circ, n), Lane(exit, 1));
+            Connect(entry, 1, circ, n);
+            Connect(circ, n, exit, 1);
         }
-        CZone* from = network.GetZones().InsertZone(1);
+        ASSERT_TRUE(network.GetZones().InsertZone(1)->SetEntryArm(entry));
         destination = network.GetZones().InsertZone(2);
-        ASSERT_TRUE(from->SetEntryArm(entry));
         ASSERT_TRUE(destination->SetExitArm(exit));
-        group = network.GetFlowGroups().InsertFlowGroup(1);
-        network.SetCurrentFlowGroup(group);
         ASSERT_EQ(BuildRoutes(network), routes);
     }
-    CRoute* Route(std::uint32_t number) { return network.GetRoutes().GetRoute(number); }
     std::vector<double> Proportions()
     {
         std::vector<double> values;
@@ -47,12 +43,10 @@ protected:
         return values;
     }
 
-    CNetwork network;
     CArm* entry = nullptr;
     CArm* circ = nullptr;
     CArm* exit = nullptr;
     CZone* destination = nullptr;
-    CFlowGroup* group = nullptr;
 };
 
 struct NormaliseCase
