@@ -10,12 +10,17 @@ using testnet::Lane;
 namespace
 {
 
-TEST(LaneConnectors, OnePerOrderedPair)
+class LaneConnectors : public ::testing::Test
 {
+protected:
     CNetwork network;
-    CArm* a1 = AddArm(network, 1);
-    CArm* a2 = AddArm(network, 1);
+    CArm* a1 = AddArm(network, 2);
+    CArm* a2 = AddArm(network, 2);
     CCarouselLaneConnectors& connectors = network.GetLaneConnectors();
+};
+
+TEST_F(LaneConnectors, OnePerOrderedPair)
+{
     CCarouselLaneConnector* c = connectors.AddConnector(Lane(a1, 1), Lane(a2, 1));
     ASSERT_NE(c, nullptr);
     EXPECT_EQ(connectors.AddConnector(Lane(a1, 1), Lane(a2, 1)), nullptr);
@@ -31,12 +36,8 @@ TEST(LaneConnectors, OnePerOrderedPair)
     EXPECT_EQ(connectors.FindConnector(Lane(a1, 1), nullptr), nullptr);
 }
 
-TEST(LaneConnectors, KeyOrderAndCreationOrder)
+TEST_F(LaneConnectors, KeyOrderAndCreationOrder)
 {
-    CNetwork network;
-    CArm* a1 = AddArm(network, 2);
-    CArm* a2 = AddArm(network, 2);
-    CCarouselLaneConnectors& connectors = network.GetLaneConnectors();
     auto* late = connectors.AddConnector(Lane(a1, 2), Lane(a2, 1));
     auto* early = connectors.AddConnector(Lane(a1, 1), Lane(a2, 2));
     EXPECT_EQ(early->GetKey(),
@@ -49,30 +50,27 @@ TEST(LaneConnectors, KeyOrderAndCreationOrder)
     EXPECT_TRUE(connectors.AddConnector(Lane(a1, 1), Lane(a1, 2))->IsLaneChange());
 }
 
-TEST(LaneConnectors, RemoveUnlinksBothLanesAndRefusesStrangers)
+TEST_F(LaneConnectors, RemoveUnlinksBothLanesAndRefusesStrangers)
 {
-    CNetwork network;
-    CArm* a1 = AddArm(network, 1);
-    CArm* a2 = AddArm(network, 1);
     testnet::CRecordingObserver observer;
     network.AddObserver(&observer);
-    auto* c = network.GetLaneConnectors().AddConnector(Lane(a1, 1), Lane(a2, 1));
+    auto* c = connectors.AddConnector(Lane(a1, 1), Lane(a2, 1));
 
     CNetwork elsewhere;
     CArm* b1 = AddArm(elsewhere, 1);
     CArm* b2 = AddArm(elsewhere, 1);
     auto* foreign = elsewhere.GetLaneConnectors().AddConnector(Lane(b1, 1), Lane(b2, 1));
-    EXPECT_FALSE(network.GetLaneConnectors().RemoveConnector(foreign));
-    EXPECT_FALSE(network.GetLaneConnectors().RemoveConnector(nullptr));
+    EXPECT_FALSE(connectors.RemoveConnector(foreign));
+    EXPECT_FALSE(connectors.RemoveConnector(nullptr));
     EXPECT_EQ(elsewhere.GetLaneConnectors().GetCount(), 1u);
 
-    ASSERT_TRUE(network.GetLaneConnectors().RemoveConnector(c));
+    ASSERT_TRUE(connectors.RemoveConnector(c));
     EXPECT_TRUE(Lane(a1, 1)->GetOutgoingConnectors().empty());
     EXPECT_TRUE(Lane(a2, 1)->GetIncomingConnectors().empty());
-    EXPECT_EQ(network.GetLaneConnectors().FindConnector(Lane(a1, 1), Lane(a2, 1)), nullptr);
+    EXPECT_EQ(connectors.FindConnector(Lane(a1, 1), Lane(a2, 1)), nullptr);
     EXPECT_EQ(observer.events, (std::vector<std::string>{"connector 1.1>2.1"}));
     // The pair can be joined again.
-    EXPECT_NE(network.GetLaneConnectors().AddConnector(Lane(a1, 1), Lane(a2, 1)), nullptr);
+    EXPECT_NE(connectors.AddConnector(Lane(a1, 1), Lane(a2, 1)), nullptr);
 }
 
 // Sees the connector still whole when told, and asks to remove it again from inside the hook.
@@ -94,29 +92,23 @@ private:
     CNetwork& m_network;
 };
 
-TEST(LaneConnectors, HookSeesALinkedConnectorAndCannotRemoveItTwice)
+TEST_F(LaneConnectors, HookSeesALinkedConnectorAndCannotRemoveItTwice)
 {
-    CNetwork network;
-    CArm* a1 = AddArm(network, 1);
-    CArm* a2 = AddArm(network, 1);
     CReentrantObserver observer(network);
     network.AddObserver(&observer);
-    auto* c = network.GetLaneConnectors().AddConnector(Lane(a1, 1), Lane(a2, 1));
-    EXPECT_TRUE(network.GetLaneConnectors().RemoveConnector(c));
+    auto* c = connectors.AddConnector(Lane(a1, 1), Lane(a2, 1));
+    EXPECT_TRUE(connectors.RemoveConnector(c));
     EXPECT_TRUE(observer.stillLinked);
     EXPECT_FALSE(observer.nestedRemoval);
     EXPECT_EQ(observer.calls, 1);
-    EXPECT_EQ(network.GetLaneConnectors().GetCount(), 0u);
+    EXPECT_EQ(connectors.GetCount(), 0u);
     EXPECT_TRUE(Lane(a1, 1)->GetOutgoingConnectors().empty());
 }
 
-TEST(LaneConnectors, LaneIdsThatShareTheirLow16BitsStayDistinct)
+TEST_F(LaneConnectors, LaneIdsThatShareTheirLow16BitsStayDistinct)
 {
     // Lane ids come from one counter that loads and undos keep advancing, so two live lanes can
     // share their low 16 bits; their connectors must not be confused.
-    CNetwork network;
-    CArm* a1 = AddArm(network, 1);
-    CArm* a2 = AddArm(network, 1);
     CCapLanes& lanes = a2->GetLanes();
     while ((CLane::PeekNextLaneId() & 0xFFFFu) != (Lane(a1, 1)->GetLaneId() & 0xFFFFu)) {
         lanes.InsertLane(2);
@@ -125,7 +117,6 @@ TEST(LaneConnectors, LaneIdsThatShareTheirLow16BitsStayDistinct)
     CLane* twin = lanes.InsertLane(2);
     ASSERT_NE(twin->GetLaneId(), Lane(a1, 1)->GetLaneId());
 
-    CCarouselLaneConnectors& connectors = network.GetLaneConnectors();
     auto* first = connectors.AddConnector(Lane(a1, 1), Lane(a2, 1));
     auto* second = connectors.AddConnector(twin, Lane(a2, 1));
     ASSERT_NE(first, nullptr);

@@ -57,23 +57,19 @@ TEST_F(RouteDiscovererTest, NeverRevisitsANodeOrTheStart)
     EXPECT_EQ(Routes(m_routes), (EdgeLists{{sp, pq, qx}}));
 }
 
-TEST_F(RouteDiscovererTest, RouteEndWithoutAGroupIsNoTarget)
+TEST_F(RouteDiscovererTest, TargetIsMatchedByIdAndAGrouplessRouteEndIsNone)
 {
     CToyNode* s = m_graph.AddNode(m_entry);
-    CToyNode* loose = m_graph.AddNode(nullptr, true);
-    m_graph.AddEdge(s, loose);
+    m_graph.AddEdge(s, m_graph.AddNode(nullptr, true));
     EXPECT_EQ(m_discoverer.DiscoverRoutes(*s, *m_exit), 0u);
-}
-
-TEST_F(RouteDiscovererTest, TargetIsMatchedById)
-{
-    CToyNode* s = m_graph.AddNode(m_entry);
     m_graph.AddEdge(s, m_graph.AddNode(m_exit, true));
     const CToyGroup sameId(3);
     EXPECT_EQ(m_discoverer.DiscoverRoutes(*s, sameId), 1u);
 }
 
-TEST_F(RouteDiscovererTest, SearchingAgainAddsNothingAndKeepsNumbers)
+// Searching again adds nothing (the agreement test below checks that); a removed route comes
+// back behind the others with a new id.
+TEST_F(RouteDiscovererTest, RemovedRouteIsFoundAgainBehindTheOthers)
 {
     CToyNode* s1 = m_graph.AddNode(m_entry);
     CToyNode* s2 = m_graph.AddNode(m_entry);
@@ -87,11 +83,6 @@ TEST_F(RouteDiscovererTest, SearchingAgainAddsNothingAndKeepsNumbers)
     EXPECT_EQ(m_discoverer.DiscoverRoutes(*s1, *m_exit), 2u);
     EXPECT_EQ(m_discoverer.DiscoverRoutes(*s2, *m_exit), 1u);
     const EdgeLists first = Routes(m_routes);
-    EXPECT_EQ(m_discoverer.DiscoverRoutes(*s1, *m_exit), 0u);
-    EXPECT_EQ(m_discoverer.DiscoverRoutes(*s2, *m_exit), 0u);
-    EXPECT_EQ(Routes(m_routes), first);
-
-    // A route removed is found again, behind the others and with a new id.
     ASSERT_TRUE(m_routes.RemoveRoute(1));
     EXPECT_EQ(m_discoverer.DiscoverRoutes(*s1, *m_exit), 1u);
     EXPECT_EQ(Routes(m_routes), (EdgeLists{first[1], first[2], first[0]}));

@@ -20,30 +20,12 @@ TEST_F(CJunction, BuildsByMovementThenLaneThenConnectorOrder)
     EXPECT_EQ(Route(3)->GetDestinationZone(), destB);
     EXPECT_EQ(Route(2)->GetOriginLane(), Lane(entry, 2));
     EXPECT_EQ(Route(4)->GetDestinationArm(), exitB);
-    for (std::uint32_t n = 1; n <= 4; ++n) {
-        EXPECT_TRUE(Route(n)->IsPermitted());
-        EXPECT_TRUE(Route(n)->IsInFilter());
-    }
     // Each connector knows its routes, in number order.
     const CRouteCollection& shared = Find(circ, 1, exitB, 1)->GetRoutes();
     ASSERT_EQ(shared.GetCount(), 2u);
     EXPECT_EQ(shared.First(), Route(3));
     EXPECT_EQ(shared.Next(Route(3)), Route(4));
     EXPECT_EQ(shared.Next(Route(4)), nullptr);
-}
-
-TEST_F(CJunction, RebuildingAddsNothingAndDeletesRenumber)
-{
-    BuildRoutes(network);
-    EXPECT_EQ(BuildRoutes(network), 0u);
-    EXPECT_EQ(network.GetRoutes().GetRouteCount(), 4u);
-    const std::uint32_t idOfFourth = Route(4)->GetId();
-    ASSERT_TRUE(DeleteRoute(network, *Route(2)));
-    EXPECT_EQ(Route(3)->GetId(), idOfFourth);
-    EXPECT_EQ(Route(3)->GetNumber(), 3u);
-    EXPECT_EQ(BuildRoutes(network), 1u);
-    EXPECT_EQ(Path(*Route(4)), "1.2>2.1>3.1");
-    EXPECT_EQ(Route(4)->GetId(), 1005u);
 }
 
 TEST_F(CJunction, ShortLanesNeverStartARoute)
