@@ -28,13 +28,6 @@ TEST_F(CJunction, BuildsByMovementThenLaneThenConnectorOrder)
     EXPECT_EQ(shared.Next(Route(4)), nullptr);
 }
 
-TEST_F(CJunction, ShortLanesNeverStartARoute)
-{
-    Lane(entry, 2)->SetLength(20);
-    BuildRoutes(network);
-    EXPECT_EQ(Paths(network), (Paths_t{"1.1>2.1>3.1", "1.1>2.1>4.1"}));
-}
-
 TEST_F(CJunction, RouteEndsAtTheFirstExitLaneItReaches)
 {
     // A lane change on the exit arm does not make it circulatory; routes stop before it.
