@@ -44,7 +44,6 @@ TEST(DiscoveredRoutesTest, NewRoutesAreNumberedInOrderWithIdsFrom1001)
     EXPECT_EQ(routes.GetFirstRoute(), nullptr);
     for (int i = 0; i < 3; ++i)
         EXPECT_TRUE(routes.AddNewRoute()->IsEmpty());
-    EXPECT_EQ(routes.GetCount(), 3u);
     EXPECT_EQ(Ids(routes), (std::vector<std::uint32_t>{1001, 1002, 1003}));
     ExpectNumbersMatchPositions(routes);
 
@@ -72,13 +71,9 @@ TEST(DiscoveredRoutesTest, RemovingRoute3Of5MovesTheRestDownAndIdsAreNeverReused
     EXPECT_TRUE(routes.RemoveRoute(3));
     EXPECT_EQ(Ids(routes), (std::vector<std::uint32_t>{1001, 1002, 1004, 1005}));
     EXPECT_EQ(routes.GetRouteById(1003), nullptr);
-    EXPECT_EQ(routes.GetRouteById(1004)->GetNumber(), 3u);
-    EXPECT_EQ(routes.GetRouteById(1005)->GetNumber(), 4u);
 
     // Ids are never reused, not even after every route is gone.
-    const CDiscoveredRoute* later = routes.AddNewRoute();
-    EXPECT_EQ(later->GetNumber(), 5u);
-    EXPECT_EQ(later->GetId(), 1006u);
+    EXPECT_EQ(routes.AddNewRoute()->GetId(), 1006u);
     ExpectNumbersMatchPositions(routes);
     routes.RemoveAllRoutes();
     EXPECT_EQ(routes.GetRouteById(1001), nullptr);
