@@ -48,9 +48,24 @@ public:
         }
     }
 
+    // The entry lane's flow text as drawn with these switches.
+    CRecordingSurface DrawFlowText(const CRenderSwitches& switches)
+    {
+        CRenderContext context;
+        context.program = &program;
+        context.network = &settings;
+        context.flowGroup = group;
+        context.switches = switches;
+        CRecordingSurface surface;
+        CLaneGraphics(context, *testnet::Lane(entry, 1)).DrawFlowText(surface);
+        return surface;
+    }
+
     CNetwork network;
     CArm* entry = nullptr;
     CFlowGroup* group = nullptr;
+    ProgramSettings program;
+    NetworkSettings settings;
 };
 
 struct CFlowTextCase
@@ -72,19 +87,12 @@ TEST_P(LaneFlowText, WritesWhatFits)
     CFourRoutes net(c.reading);
     ASSERT_EQ(net.network.GetRoutes().GetRouteCount(), 4u);
     net.SetFlows(c.flows);
-    ProgramSettings program;
-    program.CurLaneFlowPrecision = c.precision;
-    NetworkSettings settings;
-    CRenderContext context;
-    context.program = &program;
-    context.network = &settings;
-    context.flowGroup = net.group;
-    context.switches.aggregation = ELaneFlowAggregation::None;
-    context.switches.colouring = ELaneFlowColouring::ByDestination;
-    context.switches.showZeroFlows = c.showZero;
-    CRecordingSurface surface;
-    CLaneGraphics(context, *testnet::Lane(net.entry, 1)).DrawFlowText(surface);
-    EXPECT_EQ(surface.Texts(), c.texts);
+    net.program.CurLaneFlowPrecision = c.precision;
+    CRenderSwitches switches;
+    switches.aggregation = ELaneFlowAggregation::None;
+    switches.colouring = ELaneFlowColouring::ByDestination;
+    switches.showZeroFlows = c.showZero;
+    EXPECT_EQ(net.DrawFlowText(switches).Texts(), c.texts);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -127,15 +135,9 @@ TEST(LaneFlowText, PiecesRunFromTheStopLineInTheirValuesColours)
 {
     CFourRoutes net(true);
     net.SetFlows({12, 34, 56, 78});
-    CRenderContext context;
-    ProgramSettings program;
-    NetworkSettings settings;
-    context.program = &program;
-    context.network = &settings;
-    context.flowGroup = net.group;
-    context.switches.colouring = ELaneFlowColouring::ByDestination;
-    CRecordingSurface surface;
-    CLaneGraphics(context, *testnet::Lane(net.entry, 1)).DrawFlowText(surface);
+    CRenderSwitches switches;
+    switches.colouring = ELaneFlowColouring::ByDestination;
+    const CRecordingSurface surface = net.DrawFlowText(switches);
     // Centre line y 536, text 15 below it: bottom-aligned, centred on the line. Stop-line end
     // of the text line at x 718; pieces follow towards the far end; the third overflows.
     EXPECT_EQ(surface.Calls("TextOut"),
@@ -149,26 +151,17 @@ TEST(LaneFlowText, DrawsTheChosenAggregationOfPermittedRoutesOnly)
 {
     CFourRoutes net(true);
     net.SetFlows({1, 2, 3, 4});
-    CRenderContext context;
-    ProgramSettings program;
-    NetworkSettings settings;
-    context.program = &program;
-    context.network = &settings;
-    context.flowGroup = net.group;
     // Every route is one arm-to-arm step from its end, so by destination the four make one
     // band, coloured by the first route's zone.
-    context.switches.aggregation = ELaneFlowAggregation::ByDestination;
-    context.switches.colouring = ELaneFlowColouring::ByDestination;
-    CRecordingSurface byDestination;
-    CLaneGraphics(context, *testnet::Lane(net.entry, 1)).DrawFlowText(byDestination);
-    EXPECT_EQ(byDestination.Calls("TextOut"),
+    CRenderSwitches switches;
+    switches.aggregation = ELaneFlowAggregation::ByDestination;
+    switches.colouring = ELaneFlowColouring::ByDestination;
+    EXPECT_EQ(net.DrawFlowText(switches).Calls("TextOut"),
               (std::vector<std::string>{"TextOut 718,551 align=8 colour=0x000010 esc=0 '10'"}));
 
     net.network.GetRoutes().GetRoute(2)->SetPermitted(false);
-    context.switches.aggregation = ELaneFlowAggregation::None;
-    CRecordingSurface separate;
-    CLaneGraphics(context, *testnet::Lane(net.entry, 1)).DrawFlowText(separate);
-    EXPECT_EQ(separate.Texts(), (std::vector<std::string>{"1, ", "3, ", "4"}));
+    switches.aggregation = ELaneFlowAggregation::None;
+    EXPECT_EQ(net.DrawFlowText(switches).Texts(), (std::vector<std::string>{"1, ", "3, ", "4"}));
 }
 
 } // namespace
