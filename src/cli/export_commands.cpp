@@ -37,14 +37,9 @@ int Export(const CExportOptions& options, EExportFormat format)
     CLoadedNetwork loaded = LoadNetworkForCli(options.network);
     CDocumentData& document = *loaded.document;
     document.network.SetCurrentFlowGroup(ChooseFlowGroup(document.network, options.flowGroup));
-    const CDiagramSource source{document.network,
-                                document.labels,
-                                document.printPages,
-                                DiagramSettingsOf(document,
-                                                  CCarouselDoc::InitialHighlightFilteredRoutes,
-                                                  CCarouselDoc::InitialPermittedOnly),
-                                &ProgramSettings::Instance(),
-                                &loaded.settings};
+    const CDiagramSource source =
+        DiagramSourceOf(document, loaded.settings, CCarouselDoc::InitialHighlightFilteredRoutes,
+                        CCarouselDoc::InitialPermittedOnly);
     // Text is laid out with the fonts' own metrics, so exports are alike on every machine.
     const CFreeTypeTextMeasurer measurer;
     const std::filesystem::path out = options.out;

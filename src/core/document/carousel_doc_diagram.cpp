@@ -7,10 +7,7 @@
 
 CDiagramSource CCarouselDoc::GetDiagramSource()
 {
-    CDiagramSource source{GetNetwork(), GetLabels(), GetPrintPages(),
-                          DiagramSettingsOf(*m_data, m_highlightFilteredRoutes, m_permittedOnly)};
-    source.networkSettings = m_settings;
-    return source;
+    return DiagramSourceOf(*m_data, *m_settings, m_highlightFilteredRoutes, m_permittedOnly);
 }
 
 bool CCarouselDoc::CopyDiagramToClipboard(CClipboard& clipboard, const CTextMeasurer& screen)

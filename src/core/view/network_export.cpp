@@ -21,19 +21,20 @@ ELaneFlowAggregation AggregationOf(int stored)
 
 } // namespace
 
-CDiagramSettings DiagramSettingsOf(const CDocumentData& data, bool highlightFilteredRoutes,
-                                   bool permittedOnly)
+CDiagramSource DiagramSourceOf(CDocumentData& data, const NetworkSettings& settings,
+                               bool highlightFilteredRoutes, bool permittedOnly)
 {
-    CDiagramSettings settings;
-    settings.odMatrixShown = data.odMatrixShown;
-    settings.odMatrixX = data.odMatrixX;
-    settings.odMatrixY = data.odMatrixY;
-    settings.laneFlowAggregation = data.laneFlowAggregation;
-    settings.laneFlowColouring = data.laneFlowColouring;
-    settings.zeroFlowsShown = data.zeroFlowsShown;
-    settings.highlightFilteredRoutes = highlightFilteredRoutes;
-    settings.permittedOnly = permittedOnly;
-    return settings;
+    CDiagramSource source{data.network, data.labels, data.printPages, {}};
+    source.settings.odMatrixShown = data.odMatrixShown;
+    source.settings.odMatrixX = data.odMatrixX;
+    source.settings.odMatrixY = data.odMatrixY;
+    source.settings.laneFlowAggregation = data.laneFlowAggregation;
+    source.settings.laneFlowColouring = data.laneFlowColouring;
+    source.settings.zeroFlowsShown = data.zeroFlowsShown;
+    source.settings.highlightFilteredRoutes = highlightFilteredRoutes;
+    source.settings.permittedOnly = permittedOnly;
+    source.networkSettings = &settings;
+    return source;
 }
 
 CRenderSwitches DiagramSwitches(const CDiagramSettings& settings)

@@ -28,11 +28,6 @@ struct CDiagramSettings
     bool permittedOnly = false;
 };
 
-// The stored display settings of a document (SENV, ODGRF) with its two route flags, which are
-// not stored.
-CDiagramSettings DiagramSettingsOf(const CDocumentData& data, bool highlightFilteredRoutes,
-                                   bool permittedOnly);
-
 // The switches of a diagram drawing: every layer but print pages, no selection, no clip test.
 CRenderSwitches DiagramSwitches(const CDiagramSettings& settings);
 
@@ -46,6 +41,11 @@ struct CDiagramSource
     const ProgramSettings* program = &ProgramSettings::Instance();
     const NetworkSettings* networkSettings = &NetworkSettings::Instance();
 };
+
+// A document's diagram: its stored display settings (SENV, ODGRF) with its two route flags,
+// which are not stored, drawn with the given network settings.
+CDiagramSource DiagramSourceOf(CDocumentData& data, const NetworkSettings& settings,
+                               bool highlightFilteredRoutes, bool permittedOnly);
 
 // Records the network drawing as an enhanced metafile; one logical unit is one plan unit.
 // The lane end texts show the actual flows, as in the network view. A shown grid covers the
