@@ -28,7 +28,11 @@ int CCardWriter::WriteCard(std::string_view card)
                                       " card cannot be written: it holds a line "
                                       "break");
     }
-    const int checksum = ascii ? CardLineChecksum(card) : CardLineChecksum(Utf8ToWindows1252(card));
-    WriteLine(card);
-    return checksum;
+    if (ascii) {
+        WriteLine(card, card);
+        return CardLineChecksum(card);
+    }
+    const std::string windows1252 = Utf8ToWindows1252(card);
+    WriteLine(card, windows1252);
+    return CardLineChecksum(windows1252);
 }

@@ -16,5 +16,7 @@ public:
     int WriteCard(std::string_view card);
 
 protected:
-    virtual void WriteLine(std::string_view line) = 0; // without its line end
+    // One card without its line end, as UTF-8 and as Windows-1252 (the same bytes for an
+    // all-ASCII card): each destination takes the encoding it stores.
+    virtual void WriteLine(std::string_view utf8, std::string_view windows1252) = 0;
 };

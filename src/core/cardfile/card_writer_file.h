@@ -14,7 +14,7 @@ public:
     explicit CCardWriterFile(std::ostream& file) : m_file(&file) {}
 
 protected:
-    void WriteLine(std::string_view line) override;
+    void WriteLine(std::string_view utf8, std::string_view windows1252) override;
 
 private:
     std::ostream* m_file;

@@ -18,9 +18,9 @@ public:
     std::string TakeText() { return std::move(m_text); }
 
 protected:
-    void WriteLine(std::string_view line) override
+    void WriteLine(std::string_view utf8, std::string_view /*windows1252*/) override
     {
-        m_text += line;
+        m_text += utf8;
         m_text += '\n';
     }
 
