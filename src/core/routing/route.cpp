@@ -15,11 +15,6 @@
 namespace
 {
 
-CCarouselLaneConnector* AsConnector(Routing::CRouteableEdge* edge)
-{
-    return static_cast<CCarouselLaneConnector*>(static_cast<CRoutedLaneConnector*>(edge));
-}
-
 CCapacityLane* AsCapacityLane(CLane* lane)
 {
     return static_cast<CCapacityLane*>(lane);

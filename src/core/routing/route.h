@@ -34,8 +34,7 @@ public:
     // Inline: lane flows walk the connectors of every route through every lane drawn.
     CCarouselLaneConnector* GetConnector(std::size_t index) const
     {
-        return static_cast<CCarouselLaneConnector*>(
-            static_cast<CRoutedLaneConnector*>(GetEdge(index)));
+        return AsConnector(GetEdge(index));
     }
 
     // Derived ends; none for an empty route (or a missing zone).
@@ -83,6 +82,11 @@ protected:
     void OnEdgeRemoved(Routing::CRouteableEdge* edge) override;
 
 private:
+    // Every edge of a route is a lane connector of its network.
+    static CCarouselLaneConnector* AsConnector(Routing::CRouteableEdge* edge)
+    {
+        return static_cast<CCarouselLaneConnector*>(static_cast<CRoutedLaneConnector*>(edge));
+    }
     const CRouteFlowRecord& Cached(const CFlowGroup& group) const;
 
     bool m_permitted = true;
