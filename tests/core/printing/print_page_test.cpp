@@ -124,6 +124,8 @@ TEST(PrintPagesTest, RemovingShiftsLaterPagesDownAndIdsAreNotReused)
     EXPECT_FALSE(pages.RemovePage(3));
     EXPECT_EQ(Ids(pages), (std::vector<std::uint32_t>{1002, 1003}));
     EXPECT_EQ(pages.GetPageById(1001), nullptr);
+    EXPECT_EQ(pages.GetPage(0), nullptr);
+    EXPECT_EQ(pages.GetPage(3), nullptr);
     ExpectConsistent(pages);
 
     EXPECT_TRUE(pages.RemovePageById(1003));
@@ -146,15 +148,6 @@ TEST(PrintPagesTest, MovingAPageRenumbersTheOnesBetween)
     EXPECT_FALSE(pages.MovePage(0, 1));
     EXPECT_EQ(Ids(pages), (std::vector<std::uint32_t>{1004, 1002, 1003, 1001}));
     ExpectConsistent(pages);
-}
-
-TEST(PrintPagesTest, LookupOutOfRangeYieldsNoPage)
-{
-    CPrintPages pages;
-    AddPages(pages, 2);
-    EXPECT_EQ(pages.GetPage(0), nullptr);
-    EXPECT_EQ(pages.GetPage(3), nullptr);
-    EXPECT_EQ(pages.GetPageById(1000), nullptr);
 }
 
 struct ScaleCase
