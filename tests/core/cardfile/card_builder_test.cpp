@@ -46,7 +46,6 @@ INSTANTIATE_TEST_SUITE_P(
                     IntFieldCase{"Five_OneTooLarge", "%5i", 100000, nullptr},
                     IntFieldCase{"Five_LargestNegative", "%5i", -9999, "-9999"},
                     IntFieldCase{"Five_OneTooSmall", "%5i", -10000, nullptr},
-                    IntFieldCase{"FiveD_Infinite", "%5d", 9999, " 9999"},
                     IntFieldCase{"Ten_LargestPositive", "%10d", 2147483647, "2147483647"},
                     IntFieldCase{"Ten_LargestNegative", "%10d", -999999999, "-999999999"},
                     IntFieldCase{"Ten_OneTooSmall", "%10d", -1000000000, nullptr},
@@ -168,14 +167,6 @@ TEST(CardFieldRefusal, MessageNamesFieldAndValue)
         EXPECT_STREQ(e.what(),
                      "The desired flow -3 cannot be written: the field holds no negative numbers");
     }
-    try {
-        FormatCardReal("% 22.15f", 123456.0, "route flow");
-        FAIL() << "no exception";
-    } catch (const errCardFieldRefused& e) {
-        EXPECT_STREQ(e.what(),
-                     "The route flow 123456.000000000000000 does not fit in its field of 22 "
-                     "columns");
-    }
 }
 
 TEST(CardFieldRefusal, MalformedConversionIsAProgrammingError)
@@ -223,10 +214,6 @@ TEST(CardBuilderLine, FieldsFollowTheKeywordAndReadBack)
     EXPECT_DOUBLE_EQ(card.Real(10, 22), 12.25);
     EXPECT_EQ(card.Int(32, 5), 1);
     EXPECT_DOUBLE_EQ(card.Real(37, 22), -1.0);
-}
-
-TEST(CardBuilderLine, HugeUnsignedIsRefused)
-{
     EXPECT_THROW(CCardBuilder("NET  ").Field("%d", ~0ull, "count"), errCardFieldRefused);
     EXPECT_EQ(CCardBuilder("NET  ").Field("%5i", std::size_t{3}, "count").Line(), "NET      3\n");
 }

@@ -78,13 +78,9 @@ TEST(CardLineFields, FieldPastTheEndReadsZero)
     EXPECT_EQ(line.Int(40, 10), 0); // wholly past it
     EXPECT_EQ(line.Field(40, 10), "");
     EXPECT_DOUBLE_EQ(line.Real(12, 22), 0.0);
-}
-
-TEST(CardLineFields, FieldCutOffByTheEndReadsWhatIsThere)
-{
-    const CCardLine line("ZONE     1   12");
-    EXPECT_EQ(line.Field(10, 10), "   12");
-    EXPECT_EQ(line.Int(10, 10), 12);
+    // A field cut off by the end reads what is there.
+    EXPECT_EQ(CCardLine("ZONE     1   12").Field(10, 10), "   12");
+    EXPECT_EQ(CCardLine("ZONE     1   12").Int(10, 10), 12);
 }
 
 TEST(CardLineFields, NeighbouringFieldsDoNotRunTogether)
@@ -105,16 +101,12 @@ TEST(CardLineFields, ColumnsCountCharactersNotUtf8Bytes)
     EXPECT_EQ(line.Field(5, 1), "\xC3\xA9");
 }
 
-TEST(CardLineKeyword, ComparesFiveCharactersCaseSensitively)
+TEST(CardLineKeyword, ComparesFiveCharactersCaseSensitivelyPaddingShortLines)
 {
     EXPECT_TRUE(CCardLine("TEXT hello").HasKeyword("TEXT "));
     EXPECT_FALSE(CCardLine("text hello").HasKeyword("TEXT "));
     EXPECT_FALSE(CCardLine("TEXTS").HasKeyword("TEXT "));
     EXPECT_FALSE(CCardLine("").HasKeyword("TEXT "));
-}
-
-TEST(CardLineKeyword, ShortLineIsPaddedWithBlanks)
-{
     // An editor that trims trailing blanks leaves "TEXT" of an empty TEXT card.
     EXPECT_EQ(CCardLine("TEXT").Keyword(), "TEXT ");
     EXPECT_EQ(CCardLine("").Keyword(), "     ");

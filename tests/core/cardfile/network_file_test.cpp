@@ -50,17 +50,6 @@ class NetworkFile : public testing::Test
 protected:
     void SetUp() override { BuildSampleDocument(doc, settings); }
 
-    // The sample written in full, with one card changed by edit.
-    std::string Edited(const std::string& keyword,
-                       const std::function<void(std::string&)>& edit) const
-    {
-        std::vector<std::string> lines = SplitLines(WriteFull(doc, settings));
-        const int at = FindCard(lines, keyword);
-        EXPECT_GE(at, 0) << keyword;
-        edit(lines[static_cast<std::size_t>(at)]);
-        return JoinLines(lines);
-    }
-
     CDocumentData doc;
     NetworkSettings settings;
 };
@@ -260,9 +249,11 @@ class NetworkFileEdited : public NetworkFile, public testing::WithParamInterface
 
 TEST_P(NetworkFileEdited, ReadsAsDescribed)
 {
-    const std::string text =
-        Edited(GetParam().keyword, [](std::string& line) { line = GetParam().card; });
-    const CRead read = Read(text);
+    std::vector<std::string> lines = SplitLines(WriteFull(doc, settings));
+    const int at = FindCard(lines, GetParam().keyword);
+    ASSERT_GE(at, 0);
+    lines[static_cast<std::size_t>(at)] = GetParam().card;
+    const CRead read = Read(JoinLines(lines));
     const std::string described = Describe(*read.doc, read.settings);
     EXPECT_NE(described.find(GetParam().expected), std::string::npos) << described;
 }

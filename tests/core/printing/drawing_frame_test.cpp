@@ -60,9 +60,6 @@ TEST(DrawingFrameTest, CellFontsAreArialOfThreeAndTwoAndAHalfMillimetres)
     EXPECT_EQ(cell.GetCaptionFont(), expected);
     EXPECT_EQ(expected.FaceName, "Arial");
     EXPECT_EQ(expected.Weight, 400);
-    EXPECT_EQ(expected.OutPrecision, 7);
-    EXPECT_EQ(expected.Quality, 2);
-    EXPECT_EQ(expected.PitchAndFamily, 4);
 
     cell.SetValueTextHeight(6);
     EXPECT_EQ(cell.GetValueFont().Height, 60);

@@ -8,23 +8,18 @@
 namespace
 {
 
+// The ids in page order; positions and the id map must agree with that order after every change.
 std::vector<std::uint32_t> Ids(const CPrintPages& pages)
 {
     std::vector<std::uint32_t> ids;
-    for (int position = 1; position <= pages.GetCount(); ++position)
-        ids.push_back(pages.GetPage(position)->GetId());
-    return ids;
-}
-
-// Positions and the id map must agree with the order after every change.
-void ExpectConsistent(const CPrintPages& pages)
-{
     for (int position = 1; position <= pages.GetCount(); ++position) {
         const CPrintPage* page = pages.GetPage(position);
         EXPECT_EQ(page->GetPosition(), position);
         EXPECT_EQ(pages.GetPageById(page->GetId()), page);
         EXPECT_EQ(&page->GetOwner(), &pages);
+        ids.push_back(page->GetId());
     }
+    return ids;
 }
 
 void AddPages(CPrintPages& pages, int count)
@@ -83,10 +78,10 @@ TEST_P(PrintPageInsertTest, InsertsAtThePositionAndRenumbers)
         EXPECT_EQ(page->GetPosition(), GetParam().Position);
     }
     EXPECT_EQ(pages.GetCount(), GetParam().ExpectedCount);
+    const std::vector<std::uint32_t> ids = Ids(pages);
     if (!GetParam().ExpectedIds.empty()) {
-        EXPECT_EQ(Ids(pages), GetParam().ExpectedIds);
+        EXPECT_EQ(ids, GetParam().ExpectedIds);
     }
-    ExpectConsistent(pages);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -124,7 +119,8 @@ TEST(PrintPagesTest, RemovingShiftsLaterPagesDownAndIdsAreNotReused)
     EXPECT_FALSE(pages.RemovePage(3));
     EXPECT_EQ(Ids(pages), (std::vector<std::uint32_t>{1002, 1003}));
     EXPECT_EQ(pages.GetPageById(1001), nullptr);
-    ExpectConsistent(pages);
+    EXPECT_EQ(pages.GetPage(0), nullptr);
+    EXPECT_EQ(pages.GetPage(3), nullptr);
 
     EXPECT_TRUE(pages.RemovePageById(1003));
     EXPECT_FALSE(pages.RemovePageById(1003));
@@ -145,16 +141,6 @@ TEST(PrintPagesTest, MovingAPageRenumbersTheOnesBetween)
     EXPECT_FALSE(pages.MovePage(1, 5));
     EXPECT_FALSE(pages.MovePage(0, 1));
     EXPECT_EQ(Ids(pages), (std::vector<std::uint32_t>{1004, 1002, 1003, 1001}));
-    ExpectConsistent(pages);
-}
-
-TEST(PrintPagesTest, LookupOutOfRangeYieldsNoPage)
-{
-    CPrintPages pages;
-    AddPages(pages, 2);
-    EXPECT_EQ(pages.GetPage(0), nullptr);
-    EXPECT_EQ(pages.GetPage(3), nullptr);
-    EXPECT_EQ(pages.GetPageById(1000), nullptr);
 }
 
 struct ScaleCase

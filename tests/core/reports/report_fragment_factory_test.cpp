@@ -17,6 +17,7 @@ struct TypeCase
     ReportFragmentType Type;
     const char* Name;
     bool FlowBased;
+    int Stored; // the type's number in the file
 };
 
 class FragmentFactoryTest : public testing::TestWithParam<TypeCase>
@@ -31,6 +32,7 @@ TEST_P(FragmentFactoryTest, MakesTheFragmentOfTheType)
     const auto fragment = factory.CreateFragment(GetParam().Type, owner, 1234, 7);
     ASSERT_NE(fragment, nullptr);
     EXPECT_EQ(fragment->GetType(), GetParam().Type);
+    EXPECT_EQ(static_cast<int>(GetParam().Type), GetParam().Stored);
     EXPECT_EQ(fragment->GetName(), GetParam().Name);
     EXPECT_EQ(fragment->GetId(), 1234u);
     EXPECT_EQ(fragment->GetPosition(), 7);
@@ -50,21 +52,13 @@ TEST_P(FragmentFactoryTest, MakesTheFragmentOfTheType)
 INSTANTIATE_TEST_SUITE_P(
     AllTypes, FragmentFactoryTest,
     testing::Values(TypeCase{"NetworkDiagram", ReportFragmentType::NetworkDiagram,
-                             "Network Diagram", true},
-                    TypeCase{"FlowsMatrix", ReportFragmentType::FlowsMatrix, "Flows Matrix", true},
-                    TypeCase{"RoutesList", ReportFragmentType::RoutesList, "Routes List", true},
-                    TypeCase{"Header", ReportFragmentType::Header, "Header", false},
-                    TypeCase{"Footer", ReportFragmentType::Footer, "Footer", false}),
+                             "Network Diagram", true, 0},
+                    TypeCase{"FlowsMatrix", ReportFragmentType::FlowsMatrix, "Flows Matrix", true,
+                             1},
+                    TypeCase{"RoutesList", ReportFragmentType::RoutesList, "Routes List", true, 2},
+                    TypeCase{"Header", ReportFragmentType::Header, "Header", false, 3},
+                    TypeCase{"Footer", ReportFragmentType::Footer, "Footer", false, 4}),
     [](const testing::TestParamInfo<TypeCase>& paramInfo) { return paramInfo.param.Case; });
-
-TEST(FragmentFactoryTest, TypeValuesAreTheStoredOnes)
-{
-    EXPECT_EQ(static_cast<int>(ReportFragmentType::NetworkDiagram), 0);
-    EXPECT_EQ(static_cast<int>(ReportFragmentType::FlowsMatrix), 1);
-    EXPECT_EQ(static_cast<int>(ReportFragmentType::RoutesList), 2);
-    EXPECT_EQ(static_cast<int>(ReportFragmentType::Header), 3);
-    EXPECT_EQ(static_cast<int>(ReportFragmentType::Footer), 4);
-}
 
 TEST(FragmentFactoryTest, UnknownTypeYieldsNoFragment)
 {
