@@ -47,9 +47,6 @@ TEST_F(DocumentFileTest, NewDocumentHasOneCurrentFlowGroupAndEmptyPanes)
     EXPECT_FALSE(blank.HasSavePath());
     EXPECT_EQ(blank.GetTitle(), "New Gyrolith File ");
     EXPECT_EQ(blank.GetData().laneFlowAggregation, 3);
-    EXPECT_TRUE(blank.IsPermittedOnly());
-    EXPECT_TRUE(blank.IsHighlightFilteredRoutes());
-    EXPECT_FALSE(blank.IsAutoRebuildRoutes());
 }
 
 TEST_F(DocumentFileTest, PanesFollowTheModifiedFlagAndCloseEmptiesThem)
