@@ -215,11 +215,9 @@ TEST(SettingsPersistenceTest, LoadRefreshesNetworkSettingsFromTheStoredDefaults)
 {
     CMemorySettingsStore store;
     store.WriteProfileInt(SettingsSection, "DefArmTextHeight", 55);
-    store.WriteProfileInt(SettingsSection, "DefLabelTextHeight", 77);
     store.WriteProfileString(SettingsSection, "DefCompany", "Works Ltd");
     ProgramSettings settings;
     NetworkSettings network;
-    network.ZoneTextHeight = 999;
     network.Author = "from an old file";
     LoadSettings(store, settings, network);
 
