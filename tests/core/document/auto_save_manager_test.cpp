@@ -25,7 +25,7 @@ public:
         std::ofstream(path) << "saved " << saves;
     }
 
-    bool modified = false;
+    bool modified = true;
     bool failSave = false;
     int saves = 0;
 };
@@ -34,6 +34,8 @@ struct AutoSaveFixture : testing::Test
 {
     CTempDir dir;
     std::int64_t now = 1'000'000;
+    CFakeDocument document; // modified
+    CStartupCommand command;
 
     std::unique_ptr<CAutoSaveManager> MakeManager(std::string directory = {})
     {
@@ -72,8 +74,6 @@ TEST_F(AutoSaveFileNameTest, AllThousandNamesTakenLeavesItEmptyAndIdleSavesNothi
         dir.Touch("GyrolithAutoRecover" + std::to_string(i) + ".crs");
     auto manager = MakeManager();
     EXPECT_EQ(manager->ChooseFileName(), "");
-    CFakeDocument document;
-    document.modified = true;
     manager->IdleTick(&document);
     EXPECT_EQ(document.saves, 0);
     EXPECT_FALSE(manager->IsLocked());
@@ -86,7 +86,7 @@ TEST_F(AutoSaveIdleTest, UnmodifiedDocumentIsNeverSavedAndNoDocumentLeavesTheNex
     auto manager = MakeManager();
     manager->IdleTick(nullptr);
     EXPECT_EQ(manager->GetNextCheckTime(), 0);
-    CFakeDocument document;
+    document.modified = false;
     manager->IdleTick(&document);
     EXPECT_EQ(manager->GetNextCheckTime(), now + 10) << "an unmodified document still waits";
     for (int i = 0; i < 5; ++i, now += 11)
@@ -99,8 +99,6 @@ TEST_F(AutoSaveIdleTest, UnmodifiedDocumentIsNeverSavedAndNoDocumentLeavesTheNex
 TEST_F(AutoSaveIdleTest, ModifiedDocumentIsSavedAtMostOncePerTenSecondsAndStaysModified)
 {
     auto manager = MakeManager();
-    CFakeDocument document;
-    document.modified = true;
     manager->IdleTick(&document);
     EXPECT_EQ(document.saves, 1);
     EXPECT_TRUE(document.modified);
@@ -120,8 +118,6 @@ TEST_F(AutoSaveIdleTest, ModifiedDocumentIsSavedAtMostOncePerTenSecondsAndStaysM
 TEST_F(AutoSaveIdleTest, FailedSaveIsSilentAndTriedAgainAfterTheInterval)
 {
     auto manager = MakeManager();
-    CFakeDocument document;
-    document.modified = true;
     document.failSave = true;
     EXPECT_NO_THROW(manager->IdleTick(&document));
     EXPECT_TRUE(document.modified);
@@ -140,14 +136,14 @@ using AutoSaveLockTest = AutoSaveFixture;
 TEST_F(AutoSaveLockTest, FileHeldByARunningCopyIsNeverOffered)
 {
     auto running = MakeManager();
-    CFakeDocument document;
-    document.modified = true;
     running->IdleTick(&document);
     ASSERT_TRUE(running->IsLocked());
+    // The next save replaces the file; the lock must be on the new one, not the old inode.
+    now += 11;
+    running->IdleTick(&document);
 
     auto starting = MakeManager();
     CScriptedPrompt prompt;
-    CStartupCommand command;
     EXPECT_FALSE(starting->CheckAtStartup(command, prompt));
     EXPECT_TRUE(prompt.questions.empty());
     EXPECT_EQ(command.kind, CStartupCommand::Kind::FileNew);
@@ -164,14 +160,11 @@ TEST_F(AutoSaveLockTest, FileHeldByARunningCopyIsNeverOffered)
 TEST_F(AutoSaveLockTest, HeldFileIsSkippedAndTheCrashedOneOfferedAndAdopted)
 {
     auto running = MakeManager();
-    CFakeDocument document;
-    document.modified = true;
     running->IdleTick(&document); // GyrolithAutoRecover0.crs, locked
     dir.Touch("GyrolithAutoRecover1.crs", "left by a crash");
 
     auto starting = MakeManager();
     CScriptedPrompt prompt{PromptAnswer::Yes};
-    CStartupCommand command;
     EXPECT_TRUE(starting->CheckAtStartup(command, prompt));
     EXPECT_EQ(prompt.questions.size(), 1u);
     EXPECT_EQ(command, (CStartupCommand{CStartupCommand::Kind::FileOpen,
@@ -179,26 +172,20 @@ TEST_F(AutoSaveLockTest, HeldFileIsSkippedAndTheCrashedOneOfferedAndAdopted)
     EXPECT_EQ(starting->GetAutoSaveFileName(), dir.File("GyrolithAutoRecover1.crs"));
 }
 
-TEST_F(AutoSaveLockTest, LockIsTakenAgainAfterEachSave)
-{
-    auto manager = MakeManager();
-    CFakeDocument document;
-    document.modified = true;
-    manager->IdleTick(&document);
-    EXPECT_TRUE(manager->IsLocked());
-    // The save replaced the file; the lock must be on the new one, not the old inode.
-    now += 11;
-    manager->IdleTick(&document);
-    auto other = MakeManager();
-    CScriptedPrompt prompt;
-    CStartupCommand command;
-    EXPECT_FALSE(other->CheckAtStartup(command, prompt));
-}
-
 using AutoRecoveryTest = AutoSaveFixture;
 
-TEST_F(AutoRecoveryTest, MessageTextWithAndWithoutTheTime)
+TEST_F(AutoRecoveryTest, OfferedMessageCarriesTheFilesTimeWhenItIsKnown)
 {
+    dir.Touch("GyrolithAutoRecover7.crs");
+    struct stat status
+    {};
+    ASSERT_EQ(::stat(dir.File("GyrolithAutoRecover7.crs").c_str(), &status), 0);
+    const std::int64_t seconds = status.st_mtime;
+    auto manager = MakeManager();
+    CScriptedPrompt prompt{PromptAnswer::No};
+    manager->CheckAtStartup(command, prompt);
+    ASSERT_EQ(prompt.questions.size(), 1u);
+    EXPECT_EQ(prompt.questions[0], CAutoSaveManager::RecoveryMessage(seconds));
     EXPECT_EQ(CAutoSaveManager::RecoveryMessage(std::nullopt),
               "An AutoRecovered file has been found.  This has most likely occurred because  your "
               "last session crashed or closed improperly.\n\nWould you like to open the "
@@ -210,21 +197,6 @@ TEST_F(AutoRecoveryTest, MessageTextWithAndWithoutTheTime)
         << withTime;
 }
 
-TEST_F(AutoRecoveryTest, OfferedMessageCarriesTheFilesTime)
-{
-    dir.Touch("GyrolithAutoRecover7.crs");
-    struct stat status
-    {};
-    ASSERT_EQ(::stat(dir.File("GyrolithAutoRecover7.crs").c_str(), &status), 0);
-    const std::int64_t seconds = status.st_mtime;
-    auto manager = MakeManager();
-    CScriptedPrompt prompt{PromptAnswer::No};
-    CStartupCommand command;
-    manager->CheckAtStartup(command, prompt);
-    ASSERT_EQ(prompt.questions.size(), 1u);
-    EXPECT_EQ(prompt.questions[0], CAutoSaveManager::RecoveryMessage(seconds));
-}
-
 TEST_F(AutoRecoveryTest, OnlyStemAndExtensionMatch)
 {
     dir.Touch("OtherAutoRecover0.crs");
@@ -233,7 +205,6 @@ TEST_F(AutoRecoveryTest, OnlyStemAndExtensionMatch)
     dir.Touch("GyrolithAutoRecoverX.crs");
     auto manager = MakeManager();
     CScriptedPrompt prompt{PromptAnswer::Yes};
-    CStartupCommand command;
     EXPECT_TRUE(manager->CheckAtStartup(command, prompt));
     EXPECT_EQ(command.path, dir.File("GyrolithAutoRecoverX.crs"));
 }
@@ -243,31 +214,17 @@ TEST_F(AutoRecoveryTest, NoKeepsTheCommandAndTheFileUntilTheFirstAutoSaveOverwri
     dir.Touch("GyrolithAutoRecover4.crs", "old network");
     auto manager = MakeManager();
     CScriptedPrompt prompt{PromptAnswer::No};
-    CStartupCommand command{CStartupCommand::Kind::FileOpen, "/some/network.crs"};
+    command = {CStartupCommand::Kind::FileOpen, "/some/network.crs"};
     EXPECT_FALSE(manager->CheckAtStartup(command, prompt));
     EXPECT_EQ(command.path, "/some/network.crs");
     EXPECT_TRUE(std::filesystem::exists(dir.File("GyrolithAutoRecover4.crs")));
     EXPECT_EQ(manager->ChooseFileName(), dir.File("GyrolithAutoRecover4.crs"));
 
-    CFakeDocument document;
-    document.modified = true;
     manager->IdleTick(&document);
     std::ifstream file(dir.File("GyrolithAutoRecover4.crs"));
     std::string text;
     std::getline(file, text);
     EXPECT_EQ(text, "saved 1");
-}
-
-TEST_F(AutoRecoveryTest, ExitDeletesThisRunsFileAndReleasesTheLock)
-{
-    auto manager = MakeManager();
-    CFakeDocument document;
-    document.modified = true;
-    manager->IdleTick(&document);
-    ASSERT_TRUE(std::filesystem::exists(manager->GetAutoSaveFileName()));
-    manager->CleanupAtExit();
-    EXPECT_FALSE(manager->IsLocked());
-    EXPECT_FALSE(std::filesystem::exists(dir.File("GyrolithAutoRecover0.crs")));
 }
 
 } // namespace

