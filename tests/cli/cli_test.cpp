@@ -104,17 +104,6 @@ protected:
     fs::path dir;
 };
 
-TEST_F(CCli, ShowPrintsTheBalancedNetwork)
-{
-    const nlohmann::json json = Show(Roundabout());
-    EXPECT_EQ(json["arms"].size(), 12u);
-    EXPECT_EQ(json["zones"][3]["name"], "D");
-    EXPECT_EQ(json["flow_groups"][0]["description"], "AM Peak");
-    EXPECT_EQ(json["flow_groups"][0]["current"], true);
-    EXPECT_LT(LargestDifference(json), 1e-6);
-    EXPECT_EQ(json["capacity_assessors"].size(), 4u);
-}
-
 TEST_F(CCli, BalanceWithBuildRoutesBalancesALayoutInPlace)
 {
     const fs::path layout = Roundabout(false);
@@ -159,13 +148,20 @@ TEST_F(CCli, BalanceOneArmOfAnotherFlowGroup)
     EXPECT_EQ(origin["actual"][0].get<double>(), 0.0); // arm 1 was not balanced
 }
 
-TEST_F(CCli, SaveRewritesAFileOfThisVersionUnchanged)
+TEST_F(CCli, SaveRewritesAFileOfThisVersionUnchangedAndShowPrintsIt)
 {
     const fs::path good = Roundabout();
     const fs::path copy = dir / "copy.crs";
     const CRun run = Run("save " + P(good) + " -o " + P(copy));
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(ReadText(copy), ReadText(good));
+    const nlohmann::json json = Show(copy);
+    EXPECT_EQ(json["arms"].size(), 12u);
+    EXPECT_EQ(json["zones"][3]["name"], "D");
+    EXPECT_EQ(json["flow_groups"][0]["description"], "AM Peak");
+    EXPECT_EQ(json["flow_groups"][0]["current"], true);
+    EXPECT_LT(LargestDifference(json), 1e-6);
+    EXPECT_EQ(json["capacity_assessors"].size(), 4u);
 }
 
 struct CDamage
