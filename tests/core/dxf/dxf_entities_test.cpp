@@ -139,22 +139,22 @@ TEST_P(ColorIndex, IsTheFirstNearestEntry)
 
 INSTANTIATE_TEST_SUITE_P(
     Dxf, ColorIndex,
-    testing::Values(
-        CColorCase{"RedIsOneNotTen", 0x0000FF, 1}, CColorCase{"BlackIsSevenNot250", 0x000000, 7},
-        CColorCase{"YellowIsTwoNotFifty", 0x00FFFF, 2},
-        CColorCase{"GreenIsThreeNotNinety", 0x00FF00, 3}, CColorCase{"BlueIsFive", 0xFF0000, 5},
-        // 153 from 0xFFFF66 (51), 0x66FFFF (131) and 0xCCCCCC (254).
-        CColorCase{"WhiteIsFirstOfTheNearest", 0xFFFFFF, 51}, CColorCase{"MidGrey", 0x999999, 253},
-        // 0x333333 first appears at 17; 251 only repeats it.
-        CColorCase{"DarkGreyFirstAtSeventeen", 0x333333, 17},
-        // 0x868686 is exactly entry 8.
-        CColorCase{"EntryEight", 0x868686, 8}, CColorCase{"NearBlack", 0x010101, 7},
-        // Light grey lies 15 from 0xBBBBBB, grey 18 from 0x868686.
-        CColorCase{"StockLightGrey", 0xC0C0C0, 9}, CColorCase{"StockGrey", 0x808080, 8},
-        // 0x1A0000 red: 26 from black (7), 25 from 0x330000 (16).
-        CColorCase{"DarkRedCloserToSixteen", 0x00001A, 16},
-        // 0x190000 red: 25 from both black (7) and 0x330000 (16); 7 comes first.
-        CColorCase{"TieGoesToTheLowerIndex", 0x000019, 7}),
+    testing::Values(CColorCase{"RedIsOneNotTen", 0x0000FF, 1},
+                    CColorCase{"BlackIsSevenNot250", 0x000000, 7},
+                    CColorCase{"YellowIsTwoNotFifty", 0x00FFFF, 2},
+                    // 153 from 0xFFFF66 (51), 0x66FFFF (131) and 0xCCCCCC (254).
+                    CColorCase{"WhiteIsFirstOfTheNearest", 0xFFFFFF, 51},
+                    CColorCase{"MidGrey", 0x999999, 253},
+                    // 0x333333 first appears at 17; 251 only repeats it.
+                    CColorCase{"DarkGreyFirstAtSeventeen", 0x333333, 17},
+                    // 0x868686 is exactly entry 8.
+                    CColorCase{"EntryEight", 0x868686, 8},
+                    // Light grey lies 15 from 0xBBBBBB, grey 18 from 0x868686.
+                    CColorCase{"StockLightGrey", 0xC0C0C0, 9}, CColorCase{"StockGrey", 0x808080, 8},
+                    // 0x1A0000 red: 26 from black (7), 25 from 0x330000 (16).
+                    CColorCase{"DarkRedCloserToSixteen", 0x00001A, 16},
+                    // 0x190000 red: 25 from both black (7) and 0x330000 (16); 7 comes first.
+                    CColorCase{"TieGoesToTheLowerIndex", 0x000019, 7}),
     CaseName());
 
 TEST(DxfPalette, EntriesOutsideOneTo255AreZero)
