@@ -67,7 +67,8 @@ TEST_F(DxfExport, SampleDrawingPassesAuditWithEveryEntity)
     }
 }
 
-TEST(DxfFile, FailedWriteReportsThePathAndLeavesNoTemporary)
+// A failed write names the path and leaves no temporary; a bad metafile keeps the earlier file.
+TEST(DxfFile, FailuresLeaveTheFolderAsItWas)
 {
     CFixedWidthTextMeasurer measurer;
     CEmfRecorder recorder(measurer);
@@ -82,12 +83,7 @@ TEST(DxfFile, FailedWriteReportsThePathAndLeavesNoTemporary)
                   "Cannot create a file in the folder of " + target.string());
     }
     EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
-}
 
-TEST(DxfFile, BadMetafileKeepsTheEarlierFile)
-{
-    CFixedWidthTextMeasurer measurer;
-    const auto dir = ScratchDir("dxf-keep");
     WriteText(dir / "out.dxf", "earlier");
     const std::vector<std::uint8_t> junk(200, 0x11);
     EXPECT_THROW(WriteDxfFile(dir / "out.dxf", junk, measurer), CEmfFormatError);
