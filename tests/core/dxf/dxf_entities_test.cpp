@@ -1,5 +1,6 @@
 // Entities, colours and syntax of the DXF writer, and what the converter makes of recorded
 // drawing calls, read back as group code / value pairs.
+#include "../cardfile/case_name.h"
 #include "dxf/metafile_to_dxf_converter.h"
 #include "platform/emf_reader.h"
 #include "platform/emf_recorder.h"
@@ -97,14 +98,13 @@ TEST_P(GroupCode, IsPaddedToThreeColumnsBelow1000)
     EXPECT_EQ(out.str(), std::string(GetParam().line) + "\r\n");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Dxf, GroupCode,
-    testing::Values(CCodeCase{"Zero", 0, "  0"}, CCodeCase{"Two", 2, "  2"},
-                    CCodeCase{"Ten", 10, " 10"}, CCodeCase{"NinetyNine", 99, " 99"},
-                    CCodeCase{"Hundred", 100, "100"}, CCodeCase{"Owner", 330, "330"},
-                    CCodeCase{"Largest", 999, "999"}, CCodeCase{"Thousand", 1000, "1000"},
-                    CCodeCase{"Extended", 1071, "1071"}),
-    [](const auto& tc) { return std::string(tc.param.name); });
+INSTANTIATE_TEST_SUITE_P(Dxf, GroupCode,
+                         testing::Values(CCodeCase{"Zero", 0, "  0"}, CCodeCase{"Ten", 10, " 10"},
+                                         CCodeCase{"NinetyNine", 99, " 99"},
+                                         CCodeCase{"Hundred", 100, "100"},
+                                         CCodeCase{"Largest", 999, "999"},
+                                         CCodeCase{"Thousand", 1000, "1000"}),
+                         CaseName());
 
 TEST(DxfSyntax, PointsAreTransformedAndHandlesCountInHex)
 {
@@ -139,23 +139,23 @@ TEST_P(ColorIndex, IsTheFirstNearestEntry)
 
 INSTANTIATE_TEST_SUITE_P(
     Dxf, ColorIndex,
-    testing::Values(
-        CColorCase{"RedIsOneNotTen", 0x0000FF, 1}, CColorCase{"BlackIsSevenNot250", 0x000000, 7},
-        CColorCase{"YellowIsTwoNotFifty", 0x00FFFF, 2},
-        CColorCase{"GreenIsThreeNotNinety", 0x00FF00, 3}, CColorCase{"BlueIsFive", 0xFF0000, 5},
-        // 153 from 0xFFFF66 (51), 0x66FFFF (131) and 0xCCCCCC (254).
-        CColorCase{"WhiteIsFirstOfTheNearest", 0xFFFFFF, 51}, CColorCase{"MidGrey", 0x999999, 253},
-        // 0x333333 first appears at 17; 251 only repeats it.
-        CColorCase{"DarkGreyFirstAtSeventeen", 0x333333, 17},
-        // 0x868686 is exactly entry 8.
-        CColorCase{"EntryEight", 0x868686, 8}, CColorCase{"NearBlack", 0x010101, 7},
-        // Light grey lies 15 from 0xBBBBBB, grey 18 from 0x868686.
-        CColorCase{"StockLightGrey", 0xC0C0C0, 9}, CColorCase{"StockGrey", 0x808080, 8},
-        // 0x1A0000 red: 26 from black (7), 25 from 0x330000 (16).
-        CColorCase{"DarkRedCloserToSixteen", 0x00001A, 16},
-        // 0x190000 red: 25 from both black (7) and 0x330000 (16); 7 comes first.
-        CColorCase{"TieGoesToTheLowerIndex", 0x000019, 7}),
-    [](const auto& tc) { return std::string(tc.param.name); });
+    testing::Values(CColorCase{"RedIsOneNotTen", 0x0000FF, 1},
+                    CColorCase{"BlackIsSevenNot250", 0x000000, 7},
+                    CColorCase{"YellowIsTwoNotFifty", 0x00FFFF, 2},
+                    // 153 from 0xFFFF66 (51), 0x66FFFF (131) and 0xCCCCCC (254).
+                    CColorCase{"WhiteIsFirstOfTheNearest", 0xFFFFFF, 51},
+                    CColorCase{"MidGrey", 0x999999, 253},
+                    // 0x333333 first appears at 17; 251 only repeats it.
+                    CColorCase{"DarkGreyFirstAtSeventeen", 0x333333, 17},
+                    // 0x868686 is exactly entry 8.
+                    CColorCase{"EntryEight", 0x868686, 8},
+                    // Light grey lies 15 from 0xBBBBBB, grey 18 from 0x868686.
+                    CColorCase{"StockLightGrey", 0xC0C0C0, 9}, CColorCase{"StockGrey", 0x808080, 8},
+                    // 0x1A0000 red: 26 from black (7), 25 from 0x330000 (16).
+                    CColorCase{"DarkRedCloserToSixteen", 0x00001A, 16},
+                    // 0x190000 red: 25 from both black (7) and 0x330000 (16); 7 comes first.
+                    CColorCase{"TieGoesToTheLowerIndex", 0x000019, 7}),
+    CaseName());
 
 TEST(DxfPalette, EntriesOutsideOneTo255AreZero)
 {
@@ -213,7 +213,7 @@ INSTANTIATE_TEST_SUITE_P(
                     CSolidCase{"Pentagon",
                                {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}},
                                {{P4, P0, P3, P1}, {P3, P1, P2, P2}}}),
-    [](const auto& tc) { return std::string(tc.param.name); });
+    CaseName());
 
 // ---- converter ----
 
@@ -328,5 +328,5 @@ INSTANTIATE_TEST_SUITE_P(Dxf, TextJustification,
                                          CJustifyCase{"CentreBottom", 14, "1", "1", 1},
                                          CJustifyCase{"LeftBaseline", 24, "0", "0", 0},
                                          CJustifyCase{"RightBaseline", 26, "2", "0", 0}),
-                         [](const auto& tc) { return std::string(tc.param.name); });
+                         CaseName());
 } // namespace

@@ -1,5 +1,6 @@
 // The recorder's header and object table as the reader sees them, and the reader's and
 // parser's refusal of bytes that lie about sizes, counts and offsets.
+#include "../cardfile/case_name.h"
 #include "dxf/metafile_to_dxf_converter.h"
 #include "platform/emf_format.h"
 #include "platform/emf_reader.h"
@@ -251,5 +252,5 @@ INSTANTIATE_TEST_SUITE_P(
                         PutU32(b, PolyAt + 12, 32);
                     },
                     "EMF record 87: field runs past the record's end (offset 24, record size 8)"}),
-    [](const auto& tc) { return std::string(tc.param.name); });
+    CaseName());
 } // namespace

@@ -37,13 +37,21 @@ protected:
     CCarouselLaneConnector* feed = nullptr;
 };
 
-TEST_F(ColourCategories, RoutesInTheFilterMakeLanesAndConnectorsFiltered)
+TEST_F(ColourCategories, RoutesInTheFilterMakeLanesAndConnectorsFilteredUntilRefreshed)
 {
     EXPECT_EQ(LaneCategory(*lane1), ColourCategory::FilteredPermitted);
     EXPECT_EQ(ConnectorCategory(*feed), ColourCategory::FilteredPermitted);
     CNetwork empty;
     CArm* lonely = testnet::AddArm(empty, 1);
     EXPECT_EQ(LaneCategory(*testnet::Lane(lonely, 1)), ColourCategory::Normal);
+
+    for (std::uint32_t n = 1; n <= network.GetRoutes().GetRouteCount(); ++n) {
+        network.GetRoutes().GetRoute(n)->SetInFilter(false);
+    }
+    EXPECT_EQ(LaneCategory(*lane1), ColourCategory::FilteredPermitted);
+    CInvalidateGraphicsOnFilterRefresh(network).Refreshed();
+    EXPECT_EQ(LaneCategory(*lane1), ColourCategory::Normal);
+    EXPECT_EQ(ConnectorCategory(*feed), ColourCategory::Normal);
 }
 
 TEST_F(ColourCategories, CachedUntilTheRouteNotifierRecolours)
@@ -68,18 +76,6 @@ TEST_F(ColourCategories, CachedUntilTheRouteNotifierRecolours)
     // Ignoring non-permitted routes leaves lane 1 with none.
     SetCategoryRules(network, true, 0);
     EXPECT_EQ(LaneCategory(*lane1), ColourCategory::Normal);
-}
-
-TEST_F(ColourCategories, FilterRefreshInvalidatesEverything)
-{
-    EXPECT_EQ(LaneCategory(*lane1), ColourCategory::FilteredPermitted);
-    for (std::uint32_t n = 1; n <= network.GetRoutes().GetRouteCount(); ++n) {
-        network.GetRoutes().GetRoute(n)->SetInFilter(false);
-    }
-    EXPECT_EQ(LaneCategory(*lane1), ColourCategory::FilteredPermitted);
-    CInvalidateGraphicsOnFilterRefresh(network).Refreshed();
-    EXPECT_EQ(LaneCategory(*lane1), ColourCategory::Normal);
-    EXPECT_EQ(ConnectorCategory(*feed), ColourCategory::Normal);
 }
 
 TEST_F(ColourCategories, SelectedRouteOnlyWhenShown)

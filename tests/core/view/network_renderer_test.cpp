@@ -14,15 +14,15 @@ using TestSupport::CRecordingSurface;
 namespace
 {
 
-class Renderer : public testing::Test
+// Draws m_net with default settings; the network is built by each test or by Renderer.
+class BareRenderer : public testing::Test
 {
 protected:
-    void SetUp() override { TestSupport::BuildRoundabout(m_net); }
-    CNetworkRenderer Make()
+    CNetworkRenderer Make(CFlowGroup* group = nullptr)
     {
         CNetworkRenderer renderer(m_net.network, m_net.labels, m_odMatrix, m_net.printPages);
         renderer.SetSettings(m_program, m_settings);
-        renderer.SetFlowGroup(m_net.group);
+        renderer.SetFlowGroup(group);
         return renderer;
     }
 
@@ -30,6 +30,13 @@ protected:
     CODMatrixGraphics m_odMatrix;
     ProgramSettings m_program;
     NetworkSettings m_settings;
+};
+
+class Renderer : public BareRenderer
+{
+protected:
+    void SetUp() override { TestSupport::BuildRoundabout(m_net); }
+    CNetworkRenderer Make() { return BareRenderer::Make(m_net.group); }
 };
 
 TEST_F(Renderer, BoundsModeDrawsNothingAndTheGridAddsNone)
@@ -136,21 +143,13 @@ TEST_F(Renderer, SelectedLanesAreDrawnLastOnTheirArm)
     EXPECT_EQ(lanePens(renderer), std::vector<std::string>(5, lanePen));
 }
 
-TEST(RendererLanes, LaneChangeDrawsDottedSharedSideAndIndicatorNotALine)
+TEST_F(BareRenderer, LaneChangeDrawsDottedSharedSideAndIndicatorNotALine)
 {
-    CNetwork network;
-    CArm* arm = testnet::AddArm(network, 2);
+    CArm* arm = testnet::AddArm(m_net.network, 2);
     arm->SetPoints({1000, 500}, {400, 500}); // bearing 90, across up
-    network.GetLaneConnectors().AddConnector(testnet::Lane(arm, 2), testnet::Lane(arm, 1));
-    CLabels labels;
-    CPrintPages pages;
-    CODMatrixGraphics od;
-    ProgramSettings program;
-    NetworkSettings settings;
-    CNetworkRenderer renderer(network, labels, od, pages);
-    renderer.SetSettings(program, settings);
+    m_net.network.GetLaneConnectors().AddConnector(testnet::Lane(arm, 2), testnet::Lane(arm, 1));
     CRecordingSurface surface;
-    renderer.Draw(surface);
+    Make().Draw(surface);
     // No connector line: every LineTo belongs to the arm or the lanes (12 lane lines + arm).
     EXPECT_EQ(surface.Calls("LineTo").size(), 2u * 5u + 1u);
     // Lane 1's inner side and lane 2's outer side (across 54) are dotted.
@@ -169,18 +168,11 @@ TEST(RendererLanes, LaneChangeDrawsDottedSharedSideAndIndicatorNotALine)
               surface.calls.end());
 }
 
-TEST(RendererODMatrix, NoFlowGroupGivesTheMessage)
+TEST_F(BareRenderer, NoFlowGroupGivesTheODMatrixMessage)
 {
-    CNetwork network;
-    network.GetZones().InsertZone(1);
-    CLabels labels;
-    CPrintPages pages;
-    CODMatrixGraphics od;
-    od.SetPosition(100, 200);
-    ProgramSettings program;
-    NetworkSettings settings; // OD matrix text height 40: "88888" is 100 by 40
-    CNetworkRenderer renderer(network, labels, od, pages);
-    renderer.SetSettings(program, settings);
+    m_net.network.GetZones().InsertZone(1);
+    m_odMatrix.SetPosition(100, 200); // default text height 40: "88888" is 100 by 40
+    CNetworkRenderer renderer = Make();
     renderer.Switches().showODMatrix = true;
     renderer.Switches().drawZones = false;
     CRecordingSurface surface;
@@ -197,9 +189,9 @@ TEST(RendererODMatrix, NoFlowGroupGivesTheMessage)
     EXPECT_EQ(bounds.GetRect(), (CRect{99, 199, 1101, 321}));
 }
 
-TEST(RendererODMatrix, TableHasCaptionRowsNamesCellsAndTotals)
+TEST_F(BareRenderer, ODMatrixHasCaptionRowsNamesCellsAndTotals)
 {
-    CNetwork network;
+    CNetwork& network = m_net.network;
     CZone* a = network.GetZones().InsertZone(1);
     CZone* b = network.GetZones().InsertZone(2);
     a->SetColour(0x0000AA);
@@ -209,15 +201,8 @@ TEST(RendererODMatrix, TableHasCaptionRowsNamesCellsAndTotals)
     group->SetStart(17 * 3600);
     group->SetEnd(18 * 3600 + 30 * 60);
     group->SetDesiredFlow(network.GetODMovements().Find(a, b), 120);
-    CLabels labels;
-    CPrintPages pages;
-    CODMatrixGraphics od;
-    ProgramSettings program;
-    NetworkSettings settings;
-    settings.ODMatrixTextHeight = 40; // row height 48, column width trunc(2.5 x 48) = 120
-    CNetworkRenderer renderer(network, labels, od, pages);
-    renderer.SetSettings(program, settings);
-    renderer.SetFlowGroup(group);
+    m_settings.ODMatrixTextHeight = 40; // row height 48, column width trunc(2.5 x 48) = 120
+    CNetworkRenderer renderer = Make(group);
     renderer.Switches().showODMatrix = true;
     renderer.Switches().drawZones = false;
     CRecordingSurface surface;

@@ -1,6 +1,7 @@
 #include "recording_surface.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace TestSupport
 {
@@ -22,6 +23,14 @@ std::string Box(const CRect& r)
 {
     return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) +
            "," + std::to_string(r.bottom);
+}
+std::string Points(std::span<const CPoint> points)
+{
+    std::string s;
+    for (const CPoint& p : points) {
+        s += " " + At(p);
+    }
+    return s;
 }
 } // namespace
 
@@ -46,79 +55,54 @@ std::vector<std::string> CRecordingSurface::Texts() const
     return out;
 }
 
-std::string CRecordingSurface::Points(std::span<const CPoint> points) const
-{
-    std::string s;
-    for (const CPoint& p : points) {
-        s += " " + At(p);
-    }
-    return s;
-}
-
 CPenExt CRecordingSurface::SelectPen(const CPenExt& pen)
 {
     calls.push_back("Pen style=" + std::to_string(static_cast<int>(pen.GetRequestedStyle())) +
                     " width=" + std::to_string(pen.GetWidth()) + " colour=" + Hex(pen.GetColor()));
-    CPenExt old = m_pen;
-    m_pen = pen;
-    return old;
+    return std::exchange(m_pen, pen);
 }
 
 CBrush CRecordingSurface::SelectBrush(const CBrush& brush)
 {
     calls.push_back(brush.IsNull() ? std::string("Brush null") : "Brush " + Hex(brush.GetColor()));
-    CBrush old = m_brush;
-    m_brush = brush;
-    return old;
+    return std::exchange(m_brush, brush);
 }
 
 CBearingFont CRecordingSurface::SelectFont(const CBearingFont& font)
 {
     calls.push_back("Font height=" + std::to_string(font.GetHeight()) +
                     " esc=" + std::to_string(font.GetEscapement()));
-    CBearingFont old = m_font;
-    m_font = font;
-    return old;
+    return std::exchange(m_font, font);
 }
 
 ColorRef CRecordingSurface::SetTextColor(ColorRef color)
 {
     calls.push_back("TextColour " + Hex(color));
-    const ColorRef old = m_textColor;
-    m_textColor = color;
-    return old;
+    return std::exchange(m_textColor, color);
 }
 
 ColorRef CRecordingSurface::SetBkColor(ColorRef color)
 {
     calls.push_back("BkColour " + Hex(color));
-    const ColorRef old = m_bkColor;
-    m_bkColor = color;
-    return old;
+    return std::exchange(m_bkColor, color);
 }
 
 EBkMode CRecordingSurface::SetBkMode(EBkMode mode)
 {
     calls.push_back("BkMode " + std::to_string(static_cast<int>(mode)));
-    const EBkMode old = m_bkMode;
-    m_bkMode = mode;
-    return old;
+    return std::exchange(m_bkMode, mode);
 }
 
 unsigned CRecordingSurface::SetTextAlign(unsigned flags)
 {
     calls.push_back("Align " + std::to_string(flags));
-    const unsigned old = m_align;
-    m_align = flags;
-    return old;
+    return std::exchange(m_align, flags);
 }
 
 int CRecordingSurface::SetRop2(int mode)
 {
     calls.push_back("Rop2 " + std::to_string(mode));
-    const int old = m_rop;
-    m_rop = mode;
-    return old;
+    return std::exchange(m_rop, mode);
 }
 
 void CRecordingSurface::MoveTo(CPoint p)

@@ -54,8 +54,6 @@ public:
     unsigned GetTextAlign() const override { return m_align; }
 
 private:
-    std::string Points(std::span<const CPoint> points) const;
-
     CFixedWidthTextMeasurer m_measurer;
     CPoint m_position;
     CPenExt m_pen;
