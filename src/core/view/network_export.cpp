@@ -47,10 +47,20 @@ CRenderSwitches DiagramSwitches(const CDiagramSettings& settings)
     s.showZeroFlows = settings.zeroFlowsShown;
     s.highlightFilteredRoutes = settings.highlightFilteredRoutes;
     s.permittedOnly = settings.permittedOnly;
+    s.showSelectedRoute = settings.highlightSelectedRoute;
     return s;
 }
 
 std::vector<std::uint8_t> RecordNetworkEmf(const CDiagramSource& source,
+                                           const CTextMeasurer& measurer,
+                                           const std::string& description)
+{
+    return RecordNetworkEmf(source, source.network.GetCurrentFlowGroup(), std::nullopt, measurer,
+                            description);
+}
+
+std::vector<std::uint8_t> RecordNetworkEmf(const CDiagramSource& source, const CFlowGroup* group,
+                                           const std::optional<CRect>& clip,
                                            const CTextMeasurer& measurer,
                                            const std::string& description)
 {
@@ -59,14 +69,19 @@ std::vector<std::uint8_t> RecordNetworkEmf(const CDiagramSource& source,
     const CLaneDataActualFlow actualFlows;
     CNetworkRenderer renderer(source.network, source.labels, odMatrix, source.printPages);
     renderer.SetSettings(*source.program, *source.networkSettings);
-    renderer.SetFlowGroup(source.network.GetCurrentFlowGroup());
+    renderer.SetFlowGroup(group);
     renderer.SetLaneDataSource(&actualFlows);
     renderer.Switches() = DiagramSwitches(source.settings);
+    if (source.settings.highlightSelectedRoute) {
+        renderer.SetSelectedRouteId(source.network.GetSelectedRouteId());
+    }
 
     CEmfRecorder recorder(measurer, description);
     CBounds bounds;
     renderer.Draw(recorder, &bounds);
-    if (!bounds.IsEmpty()) {
+    if (clip) {
+        recorder.IntersectClipRect(*clip);
+    } else if (!bounds.IsEmpty()) {
         // The grid spans the clip box: make that the drawing's extent, not the device's.
         recorder.SetClipBox(bounds.GetRect());
     }

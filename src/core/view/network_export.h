@@ -6,10 +6,12 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 class CDocumentData;
+class CFlowGroup;
 class CLabels;
 class CNetwork;
 class CPrintPages;
@@ -26,6 +28,8 @@ struct CDiagramSettings
     bool zeroFlowsShown = false;
     bool highlightFilteredRoutes = false;
     bool permittedOnly = false;
+    // The route selected in the network (CGraphicalNetwork) in the selected-route colour.
+    bool highlightSelectedRoute = false;
 };
 
 // The switches of a diagram drawing: every layer but print pages, no selection, no clip test.
@@ -53,6 +57,14 @@ CDiagramSource DiagramSourceOf(CDocumentData& data, const NetworkSettings& setti
 std::vector<std::uint8_t> RecordNetworkEmf(const CDiagramSource& source,
                                            const CTextMeasurer& measurer,
                                            const std::string& description = "DXFMetafile");
+
+// The same with the flows of the given flow group (none: no flows), and, when clip is given,
+// only what lies inside that rectangle (right and bottom exclusive): the metafile clips to it
+// and its bounds and frame are the clipped extent.
+std::vector<std::uint8_t> RecordNetworkEmf(const CDiagramSource& source, const CFlowGroup* group,
+                                           const std::optional<CRect>& clip,
+                                           const CTextMeasurer& measurer,
+                                           const std::string& description);
 
 // Records the drawing and converts it into a DXF file at path, atomically. Throws errFileWrite
 // when the file cannot be written.
