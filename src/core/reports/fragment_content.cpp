@@ -1,0 +1,70 @@
+// Shared pieces of fragment content.
+#include "reports/fragment_content.h"
+
+#include "model/network.h"
+#include "reports/flow_group_report_fragment_component.h"
+#include "routing/flow_group_commands.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace ReportContent
+{
+const CFlowGroup* FindFlowGroup(const CNetwork& network,
+                                const CCarouselFlowGroupReportFragmentComponent& fragment)
+{
+    return network.GetFlowGroups().GetFlowGroupById(fragment.GetFlowGroupId());
+}
+
+void AddFlowGroupMissing(CReportSection& section, const std::string& what)
+{
+    section.AddParagraph("FlowGroup not specified for " + what);
+}
+
+CReportTable& AddFragmentTable(CReportSection& section)
+{
+    CReportTable& table = section.AddTable();
+    table.GetProperties().paragraph.SetAlignment(ParagraphAlignment::Centre);
+    return table;
+}
+
+void AddCaptionRow(CReportTable& table, std::string text, bool header)
+{
+    CReportTableRow& row = table.AddRow();
+    if (header)
+        row.GetProperties().row.SetHeader(true);
+    CReportTableCell& cell = AddTextCell(row, std::move(text));
+    cell.GetProperties().paragraph.SetAlignment(ParagraphAlignment::Centre);
+}
+
+std::string FlowGroupCaption(const CFlowGroup& group)
+{
+    return group.GetDescription() + " : " + FormatTimeOfDay(group.GetStart()) + " - " +
+           FormatTimeOfDay(group.GetEnd());
+}
+
+CReportTable& AddNestedTable(CReportTable& outer)
+{
+    CReportTable& nested = outer.AddRow().AddCell().AddTable();
+    nested.GetProperties().paragraph.SetAlignment(ParagraphAlignment::Centre);
+    return nested;
+}
+
+CReportTableCell& AddTextCell(CReportTableRow& row, std::string text, int columnSpan)
+{
+    CReportTableCell& cell = row.AddCell(columnSpan, 1);
+    cell.AddParagraph(std::move(text));
+    return cell;
+}
+
+std::string FormatDecimals(double value, int decimals)
+{
+    if (!std::isfinite(value))
+        return std::isnan(value) ? "nan" : (value < 0 ? "-inf" : "inf");
+    // to_chars writes as printf does in the "C" locale, whatever locale the program runs in.
+    char digits[400];
+    const auto result = std::to_chars(digits, digits + sizeof digits, value,
+                                      std::chars_format::fixed, decimals);
+    return std::string(digits, result.ptr);
+}
+} // namespace ReportContent

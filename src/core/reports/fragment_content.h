@@ -1,0 +1,41 @@
+// The pieces the flows matrix, routes list and network diagram fragments build their content
+// from.
+#pragma once
+
+#include "reports/report_document.h"
+
+#include <string>
+
+class CFlowGroup;
+class CNetwork;
+class CCarouselFlowGroupReportFragmentComponent;
+
+namespace ReportContent
+{
+// The flow group a fragment reads, or none when its id names no flow group of the network.
+const CFlowGroup* FindFlowGroup(const CNetwork& network,
+                                const CCarouselFlowGroupReportFragmentComponent& fragment);
+
+// "FlowGroup not specified for " and what the fragment is, alone in a paragraph of the section.
+void AddFlowGroupMissing(CReportSection& section, const std::string& what);
+
+// The outer table of a fragment, its paragraphs centred.
+CReportTable& AddFragmentTable(CReportSection& section);
+
+// A row of one centred cell holding text (the fragment's name or its flow group); a header
+// row, repeated at the top of every page the table runs onto, when asked.
+void AddCaptionRow(CReportTable& table, std::string text, bool header);
+
+// The flow group as "%s : %s - %s": its description, start and end as "%H:%M".
+std::string FlowGroupCaption(const CFlowGroup& group);
+
+// A row of one cell that holds a nested table, which is returned, its paragraphs centred.
+CReportTable& AddNestedTable(CReportTable& outer);
+
+// A cell of one paragraph of one text. An empty text still makes the paragraph, so that every
+// cell of the RTF starts its contents with \pard\intbl.
+CReportTableCell& AddTextCell(CReportTableRow& row, std::string text, int columnSpan = 1);
+
+// The value with the given number of decimals, "%.*f" with a decimal point under any locale.
+std::string FormatDecimals(double value, int decimals);
+} // namespace ReportContent
