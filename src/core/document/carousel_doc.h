@@ -61,6 +61,7 @@ public:
     ~CCarouselDoc() override;
 
     void SetPrompt(CPrompt* prompt) { m_prompt = prompt; }
+    CPrompt* GetPrompt() const { return m_prompt; }
     void SetStatusPaneSink(CStatusPaneSink* sink) { m_statusPanes = sink; }
 
     // Stored data.
