@@ -62,12 +62,12 @@ void AddRoundaboutReport(CDocumentData& document)
     ring.SetScale(40);
 }
 
-// The crossroads' report on A3, its diagram on a landscape page of its own.
+// The crossroads' report on A3, its routes list on landscape pages.
 void AddCrossroadsReport(CDocumentData& document)
 {
     CReportDefinition& report =
         AddReport(document, "Signalised crossroads: AM Peak", PaperSize::A3);
-    report.GetFragments().GetFragment(3)->SetLandscape(true);
+    report.GetFragments().GetFragment(5)->SetLandscape(true);
 }
 
 void Write(const std::filesystem::path& path, void (*build)(CNetwork&), const char* title,
