@@ -1,10 +1,11 @@
 // A private temporary folder and exclusive files in it.
 #include "platform/private_temp_file.h"
 
+#include "platform/random_name.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <random>
 #include <string>
 #include <system_error>
 
@@ -12,20 +13,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
-
-namespace
-{
-std::string RandomPart()
-{
-    static std::mt19937_64 generator{std::random_device{}()};
-    static const char* const digits = "0123456789abcdef";
-    std::string part;
-    auto bits = generator();
-    for (int i = 0; i < 12; ++i, bits >>= 4)
-        part += digits[bits & 0xF];
-    return part;
-}
-} // namespace
 
 std::filesystem::path PrivateTempFolder()
 {
@@ -64,7 +51,7 @@ std::filesystem::path CreatePrivateTempFile(std::string_view prefix, std::string
     const std::filesystem::path folder = PrivateTempFolder();
     for (int attempt = 0; attempt < 16; ++attempt) {
         const std::filesystem::path path =
-            folder / (std::string(prefix) + RandomPart() + std::string(extension));
+            folder / (std::string(prefix) + RandomFileNamePart() + std::string(extension));
         // "x": create, and fail when the file exists.
         if (std::FILE* file = std::fopen(path.string().c_str(), "wbx")) {
             std::fclose(file);

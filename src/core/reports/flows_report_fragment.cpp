@@ -49,11 +49,7 @@ void CCarouselFlowsReportFragment::AddToReport(const CReportSource& source,
         AddFlowGroupMissing(section, "Flows Matrix");
         return;
     }
-    CReportTable& outer = AddFragmentTable(section);
-    if (GetShowFragmentName())
-        AddCaptionRow(outer, GetName(), true);
-    if (GetShowFlowGroupDescription())
-        AddCaptionRow(outer, FlowGroupCaption(*group), true);
+    CReportTable& outer = AddFragmentTable(section, *this, *group, true);
 
     std::vector<const CZone*> zones;
     for (std::uint32_t n = 1; n <= network.GetZones().GetCount(); ++n)

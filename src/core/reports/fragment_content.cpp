@@ -3,6 +3,7 @@
 
 #include "model/network.h"
 #include "reports/flow_group_report_fragment_component.h"
+#include "reports/report_fragment.h"
 #include "routing/flow_group_commands.h"
 
 #include <charconv>
@@ -21,13 +22,8 @@ void AddFlowGroupMissing(CReportSection& section, const std::string& what)
     section.AddParagraph("FlowGroup not specified for " + what);
 }
 
-CReportTable& AddFragmentTable(CReportSection& section)
+namespace
 {
-    CReportTable& table = section.AddTable();
-    table.GetProperties().paragraph.SetAlignment(ParagraphAlignment::Centre);
-    return table;
-}
-
 void AddCaptionRow(CReportTable& table, std::string text, bool header)
 {
     CReportTableRow& row = table.AddRow();
@@ -36,11 +32,23 @@ void AddCaptionRow(CReportTable& table, std::string text, bool header)
     CReportTableCell& cell = AddTextCell(row, std::move(text));
     cell.GetProperties().paragraph.SetAlignment(ParagraphAlignment::Centre);
 }
+} // namespace
 
-std::string FlowGroupCaption(const CFlowGroup& group)
+CReportTable& AddFragmentTable(CReportSection& section, const CReportFragment& fragment,
+                               const CFlowGroup& group, bool headerRows)
 {
-    return group.GetDescription() + " : " + FormatTimeOfDay(group.GetStart()) + " - " +
-           FormatTimeOfDay(group.GetEnd());
+    CReportTable& table = section.AddTable();
+    table.GetProperties().paragraph.SetAlignment(ParagraphAlignment::Centre);
+    if (fragment.GetShowFragmentName())
+        AddCaptionRow(table, fragment.GetName(), headerRows);
+    const auto* flows = dynamic_cast<const CCarouselFlowGroupReportFragmentComponent*>(&fragment);
+    if (flows && flows->GetShowFlowGroupDescription()) {
+        AddCaptionRow(table,
+                      group.GetDescription() + " : " + FormatTimeOfDay(group.GetStart()) + " - " +
+                          FormatTimeOfDay(group.GetEnd()),
+                      headerRows);
+    }
+    return table;
 }
 
 CReportTable& AddNestedTable(CReportTable& outer)

@@ -7,6 +7,7 @@
 #include <string>
 
 class CFlowGroup;
+class CReportFragment;
 class CNetwork;
 class CCarouselFlowGroupReportFragmentComponent;
 
@@ -19,15 +20,12 @@ const CFlowGroup* FindFlowGroup(const CNetwork& network,
 // "FlowGroup not specified for " and what the fragment is, alone in a paragraph of the section.
 void AddFlowGroupMissing(CReportSection& section, const std::string& what);
 
-// The outer table of a fragment, its paragraphs centred.
-CReportTable& AddFragmentTable(CReportSection& section);
-
-// A row of one centred cell holding text (the fragment's name or its flow group); a header
-// row, repeated at the top of every page the table runs onto, when asked.
-void AddCaptionRow(CReportTable& table, std::string text, bool header);
-
-// The flow group as "%s : %s - %s": its description, start and end as "%H:%M".
-std::string FlowGroupCaption(const CFlowGroup& group);
+// The outer table of a fragment, its paragraphs centred, with the rows of one centred cell
+// that the fragment shows above its content: its name, then its flow group as "%s : %s - %s"
+// (description, start and end as "%H:%M"). As header rows they repeat at the top of every
+// page the table runs onto.
+CReportTable& AddFragmentTable(CReportSection& section, const CReportFragment& fragment,
+                               const CFlowGroup& group, bool headerRows);
 
 // A row of one cell that holds a nested table, which is returned, its paragraphs centred.
 CReportTable& AddNestedTable(CReportTable& outer);

@@ -18,11 +18,7 @@ void CCarouselNetworkDiagramReportFragment::AddToReport(const CReportSource& sou
         AddFlowGroupMissing(section, "Network Diagram");
         return;
     }
-    CReportTable& outer = AddFragmentTable(section);
-    if (GetShowFragmentName())
-        AddCaptionRow(outer, GetName(), false);
-    if (GetShowFlowGroupDescription())
-        AddCaptionRow(outer, FlowGroupCaption(*group), false);
+    CReportTable& outer = AddFragmentTable(section, *this, *group, false);
     CReportParagraph& holder = outer.AddRow().AddCell().AddParagraph();
     holder.GetProperties().paragraph.SetAlignment(ParagraphAlignment::Centre);
 

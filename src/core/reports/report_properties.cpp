@@ -11,26 +11,20 @@ template <typename T> void MergeField(std::optional<T>& into, const std::optiona
         into = node;
 }
 
-constexpr int PageWidthOf(PaperSize paper)
+// Twips; a paper size that is neither A4 nor A3 has no page.
+struct CPage
 {
-    switch (paper) {
-    case PaperSize::A4:
-        return 11908;
-    case PaperSize::A3:
-        return 16833;
-    }
-    return 0;
-}
+    int width = 0;
+    int height = 0;
+};
 
-constexpr int PageHeightOf(PaperSize paper)
+constexpr CPage PageOf(const std::optional<PaperSize>& paper)
 {
-    switch (paper) {
-    case PaperSize::A4:
-        return 16833;
-    case PaperSize::A3:
-        return 23817;
-    }
-    return 0;
+    if (paper == PaperSize::A4)
+        return {11908, 16833};
+    if (paper == PaperSize::A3)
+        return {16833, 23817};
+    return {};
 }
 } // namespace
 
@@ -83,12 +77,12 @@ void CReportSectionProperties::Merge(const CReportSectionProperties& node)
 
 int CReportDocumentProperties::GetPageWidth() const
 {
-    return m_paperSize ? PageWidthOf(*m_paperSize) : 0;
+    return PageOf(m_paperSize).width;
 }
 
 int CReportDocumentProperties::GetPageHeight() const
 {
-    return m_paperSize ? PageHeightOf(*m_paperSize) : 0;
+    return PageOf(m_paperSize).height;
 }
 
 int CReportDocumentProperties::GetPrintableWidth() const

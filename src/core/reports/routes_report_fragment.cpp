@@ -93,12 +93,7 @@ void CCarouselRoutesReportFragment::AddToReport(const CReportSource& source,
         if (m_showAllowedRoutesOnly && !route.IsPermitted())
             continue;
         if (list == nullptr) {
-            CReportTable& outer = AddFragmentTable(section);
-            if (GetShowFragmentName())
-                AddCaptionRow(outer, GetName(), true);
-            if (GetShowFlowGroupDescription())
-                AddCaptionRow(outer, FlowGroupCaption(*group), true);
-            list = &AddNestedTable(outer);
+            list = &AddNestedTable(AddFragmentTable(section, *this, *group, true));
             CReportTableRow& headings = list->AddRow();
             headings.GetProperties().row.SetHeader(true);
             for (const CRoutesColumn& column : columns)
