@@ -44,11 +44,9 @@ void CCarouselFlowsReportFragment::AddToReport(const CReportSource& source,
 {
     using namespace ReportContent;
     const CNetwork& network = source.diagram.network;
-    const CFlowGroup* group = FindFlowGroup(network, *this);
-    if (group == nullptr) {
-        AddFlowGroupMissing(section, "Flows Matrix");
+    const CFlowGroup* group = FlowGroupOrMissing(network, *this, section, "Flows Matrix");
+    if (group == nullptr)
         return;
-    }
     CReportTable& outer = AddFragmentTable(section, *this, *group, true);
 
     std::vector<const CZone*> zones;

@@ -11,15 +11,14 @@
 
 namespace ReportContent
 {
-const CFlowGroup* FindFlowGroup(const CNetwork& network,
-                                const CCarouselFlowGroupReportFragmentComponent& fragment)
+const CFlowGroup* FlowGroupOrMissing(const CNetwork& network,
+                                     const CCarouselFlowGroupReportFragmentComponent& fragment,
+                                     CReportSection& section, const std::string& what)
 {
-    return network.GetFlowGroups().GetFlowGroupById(fragment.GetFlowGroupId());
-}
-
-void AddFlowGroupMissing(CReportSection& section, const std::string& what)
-{
-    section.AddParagraph("FlowGroup not specified for " + what);
+    const CFlowGroup* group = network.GetFlowGroups().GetFlowGroupById(fragment.GetFlowGroupId());
+    if (group == nullptr)
+        section.AddParagraph("FlowGroup not specified for " + what);
+    return group;
 }
 
 namespace

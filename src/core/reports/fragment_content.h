@@ -13,12 +13,11 @@ class CCarouselFlowGroupReportFragmentComponent;
 
 namespace ReportContent
 {
-// The flow group a fragment reads, or none when its id names no flow group of the network.
-const CFlowGroup* FindFlowGroup(const CNetwork& network,
-                                const CCarouselFlowGroupReportFragmentComponent& fragment);
-
-// "FlowGroup not specified for " and what the fragment is, alone in a paragraph of the section.
-void AddFlowGroupMissing(CReportSection& section, const std::string& what);
+// The flow group a fragment reads. When its id names no flow group of the network, none, and
+// the section gets a paragraph "FlowGroup not specified for " and what the fragment is.
+const CFlowGroup* FlowGroupOrMissing(const CNetwork& network,
+                                     const CCarouselFlowGroupReportFragmentComponent& fragment,
+                                     CReportSection& section, const std::string& what);
 
 // The outer table of a fragment, its paragraphs centred, with the rows of one centred cell
 // that the fragment shows above its content: its name, then its flow group as "%s : %s - %s"

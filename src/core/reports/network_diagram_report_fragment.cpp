@@ -13,11 +13,9 @@ void CCarouselNetworkDiagramReportFragment::AddToReport(const CReportSource& sou
                                                         const CReportDefinition&) const
 {
     using namespace ReportContent;
-    const CFlowGroup* group = FindFlowGroup(source.diagram.network, *this);
-    if (group == nullptr) {
-        AddFlowGroupMissing(section, "Network Diagram");
+    const CFlowGroup* group = FlowGroupOrMissing(source.diagram.network, *this, section, "Network Diagram");
+    if (group == nullptr)
         return;
-    }
     CReportTable& outer = AddFragmentTable(section, *this, *group, false);
     CReportParagraph& holder = outer.AddRow().AddCell().AddParagraph();
     holder.GetProperties().paragraph.SetAlignment(ParagraphAlignment::Centre);

@@ -41,11 +41,9 @@ void CCarouselRoutesReportFragment::AddToReport(const CReportSource& source,
 {
     using namespace ReportContent;
     const CNetwork& network = source.diagram.network;
-    const CFlowGroup* group = FindFlowGroup(network, *this);
-    if (group == nullptr) {
-        AddFlowGroupMissing(section, "Routes List");
+    const CFlowGroup* group = FlowGroupOrMissing(network, *this, section, "Routes List");
+    if (group == nullptr)
         return;
-    }
 
     std::vector<CRoutesColumn> columns;
     const auto add = [&columns](bool shown, const char* heading,
