@@ -215,14 +215,17 @@ CReportDefinition& CReportCommands::BeginCreateFromTemplate()
 {
     m_document->BeginCheckpoint("Report: Create From Template");
     CReportDefinition& report = *m_document->GetReportDefinitions().AppendDefinition();
+    m_templateReportId = report.GetId();
     m_document->UpdateAllViews(HintDataChanged);
     return report;
 }
 
 CReportDefinition* CReportCommands::CommitCreateFromTemplate(const std::filesystem::path& path)
 {
-    CReportDefinitions& reports = m_document->GetReportDefinitions();
-    CReportDefinition* report = reports.GetDefinition(reports.GetCount());
+    CReportDefinition* report =
+        m_document->GetReportDefinitions().GetDefinitionById(m_templateReportId);
+    if (report == nullptr || !m_document->HasPendingCheckpoint())
+        return nullptr;
     try {
         ReadReportTemplate(path, *report, m_document->GetNetwork().GetFlowGroups());
     } catch (const errReportTemplate& e) {
@@ -230,6 +233,7 @@ CReportDefinition* CReportCommands::CommitCreateFromTemplate(const std::filesyst
         Message(e.what());
         return nullptr;
     }
+    m_templateReportId = 0;
     m_document->CommitCheckpoint();
     m_document->UpdateAllViews(HintDataChanged);
     m_document->SetModifiedFlag(true);
@@ -238,8 +242,8 @@ CReportDefinition* CReportCommands::CommitCreateFromTemplate(const std::filesyst
 
 void CReportCommands::CancelCreateFromTemplate()
 {
-    CReportDefinitions& reports = m_document->GetReportDefinitions();
-    reports.RemoveDefinition(reports.GetCount());
+    m_document->GetReportDefinitions().RemoveDefinitionById(m_templateReportId);
+    m_templateReportId = 0;
     m_document->CancelCheckpoint();
     m_document->UpdateAllViews(HintDataChanged);
 }

@@ -86,6 +86,7 @@ public:
     // failure shows why, removes the report and drops the checkpoint; Cancel does that silently.
     // The one-call form runs both for a path already chosen. The report on success, else none.
     CReportDefinition& BeginCreateFromTemplate();
+    // None, and nothing done, without a Begin before it.
     CReportDefinition* CommitCreateFromTemplate(const std::filesystem::path& path);
     void CancelCreateFromTemplate();
     CReportDefinition* CreateReportFromTemplate(const std::filesystem::path& path);
@@ -139,4 +140,5 @@ private:
     void Message(const std::string& text) const;
 
     CCarouselDoc* m_document;
+    std::uint32_t m_templateReportId = 0; // the report Begin appended, until Commit or Cancel
 };

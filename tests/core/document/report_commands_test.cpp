@@ -288,6 +288,8 @@ TEST_F(ReportCommands, CreateFromTemplateIsOneStepOrNoneAtAll)
     commands.CancelCreateFromTemplate();
     EXPECT_EQ(doc.GetReportDefinitions().GetCount(), 2);
     EXPECT_FALSE(doc.HasPendingCheckpoint());
+    EXPECT_EQ(commands.CommitCreateFromTemplate(dir.File("a.rep")), nullptr);
+    EXPECT_EQ(doc.GetReportDefinitions().GetCount(), 2);
 }
 
 TEST_F(ReportCommands, SaveLeavesNoFileWhenItFails)
