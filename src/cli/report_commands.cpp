@@ -49,10 +49,10 @@ int WriteReport(const CReportOptions& options)
     const CReportDefinition& report = ChooseReport(document.reportDefinitions, options.definition);
     // Text is laid out with the fonts' own metrics, so reports are alike on every machine.
     const CFreeTypeTextMeasurer measurer;
-    const CReportSource source{
-        DiagramSourceOf(document, loaded.settings, CCarouselDoc::InitialHighlightFilteredRoutes,
-                        CCarouselDoc::InitialPermittedOnly),
-        std::filesystem::absolute(options.network).string(), measurer};
+    const CReportSource source{DiagramSourceOf(document, loaded.settings,
+                                               CCarouselDoc::InitialHighlightFilteredRoutes,
+                                               CCarouselDoc::InitialPermittedOnly),
+                               std::filesystem::absolute(options.network).string(), measurer};
     WriteFileForCli(options.out, [&] { SaveReport(options.out, report, source); });
     return 0;
 }
@@ -102,24 +102,33 @@ void AddReportCommands(CLI::App& app, CCliAction& action)
     CLI::App* report = AddCommand(app, "report", "Write report N as RTF, as Save does", *options);
     report->add_option("--definition", options->definition, "Report number")->required();
     report->add_option("-o,--out", options->out, "RTF file to write")->required();
-    report->callback([options, &action] { action = [options] { return WriteReport(*options); }; });
+    report->callback([options, &action] {
+        action = [options] {
+            return WriteReport(*options);
+        };
+    });
 
     CLI::App* exportTemplate =
         AddCommand(app, "export-template", "Write report N as a report template", *options);
-    exportTemplate->add_option("--definition", options->definition, "Report number")
-        ->required();
+    exportTemplate->add_option("--definition", options->definition, "Report number")->required();
     exportTemplate->add_option("-o,--out", options->out, "Template file to write")->required();
-    exportTemplate->callback(
-        [options, &action] { action = [options] { return ExportTemplate(*options); }; });
+    exportTemplate->callback([options, &action] {
+        action = [options] {
+            return ExportTemplate(*options);
+        };
+    });
 
-    CLI::App* importTemplate = AddCommand(
-        app, "import-template", "Add a report made from a template (Create Report From "
-                                "Template), save",
-        *options);
+    CLI::App* importTemplate = AddCommand(app, "import-template",
+                                          "Add a report made from a template (Create Report From "
+                                          "Template), save",
+                                          *options);
     importTemplate->add_option("TEMPLATE", options->templateFile, "Report template to read")
         ->required();
     importTemplate->add_option("-o,--out", options->out, "File to write (may be NETWORK itself)")
         ->required();
-    importTemplate->callback(
-        [options, &action] { action = [options] { return ImportTemplate(*options); }; });
+    importTemplate->callback([options, &action] {
+        action = [options] {
+            return ImportTemplate(*options);
+        };
+    });
 }

@@ -2,8 +2,8 @@
 #include "../core/cardfile/case_name.h"
 #include "../core/platform/support/external_tools.h"
 #include "cardfile/carousel_file.h"
-#include "reports/report_definition.h"
 #include "example_networks.h"
+#include "reports/report_definition.h"
 #include "routing/route_commands.h"
 
 #include <cmath>
@@ -320,12 +320,11 @@ TEST_F(CCli, TemplateExportedFromOneNetworkMakesAReportInAnother)
 {
     const fs::path examples = fs::path(GYROLITH_SOURCE_DIR) / "examples";
     const fs::path rep = dir / "ring.rep";
-    CRun run = Run("export-template " + P(examples / "roundabout.crs") + " --definition 1 -o " +
-                   P(rep));
+    CRun run =
+        Run("export-template " + P(examples / "roundabout.crs") + " --definition 1 -o " + P(rep));
     ASSERT_EQ(run.status, 0) << run.err;
     const fs::path out = dir / "crossroads.crs";
-    run = Run("import-template " + P(examples / "crossroads.crs") + " " + P(rep) + " -o " +
-              P(out));
+    run = Run("import-template " + P(examples / "crossroads.crs") + " " + P(rep) + " -o " + P(out));
     ASSERT_EQ(run.status, 0) << run.err;
     NetworkSettings settings;
     const auto document = LoadNetworkFile(out, settings);

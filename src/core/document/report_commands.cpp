@@ -157,8 +157,7 @@ bool CReportCommands::DeleteReport(CReportDefinition& report)
         prompt->AskYesNo("Are you sure you want to delete this report ?") != PromptAnswer::Yes)
         return false;
     const std::uint32_t id = report.GetId();
-    Change("Delete Report",
-           [&] { m_document->GetReportDefinitions().RemoveDefinitionById(id); });
+    Change("Delete Report", [&] { m_document->GetReportDefinitions().RemoveDefinitionById(id); });
     return true;
 }
 
@@ -347,8 +346,7 @@ void CReportCommands::SetShowZeroLaneFlows(CCarouselNetworkDiagramReportFragment
            [&] { fragment.SetShowZeroLaneFlows(show); });
 }
 
-void CReportCommands::SetPrintZone(CCarouselNetworkDiagramReportFragment& fragment,
-                                   int printZone)
+void CReportCommands::SetPrintZone(CCarouselNetworkDiagramReportFragment& fragment, int printZone)
 {
     Change("Report: Set Print Zone", [&] { fragment.SetPrintZone(printZone); });
 }
@@ -381,11 +379,10 @@ void CReportCommands::SetHeaderFooterItem(CHeaderFooterReportFragment& fragment,
     Change(show ? command.on : command.off, [&] { (fragment.*command.set)(show); });
 }
 
-bool CReportCommands::SaveReport(const CReportDefinition& report,
-                                 const std::filesystem::path& path, const CTextMeasurer& measurer)
+bool CReportCommands::SaveReport(const CReportDefinition& report, const std::filesystem::path& path,
+                                 const CTextMeasurer& measurer)
 {
-    const CReportSource source{m_document->GetDiagramSource(), m_document->GetPathName(),
-                               measurer};
+    const CReportSource source{m_document->GetDiagramSource(), m_document->GetPathName(), measurer};
     try {
         ::SaveReport(path, report, source);
         return true;
@@ -398,8 +395,7 @@ bool CReportCommands::SaveReport(const CReportDefinition& report,
 bool CReportCommands::ViewReport(const CReportDefinition& report, CReportViewer& viewer,
                                  const CTextMeasurer& measurer)
 {
-    const CReportSource source{m_document->GetDiagramSource(), m_document->GetPathName(),
-                               measurer};
+    const CReportSource source{m_document->GetDiagramSource(), m_document->GetPathName(), measurer};
     std::filesystem::path file;
     try {
         file = CreatePrivateTempFile("Report", ".rtf");

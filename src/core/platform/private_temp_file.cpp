@@ -32,11 +32,10 @@ std::filesystem::path PrivateTempFolder()
     if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST)
         throw errPrivateTempFile("Cannot create the folder " + folder.string());
     // The folder may have been there before us: use it only if nobody else can reach into it.
-    struct stat info{};
+    struct stat info = {};
     if (::lstat(folder.c_str(), &info) != 0 || !S_ISDIR(info.st_mode) || info.st_uid != user ||
         (info.st_mode & 077) != 0)
-        throw errPrivateTempFile("The folder " + folder.string() +
-                                 " is not private to this user");
+        throw errPrivateTempFile("The folder " + folder.string() + " is not private to this user");
     return folder;
 #else
     const std::filesystem::path folder = std::filesystem::temp_directory_path(ec) / "Gyrolith";

@@ -38,8 +38,7 @@ ODFlowKind FlowKindOf(CCarouselFlowsReportFragment::FlowMatrixKind kind)
 }
 } // namespace
 
-void CCarouselFlowsReportFragment::AddToReport(const CReportSource& source,
-                                               CReportSection& section,
+void CCarouselFlowsReportFragment::AddToReport(const CReportSource& source, CReportSection& section,
                                                const CReportDefinition&) const
 {
     using namespace ReportContent;
@@ -54,7 +53,9 @@ void CCarouselFlowsReportFragment::AddToReport(const CReportSource& source,
         zones.push_back(network.GetZones().GetZone(n));
     const CODFlowMatrix matrix(network, group);
     const ODFlowKind kind = FlowKindOf(m_matrixKind);
-    const auto number = [this](double value) { return FormatDecimals(value, m_precision); };
+    const auto number = [this](double value) {
+        return FormatDecimals(value, m_precision);
+    };
 
     CReportTable& nested = AddNestedTable(outer);
     CReportTableRow& title = nested.AddRow();

@@ -70,8 +70,8 @@ std::string FormatDecimals(double value, int decimals)
         return std::isnan(value) ? "nan" : (value < 0 ? "-inf" : "inf");
     // to_chars writes as printf does in the "C" locale, whatever locale the program runs in.
     char digits[400];
-    const auto result = std::to_chars(digits, digits + sizeof digits, value,
-                                      std::chars_format::fixed, decimals);
+    const auto result =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, decimals);
     return std::string(digits, result.ptr);
 }
 } // namespace ReportContent

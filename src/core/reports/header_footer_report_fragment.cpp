@@ -28,8 +28,7 @@ CReportParagraph& AddLine(CReportHeaderFooter& block)
 }
 } // namespace
 
-void CHeaderFooterReportFragment::AddToReport(const CReportSource& source,
-                                              CReportSection& section,
+void CHeaderFooterReportFragment::AddToReport(const CReportSource& source, CReportSection& section,
                                               const CReportDefinition& definition) const
 {
     CReportHeaderFooter& block = section.AddHeaderFooter();

@@ -13,7 +13,8 @@ void CCarouselNetworkDiagramReportFragment::AddToReport(const CReportSource& sou
                                                         const CReportDefinition&) const
 {
     using namespace ReportContent;
-    const CFlowGroup* group = FlowGroupOrMissing(source.diagram.network, *this, section, "Network Diagram");
+    const CFlowGroup* group =
+        FlowGroupOrMissing(source.diagram.network, *this, section, "Network Diagram");
     if (group == nullptr)
         return;
     CReportTable& outer = AddFragmentTable(section, *this, *group, false);

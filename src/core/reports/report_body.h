@@ -35,8 +35,7 @@ public:
     // Raises CEmfFormatError for bytes that are not a metafile.
     CReportDataEnhancedMetafile& AddPicture(std::span<const std::uint8_t> metafile);
     // Bytes with a size given in hundredths of a millimetre.
-    CReportDataEnhancedMetafile& AddPicture(std::vector<std::uint8_t> bytes, int width,
-                                            int height);
+    CReportDataEnhancedMetafile& AddPicture(std::vector<std::uint8_t> bytes, int width, int height);
 
     const CReportDatas& GetDatas() const { return m_datas; }
 

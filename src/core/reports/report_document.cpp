@@ -104,8 +104,7 @@ CReportTable& CReportBodiesOwner::AddTable()
     return added;
 }
 
-void CReportBodiesOwner::AddParagraphs(const std::string& text,
-                                       const CReportProperties* properties)
+void CReportBodiesOwner::AddParagraphs(const std::string& text, const CReportProperties* properties)
 {
     std::size_t start = 0;
     while (true) {

@@ -98,6 +98,6 @@ void CReportGenerator::Generate(std::ostream& out) const
 void SaveReport(const std::filesystem::path& path, const CReportDefinition& definition,
                 const CReportSource& source)
 {
-    WriteFileAtomically(path,
-                        [&](std::ostream& out) { CReportGenerator(definition, source).Generate(out); });
+    WriteFileAtomically(
+        path, [&](std::ostream& out) { CReportGenerator(definition, source).Generate(out); });
 }

@@ -188,8 +188,7 @@ private:
 class CReportTableCellProperties
 {
 public:
-    explicit CReportTableCellProperties(CReportDocument* document = nullptr)
-        : m_document(document)
+    explicit CReportTableCellProperties(CReportDocument* document = nullptr) : m_document(document)
     {}
 
     void SetVerticalAlignment(CellVerticalAlignment alignment) { m_vertical = alignment; }

@@ -87,8 +87,7 @@ bool CReportRTFTableStructure::FlattenOne()
             const GridEntry& holder = At(r0, c0);
             // Continuations repeat the cell that starts the merge; only that one is replaced.
             if (!holder.occupied || holder.IsContinuation() ||
-                std::find(m_keptCells.begin(), m_keptCells.end(), holder.cell) !=
-                    m_keptCells.end())
+                std::find(m_keptCells.begin(), m_keptCells.end(), holder.cell) != m_keptCells.end())
                 continue;
             const CReportTable* table = FirstTableOf(*holder.cell);
             if (table == nullptr)
@@ -107,8 +106,12 @@ bool CReportRTFTableStructure::FlattenOne()
             grown.m_columns = m_columns + cn - 1;
             grown.m_entries.resize(static_cast<std::size_t>(grown.m_rows) *
                                    static_cast<std::size_t>(grown.m_columns));
-            const auto shiftRow = [&](int y) { return y <= r0 ? y : y + rn - 1; };
-            const auto shiftColumn = [&](int x) { return x <= c0 ? x : x + cn - 1; };
+            const auto shiftRow = [&](int y) {
+                return y <= r0 ? y : y + rn - 1;
+            };
+            const auto shiftColumn = [&](int x) {
+                return x <= c0 ? x : x + cn - 1;
+            };
             for (int y = 0; y < m_rows; ++y) {
                 for (int x = 0; x < m_columns; ++x) {
                     const GridEntry& entry = At(y, x);

@@ -420,8 +420,7 @@ void CReportRTFWriter::WriteTableRow(const CReportRTFTableStructure& grid, int r
                 m_syntax.ControlWord(Words[value]);
         }
         if (const auto& background = format.GetBackgroundColor())
-            m_syntax.ControlWord("clcbpat",
-                                 m_document->GetColorEnumerator().IndexOf(*background));
+            m_syntax.ControlWord("clcbpat", m_document->GetColorEnumerator().IndexOf(*background));
         if (entry.horizontallyMergedContinuation)
             m_syntax.ControlWord("clmrg");
         if (entry.horizontalMergeFirst)

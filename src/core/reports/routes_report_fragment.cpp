@@ -49,17 +49,18 @@ void CCarouselRoutesReportFragment::AddToReport(const CReportSource& source,
     const auto add = [&columns](bool shown, const char* heading,
                                 std::function<std::string(const CRoute&)> value) {
         if (shown) {
-            columns.push_back({heading, [value = std::move(value)](CReportTableRow& row,
-                                                                   const CRoute& route) {
-                                   AddTextCell(row, value(route));
-                               }});
+            columns.push_back(
+                {heading, [value = std::move(value)](CReportTableRow& row, const CRoute& route) {
+                     AddTextCell(row, value(route));
+                 }});
         }
     };
     add(m_indicateIfRouteIsPermitted, "Permitted",
         [](const CRoute& r) { return r.IsPermitted() ? "Y" : "N"; });
     add(m_showRouteNumber, "Route Num",
         [](const CRoute& r) { return std::to_string(r.GetNumber()); });
-    add(m_showOriginZone, "Origin Zone", [](const CRoute& r) { return ZoneText(r.GetOriginZone()); });
+    add(m_showOriginZone, "Origin Zone",
+        [](const CRoute& r) { return ZoneText(r.GetOriginZone()); });
     add(m_showOriginArm, "Origin Arm", [](const CRoute& r) { return ArmText(r.GetOriginArm()); });
     add(m_showOriginLane, "Origin Lane",
         [](const CRoute& r) { return LaneText(r.GetOriginLane()); });

@@ -1,9 +1,9 @@
 // Report template files: what they carry, what reading one leaves out, and every refusal.
 #include "../document/temp_dir.h"
 #include "../platform/support/external_tools.h"
-#include "case_name.h"
 #include "cardfile/product_code.h"
 #include "cardfile/report_template_file.h"
+#include "case_name.h"
 #include "model/network.h"
 #include "reports/flows_report_fragment.h"
 #include "reports/header_footer_report_fragment.h"

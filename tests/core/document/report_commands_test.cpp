@@ -78,15 +78,16 @@ TEST_P(ReportUndoName, IsTheCommandsOwn)
 
 using F = ReportCommandsFixture;
 using C = CReportCommands;
-#define CASE(name, body, undo)                                                                   \
-    UndoNameCase                                                                                 \
-    {                                                                                            \
-        name, [](C& c, F& fixture) {                                                             \
-            auto& f = static_cast<ReportUndoName&>(fixture);                                     \
-            (void)f;                                                                             \
-            body;                                                                                \
-        },                                                                                       \
-            undo                                                                                 \
+#define CASE(name, body, undo)                                                                     \
+    UndoNameCase                                                                                   \
+    {                                                                                              \
+        name,                                                                                      \
+            [](C& c, F& fixture) {                                                                 \
+                auto& f = static_cast<ReportUndoName&>(fixture);                                   \
+                (void)f;                                                                           \
+                body;                                                                              \
+            },                                                                                     \
+            undo                                                                                   \
     }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -115,22 +116,18 @@ INSTANTIATE_TEST_SUITE_P(
              "Report: Set Flows Matrix Type"),
         CASE("Precision", c.SetPrecision(f.Flows(), 2), "Report: Set Flows Display Precision"),
         CASE("IndicatePermitted",
-             c.SetRoutesListOption(f.Routes(), RoutesListOption::IndicateIfRouteIsPermitted,
-                                   true),
+             c.SetRoutesListOption(f.Routes(), RoutesListOption::IndicateIfRouteIsPermitted, true),
              "Report: Indicate If Route Is Permitted"),
         CASE("DontIndicatePermitted",
-             c.SetRoutesListOption(f.Routes(), RoutesListOption::IndicateIfRouteIsPermitted,
-                                   false),
+             c.SetRoutesListOption(f.Routes(), RoutesListOption::IndicateIfRouteIsPermitted, false),
              "Report: Don't Indicate If Route Is Permitted"),
         CASE("RouteNumber", c.SetRoutesListOption(f.Routes(), RoutesListOption::RouteNumber, true),
              "Report: Show Route Number"),
-        CASE("NoOriginZone",
-             c.SetRoutesListOption(f.Routes(), RoutesListOption::OriginZone, false),
+        CASE("NoOriginZone", c.SetRoutesListOption(f.Routes(), RoutesListOption::OriginZone, false),
              "Report: Don't Show Origin Zone"),
         CASE("OriginArm", c.SetRoutesListOption(f.Routes(), RoutesListOption::OriginArm, true),
              "Report: Show Origin Arm"),
-        CASE("NoOriginLane",
-             c.SetRoutesListOption(f.Routes(), RoutesListOption::OriginLane, false),
+        CASE("NoOriginLane", c.SetRoutesListOption(f.Routes(), RoutesListOption::OriginLane, false),
              "Report: Don't Show Origin Lane"),
         CASE("DestinationZone",
              c.SetRoutesListOption(f.Routes(), RoutesListOption::DestinationZone, true),
@@ -141,8 +138,7 @@ INSTANTIATE_TEST_SUITE_P(
         CASE("DestinationLane",
              c.SetRoutesListOption(f.Routes(), RoutesListOption::DestinationLane, true),
              "Report: Show Destination Lane"),
-        CASE("NoRouteFlow",
-             c.SetRoutesListOption(f.Routes(), RoutesListOption::RouteFlow, false),
+        CASE("NoRouteFlow", c.SetRoutesListOption(f.Routes(), RoutesListOption::RouteFlow, false),
              "Report: Don't Show Route Flow"),
         CASE("AllowedOnly",
              c.SetRoutesListOption(f.Routes(), RoutesListOption::AllowedRoutesOnly, true),
@@ -190,8 +186,7 @@ INSTANTIATE_TEST_SUITE_P(
              "Report: Don't Show Date"),
         CASE("Time", c.SetHeaderFooterItem(f.Header(), HeaderFooterItem::Time, true),
              "Report: Show Time"),
-        CASE("NoPageNumber",
-             c.SetHeaderFooterItem(f.Header(), HeaderFooterItem::PageNumber, false),
+        CASE("NoPageNumber", c.SetHeaderFooterItem(f.Header(), HeaderFooterItem::PageNumber, false),
              "Report: Don't Show Page Number")),
     CaseName());
 #undef CASE
@@ -301,9 +296,8 @@ TEST_F(ReportCommands, SaveLeavesNoFileWhenItFails)
 
     const std::filesystem::path missing = dir.Path() / "missing" / "r.rtf";
     EXPECT_FALSE(commands.SaveReport(*report, missing, measurer));
-    EXPECT_EQ(prompt.messages,
-              std::vector<std::string>{"Cannot create a file in the folder of " +
-                                       missing.string()});
+    EXPECT_EQ(prompt.messages, std::vector<std::string>{"Cannot create a file in the folder of " +
+                                                        missing.string()});
     EXPECT_FALSE(std::filesystem::exists(missing.parent_path()));
 }
 
@@ -333,17 +327,17 @@ TEST_F(ReportCommands, ViewHandsAFreshPrivateFileToTheViewer)
     const std::filesystem::path folder = viewer.files[0].parent_path();
     EXPECT_EQ(folder, PrivateTempFolder());
     EXPECT_EQ(viewer.files[0].extension(), ".rtf");
-    struct stat info{};
+    struct stat info = {};
     ASSERT_EQ(::stat(folder.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 077, 0u);
     EXPECT_EQ(TestSupport::ReadText(viewer.files[1]), TestSupport::ReadText(viewer.files[0]));
 
     CRecordingViewer none(false);
     EXPECT_FALSE(commands.ViewReport(*report, none, measurer));
-    EXPECT_EQ(prompt.messages, std::vector<std::string>{
-                                   "An RTF compatible viewer, such as Microsoft Word or "
-                                   "WordPerfect, is required to view reports.  An appropriate "
-                                   "viewer is not currently installed.\n(Code 31)"});
+    EXPECT_EQ(prompt.messages,
+              std::vector<std::string>{"An RTF compatible viewer, such as Microsoft Word or "
+                                       "WordPerfect, is required to view reports.  An appropriate "
+                                       "viewer is not currently installed.\n(Code 31)"});
     EXPECT_TRUE(std::filesystem::exists(none.files.at(0)));
     for (const auto& file : {viewer.files[0], viewer.files[1], none.files[0]})
         std::filesystem::remove(file);

@@ -60,8 +60,8 @@ protected:
     CReportDefinitions definitions;
     CReportDefinition& report = *definitions.AppendDefinition();
     CFixedWidthTextMeasurer measurer;
-    CReportSource source{{ring.network, ring.labels, ring.printPages, {}}, "/nets/ring.crs",
-                         measurer};
+    CReportSource source{
+        {ring.network, ring.labels, ring.printPages, {}}, "/nets/ring.crs", measurer};
 };
 
 } // namespace reporttest

@@ -101,19 +101,18 @@ TEST_P(HeaderLines, DateAndPageNumberStandOnTheFirstLinesThere)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, HeaderLines,
-    testing::Values(
-        HeaderCase{"DateAlone", "/a/b.crs", false, false, false, true, false, false,
-                   "\t{\\@ \"dd/MM/yyyy\"}"},
-        HeaderCase{"PageNumberOnTheTitleLineWithoutADate", "/a/b.crs", true, false, false, false,
-                   false, true, "Report\tPage #"},
-        HeaderCase{"EverythingOnTwoLines", "/a/b.crs", true, true, false, true, true, true,
-                   "Report\t{\\@ \"dd/MM/yyyy HH:mm:ss\"}\nb.crs\tPage #"},
-        HeaderCase{"DateAndPageNumberEachOnANewLine", "/a/b.crs", false, false, false, true,
-                   false, true, "\t{\\@ \"dd/MM/yyyy\"}\n\tPage #"},
-        HeaderCase{"FileNameCutAtABackslash", "C:\\nets\\b.crs", false, true, false, false, false,
-                   false, "b.crs"},
-        HeaderCase{"PathShownWhole", "/a/b.crs", false, true, true, false, false, false,
-                   "/a/b.crs"}),
+    testing::Values(HeaderCase{"DateAlone", "/a/b.crs", false, false, false, true, false, false,
+                               "\t{\\@ \"dd/MM/yyyy\"}"},
+                    HeaderCase{"PageNumberOnTheTitleLineWithoutADate", "/a/b.crs", true, false,
+                               false, false, false, true, "Report\tPage #"},
+                    HeaderCase{"EverythingOnTwoLines", "/a/b.crs", true, true, false, true, true,
+                               true, "Report\t{\\@ \"dd/MM/yyyy HH:mm:ss\"}\nb.crs\tPage #"},
+                    HeaderCase{"DateAndPageNumberEachOnANewLine", "/a/b.crs", false, false, false,
+                               true, false, true, "\t{\\@ \"dd/MM/yyyy\"}\n\tPage #"},
+                    HeaderCase{"FileNameCutAtABackslash", "C:\\nets\\b.crs", false, true, false,
+                               false, false, false, "b.crs"},
+                    HeaderCase{"PathShownWhole", "/a/b.crs", false, true, true, false, false, false,
+                               "/a/b.crs"}),
     CaseName());
 
 TEST_F(ReportGenerator, FragmentsWithoutAFlowGroupSaySoAndTheRestIsWritten)
@@ -152,8 +151,8 @@ TEST_F(ReportGenerator, FlowsMatrixOfThreeZonesIsFiveColumnsWithTotals)
         for (int c = 0; c < grid.GetColumnCount(); ++c) {
             const GridEntry& e = grid.GetEntry(r, c);
             if (!e.horizontallyMergedContinuation)
-                text += CellText(e.cell) + (e.row->GetProperties().row.GetHeader() ? "*" : "") +
-                        " ";
+                text +=
+                    CellText(e.cell) + (e.row->GetProperties().row.GetHeader() ? "*" : "") + " ";
         }
         text += "|";
     }
@@ -208,14 +207,14 @@ TEST_F(ReportGenerator, RoutesListRowsAndWhatAllowedOnlyLeavesOut)
     const auto letter = [](const CZone* zone) {
         return std::string(1, static_cast<char>('@' + zone->GetNumber()));
     };
-    const std::string expected = "Permitted Route Num Origin Zone Origin Arm Origin Lane Dest. Zone Dest. Arm "
-                    "Dest Lane Flow Locked |Y 1 " +
-                        letter(first.GetOriginZone()) + " " + first.GetOriginArm()->GetLabel() +
-                        " " + std::to_string(first.GetOriginLane()->GetNumber()) + " " +
-                        letter(first.GetDestinationZone()) + " " +
-                        first.GetDestinationArm()->GetLabel() + " " +
-                        std::to_string(first.GetDestinationLane()->GetNumber()) +
-                        " 50.0 Locked |Y 3 " + letter(all.GetRoute(3)->GetOriginZone());
+    const std::string expected =
+        "Permitted Route Num Origin Zone Origin Arm Origin Lane Dest. Zone Dest. Arm "
+        "Dest Lane Flow Locked |Y 1 " +
+        letter(first.GetOriginZone()) + " " + first.GetOriginArm()->GetLabel() + " " +
+        std::to_string(first.GetOriginLane()->GetNumber()) + " " +
+        letter(first.GetDestinationZone()) + " " + first.GetDestinationArm()->GetLabel() + " " +
+        std::to_string(first.GetDestinationLane()->GetNumber()) + " 50.0 Locked |Y 3 " +
+        letter(all.GetRoute(3)->GetOriginZone());
     EXPECT_EQ(rows.substr(0, expected.size()), expected) << "route 2 is not permitted";
 
     for (std::uint32_t n = 1; n <= all.GetRouteCount(); ++n)
@@ -250,8 +249,7 @@ TEST_F(ReportGenerator, DiagramOfAnEmptyNetworkHasNoScalingWords)
 {
     TestSupport::CRoundabout empty;
     CFlowGroup* group = empty.network.GetFlowGroups().InsertFlowGroup(1);
-    Add<CCarouselNetworkDiagramReportFragment>(Kind::NetworkDiagram)
-        .SetFlowGroupId(group->GetId());
+    Add<CCarouselNetworkDiagramReportFragment>(Kind::NetworkDiagram).SetFlowGroupId(group->GetId());
     std::ostringstream out;
     CReportGenerator(report, {{empty.network, empty.labels, empty.printPages, {}}, "", measurer})
         .Generate(out);

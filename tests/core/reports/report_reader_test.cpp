@@ -3,8 +3,8 @@
 #include "../platform/support/external_tools.h"
 #include "sample_reports.h"
 
-#include <gtest/gtest.h>
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <sstream>
 
 namespace
@@ -59,8 +59,8 @@ TEST(ReportReaders, LibreOfficeLaysOutEveryReportWhereItsSectionsSay)
     // One bounded run for the whole set, with a profile of its own.
     const CCommandResult convert =
         Shell("cd '" + dir.string() + "' && timeout 300 soffice -env:UserInstallation=file://" +
-            (dir / "profile").string() + " --headless --norestore --convert-to pdf --outdir '" +
-            dir.string() + "'" + files);
+              (dir / "profile").string() + " --headless --norestore --convert-to pdf --outdir '" +
+              dir.string() + "'" + files);
     ASSERT_EQ(convert.status, 0) << convert.output;
 
     const auto text = [&](const char* name) {
@@ -71,14 +71,16 @@ TEST(ReportReaders, LibreOfficeLaysOutEveryReportWhereItsSectionsSay)
     EXPECT_EQ(PageRuns((dir / "crossroads.pdf")), "A3, A3 landscape");
 
     const std::string edge = text("edge_cases");
-    for (const char* part : {"Edge cases {in braces} \\ and more", "Characters \xC2\xA3 \xC3\xA9 "
-                             "\xE2\x82\xAC", "bold red", "second line", "b spans two",
+    for (const char* part : {"Edge cases {in braces} \\ and more",
+                             "Characters \xC2\xA3 \xC3\xA9 "
+                             "\xE2\x82\xAC",
+                             "bold red", "second line", "b spans two",
                              "Caption over a nested table", "3.3", "Landscape A3", "Page 1 of"})
         EXPECT_NE(edge.find(part), std::string::npos) << part << "\n" << edge;
     for (const char* name : {"roundabout", "crossroads"}) {
         const std::string report = text(name);
-        for (const char* part : {": AM Peak", "Network Diagram", "OD Matrix - Actual Flows",
-                                 "Tot.", "Routes List", "Origin", "Page 1", ".crs"})
+        for (const char* part : {": AM Peak", "Network Diagram", "OD Matrix - Actual Flows", "Tot.",
+                                 "Routes List", "Origin", "Page 1", ".crs"})
             EXPECT_NE(report.find(part), std::string::npos) << name << ": " << part;
     }
     EXPECT_NE(text("roundabout").find("The ring"), std::string::npos);

@@ -26,8 +26,7 @@ std::string Show(const CReportRTFTableStructure& grid)
             }
             text += (c ? " " : "") + name + (e.horizontallyMergedContinuation ? "<" : "") +
                     (e.horizontalMergeFirst ? ">" : "") +
-                    (e.verticallyMergedContinuation ? "^" : "") +
-                    (e.verticalMergeFirst ? "v" : "");
+                    (e.verticallyMergedContinuation ? "^" : "") + (e.verticalMergeFirst ? "v" : "");
         }
         text += "|";
     }
@@ -64,37 +63,36 @@ TEST_P(InvalidTable, IsRefusedNamingTheRow)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, InvalidTable,
-    testing::Values(
-        InvalidCase{"FourCellsUnderSpansOneAndTwo",
-                    [](CReportTable& table) {
-                        CReportTableRow& first = table.AddRow();
-                        Cell(first, "a");
-                        Cell(first, "b", 2);
-                        CReportTableRow& second = table.AddRow();
-                        for (const char* name : {"c", "d", "e", "f"})
-                            Cell(second, name);
-                    },
-                    "Table row 2: a cell finds no free column"},
-        InvalidCase{"SpanPastTheLastRow",
-                    [](CReportTable& table) { Cell(table.AddRow(), "a", 1, 2); },
-                    "Table row 1: a cell spans past the edge of the table"},
-        InvalidCase{"CellsOverlap",
-                    [](CReportTable& table) {
-                        CReportTableRow& first = table.AddRow();
-                        Cell(first, "a");
-                        Cell(first, "b", 1, 2);
-                        Cell(table.AddRow(), "c", 2);
-                    },
-                    "Table row 2: cells overlap"},
-        InvalidCase{"InANestedTable",
-                    [](CReportTable& table) {
-                        CReportTable& nested = table.AddRow().AddCell().AddTable();
-                        Cell(nested.AddRow(), "a");
-                        CReportTableRow& second = nested.AddRow();
-                        Cell(second, "b");
-                        Cell(second, "c");
-                    },
-                    "Table row 2: a cell finds no free column"}),
+    testing::Values(InvalidCase{"FourCellsUnderSpansOneAndTwo",
+                                [](CReportTable& table) {
+                                    CReportTableRow& first = table.AddRow();
+                                    Cell(first, "a");
+                                    Cell(first, "b", 2);
+                                    CReportTableRow& second = table.AddRow();
+                                    for (const char* name : {"c", "d", "e", "f"})
+                                        Cell(second, name);
+                                },
+                                "Table row 2: a cell finds no free column"},
+                    InvalidCase{"SpanPastTheLastRow",
+                                [](CReportTable& table) { Cell(table.AddRow(), "a", 1, 2); },
+                                "Table row 1: a cell spans past the edge of the table"},
+                    InvalidCase{"CellsOverlap",
+                                [](CReportTable& table) {
+                                    CReportTableRow& first = table.AddRow();
+                                    Cell(first, "a");
+                                    Cell(first, "b", 1, 2);
+                                    Cell(table.AddRow(), "c", 2);
+                                },
+                                "Table row 2: cells overlap"},
+                    InvalidCase{"InANestedTable",
+                                [](CReportTable& table) {
+                                    CReportTable& nested = table.AddRow().AddCell().AddTable();
+                                    Cell(nested.AddRow(), "a");
+                                    CReportTableRow& second = nested.AddRow();
+                                    Cell(second, "b");
+                                    Cell(second, "c");
+                                },
+                                "Table row 2: a cell finds no free column"}),
     CaseName());
 
 TEST(TableGrid, SpansMarkFirstAndContinuingEntriesAndRowSpansAreSkipped)
@@ -127,11 +125,10 @@ TEST(TableGrid, NestedTableIsFlattenedAndTheRestStretchedAcrossAndDown)
             Cell(r, (std::string(column) + row).c_str());
     }
     Cell(outer.AddRow(), "below", 2);
-    EXPECT_EQ(Show(CReportRTFTableStructure(outer)),
-              "name> name< name< name<|"
-              "sidev x1 y1 z1|"
-              "side^ x2 y2 z2|"
-              "below> below< below< below<|");
+    EXPECT_EQ(Show(CReportRTFTableStructure(outer)), "name> name< name< name<|"
+                                                     "sidev x1 y1 z1|"
+                                                     "side^ x2 y2 z2|"
+                                                     "below> below< below< below<|");
 }
 
 // A routes list with every column turned off: the nested table has no columns and is left out,

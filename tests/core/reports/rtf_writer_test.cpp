@@ -32,10 +32,9 @@ CReportDocument& A4(CReportDocument& document)
 {
     CReportDocumentProperties& page = document.GetProperties().document;
     page.SetPaperSize(PaperSize::A4);
-    for (auto set : {&CReportDocumentProperties::SetLeftMargin,
-                     &CReportDocumentProperties::SetRightMargin,
-                     &CReportDocumentProperties::SetTopMargin,
-                     &CReportDocumentProperties::SetBottomMargin})
+    for (auto set :
+         {&CReportDocumentProperties::SetLeftMargin, &CReportDocumentProperties::SetRightMargin,
+          &CReportDocumentProperties::SetTopMargin, &CReportDocumentProperties::SetBottomMargin})
         (page.*set)(1.0);
     return document;
 }
@@ -60,51 +59,52 @@ TEST_P(RtfSyntax, WritesExactBytes)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RtfSyntax,
-    testing::Values(
-        SyntaxCase{"TextAfterControlWordIsSpaced",
-                   [](CRTFSyntaxWriter& writer) {
-                       writer.ControlWord("b");
-                       writer.Text("x");
-                   },
-                   "\\b x"},
-        SyntaxCase{"TwoTextsAreOneSpaceApart",
-                   [](CRTFSyntaxWriter& writer) {
-                       writer.Text("a");
-                       writer.Text("b");
-                   },
-                   "a b"},
-        SyntaxCase{"NoSpaceAfterGroupsLineEndsOrSymbols",
-                   [](CRTFSyntaxWriter& writer) {
-                       writer.ControlWord("b");
-                       writer.OpenGroup();
-                       writer.Text("a");
-                       writer.CloseGroup();
-                       writer.Text("b");
-                       writer.NewLine();
-                       writer.Text("c");
-                       writer.ControlSymbol('*');
-                       writer.Text("d");
-                   },
-                   "\\b{a}b\r\nc\\*d"},
-        SyntaxCase{"EmptyTextWritesNotEvenThePendingSpace",
-                   [](CRTFSyntaxWriter& writer) {
-                       writer.ControlWord("fldrslt");
-                       writer.Text("");
-                       writer.CloseGroup();
-                   },
-                   "\\fldrslt}"},
-        SyntaxCase{"BackslashAndBracesEscapedBackslashFirst",
-                   [](CRTFSyntaxWriter& writer) { writer.Text("\\@ {x} \"y\" ;"); },
-                   "\\\\@ \\{x\\} \"y\" ;"},
-        SyntaxCase{"TextGoesOutInWindows1252",
-                   [](CRTFSyntaxWriter& writer) { writer.Text("\xC2\xA3 \xC3\xA9 \xE2\x82\xAC"); },
-                   "\xA3 \xE9 \x80"},
-        SyntaxCase{"NumbersKeepTheirSign",
-                   [](CRTFSyntaxWriter& writer) {
-                       writer.ControlWord("li", -15);
-                       writer.ControlWord("fs", 24);
-                   },
-                   "\\li-15\\fs24"}),
+    testing::Values(SyntaxCase{"TextAfterControlWordIsSpaced",
+                               [](CRTFSyntaxWriter& writer) {
+                                   writer.ControlWord("b");
+                                   writer.Text("x");
+                               },
+                               "\\b x"},
+                    SyntaxCase{"TwoTextsAreOneSpaceApart",
+                               [](CRTFSyntaxWriter& writer) {
+                                   writer.Text("a");
+                                   writer.Text("b");
+                               },
+                               "a b"},
+                    SyntaxCase{"NoSpaceAfterGroupsLineEndsOrSymbols",
+                               [](CRTFSyntaxWriter& writer) {
+                                   writer.ControlWord("b");
+                                   writer.OpenGroup();
+                                   writer.Text("a");
+                                   writer.CloseGroup();
+                                   writer.Text("b");
+                                   writer.NewLine();
+                                   writer.Text("c");
+                                   writer.ControlSymbol('*');
+                                   writer.Text("d");
+                               },
+                               "\\b{a}b\r\nc\\*d"},
+                    SyntaxCase{"EmptyTextWritesNotEvenThePendingSpace",
+                               [](CRTFSyntaxWriter& writer) {
+                                   writer.ControlWord("fldrslt");
+                                   writer.Text("");
+                                   writer.CloseGroup();
+                               },
+                               "\\fldrslt}"},
+                    SyntaxCase{"BackslashAndBracesEscapedBackslashFirst",
+                               [](CRTFSyntaxWriter& writer) { writer.Text("\\@ {x} \"y\" ;"); },
+                               "\\\\@ \\{x\\} \"y\" ;"},
+                    SyntaxCase{"TextGoesOutInWindows1252",
+                               [](CRTFSyntaxWriter& writer) {
+                                   writer.Text("\xC2\xA3 \xC3\xA9 \xE2\x82\xAC");
+                               },
+                               "\xA3 \xE9 \x80"},
+                    SyntaxCase{"NumbersKeepTheirSign",
+                               [](CRTFSyntaxWriter& writer) {
+                                   writer.ControlWord("li", -15);
+                                   writer.ControlWord("fs", 24);
+                               },
+                               "\\li-15\\fs24"}),
     CaseName());
 
 TEST(RtfDocument, WithoutSectionsIsHeaderTablesPageWordsAndBrace)
@@ -190,23 +190,6 @@ TEST(RtfSections, PaperWordsOnlyWhereTheLandscapeFlagIsSet)
     EXPECT_EQ(Body(document),
               "\\sectd\\sect\\sectd\\lndscpsxn\\paperw23817\\paperh16833\\sect\\sectd"
               "\\paperw11908\\paperh16833");
-}
-
-TEST(RtfSections, HeadersAndParagraphAlignmentAndTabs)
-{
-    CReportDocument document;
-    CReportProperties& defaults = document.GetProperties();
-    defaults.paragraph.SetAlignment(ParagraphAlignment::Left);
-    defaults.paragraph.AddTabInches(TabKind::Left, 1.0);
-    CReportSection& section = document.AddSection();
-    CReportHeaderFooter& footer = section.AddHeaderFooter();
-    footer.SetKind(HeaderFooterKind::Footer);
-    CReportParagraph& line = footer.AddParagraph("f");
-    line.GetProperties().paragraph.AddTab(TabKind::Right, 8640);
-    section.AddParagraph("body").GetProperties().paragraph.SetAlignment(
-        ParagraphAlignment::Justify);
-    EXPECT_EQ(Body(document), "\\sectd{\\footer\\pard\\ql\\tqr\\tx8640 f\\par\r\n}\r\n"
-                              "\\pard\\qj\\tx1440 body\\par\r\n");
 }
 
 // Pictures: a 100 x 50 mm picture is 5670 x 2835 twips.

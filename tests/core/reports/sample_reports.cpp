@@ -39,10 +39,9 @@ std::string EdgeCases(const CTextMeasurer& measurer)
     CReportDocument document;
     CReportProperties& defaults = document.GetProperties();
     defaults.document.SetPaperSize(PaperSize::A4);
-    for (auto set : {&CReportDocumentProperties::SetLeftMargin,
-                     &CReportDocumentProperties::SetRightMargin,
-                     &CReportDocumentProperties::SetTopMargin,
-                     &CReportDocumentProperties::SetBottomMargin})
+    for (auto set :
+         {&CReportDocumentProperties::SetLeftMargin, &CReportDocumentProperties::SetRightMargin,
+          &CReportDocumentProperties::SetTopMargin, &CReportDocumentProperties::SetBottomMargin})
         (defaults.document.*set)(1.0);
     defaults.data.SetFont("Arial", FontPitchVariable, FontFamilySwiss);
     defaults.data.SetSize(11);
@@ -142,10 +141,10 @@ std::string ExampleReport(const std::string& name, const CTextMeasurer& measurer
     const auto document = LoadNetworkFile(
         std::filesystem::path(GYROLITH_SOURCE_DIR) / "examples" / (name + ".crs"), settings);
     NormaliseAllArms(document->network);
-    const CReportSource source{
-        DiagramSourceOf(*document, settings, CCarouselDoc::InitialHighlightFilteredRoutes,
-                        CCarouselDoc::InitialPermittedOnly),
-        name + ".crs", measurer};
+    const CReportSource source{DiagramSourceOf(*document, settings,
+                                               CCarouselDoc::InitialHighlightFilteredRoutes,
+                                               CCarouselDoc::InitialPermittedOnly),
+                               name + ".crs", measurer};
     std::ostringstream out;
     CReportGenerator(*document->reportDefinitions.GetDefinition(1), source).Generate(out);
     return out.str();
