@@ -24,21 +24,17 @@ TEST_P(NotificationTimeTest, SetTimesReadBackAsStored)
     EXPECT_EQ(FormatNotificationTime(time), GetParam().set ? GetParam().stored : "010100000000");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, NotificationTimeTest,
-    testing::Values(
-        TimeCase{"Noon", "150624120000", true},
-        TimeCase{"LastSecondOfTheCentury", "311299235959", true},
-        TimeCase{"LeapDay", "290224083000", true}, TimeCase{"NoLeapDay", "290223083000", false},
-        TimeCase{"ThirtyFirstOfApril", "310424083000", false},
-        TimeCase{"FourCharacters", "0101", false}, TimeCase{"DayThirtyTwo", "320199000000", false},
-        TimeCase{"MonthThirteen", "011399000000", false},
-        TimeCase{"DayZero", "000199000000", false}, TimeCase{"Hour24", "010199240000", false},
-        TimeCase{"Minute60", "010199006000", false}, TimeCase{"Second60", "010199000060", false},
-        TimeCase{"NotADigit", "01019900000x", false}, TimeCase{"Signed", "+10199000000", false},
-        TimeCase{"ThirteenDigits", "0101990000000", false}, TimeCase{"Empty", "", false},
-        TimeCase{"TheUnsetForm", "010100000000", false}),
-    CaseName());
+INSTANTIATE_TEST_SUITE_P(Cases, NotificationTimeTest,
+                         testing::Values(TimeCase{"Noon", "150624120000", true},
+                                         TimeCase{"LeapDay", "290224083000", true},
+                                         TimeCase{"NoLeapDay", "290223083000", false},
+                                         TimeCase{"FourCharacters", "0101", false},
+                                         TimeCase{"DayThirtyTwo", "320199000000", false},
+                                         TimeCase{"Hour24", "010199240000", false},
+                                         TimeCase{"NotADigit", "01019900000x", false},
+                                         TimeCase{"ThirteenDigits", "0101990000000", false},
+                                         TimeCase{"TheUnsetForm", "010100000000", false}),
+                         CaseName());
 
 TEST(NotificationTimeTest, ConsecutiveSecondsAndYearsFrom2000)
 {
