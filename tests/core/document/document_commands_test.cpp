@@ -208,6 +208,53 @@ const CommandCase CommandCases[] = {
          OnePrintPage(d);
      }},
     {"MoveODMatrix", "Move OD Matrix", [](Doc& d, Prompt&) { d.MoveODMatrix(300, 400); }, 1},
+    // The lane flow display manager's commands; each starts where it changes something.
+    {"AggregateByOD", "Aggregate Flows By OD",
+     [](Doc& d, Prompt&) { d.RunLaneFlowDisplayCommand(LaneFlowDisplayCommand::AggregateByOD); },
+     0},
+    {"AggregateByOrigin", "Aggregate Flows By Origin",
+     [](Doc& d, Prompt&) {
+         d.RunLaneFlowDisplayCommand(LaneFlowDisplayCommand::AggregateByOrigin);
+         EXPECT_EQ(d.GetLaneFlowDisplay(), (CLaneFlowDisplaySettings{1, 0, false}));
+     },
+     0, true,
+     [](Doc& d) {
+         d.GetData().laneFlowColouring = 1;
+     }},
+    {"AggregateByDestination", "Aggregate Flows By Destination",
+     [](Doc& d, Prompt&) {
+         d.RunLaneFlowDisplayCommand(LaneFlowDisplayCommand::AggregateByDestination);
+         EXPECT_EQ(d.GetLaneFlowDisplay(), (CLaneFlowDisplaySettings{2, 1, false}));
+     },
+     0},
+    {"NoAggregation", "No Flow Aggregation",
+     [](Doc& d, Prompt&) { d.RunLaneFlowDisplayCommand(LaneFlowDisplayCommand::NoAggregation); }, 0,
+     true,
+     [](Doc& d) {
+         d.GetData().laneFlowAggregation = 0;
+     }},
+    {"ColourByOrigin", "Colour Flows By Origin",
+     [](Doc& d, Prompt&) { d.RunLaneFlowDisplayCommand(LaneFlowDisplayCommand::ColourByOrigin); },
+     0, true,
+     [](Doc& d) {
+         d.GetData().laneFlowColouring = 1;
+     }},
+    {"ColourByDestination", "Colour Flows By Destination",
+     [](Doc& d, Prompt&) {
+         d.RunLaneFlowDisplayCommand(LaneFlowDisplayCommand::ColourByDestination);
+     },
+     0},
+    {"ShowZeroFlows", "Show Zero Flows",
+     [](Doc& d, Prompt&) { d.RunLaneFlowDisplayCommand(LaneFlowDisplayCommand::ShowZeroFlows); },
+     0},
+    {"DontShowZeroFlows", "Don't Show Zero Flows",
+     [](Doc& d, Prompt&) {
+         d.RunLaneFlowDisplayCommand(LaneFlowDisplayCommand::DontShowZeroFlows);
+     },
+     0, true,
+     [](Doc& d) {
+         d.GetData().zeroFlowsShown = true;
+     }},
 };
 
 class DocumentCommandTest : public CDocumentFixture, public testing::WithParamInterface<CommandCase>
@@ -288,6 +335,22 @@ TEST_F(DocumentCommandRulesTest, CancelledDialogsAndAnswersOfNoChangeNothing)
     EXPECT_EQ(doc.GetCheckpointCount(), 0u);
     EXPECT_FALSE(doc.HasPendingCheckpoint());
     EXPECT_FALSE(doc.IsModified());
+}
+
+// New labels and assessors take the defaults of the program settings the document was given,
+// not those of the process-wide record.
+TEST_F(DocumentCommandRulesTest, NewObjectsTakeTheDocumentsProgramDefaults)
+{
+    program.DefLabelTextHeight = 77;
+    program.DefCapacityAssessorThreshold = 2345;
+    CLabel* label = doc.BeginAddLabel(1);
+    ASSERT_NE(label, nullptr);
+    doc.CommitAddLabel();
+    EXPECT_EQ(label->GetTextHeight(), 77);
+    CCapacityAssessor* assessor = doc.BeginAddCapacityAssessor(1, entry, circ);
+    ASSERT_NE(assessor, nullptr);
+    doc.CommitAddCapacityAssessor();
+    EXPECT_EQ(assessor->GetThreshold(), 2345);
 }
 
 TEST_F(DocumentCommandRulesTest, RefusedEditsShowTheModelsMessageAndTakeNoCheckpoint)

@@ -71,9 +71,10 @@ protected:
     }
     std::uint32_t RouteCount() { return doc.GetNetwork().GetRoutes().GetRouteCount(); }
 
+    ProgramSettings program;
     NetworkSettings settings;
     CScriptedPrompt prompt;
-    CCarouselDoc doc{settings, &prompt};
+    CCarouselDoc doc{program, settings, &prompt};
     CRecordingView view;
     CRecordingPanes panes;
     CArm* entry = nullptr;
