@@ -59,6 +59,11 @@ void DesiredFlow600(Doc& d)
                                                   600);
 }
 
+template <LaneFlowDisplayCommand Command> void Display(Doc& d, Prompt&)
+{
+    d.RunLaneFlowDisplayCommand(Command);
+}
+
 const CommandCase CommandCases[] = {
     {"AddArm", "Add Arm",
      [](Doc& d, Prompt&) {
@@ -208,50 +213,27 @@ const CommandCase CommandCases[] = {
          OnePrintPage(d);
      }},
     {"MoveODMatrix", "Move OD Matrix", [](Doc& d, Prompt&) { d.MoveODMatrix(300, 400); }, 1},
-    // The lane flow display manager's commands; each starts where it changes something.
-    {"AggregateByOD", "Aggregate Flows By OD",
-     [](Doc& d, Prompt&) { d.RunLaneFlowDisplayCommand(LaneFlowDisplayCommand::AggregateByOD); },
-     0},
+    // The lane flow display manager's commands, each from a setting it changes.
+    {"AggregateByOD", "Aggregate Flows By OD", Display<LaneFlowDisplayCommand::AggregateByOD>, 0},
     {"AggregateByOrigin", "Aggregate Flows By Origin",
-     [](Doc& d, Prompt&) {
-         d.RunLaneFlowDisplayCommand(LaneFlowDisplayCommand::AggregateByOrigin);
-         EXPECT_EQ(d.GetLaneFlowDisplay(), (CLaneFlowDisplaySettings{1, 0, false}));
-     },
-     0, true,
-     [](Doc& d) {
-         d.GetData().laneFlowColouring = 1;
-     }},
+     Display<LaneFlowDisplayCommand::AggregateByOrigin>, 0},
     {"AggregateByDestination", "Aggregate Flows By Destination",
-     [](Doc& d, Prompt&) {
-         d.RunLaneFlowDisplayCommand(LaneFlowDisplayCommand::AggregateByDestination);
-         EXPECT_EQ(d.GetLaneFlowDisplay(), (CLaneFlowDisplaySettings{2, 1, false}));
-     },
-     0},
-    {"NoAggregation", "No Flow Aggregation",
-     [](Doc& d, Prompt&) { d.RunLaneFlowDisplayCommand(LaneFlowDisplayCommand::NoAggregation); }, 0,
+     Display<LaneFlowDisplayCommand::AggregateByDestination>, 0},
+    {"NoAggregation", "No Flow Aggregation", Display<LaneFlowDisplayCommand::NoAggregation>, 0,
      true,
      [](Doc& d) {
          d.GetData().laneFlowAggregation = 0;
      }},
-    {"ColourByOrigin", "Colour Flows By Origin",
-     [](Doc& d, Prompt&) { d.RunLaneFlowDisplayCommand(LaneFlowDisplayCommand::ColourByOrigin); },
-     0, true,
+    {"ColourByOrigin", "Colour Flows By Origin", Display<LaneFlowDisplayCommand::ColourByOrigin>, 0,
+     true,
      [](Doc& d) {
          d.GetData().laneFlowColouring = 1;
      }},
     {"ColourByDestination", "Colour Flows By Destination",
-     [](Doc& d, Prompt&) {
-         d.RunLaneFlowDisplayCommand(LaneFlowDisplayCommand::ColourByDestination);
-     },
-     0},
-    {"ShowZeroFlows", "Show Zero Flows",
-     [](Doc& d, Prompt&) { d.RunLaneFlowDisplayCommand(LaneFlowDisplayCommand::ShowZeroFlows); },
-     0},
+     Display<LaneFlowDisplayCommand::ColourByDestination>, 0},
+    {"ShowZeroFlows", "Show Zero Flows", Display<LaneFlowDisplayCommand::ShowZeroFlows>, 0},
     {"DontShowZeroFlows", "Don't Show Zero Flows",
-     [](Doc& d, Prompt&) {
-         d.RunLaneFlowDisplayCommand(LaneFlowDisplayCommand::DontShowZeroFlows);
-     },
-     0, true,
+     Display<LaneFlowDisplayCommand::DontShowZeroFlows>, 0, true,
      [](Doc& d) {
          d.GetData().zeroFlowsShown = true;
      }},

@@ -1,7 +1,6 @@
 // New, open, save and the status panes; the recovered-file rule.
 #include "cardfile/carousel_file.h"
 #include "document_fixture.h"
-#include "platform/clipboard.h"
 #include "platform/emf_reader.h"
 #include "platform/text_measurer.h"
 #include "temp_dir.h"
@@ -14,6 +13,7 @@ namespace
 {
 
 using doctest::CDocumentFixture;
+using doctest::CKeptClipboard;
 using doctest::CRecordingPanes;
 
 std::string ReadAll(const std::string& path)
@@ -180,17 +180,6 @@ INSTANTIATE_TEST_SUITE_P(Files, OpenErrorTest, testing::ValuesIn(OpenErrorCases)
                          [](const testing::TestParamInfo<OpenErrorCase>& paramInfo) {
                              return paramInfo.param.Name;
                          });
-
-struct CKeptClipboard : CClipboard
-{
-    bool SetEnhancedMetafile(std::vector<std::uint8_t> emf) override
-    {
-        kept = std::move(emf);
-        return taken;
-    }
-    std::vector<std::uint8_t> kept;
-    bool taken = true;
-};
 
 // The bytes of a text as a metafile stores it (UTF-16LE).
 std::string Utf16(const std::string& text)

@@ -2,7 +2,6 @@
 // current through the two notifiers and its updates.
 #include "../view/support/recording_surface.h"
 #include "document_fixture.h"
-#include "platform/clipboard.h"
 #include "platform/text_measurer.h"
 #include "routing/route_filter.h"
 #include "view/colour_category.h"
@@ -13,16 +12,6 @@ namespace
 
 using doctest::CDocumentFixture;
 using TestSupport::CRecordingSurface;
-
-struct CKeptClipboard : CClipboard
-{
-    bool SetEnhancedMetafile(std::vector<std::uint8_t> emf) override
-    {
-        kept = std::move(emf);
-        return true;
-    }
-    std::vector<std::uint8_t> kept;
-};
 
 class DocumentViewsTest : public CDocumentFixture
 {
@@ -37,13 +26,14 @@ protected:
         renderer.Draw(surface);
         return surface.calls;
     }
-    int Category(std::uint32_t arm, std::uint32_t lane)
+    // Lane 1.1's colour category in a view.
+    int Category(CNetworkViewState& state)
     {
-        return first.LaneCategory(*static_cast<CCapacityLane*>(Lane(arm, lane)));
+        return state.LaneCategory(*static_cast<CCapacityLane*>(Lane(1, 1)));
     }
     std::vector<std::uint8_t> Clipboard()
     {
-        CKeptClipboard clipboard;
+        doctest::CKeptClipboard clipboard;
         EXPECT_TRUE(doc.CopyDiagramToClipboard(clipboard, CFixedWidthTextMeasurer()));
         return clipboard.kept;
     }
@@ -64,19 +54,17 @@ TEST_F(DocumentViewsTest, TheDocumentsNotifiersRecolourItsViews)
         CRoute* fromLane1 = doc.GetNetwork().GetRoutes().GetRoute(1);
         fromLane1->SetPermitted(true);
         RefreshRouteFilter(doc.GetNetwork());
-        ASSERT_EQ(Category(1, 1), ColourCategory::FilteredPermitted);
-        ASSERT_EQ(second.LaneCategory(*static_cast<CCapacityLane*>(Lane(1, 1))),
-                  ColourCategory::FilteredPermitted);
+        ASSERT_EQ(Category(first), ColourCategory::FilteredPermitted);
+        ASSERT_EQ(Category(second), ColourCategory::FilteredPermitted);
 
         fromLane1->SetPermitted(false);
-        EXPECT_EQ(Category(1, 1), ColourCategory::FilteredNotPermitted) << afterUndo;
-        EXPECT_EQ(second.LaneCategory(*static_cast<CCapacityLane*>(Lane(1, 1))),
-                  ColourCategory::FilteredNotPermitted);
+        EXPECT_EQ(Category(first), ColourCategory::FilteredNotPermitted) << afterUndo;
+        EXPECT_EQ(Category(second), ColourCategory::FilteredNotPermitted);
 
         CRouteFilter none; // no route starts at zone 2
         none.originZoneId = doc.GetNetwork().GetZones().GetZone(2)->GetId();
         SetRouteFilter(doc.GetNetwork(), none);
-        EXPECT_EQ(Category(1, 1), ColourCategory::Normal) << afterUndo;
+        EXPECT_EQ(Category(first), ColourCategory::Normal) << afterUndo;
         SetRouteFilter(doc.GetNetwork(), CRouteFilter{});
     }
 }
@@ -133,16 +121,16 @@ TEST_F(DocumentViewsTest, TwoViewsDrawIndependently)
 // through the document's update; an undo takes every view's selection away.
 TEST_F(DocumentViewsTest, ChangesAndUndoReachEveryView)
 {
-    ASSERT_EQ(Category(1, 1), ColourCategory::FilteredPermitted);
+    ASSERT_EQ(Category(first), ColourCategory::FilteredPermitted);
     ASSERT_TRUE(doc.DeleteRoute(*doc.GetNetwork().GetRoutes().GetRoute(1)));
-    EXPECT_EQ(Category(1, 1), ColourCategory::Normal);
+    EXPECT_EQ(Category(first), ColourCategory::Normal);
 
     first.Select(ESelectionKind::Zone, origin->GetId());
     second.SetRouteSelected(doc.GetNetwork().GetRoutes().GetRoute(1)->GetId(), true);
     ASSERT_TRUE(doc.Undo());
     EXPECT_EQ(first.GetSelectionKind(), ESelectionKind::None);
     EXPECT_TRUE(second.GetSelectedRoutes().empty()) << "route ids start again after an undo";
-    EXPECT_EQ(Category(1, 1), ColourCategory::FilteredPermitted);
+    EXPECT_EQ(Category(first), ColourCategory::FilteredPermitted);
 }
 
 TEST_F(DocumentViewsTest, ADocumentLeavesAnotherDocumentsNotifierInPlace)

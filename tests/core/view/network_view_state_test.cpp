@@ -1,4 +1,4 @@
-// A view's selection, its selected routes, and the list the document keeps of its views.
+// A view's selection, and the list the document keeps of its views.
 #include "../model/test_network.h"
 #include "model/network.h"
 #include "view/network_view_state.h"
@@ -51,26 +51,6 @@ TEST_F(ViewSelection, OneKindAtATimeAndLanesByToggling)
     EXPECT_TRUE(view.IsConnectorSelected(*change));
     EXPECT_FALSE(view.IsConnectorSelected(*back)) << "the pair is ordered";
     EXPECT_TRUE(view.GetSelectedLanes().IsEmpty());
-}
-
-TEST_F(ViewSelection, ReplacedObjectsTakeSelectionAndSelectedRoutesWithThem)
-{
-    view.SelectLane(*Lane(arm, 2));
-    view.SetRouteSelected(1001, true);
-    view.SetRouteSelected(1002, true);
-    view.SetRouteSelected(1001, false);
-    EXPECT_EQ(view.GetSelectedRoutes(), (std::set<std::uint32_t>{1002}));
-
-    CNetworkViewStates document;
-    CNetworkViewState registered(document);
-    registered.Select(ESelectionKind::Label, 7);
-    registered.SetRouteSelected(1001, true);
-    document.ForgetObjects();
-    EXPECT_EQ(registered.GetSelectionKind(), ESelectionKind::None);
-    EXPECT_TRUE(registered.GetSelectedRoutes().empty());
-    // A state of its own hears nothing.
-    EXPECT_TRUE(view.IsLaneSelected(*Lane(arm, 2)));
-    EXPECT_EQ(document.GetCount(), 1u);
 }
 
 TEST(ViewStates, EitherMayGoFirst)
