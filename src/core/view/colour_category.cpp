@@ -7,13 +7,15 @@
 namespace
 {
 
-// Folds the routes of one connector into the running result; true once a selected route was
-// met, which decides at once.
+// Folds the routes of the connectors through an object into its category. Visit is true once
+// the category is known: at a selected route, or, with no selected route to look for, at a
+// permitted route in the filter, which nothing after it can change.
 struct CCategoryScan
 {
     const CNetworkViewState& state;
     bool selectedRoutesShown =
         state.GetCategoryRules().showSelectedRoute && !state.GetSelectedRoutes().empty();
+    bool selectedMet = false;
     bool anyPermitted = false;
     bool anyNotPermitted = false;
 
@@ -25,16 +27,23 @@ struct CCategoryScan
                 continue;
             }
             if (selectedRoutesShown && state.IsRouteSelected(route->GetId())) {
+                selectedMet = true;
                 return true;
             }
             if (route->IsInFilter()) {
                 (route->IsPermitted() ? anyPermitted : anyNotPermitted) = true;
+                if (anyPermitted && !selectedRoutesShown) {
+                    return true;
+                }
             }
         }
         return false;
     }
     int Result() const
     {
+        if (selectedMet) {
+            return ColourCategory::SelectedRoute;
+        }
         if (anyPermitted) {
             return ColourCategory::FilteredPermitted;
         }
@@ -53,7 +62,7 @@ int ComputeLaneCategory(const CCapacityLane& lane, const CNetworkViewState& stat
     for (const auto* list : {&lane.GetOutgoingConnectors(), &lane.GetIncomingConnectors()}) {
         for (const CLaneConnector* c : *list) {
             if (scan.Visit(static_cast<const CCarouselLaneConnector*>(c)->GetRoutes())) {
-                return ColourCategory::SelectedRoute;
+                return scan.Result();
             }
         }
     }
@@ -70,9 +79,7 @@ int ComputeConnectorCategory(const CCarouselLaneConnector& connector,
         return ColourCategory::SelectedItem;
     }
     CCategoryScan scan{state};
-    if (scan.Visit(connector.GetRoutes())) {
-        return ColourCategory::SelectedRoute;
-    }
+    scan.Visit(connector.GetRoutes());
     return scan.Result();
 }
 

@@ -1,6 +1,6 @@
 // Long commands report progress, and a cancelled one leaves the document as it was before it.
+#include "../routing/cancel_at_report.h"
 #include "document_fixture.h"
-#include "routing/feedback.h"
 
 namespace
 {
@@ -81,15 +81,9 @@ TEST_P(LongCommandTest, CancelledAnywhereLeavesTheDocumentAsItWas)
     const std::string before = doc.SaveSnapshot();
     const std::size_t checkpoints = doc.GetCheckpointCount();
     const std::string redo = doc.GetRedoName();
-    for (std::size_t at : {std::size_t{0}, std::size_t{1}, reports / 2, reports}) {
-        std::size_t heard = 0;
-        CFeedback feedback([&](double) {
-            if (++heard == at)
-                feedback.Cancel();
-        });
-        if (at == 0)
-            feedback.Cancel();
-        EXPECT_FALSE(GetParam().Run(doc, feedback)) << "at report " << at;
+    for (std::size_t at : routetest::CancelPoints(reports)) {
+        routetest::CCancelAtReport cancel(at);
+        EXPECT_FALSE(GetParam().Run(doc, cancel.feedback)) << "at report " << at;
         EXPECT_TRUE(doc.SaveSnapshot() == before) << "at report " << at;
         EXPECT_EQ(doc.GetCheckpointCount(), checkpoints);
         EXPECT_FALSE(doc.HasPendingCheckpoint());

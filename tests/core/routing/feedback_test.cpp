@@ -1,8 +1,8 @@
 // Progress and cancellation of the route search. The commands are checked whole, cancelled at
 // several points, in the document's tests.
 #include "../../../bench/junction_generator.h"
+#include "cancel_at_report.h"
 #include "route_fixture.h"
-#include "routing/feedback.h"
 #include "routing/route_commands.h"
 #include "routing/route_discoverer.h"
 #include "toy_graph.h"
@@ -93,15 +93,9 @@ TEST(BuildRoutesFeedback, CancelledAnywhereLeavesTheRoutesAsTheyWere)
     };
     const std::vector<std::string> before = held();
     ASSERT_GT(reports, 3u);
-    for (std::size_t at : {std::size_t{0}, std::size_t{1}, reports / 2, reports}) {
-        std::size_t heard = 0;
-        CFeedback feedback([&](double) {
-            if (++heard == at)
-                feedback.Cancel();
-        });
-        if (at == 0)
-            feedback.Cancel();
-        EXPECT_FALSE(routes.DiscoverRoutes(&feedback)) << "at report " << at;
+    for (std::size_t at : routetest::CancelPoints(reports)) {
+        routetest::CCancelAtReport cancel(at);
+        EXPECT_FALSE(routes.DiscoverRoutes(&cancel.feedback)) << "at report " << at;
         EXPECT_EQ(held(), before) << "at report " << at;
     }
 }
