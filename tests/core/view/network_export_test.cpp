@@ -6,6 +6,7 @@
 #include "platform/freetype_text_measurer.h"
 #include "support/roundabout.h"
 #include "view/network_export.h"
+#include "view/od_matrix_graphics.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -24,18 +25,21 @@ protected:
     {
         BuildRoundabout(m_roundabout);
         m_settings.odMatrixShown = true;
-        m_settings.odMatrixX = 3000;
-        m_settings.odMatrixY = 200;
+        m_odMatrix.SetPosition(3000, 200);
         m_settings.laneFlowAggregation = 1;
     }
     CDiagramSource Source()
     {
-        return {m_roundabout.network, m_roundabout.labels, m_roundabout.printPages, m_settings};
+        return {m_roundabout.network, m_roundabout.labels, m_roundabout.printPages, m_odMatrix,
+                m_settings,           m_program,           m_networkSettings};
     }
 
     CFreeTypeTextMeasurer m_measurer;
     CRoundabout m_roundabout;
+    CODMatrixGraphics m_odMatrix;
     CDiagramSettings m_settings;
+    ProgramSettings m_program;
+    NetworkSettings m_networkSettings;
 };
 
 // Counts of the drawing records of a metafile, by kind.
