@@ -12,6 +12,7 @@
 #include "reports/report_source.h"
 #include "reports/routes_report_fragment.h"
 #include "routing/route_commands.h"
+#include "view/od_matrix_graphics.h"
 
 #include <benchmark/benchmark.h>
 #include <sstream>
@@ -50,7 +51,11 @@ void BM_GenerateReport(benchmark::State& state)
         .SetAggregation(CCarouselNetworkDiagramReportFragment::FlowAggregation::ByOD);
 
     const CFreeTypeTextMeasurer measurer;
-    const CReportSource source{{network, labels, pages, {}}, "/bench/junction.crs", measurer};
+    const CODMatrixGraphics odMatrix;
+    const ProgramSettings program;
+    const NetworkSettings settings;
+    const CReportSource source{
+        {network, labels, pages, odMatrix, {}, program, settings}, "/bench/junction.crs", measurer};
     std::size_t bytes = 0;
     for (auto _ : state) {
         std::ostringstream out;

@@ -14,6 +14,7 @@
 #include "reports/report_definition.h"
 #include "reports/report_generator.h"
 #include "reports/report_source.h"
+#include "view/od_matrix_graphics.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -57,7 +58,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CLabels labels;
     CPrintPages pages;
     const CFixedWidthTextMeasurer measurer;
-    const CReportSource source{{network, labels, pages, {}}, "fuzz.crs", measurer};
+    const CODMatrixGraphics odMatrix;
+    const ProgramSettings program;
+    const NetworkSettings settings;
+    const CReportSource source{
+        {network, labels, pages, odMatrix, {}, program, settings}, "fuzz.crs", measurer};
     std::ostringstream rtf;
     CReportGenerator(report, source).Generate(rtf);
     Check(!rtf.str().empty() && rtf.str().back() == '}');

@@ -84,8 +84,7 @@ void Write(const std::filesystem::path& path, void (*build)(CNetwork&), const ch
     // the display for a picture of the flows.
     document.laneFlowAggregation = 0;
     document.odMatrixShown = true;
-    document.odMatrixX = 10400;
-    document.odMatrixY = 2000;
+    document.odMatrix.SetPosition(10400, 2000);
     SaveNetworkFile(path, document, NetworkSettings{});
     std::cout << path.string() << '\n';
 }

@@ -49,7 +49,8 @@ int WriteReport(const CReportOptions& options)
     const CReportDefinition& report = ChooseReport(document.reportDefinitions, options.definition);
     // Text is laid out with the fonts' own metrics, so reports are alike on every machine.
     const CFreeTypeTextMeasurer measurer;
-    const CReportSource source{DiagramSourceOf(document, loaded.settings,
+    const CReportSource source{DiagramSourceOf(document, ProgramSettings::Instance(),
+                                               loaded.settings,
                                                CCarouselDoc::InitialHighlightFilteredRoutes,
                                                CCarouselDoc::InitialPermittedOnly),
                                std::filesystem::absolute(options.network).string(), measurer};

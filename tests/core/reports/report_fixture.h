@@ -7,6 +7,7 @@
 #include "reports/report_document.h"
 #include "reports/report_generator.h"
 #include "reports/report_source.h"
+#include "view/od_matrix_graphics.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -60,8 +61,13 @@ protected:
     CReportDefinitions definitions;
     CReportDefinition& report = *definitions.AppendDefinition();
     CFixedWidthTextMeasurer measurer;
+    CODMatrixGraphics odMatrix;
+    ProgramSettings program;
+    NetworkSettings networkSettings;
     CReportSource source{
-        {ring.network, ring.labels, ring.printPages, {}}, "/nets/ring.crs", measurer};
+        {ring.network, ring.labels, ring.printPages, odMatrix, {}, program, networkSettings},
+        "/nets/ring.crs",
+        measurer};
 };
 
 } // namespace reporttest

@@ -245,13 +245,32 @@ TEST_F(ReportGenerator, DiagramFitsThePageOrClipsToItsPrintZone)
     EXPECT_EQ(Count(rtf, "\\picw8000"), 0) << "print zone 2 does not exist: the whole network";
 }
 
+// The diagram shows the routes its caller selected only when the fragment highlights them.
+TEST_F(ReportGenerator, DiagramHighlightsTheSelectedRoutesItIsGiven)
+{
+    auto& diagram = Add<CCarouselNetworkDiagramReportFragment>(Kind::NetworkDiagram);
+    diagram.SetFlowGroupId(GroupId());
+    diagram.SetHighlightSelectedRoutes(true);
+    const std::string nothingSelected = Rtf();
+    source.diagram.selectedRoutes = {ring.network.GetRoutes().GetRoute(1)->GetId()};
+    EXPECT_NE(Rtf(), nothingSelected);
+    diagram.SetHighlightSelectedRoutes(false);
+    const std::string notHighlighted = Rtf();
+    source.diagram.selectedRoutes.clear();
+    EXPECT_EQ(Rtf(), notHighlighted);
+}
+
 TEST_F(ReportGenerator, DiagramOfAnEmptyNetworkHasNoScalingWords)
 {
     TestSupport::CRoundabout empty;
     CFlowGroup* group = empty.network.GetFlowGroups().InsertFlowGroup(1);
     Add<CCarouselNetworkDiagramReportFragment>(Kind::NetworkDiagram).SetFlowGroupId(group->GetId());
     std::ostringstream out;
-    CReportGenerator(report, {{empty.network, empty.labels, empty.printPages, {}}, "", measurer})
+    CReportGenerator(
+        report,
+        {{empty.network, empty.labels, empty.printPages, odMatrix, {}, program, networkSettings},
+         "",
+         measurer})
         .Generate(out);
     const std::string rtf = out.str();
     EXPECT_EQ(Count(rtf, "\\picw0\\pich0 "), 1);

@@ -137,11 +137,12 @@ std::string EdgeCases(const CTextMeasurer& measurer)
 
 std::string ExampleReport(const std::string& name, const CTextMeasurer& measurer)
 {
+    const ProgramSettings program;
     NetworkSettings settings;
     const auto document = LoadNetworkFile(
         std::filesystem::path(GYROLITH_SOURCE_DIR) / "examples" / (name + ".crs"), settings);
     NormaliseAllArms(document->network);
-    const CReportSource source{DiagramSourceOf(*document, settings,
+    const CReportSource source{DiagramSourceOf(*document, program, settings,
                                                CCarouselDoc::InitialHighlightFilteredRoutes,
                                                CCarouselDoc::InitialPermittedOnly),
                                name + ".crs", measurer};
