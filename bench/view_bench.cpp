@@ -1,13 +1,9 @@
 // Drawing a large network: the bounds pass of zoom-to-fit, the metafile of the clipboard and
 // reports, and the DXF export, on 99 arms of three lanes with every route and flow shown.
 #include "dxf/metafile_to_dxf_converter.h"
-#include "junction_generator.h"
-#include "model/label.h"
+#include "large_network.h"
 #include "platform/emf_recorder.h"
-#include "platform/freetype_text_measurer.h"
-#include "printing/print_page.h"
 #include "routing/lane_data_source.h"
-#include "routing/route_commands.h"
 #include "view/network_export.h"
 #include "view/network_renderer.h"
 #include "view/od_matrix_graphics.h"
@@ -18,36 +14,8 @@
 namespace
 {
 
-// 33 legs of three long lanes: 99 arms, 33 zones, one route per zone pair and entry lane.
-struct CLargeNetwork
-{
-    CLargeNetwork()
-    {
-        JunctionBench::MakeJunction(network, {33, 3, false, false, false});
-        BuildRoutes(network);
-        JunctionBench::SetSampleFlows(network);
-        // Every layer and text there is: the OD matrix, lane flows by OD, each in its colour.
-        settings.odMatrixShown = true;
-        settings.odMatrixX = 12000;
-        settings.odMatrixY = 0;
-        settings.laneFlowAggregation = 0;
-        settings.highlightFilteredRoutes = true;
-        settings.permittedOnly = true;
-    }
-    CDiagramSource Source() { return {network, labels, printPages, settings}; }
-
-    CNetwork network;
-    CLabels labels;
-    CPrintPages printPages;
-    CDiagramSettings settings;
-    CFreeTypeTextMeasurer measurer;
-};
-
-CLargeNetwork& Large()
-{
-    static CLargeNetwork large;
-    return large;
-}
+using JunctionBench::CLargeNetwork;
+using JunctionBench::Large;
 
 void Count(benchmark::State& state, const CNetwork& network)
 {

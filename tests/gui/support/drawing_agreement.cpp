@@ -79,7 +79,7 @@ std::string CAgreement::Describe() const
 }
 
 CAgreement CompareRenderings(const QImage& first, const QImage& second,
-                             const CAgreementTolerance& tolerance)
+                             const CAgreementTolerance& tolerance, bool withPicture)
 {
     CAgreement result;
     if (first.size() != second.size() || first.isNull()) {
@@ -91,21 +91,29 @@ CAgreement CompareRenderings(const QImage& first, const QImage& second,
     const int tilesAcross = (a.width() + tolerance.tileSize - 1) / tolerance.tileSize;
     const int tilesDown = (a.height() + tolerance.tileSize - 1) / tolerance.tileSize;
     std::vector<int> tiles(static_cast<std::size_t>(tilesAcross * tilesDown), 0);
-    result.picture = a.convertToFormat(QImage::Format_RGB32);
+    if (withPicture) {
+        result.picture = a.copy();
+    }
     for (int y = 0; y < a.height(); ++y) {
         const auto* la = reinterpret_cast<const QRgb*>(a.constScanLine(y));
         const auto* lb = reinterpret_cast<const QRgb*>(b.constScanLine(y));
-        auto* out = reinterpret_cast<QRgb*>(result.picture.scanLine(y));
+        auto* out =
+            withPicture ? reinterpret_cast<QRgb*>(result.picture.scanLine(y)) : nullptr;
         for (int x = 0; x < a.width(); ++x) {
-            // Fade the picture so that the disagreements stand out.
-            out[x] = qRgb(192 + qRed(la[x]) / 4, 192 + qGreen(la[x]) / 4, 192 + qBlue(la[x]) / 4);
+            if (out != nullptr) {
+                // Faded, so that the disagreements stand out.
+                out[x] = qRgb(192 + qRed(la[x]) / 4, 192 + qGreen(la[x]) / 4,
+                              192 + qBlue(la[x]) / 4);
+            }
             if (Distance(la[x], lb[x]) <= tolerance.colourDistance) {
                 continue;
             }
             if (ShowsNear(b, x, y, la[x], tolerance) && ShowsNear(a, x, y, lb[x], tolerance)) {
                 continue;
             }
-            out[x] = qRgb(255, 0, 0);
+            if (out != nullptr) {
+                out[x] = qRgb(255, 0, 0);
+            }
             ++result.disagreeing;
             ++tiles[static_cast<std::size_t>((y / tolerance.tileSize) * tilesAcross +
                                              x / tolerance.tileSize)];

@@ -25,12 +25,13 @@ struct CAgreement
     int worstTile = 0;
     QPoint worstTileAt;
     int disagreeing = 0;
-    // Disagreeing pixels in red over a faded copy of the first image, for a person to look at.
+    // Disagreeing pixels in red over a faded copy of the first image, for a person to look at
+    // (made only when asked for).
     QImage picture;
 
     std::string Describe() const;
 };
 
 CAgreement CompareRenderings(const QImage& a, const QImage& b,
-                             const CAgreementTolerance& tolerance = {});
+                             const CAgreementTolerance& tolerance = {}, bool withPicture = false);
 } // namespace GuiTestSupport

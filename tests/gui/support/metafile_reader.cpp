@@ -88,9 +88,10 @@ std::vector<QImage> RenderThroughLibreOffice(const std::vector<std::vector<std::
         const std::string stem = (dir / ("picture" + std::to_string(i))).string();
         const TestSupport::CCommandResult raster =
             TestSupport::Run("pdftoppm -r " + std::to_string(pixelsPerUnit * 254.0) +
-                             " -png -singlefile " + stem + ".pdf " + stem);
+                             " -singlefile " + stem + ".pdf " + stem);
         log += raster.output;
-        const QImage page(QString::fromStdString(stem + ".png"));
+        // Uncompressed: these pages are tens of millions of pixels.
+        const QImage page(QString::fromStdString(stem + ".ppm"));
         const QSize size = PixelSizeOf(MetafileBounds(emfs[i]), pixelsPerUnit);
         images.push_back(page.isNull() ? QImage()
                                        : page.copy(QRect(QPoint(0, 0), size))

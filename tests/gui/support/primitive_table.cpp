@@ -4,8 +4,8 @@ namespace GuiTestSupport
 {
 namespace
 {
-constexpr int Cell = 260;
-constexpr int TextHeight = 30;
+constexpr int Cell = 420;
+constexpr int TextHeight = 60;
 
 void Cross(CDrawingSurface& s, CPoint at)
 {
