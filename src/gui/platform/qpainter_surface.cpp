@@ -240,48 +240,54 @@ void CQPainterSurface::LineTo(CPoint p)
     m_position = p;
 }
 
-void CQPainterSurface::Polyline(std::span<const CPoint> points)
-{
-    QPolygonF polyline;
-    polyline.reserve(static_cast<qsizetype>(points.size()));
-    for (const CPoint& p : points) {
-        polyline.append(StrokePoint(p));
-    }
-    const CShapeScope scope(*this);
-    m_painter.drawPolyline(polyline);
-}
-
-void CQPainterSurface::Polygon(std::span<const CPoint> points)
+QPolygonF CQPainterSurface::StrokePolygon(std::span<const CPoint> points) const
 {
     QPolygonF polygon;
     polygon.reserve(static_cast<qsizetype>(points.size()));
     for (const CPoint& p : points) {
         polygon.append(StrokePoint(p));
     }
+    return polygon;
+}
+
+std::optional<QRectF> CQPainterSurface::StrokeBox(const CRect& box) const
+{
+    const QRect pixels = PixelBox(box);
+    if (pixels.width() <= 0 || pixels.height() <= 0) {
+        return std::nullopt;
+    }
+    return QRectF(pixels.left() + m_strokeOffset, pixels.top() + m_strokeOffset,
+                  pixels.width() - 1.0, pixels.height() - 1.0);
+}
+
+void CQPainterSurface::Polyline(std::span<const CPoint> points)
+{
+    const QPolygonF polyline = StrokePolygon(points);
+    const CShapeScope scope(*this);
+    m_painter.drawPolyline(polyline);
+}
+
+void CQPainterSurface::Polygon(std::span<const CPoint> points)
+{
+    const QPolygonF polygon = StrokePolygon(points);
     const CShapeScope scope(*this);
     m_painter.drawPolygon(polygon, Qt::OddEvenFill);
 }
 
 void CQPainterSurface::Rectangle(const CRect& box)
 {
-    const QRect pixels = PixelBox(box);
-    if (pixels.width() <= 0 || pixels.height() <= 0) {
-        return;
+    if (const std::optional<QRectF> stroke = StrokeBox(box)) {
+        const CShapeScope scope(*this);
+        m_painter.drawRect(*stroke);
     }
-    const CShapeScope scope(*this);
-    m_painter.drawRect(QRectF(pixels.left() + m_strokeOffset, pixels.top() + m_strokeOffset,
-                              pixels.width() - 1.0, pixels.height() - 1.0));
 }
 
 void CQPainterSurface::Ellipse(const CRect& box)
 {
-    const QRect pixels = PixelBox(box);
-    if (pixels.width() <= 0 || pixels.height() <= 0) {
-        return;
+    if (const std::optional<QRectF> stroke = StrokeBox(box)) {
+        const CShapeScope scope(*this);
+        m_painter.drawEllipse(*stroke);
     }
-    const CShapeScope scope(*this);
-    m_painter.drawEllipse(QRectF(pixels.left() + m_strokeOffset, pixels.top() + m_strokeOffset,
-                                 pixels.width() - 1.0, pixels.height() - 1.0));
 }
 
 void CQPainterSurface::TextOut(CPoint reference, std::string_view text)

@@ -6,6 +6,7 @@
 #include "platform/plan_mapping.h"
 
 #include <QPainter>
+#include <QPolygonF>
 
 #include <optional>
 
@@ -76,9 +77,12 @@ private:
     // Where a line through a plan point runs on the device: the point's pixel, at its centre
     // or its top-left corner as the pen's width needs.
     QPointF StrokePoint(CPoint p) const;
+    QPolygonF StrokePolygon(std::span<const CPoint> points) const;
     // The device pixels a GDI box covers: from its left-top pixel up to, not including, the
     // pixel of its right-bottom corner.
     QRect PixelBox(const CRect& box) const;
+    // The line a box's outline runs along; none for a box that covers no pixel.
+    std::optional<QRectF> StrokeBox(const CRect& box) const;
     void ApplyPen();
     void ApplyBrush();
     // The em of the selected font in plan units.
