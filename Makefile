@@ -37,7 +37,7 @@ bench: deps
 FUZZ_SECONDS ?= 60
 fuzz: deps
 	@scripts/install-deps.sh --fuzz
-	CXX=clang++ cmake -S . -B $(FUZZBUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGYROLITH_FUZZ=ON
+	CXX=clang++ cmake -S . -B $(FUZZBUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGYROLITH_FUZZ=ON -DGYROLITH_GUI=OFF
 	cmake --build $(FUZZBUILD) -j $(JOBS)
 	@for f in $(FUZZBUILD)/fuzz/*_fuzzer; do \
 	  name=$$(basename $$f _fuzzer); mkdir -p $(FUZZBUILD)/found/$$name; \

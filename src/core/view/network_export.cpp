@@ -4,9 +4,7 @@
 #include "dxf/metafile_to_dxf_converter.h"
 #include "model/network.h"
 #include "platform/emf_recorder.h"
-#include "routing/lane_data_source.h"
-#include "view/network_renderer.h"
-#include "view/network_view_state.h"
+#include "view/diagram_drawing.h"
 #include "view/od_matrix_graphics.h"
 
 #include <algorithm>
@@ -64,29 +62,17 @@ std::vector<std::uint8_t> RecordNetworkEmf(const CDiagramSource& source, const C
                                            const CTextMeasurer& measurer,
                                            const std::string& description)
 {
-    const CLaneDataActualFlow actualFlows;
-    CNetworkViewState ownView;
-    CNetworkRenderer renderer(source.network, source.labels, source.odMatrix, source.printPages,
-                              source.program, source.networkSettings, ownView);
-    renderer.SetFlowGroup(group);
-    renderer.SetLaneDataSource(&actualFlows);
-    renderer.Switches() = DiagramSwitches(source.settings);
-    if (source.settings.highlightSelectedRoute) {
-        for (const std::uint32_t routeId : source.selectedRoutes) {
-            ownView.SetRouteSelected(routeId, true);
-        }
-    }
-
+    CDiagramDrawing drawing(source, group);
     CEmfRecorder recorder(measurer, description);
     CBounds bounds;
-    renderer.Draw(recorder, &bounds);
+    drawing.Draw(recorder, &bounds);
     if (clip) {
         recorder.IntersectClipRect(*clip);
     } else if (!bounds.IsEmpty()) {
         // The grid spans the clip box: make that the drawing's extent, not the device's.
         recorder.SetClipBox(bounds.GetRect());
     }
-    renderer.Draw(recorder);
+    drawing.Draw(recorder);
     return recorder.Finish();
 }
 

@@ -1,0 +1,15 @@
+#include "view/diagram_drawing.h"
+
+CDiagramDrawing::CDiagramDrawing(const CDiagramSource& source, const CFlowGroup* group)
+    : m_renderer(source.network, source.labels, source.odMatrix, source.printPages, source.program,
+                 source.networkSettings, m_view)
+{
+    m_renderer.SetFlowGroup(group);
+    m_renderer.SetLaneDataSource(&m_actualFlows);
+    m_renderer.Switches() = DiagramSwitches(source.settings);
+    if (source.settings.highlightSelectedRoute) {
+        for (const std::uint32_t routeId : source.selectedRoutes) {
+            m_view.SetRouteSelected(routeId, true);
+        }
+    }
+}
