@@ -94,10 +94,17 @@ std::unique_ptr<CDocumentData>
 ReadNetwork(CCardStream& stream, NetworkSettings& settings, bool checkpoint,
             const std::string& defaultLaneFlowDelimiter = NetworkSettings{}.LaneFlowDelimiter);
 
-// Opens path and reads it as above; a file that cannot be opened raises errFileRead.
+// Opens path and reads it as above; a file that cannot be opened, or a folder, raises
+// errFileRead with a message that names the path and says why.
 std::unique_ptr<CDocumentData>
 LoadNetworkFile(const std::filesystem::path& path, NetworkSettings& settings,
                 const std::string& defaultLaneFlowDelimiter = NetworkSettings{}.LaneFlowDelimiter);
+// The same, and before any failure propagates, failure receives what the user is told: the
+// program's message and, for a damaged file, the line where reading stopped.
+struct CNetworkReadError;
+std::unique_ptr<CDocumentData> LoadNetworkFile(const std::filesystem::path& path,
+                                               NetworkSettings& settings,
+                                               CNetworkReadError& failure);
 
 // Writes the document to path through a temporary file and a rename; on any failure the file
 // already there stays as it was.

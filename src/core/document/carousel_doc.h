@@ -235,9 +235,6 @@ private:
     void Changed(int hint);
     void RebuildRoutesIfAutomatic();
     void Message(const std::string& text) const;
-    // The network file reader's message for what it threw; empty for a file that cannot be
-    // opened.
-    static std::string OpenErrorMessage();
 
     NetworkSettings* m_settings;
     CPrompt* m_prompt;
