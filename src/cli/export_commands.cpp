@@ -3,6 +3,8 @@
 #include "export_commands.h"
 
 #include "cardfile/atomic_file.h"
+#include "cli_output.h"
+#include "cli_validators.h"
 #include "document/carousel_doc.h"
 #include "network_file.h"
 #include "network_jobs.h"
@@ -55,6 +57,10 @@ int Export(const CExportOptions& options, EExportFormat format)
                          static_cast<std::streamsize>(emf.size()));
         });
     });
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(out, ec);
+    TellWritten(out, (format == EExportFormat::Dxf ? "DXF drawing, " : "enhanced metafile, ") +
+                         (ec ? std::string("size unknown") : std::to_string(size) + " bytes"));
     return 0;
 }
 
@@ -63,12 +69,18 @@ void AddExport(CLI::App& app, CCliAction& action, const char* name, const char* 
 {
     auto options = std::make_shared<CExportOptions>();
     CLI::App* command = app.add_subcommand(name, description);
-    command->add_option("NETWORK", options->network, "Network file to read")->required();
-    command->add_option("-o,--out", options->out, "File to write")->required();
+    command->add_option("NETWORK", options->network, "Network file to read")
+        ->required()
+        ->check(NonEmptyFileName);
+    command->add_option("-o,--out", options->out, "File to write")
+        ->required()
+        ->check(NonEmptyFileName);
     command->add_option("--flow-group", options->flowGroup,
                         "Flows of this flow group (default: the current one)");
     command->callback([options, format, &action] {
-        action = [options, format] { return Export(*options, format); };
+        action = [options, format] {
+            return Export(*options, format);
+        };
     });
 }
 

@@ -1,13 +1,15 @@
-// show, build-routes, balance, disallow-circular, save.
+// show, summary, build-routes, balance, disallow-circular, save.
 #include "network_commands.h"
 
+#include "cli_output.h"
+#include "cli_validators.h"
 #include "network_file.h"
 #include "network_jobs.h"
 #include "network_json.h"
+#include "network_summary.h"
 #include "routing/route_commands.h"
 
 #include <CLI/CLI.hpp>
-#include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
@@ -28,9 +30,12 @@ struct COptions
 CLI::App* AddRewrite(CLI::App& app, const char* name, const char* description, COptions& options)
 {
     CLI::App* command = app.add_subcommand(name, description);
-    command->add_option("NETWORK", options.network, "Network file to read")->required();
+    command->add_option("NETWORK", options.network, "Network file to read")
+        ->required()
+        ->check(NonEmptyFileName);
     command->add_option("-o,--out", options.out, "File to write (may be NETWORK itself)")
-        ->required();
+        ->required()
+        ->check(NonEmptyFileName);
     return command;
 }
 
@@ -50,7 +55,9 @@ void AddNetworkCommands(CLI::App& app, CCliAction& action)
     auto options = std::make_shared<COptions>();
 
     CLI::App* show = app.add_subcommand("show", "Print the network as JSON on stdout");
-    show->add_option("NETWORK", options->network, "Network file to read")->required();
+    show->add_option("NETWORK", options->network, "Network file to read")
+        ->required()
+        ->check(NonEmptyFileName);
     show->add_option("--flow-group", options->flowGroup,
                      "Flows of this flow group (default: the current one)");
     show->callback([options, &action] {
@@ -58,9 +65,24 @@ void AddNetworkCommands(CLI::App& app, CCliAction& action)
             CLoadedNetwork loaded = LoadNetworkForCli(options->network);
             CNetwork& network = loaded.document->network;
             const CFlowGroup* group = ChooseFlowGroup(network, options->flowGroup);
-            const std::string text =
-                NetworkToJson(network, &loaded.document->labels, group).dump(2);
-            std::cout << text << '\n';
+            WriteToStdout(NetworkToJson(network, &loaded.document->labels, group).dump(2) + '\n');
+            return 0;
+        };
+    });
+
+    CLI::App* summary =
+        app.add_subcommand("summary", "Print the network as a few tables of plain text");
+    summary->add_option("NETWORK", options->network, "Network file to read")
+        ->required()
+        ->check(NonEmptyFileName);
+    summary->add_option("--flow-group", options->flowGroup,
+                        "Flows of this flow group (default: the current one)");
+    summary->callback([options, &action] {
+        action = [options] {
+            CLoadedNetwork loaded = LoadNetworkForCli(options->network);
+            CNetwork& network = loaded.document->network;
+            const CFlowGroup* group = ChooseFlowGroup(network, options->flowGroup);
+            WriteToStdout(NetworkSummary(network, group));
             return 0;
         };
     });

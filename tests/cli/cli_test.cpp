@@ -14,6 +14,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -56,16 +57,17 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir); }
 
-    CRun Run(const std::string& args)
+    // stdout goes to a file of the test's folder unless another is named.
+    CRun Run(const std::string& args, const fs::path& stdoutFile = {})
     {
-        const fs::path out = dir / "stdout.txt";
+        const fs::path out = stdoutFile.empty() ? dir / "stdout.txt" : stdoutFile;
         const fs::path err = dir / "stderr.txt";
         const std::string command = Quote(GYROLITH_CLI) + " " + args + " >" + Quote(out.string()) +
                                     " 2>" + Quote(err.string());
         const int raw = std::system(command.c_str());
         CRun run;
         run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.out = ReadText(out);
+        run.out = stdoutFile.empty() ? ReadText(out) : "";
         run.err = ReadText(err);
         return run;
     }
@@ -205,22 +207,35 @@ std::string ReplaceFirst(std::string text, const std::string& from, const std::s
     return at == std::string::npos ? text : text.replace(at, from.size(), to);
 }
 
+// A damaged file's message is followed by where reading stopped and what it expected there.
 INSTANTIATE_TEST_SUITE_P(
     Files, CCliDamaged,
     ::testing::Values(
         CDamage{"WrongKeyword",
                 [](const std::string& text) { return ReplaceFirst(text, "\nARM", "\nMRA"); },
-                Corrupt},
+                Corrupt + "line 13: expected an ARM card\n"},
         CDamage{"Truncated",
-                [](const std::string& text) { return text.substr(0, text.size() / 3); }, Corrupt},
-        CDamage{"Empty", [](const std::string&) { return std::string(); }, Corrupt},
+                [](const std::string& text) { return text.substr(0, text.find("\nZONE") + 1); },
+                Corrupt + "line 62: the file ends where a ZONE card was expected\n"},
+        CDamage{"CutInsideARoute",
+                [](const std::string& text) { return text.substr(0, text.size() / 3); },
+                Corrupt + "line 145: Route 42 uses a lane connector from lane 2 of arm 10 to lane "
+                          "0 of arm 0 that does not exist\n"},
+        CDamage{"Empty", [](const std::string&) { return std::string(); },
+                Corrupt + "line 1: the file ends where a SCHEM card was expected\n"},
         CDamage{"Binary",
                 [](const std::string&) {
                     return std::string("\x7f"
                                        "ELF\x02\x01",
                                        6);
                 },
-                Corrupt},
+                Corrupt + "line 1: expected a SCHEM card\n"},
+        CDamage{"LineLongerThanAnyCard",
+                [](const std::string& text) {
+                    return ReplaceFirst(text, "\nNET", "\nTEXT " + std::string(40000, 'x'));
+                },
+                Corrupt + "line 12: The line is longer than any card can be (over 32768 "
+                          "characters)\n"},
         CDamage{"LaterVersion",
                 [](const std::string& text) {
                     return ReplaceFirst(ReplaceFirst(text, "SCHEM1.3", "SCHEM2.0"), "SVERS1.3.0",
@@ -230,25 +245,99 @@ INSTANTIATE_TEST_SUITE_P(
                 "this version.\nThe file was created on version 2.0.1 of Gyrolith\n"}),
     CaseName());
 
-TEST_F(CCli, MissingFileIsAReadFailure)
+TEST_F(CCli, InputsThatAreNoNetworkFileSayWhy)
 {
     const fs::path missing = dir / "missing.crs";
-    const CRun run = Run("show " + P(missing));
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Cannot open the file " + missing.string() + "\n");
-    EXPECT_EQ(run.out, "");
+    for (const auto& [input, message] : std::vector<std::pair<fs::path, std::string>>{
+             {missing, "Cannot open " + missing.string() + ": No such file or directory\n"},
+             {dir, "Cannot open " + dir.string() + ": it is a folder, not a file\n"},
+             // A device without line ends is given up after one card's length, not read on.
+             {"/dev/zero",
+              Corrupt +
+                  "line 1: The line is longer than any card can be (over 32768 characters)\n"}}) {
+        const CRun run = Run("show " + P(input));
+        EXPECT_EQ(run.status, 1) << input;
+        EXPECT_EQ(run.err, message);
+        EXPECT_EQ(run.out, "");
+    }
 }
 
-TEST_F(CCli, UnwritableOutputIsAWriteFailure)
+TEST_F(CCli, UnwritableOutputIsAWriteFailureNamingTheFileOnce)
 {
     const fs::path out = dir / "no such folder" / "out.crs";
     for (const char* command : {"save", "export-emf", "export-dxf"}) {
         const CRun run = Run(command + (" " + P(Roundabout())) + " -o " + P(out));
         EXPECT_EQ(run.status, 1) << command;
-        EXPECT_EQ(run.err.rfind("Cannot write the file " + out.string() + ": ", 0), 0u)
-            << command << ": " << run.err;
+        EXPECT_EQ(run.err, "Cannot write " + out.string() + ": its folder does not exist\n")
+            << command;
         EXPECT_FALSE(fs::exists(out)) << command;
     }
+}
+
+// OUT stays what it is: a link is written through, a pipe or a read-only file is refused.
+TEST_F(CCli, OutputThatIsNoPlainWritableFile)
+{
+    const fs::path network = Roundabout();
+    const fs::path real = dir / "real.crs";
+    const fs::path link = dir / "link.crs";
+    WriteText(real, "old");
+    fs::create_symlink(real.filename(), link);
+    const CRun linked = Run("save " + P(network) + " -o " + P(link));
+    EXPECT_EQ(linked.status, 0) << linked.err;
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadText(real), ReadText(network));
+
+    const fs::path fifo = dir / "pipe.crs";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const fs::path readOnly = dir / "read-only.crs";
+    WriteText(readOnly, "keep me");
+    fs::permissions(readOnly, fs::perms::owner_read | fs::perms::group_read);
+    for (const auto& [out, reason] : std::vector<std::pair<fs::path, std::string>>{
+             {fifo, "it is not a regular file (a device, pipe or socket)"},
+             {readOnly, "the file is read-only"}}) {
+        for (const char* command : {"save", "export-dxf"}) {
+            const CRun run = Run(command + (" " + P(network)) + " -o " + P(out));
+            EXPECT_EQ(run.status, 1) << command << " " << out;
+            EXPECT_EQ(run.err, "Cannot write " + out.string() + ": " + reason + "\n");
+        }
+    }
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_EQ(ReadText(readOnly), "keep me");
+}
+
+// A script must not take half a result for a whole one.
+TEST_F(CCli, ResultThatCannotBeWrittenToStdoutIsAFailure)
+{
+    const fs::path network = Roundabout();
+    for (const std::string& command : {"show " + P(network), "summary " + P(network)}) {
+        const CRun run = Run(command, "/dev/full");
+        EXPECT_EQ(run.status, 1) << command;
+        EXPECT_EQ(run.err, "Cannot write the output: No space left on device\n") << command;
+    }
+}
+
+TEST_F(CCli, VersionAndVerboseTalkOnlyWhenAsked)
+{
+    const CRun version = Run("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "gyrolith-cli 1.3.0\n");
+
+    const fs::path network = Roundabout();
+    const fs::path out = dir / "out.crs";
+    const fs::path emf = dir / "out.emf";
+    for (const std::string verbose : {" --verbose", ""}) {
+        const CRun saved = Run("save " + P(network) + " -o " + P(out) + verbose);
+        ASSERT_EQ(saved.status, 0) << saved.err;
+        EXPECT_EQ(saved.out, "");
+        EXPECT_EQ(saved.err, verbose.empty() ? ""
+                                             : "Wrote " + out.string() +
+                                                   " (12 arms, 4 zones, 116 routes, 1 flow "
+                                                   "group)\n");
+    }
+    const CRun exported = Run("--verbose export-emf " + P(network) + " -o " + P(emf));
+    ASSERT_EQ(exported.status, 0) << exported.err;
+    EXPECT_EQ(exported.err, "Wrote " + emf.string() + " (enhanced metafile, " +
+                                std::to_string(fs::file_size(emf)) + " bytes)\n");
 }
 
 TEST_F(CCli, BadUsageExitsWithTwo)
@@ -257,7 +346,8 @@ TEST_F(CCli, BadUsageExitsWithTwo)
     const fs::path out = dir / "out.crs";
     for (const std::string& args :
          {std::string("show"), "frobnicate " + P(good), "balance " + P(good),
-          "save " + P(good) + " -o", "show " + P(good) + " --flow-group x",
+          "save " + P(good) + " -o", "save " + P(good) + " -o ''", std::string("show ''"),
+          "show " + P(good) + " --flow-group x", "summary " + P(good) + " --flow-group x",
           "balance " + P(good) + " -o " + P(out) + " --arm", "export-emf " + P(good),
           "export-dxf " + P(good) + " -o " + P(out) + " --flow-group x"}) {
         const CRun run = Run(args);
@@ -265,6 +355,8 @@ TEST_F(CCli, BadUsageExitsWithTwo)
         EXPECT_NE(run.err, "") << args;
         EXPECT_FALSE(fs::exists(out)) << args;
     }
+    EXPECT_EQ(Run("save " + P(good) + " -o ''").err.rfind("--out: the file name is empty\n", 0),
+              0u);
 }
 
 TEST_F(CCli, NumbersThatNameNothingAreBadUsageAndWriteNothing)
