@@ -3,8 +3,8 @@
 #include "export_commands.h"
 
 #include "cardfile/atomic_file.h"
+#include "cli_arguments.h"
 #include "cli_output.h"
-#include "cli_validators.h"
 #include "document/carousel_doc.h"
 #include "network_file.h"
 #include "network_jobs.h"
@@ -69,9 +69,7 @@ void AddExport(CLI::App& app, CCliAction& action, const char* name, const char* 
 {
     auto options = std::make_shared<CExportOptions>();
     CLI::App* command = app.add_subcommand(name, description);
-    command->add_option("NETWORK", options->network, "Network file to read")
-        ->required()
-        ->check(NonEmptyFileName);
+    AddNetworkArgument(*command, options->network);
     command->add_option("-o,--out", options->out, "File to write")
         ->required()
         ->check(NonEmptyFileName);

@@ -1,8 +1,8 @@
 // show, summary, build-routes, balance, disallow-circular, save.
 #include "network_commands.h"
 
+#include "cli_arguments.h"
 #include "cli_output.h"
-#include "cli_validators.h"
 #include "network_file.h"
 #include "network_jobs.h"
 #include "network_json.h"
@@ -30,9 +30,7 @@ struct COptions
 CLI::App* AddRewrite(CLI::App& app, const char* name, const char* description, COptions& options)
 {
     CLI::App* command = app.add_subcommand(name, description);
-    command->add_option("NETWORK", options.network, "Network file to read")
-        ->required()
-        ->check(NonEmptyFileName);
+    AddNetworkArgument(*command, options.network);
     command->add_option("-o,--out", options.out, "File to write (may be NETWORK itself)")
         ->required()
         ->check(NonEmptyFileName);
@@ -48,44 +46,39 @@ int Rewrite(const COptions& options, const std::function<void(CNetwork&)>& chang
     return 0;
 }
 
+// Read NETWORK and print one text made from it, with the flows of --flow-group.
+void AddPrint(CLI::App& app, CCliAction& action, const char* name, const char* description,
+              const std::shared_ptr<COptions>& options,
+              std::string (*print)(const CDocumentData&, const CFlowGroup*))
+{
+    CLI::App* command = app.add_subcommand(name, description);
+    AddNetworkArgument(*command, options->network);
+    command->add_option("--flow-group", options->flowGroup,
+                        "Flows of this flow group (default: the current one)");
+    command->callback([options, print, &action] {
+        action = [options, print] {
+            CLoadedNetwork loaded = LoadNetworkForCli(options->network);
+            const CFlowGroup* group = ChooseFlowGroup(loaded.document->network, options->flowGroup);
+            WriteToStdout(print(*loaded.document, group));
+            return 0;
+        };
+    });
+}
+
 } // namespace
 
 void AddNetworkCommands(CLI::App& app, CCliAction& action)
 {
     auto options = std::make_shared<COptions>();
 
-    CLI::App* show = app.add_subcommand("show", "Print the network as JSON on stdout");
-    show->add_option("NETWORK", options->network, "Network file to read")
-        ->required()
-        ->check(NonEmptyFileName);
-    show->add_option("--flow-group", options->flowGroup,
-                     "Flows of this flow group (default: the current one)");
-    show->callback([options, &action] {
-        action = [options] {
-            CLoadedNetwork loaded = LoadNetworkForCli(options->network);
-            CNetwork& network = loaded.document->network;
-            const CFlowGroup* group = ChooseFlowGroup(network, options->flowGroup);
-            WriteToStdout(NetworkToJson(network, &loaded.document->labels, group).dump(2) + '\n');
-            return 0;
-        };
-    });
-
-    CLI::App* summary =
-        app.add_subcommand("summary", "Print the network as a few tables of plain text");
-    summary->add_option("NETWORK", options->network, "Network file to read")
-        ->required()
-        ->check(NonEmptyFileName);
-    summary->add_option("--flow-group", options->flowGroup,
-                        "Flows of this flow group (default: the current one)");
-    summary->callback([options, &action] {
-        action = [options] {
-            CLoadedNetwork loaded = LoadNetworkForCli(options->network);
-            CNetwork& network = loaded.document->network;
-            const CFlowGroup* group = ChooseFlowGroup(network, options->flowGroup);
-            WriteToStdout(NetworkSummary(network, group));
-            return 0;
-        };
-    });
+    AddPrint(app, action, "show", "Print the network as JSON on stdout", options,
+             [](const CDocumentData& document, const CFlowGroup* group) {
+                 return NetworkToJson(document.network, &document.labels, group).dump(2) + '\n';
+             });
+    AddPrint(app, action, "summary", "Print the network as a few tables of plain text", options,
+             [](const CDocumentData& document, const CFlowGroup* group) {
+                 return NetworkSummary(document.network, group);
+             });
 
     AddRewrite(app, "build-routes", "Build Routes (discover, then normalise proportions), save",
                *options)
