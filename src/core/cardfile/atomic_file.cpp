@@ -9,6 +9,7 @@
 #if defined(__unix__) || defined(__APPLE__)
 #define GYROLITH_POSIX_FILES 1
 #include <cerrno>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -85,11 +86,25 @@ void RemoveLeftovers(const fs::path& folder, const std::string& prefix)
     }
 }
 
-// The permissions a new file gets: the umask can only be read by setting it.
+// The permissions a new file gets. Linux shows the umask; elsewhere it can only be read by
+// setting it, which another thread creating a file at that moment would feel.
 mode_t NewFileMode()
 {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
+    mode_t mask = 022;
+    bool found = false;
+#ifdef __linux__
+    std::ifstream status("/proc/self/status");
+    for (std::string line; !found && std::getline(status, line);) {
+        if (line.rfind("Umask:", 0) == 0) {
+            mask = static_cast<mode_t>(std::strtoul(line.c_str() + 6, nullptr, 8));
+            found = true;
+        }
+    }
+#endif
+    if (!found) {
+        mask = ::umask(0);
+        ::umask(mask);
+    }
     return static_cast<mode_t>(0666 & ~mask);
 }
 

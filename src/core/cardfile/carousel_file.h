@@ -12,6 +12,7 @@
 
 class CCardStream;
 class CCardWriter;
+struct CNetworkReadError;
 
 // The version text this program writes into SVERS.
 inline constexpr std::string_view kProgramVersionText = "1.3.0";
@@ -101,7 +102,6 @@ LoadNetworkFile(const std::filesystem::path& path, NetworkSettings& settings,
                 const std::string& defaultLaneFlowDelimiter = NetworkSettings{}.LaneFlowDelimiter);
 // The same, and before any failure propagates, failure receives what the user is told: the
 // program's message and, for a damaged file, the line where reading stopped.
-struct CNetworkReadError;
 std::unique_ptr<CDocumentData> LoadNetworkFile(const std::filesystem::path& path,
                                                NetworkSettings& settings,
                                                CNetworkReadError& failure);

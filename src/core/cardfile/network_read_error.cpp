@@ -1,3 +1,4 @@
+// The messages of a failed network file read, and where it stopped.
 #include "cardfile/network_read_error.h"
 
 #include "cardfile/card_errors.h"
