@@ -110,26 +110,37 @@ def check_file(cli, path, work):
 
 
 def kill_during_save(cli, work, kills, rng):
-    """Saves over a good file and kills the save at a random moment: the file must stay the
-    old or become the new one, and the next save must clear what the killed one left."""
+    """Saves over a good file and kills the save at a random moment near its end, where the
+    file is written: the file must stay the old or become the new one, and the next save must
+    clear what the killed one left."""
     target = os.path.join(work, "target.crs")
     old = open(EXAMPLES[1], "rb").read()
-    new = open(EXAMPLES[0], "rb").read()
-    damaged = leftovers = 0
+    command = [cli, "balance", EXAMPLES[0], "-o", target, "--build-routes"]
+    started = time.monotonic()
+    for _ in range(3):
+        subprocess.run(command, capture_output=True)
+    duration = (time.monotonic() - started) / 3
+    outcome = collections.Counter()
     for _ in range(kills):
         with open(target, "wb") as f:
             f.write(old)
-        proc = subprocess.Popen([cli, "balance", EXAMPLES[0], "-o", target, "--build-routes"],
-                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        time.sleep(rng.uniform(0.0, 0.4))
+        proc = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        time.sleep(rng.uniform(0.5, 1.1) * duration)
         proc.send_signal(signal.SIGKILL)
         proc.wait()
         now = open(target, "rb").read()
-        if now != old and run(cli, ["show", target])[0] != 0:
-            damaged += 1
+        if now == old:
+            outcome["kept the old file"] += 1
+        elif run(cli, ["show", target])[0] == 0:
+            outcome["left the new file"] += 1
+        else:
+            outcome["damaged the target"] += 1
+        if any(n.startswith(".target.crs.") for n in os.listdir(work)):
+            outcome["were killed while writing (temporary file left)"] += 1
         subprocess.run([cli, "save", EXAMPLES[0], "-o", target], capture_output=True)
-        leftovers += sum(1 for n in os.listdir(work) if n.startswith(".target.crs."))
-    return damaged, leftovers
+        if any(n.startswith(".target.crs.") for n in os.listdir(work)):
+            outcome["left a temporary file after the next save"] += 1
+    return outcome
 
 
 def main():
@@ -161,7 +172,7 @@ def main():
                 codes[name][code] += 1
             for kind, detail in file_findings:
                 findings[kind].append(detail)
-    damaged, leftovers = kill_during_save(options.cli, work, options.kills, rng)
+    kills = kill_during_save(options.cli, work, options.kills, rng)
 
     print(f"{len(paths)} mutated files, {3 * len(paths)} runs")
     for name in ("show", "summary", "save"):
@@ -175,7 +186,7 @@ def main():
         reasons = collections.Counter(re.sub(r"[0-9.]+", "N", d.split(": ", 2)[-1]) for d in findings[kind])
         for reason, n in reasons.most_common():
             print(f"    {n:5} x {reason}")
-    print(f"{options.kills} saves killed: {damaged} damaged the target, {leftovers} temporary files left after the next save")
+    print(f"{options.kills} saves killed: " + ", ".join(f"{n} {what}" for what, n in sorted(kills.items())))
     if options.keep:
         os.makedirs(options.keep, exist_ok=True)
         for kind, details in findings.items():
@@ -184,7 +195,8 @@ def main():
                 if os.path.exists(path):
                     os.replace(path, os.path.join(options.keep, os.path.basename(path)))
     subprocess.run(["rm", "-rf", work])
-    bad = unexpected + sum(len(findings[k]) for k in findings) + damaged + leftovers
+    bad = (unexpected + sum(len(findings[k]) for k in findings) + kills["damaged the target"] +
+           kills["left a temporary file after the next save"])
     return 1 if bad else 0
 
 
