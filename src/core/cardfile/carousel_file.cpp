@@ -154,8 +154,8 @@ bool CCarouselFileWriterV1::Write(bool checkpoint)
         {"Notes", &doc.project.notes},
         {"Project name", &doc.project.projectName},
         {"SCN", &doc.project.scn}};
-    for (const auto& [name, text] : texts) {
-        put(FormatForObject(name, [&] { return CCardText(*text).Format(); }));
+    for (const auto& text : texts) {
+        put(FormatForObject(text.first, [&] { return CCardText(*text.second).Format(); }));
     }
 
     const CArms& arms = network.GetArms();

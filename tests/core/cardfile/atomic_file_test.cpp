@@ -175,11 +175,6 @@ INSTANTIATE_TEST_SUITE_P(
                                    fs::create_symlink("real.crs", target);
                                },
                                "it is a folder"},
-                    TargetCase{"Folder",
-                               [](const fs::path& target, const fs::path&) {
-                                   fs::create_directory(target);
-                               },
-                               "it is a folder"},
                     TargetCase{"Fifo",
                                [](const fs::path& target, const fs::path&) {
                                    ASSERT_EQ(::mkfifo(target.c_str(), 0600), 0);
