@@ -3,6 +3,7 @@
 disk would, and reports what it saw: exit statuses per command, sanitizer reports, runs that hung,
 files that open but cannot be saved, saved files that do not read back the same, and whether a
 save killed half-way ever damages the file it replaces or leaves its temporary file for good.
+The examples carry a report, so mutants reach the report writer too.
 
     scripts/cli-mutation-run.py [--cli build/src/cli/gyrolith-cli] [--files 1500] [--kills 60]
 
@@ -72,6 +73,12 @@ def mutate(lines, rng):
     return lines
 
 
+def commands(path, out, rtf):
+    return [("show", ["show", path]), ("summary", ["summary", path]),
+            ("save", ["save", path, "-o", out]),
+            ("report", ["report", path, "--definition", "1", "-o", rtf])]
+
+
 def run(cli, args):
     try:
         done = subprocess.run([cli] + args, capture_output=True, timeout=TIMEOUT)
@@ -83,10 +90,12 @@ def run(cli, args):
 def check_file(cli, path, work):
     """Every command over one file; returns findings as (kind, detail) pairs and exit codes."""
     out = os.path.join(work, os.path.basename(path) + ".out.crs")
+    rtf = os.path.join(work, os.path.basename(path) + ".rtf")
     results = {}
-    for name, args in [("show", ["show", path]), ("summary", ["summary", path]),
-                       ("save", ["save", path, "-o", out])]:
+    for name, args in commands(path, out, rtf):
         results[name] = run(cli, args)
+    if os.path.exists(rtf):
+        os.remove(rtf)
     findings = []
     for name, (code, _, err) in results.items():
         if code == "timeout":
@@ -96,6 +105,10 @@ def check_file(cli, path, work):
     if results["show"][0] == 0 and results["save"][0] != 0:
         findings.append(("opens-but-cannot-be-saved",
                          f"{path}: {results['save'][2].decode(errors='replace').strip()}"))
+    # Exit 2 is a report number the damaged file does not have.
+    if results["show"][0] == 0 and results["report"][0] not in (0, 2):
+        findings.append(("opens-but-cannot-be-reported",
+                         f"{path}: {results['report'][2].decode(errors='replace').strip()}"))
     if results["save"][0] == 0:
         again = out + ".again.crs"
         code, _, err = run(cli, ["save", out, "-o", again])
@@ -174,13 +187,14 @@ def main():
                 findings[kind].append(detail)
     kills = kill_during_save(options.cli, work, options.kills, rng)
 
-    print(f"{len(paths)} mutated files, {3 * len(paths)} runs")
-    for name in ("show", "summary", "save"):
+    names = [name for name, _ in commands("", "", "")]
+    print(f"{len(paths)} mutated files, {len(names) * len(paths)} runs")
+    for name in names:
         print(f"  {name:8} exit codes: " + ", ".join(f"{c}: {n}" for c, n in sorted(codes[name].items(), key=str)))
     unexpected = sum(n for c in codes.values() for code, n in c.items() if code not in (0, 1, 2))
     print(f"  exits other than 0, 1, 2: {unexpected}")
-    for kind in ("hang", "sanitizer", "opens-but-cannot-be-saved", "saved-file-does-not-reopen",
-                 "saved-file-reads-back-different"):
+    for kind in ("hang", "sanitizer", "opens-but-cannot-be-saved", "opens-but-cannot-be-reported",
+                 "saved-file-does-not-reopen", "saved-file-reads-back-different"):
         print(f"  {kind}: {len(findings[kind])}")
         # Grouped by what they say, numbers left out.
         reasons = collections.Counter(re.sub(r"[0-9.]+", "N", d.split(": ", 2)[-1]) for d in findings[kind])

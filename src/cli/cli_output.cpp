@@ -40,3 +40,10 @@ void TellWritten(const std::filesystem::path& path, const std::string& what)
         std::cerr << "Wrote " << path.string() << " (" << what << ")\n";
     }
 }
+
+std::string SizeOf(const std::filesystem::path& path)
+{
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(path, ec);
+    return ec ? std::string("size unknown") : std::to_string(size) + " bytes";
+}

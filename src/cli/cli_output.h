@@ -13,3 +13,5 @@ void WriteToStdout(std::string_view text);
 void SetVerbose(bool verbose);
 // "Wrote OUT (what)" on stderr when verbose.
 void TellWritten(const std::filesystem::path& path, const std::string& what);
+// "N bytes", for what TellWritten says of a file without countable contents.
+std::string SizeOf(const std::filesystem::path& path);

@@ -39,9 +39,9 @@ int Export(const CExportOptions& options, EExportFormat format)
     CLoadedNetwork loaded = LoadNetworkForCli(options.network);
     CDocumentData& document = *loaded.document;
     document.network.SetCurrentFlowGroup(ChooseFlowGroup(document.network, options.flowGroup));
-    const CDiagramSource source =
-        DiagramSourceOf(document, loaded.settings, CCarouselDoc::InitialHighlightFilteredRoutes,
-                        CCarouselDoc::InitialPermittedOnly);
+    const CDiagramSource source = DiagramSourceOf(
+        document, ProgramSettings::Instance(), loaded.settings,
+        CCarouselDoc::InitialHighlightFilteredRoutes, CCarouselDoc::InitialPermittedOnly);
     // Text is laid out with the fonts' own metrics, so exports are alike on every machine.
     const CFreeTypeTextMeasurer measurer;
     const std::filesystem::path out = options.out;
@@ -57,10 +57,8 @@ int Export(const CExportOptions& options, EExportFormat format)
                          static_cast<std::streamsize>(emf.size()));
         });
     });
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(out, ec);
     TellWritten(out, (format == EExportFormat::Dxf ? "DXF drawing, " : "enhanced metafile, ") +
-                         (ec ? std::string("size unknown") : std::to_string(size) + " bytes"));
+                         SizeOf(out));
     return 0;
 }
 

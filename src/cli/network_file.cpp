@@ -6,6 +6,7 @@
 #include "cardfile/network_read_error.h"
 #include "cli_failure.h"
 #include "cli_output.h"
+#include "document/program_settings.h"
 #include "model/network.h"
 #include "routing/route_flows.h"
 
@@ -22,7 +23,8 @@ CLoadedNetwork LoadNetworkForCli(const std::filesystem::path& path)
     CLoadedNetwork loaded;
     CNetworkReadError failure;
     try {
-        loaded.document = LoadNetworkFile(path, loaded.settings, failure);
+        loaded.document = LoadNetworkFile(path, loaded.settings, failure,
+                                          ProgramSettings::Instance().DefLaneFlowDelimiter);
     } catch (...) {
         throw CCliFailure(ExitFileError, failure.Text());
     }

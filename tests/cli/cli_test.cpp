@@ -3,12 +3,14 @@
 #include "../core/platform/support/external_tools.h"
 #include "cardfile/carousel_file.h"
 #include "example_networks.h"
+#include "reports/report_definition.h"
 #include "routing/route_commands.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <nlohmann/json.hpp>
@@ -85,6 +87,11 @@ protected:
         return path;
     }
     std::string P(const fs::path& path) { return Quote(path.string()); }
+    // A shipped example, which carries a report.
+    static fs::path ExampleFile(const std::string& name)
+    {
+        return fs::path(GYROLITH_SOURCE_DIR) / "examples" / name;
+    }
     nlohmann::json Show(const fs::path& path, const std::string& extra = "")
     {
         const CRun run = Run("show " + P(path) + extra);
@@ -265,8 +272,11 @@ TEST_F(CCli, InputsThatAreNoNetworkFileSayWhy)
 TEST_F(CCli, UnwritableOutputIsAWriteFailureNamingTheFileOnce)
 {
     const fs::path out = dir / "no such folder" / "out.crs";
-    for (const char* command : {"save", "export-emf", "export-dxf"}) {
-        const CRun run = Run(command + (" " + P(Roundabout())) + " -o " + P(out));
+    const std::string withReport = P(ExampleFile("roundabout.crs")) + " --definition 1";
+    for (const std::string& command : {"save " + P(Roundabout()), "export-emf " + P(Roundabout()),
+                                       "export-dxf " + P(Roundabout()), "report " + withReport,
+                                       "export-template " + withReport}) {
+        const CRun run = Run(command + " -o " + P(out));
         EXPECT_EQ(run.status, 1) << command;
         EXPECT_EQ(run.err, "Cannot write " + out.string() + ": its folder does not exist\n")
             << command;
@@ -279,8 +289,10 @@ TEST_F(CCli, OutputThatIsNoPlainFileIsRefused)
 {
     const fs::path fifo = dir / "pipe.crs";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    for (const char* command : {"save", "export-dxf"}) {
-        const CRun run = Run(command + (" " + P(Roundabout())) + " -o " + P(fifo));
+    for (const std::string& command :
+         {"save " + P(Roundabout()), "export-dxf " + P(Roundabout()),
+          "report " + P(ExampleFile("roundabout.crs")) + " --definition 1"}) {
+        const CRun run = Run(command + " -o " + P(fifo));
         EXPECT_EQ(run.status, 1) << command;
         EXPECT_EQ(run.err, "Cannot write " + fifo.string() +
                                ": it is not a regular file (a device, pipe or socket)\n");
@@ -321,6 +333,33 @@ TEST_F(CCli, VersionAndVerboseTalkOnlyWhenAsked)
     ASSERT_EQ(exported.status, 0) << exported.err;
     EXPECT_EQ(exported.err, "Wrote " + emf.string() + " (enhanced metafile, " +
                                 std::to_string(fs::file_size(emf)) + " bytes)\n");
+
+    const fs::path example = ExampleFile("roundabout.crs");
+    const fs::path rtf = dir / "out.rtf";
+    const fs::path rep = dir / "out.rep";
+    const fs::path imported = dir / "imported.crs";
+    for (const auto& [args, told] :
+         std::vector<std::pair<std::string, std::function<std::string()>>>{
+             {"report " + P(example) + " --definition 1 -o " + P(rtf),
+              [&] {
+                  return "Wrote " + rtf.string() + " (report 1 as RTF, " +
+                         std::to_string(fs::file_size(rtf)) + " bytes)\n";
+              }},
+             {"export-template " + P(example) + " --definition 1 -o " + P(rep),
+              [&] {
+                  return "Wrote " + rep.string() + " (template of report 1, " +
+                         std::to_string(fs::file_size(rep)) + " bytes)\n";
+              }},
+             {"import-template " + P(example) + " " + P(rep) + " -o " + P(imported), [&] {
+                  return "Wrote " + imported.string() +
+                         " (12 arms, 4 zones, 116 routes, 1 flow group)\n";
+              }}}) {
+        const CRun run = Run(args + " --verbose");
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out, "") << args;
+        EXPECT_EQ(run.err, told()) << args;
+        EXPECT_EQ(Run(args).err, "") << args;
+    }
 }
 
 TEST_F(CCli, BadUsageExitsWithTwo)
@@ -332,7 +371,11 @@ TEST_F(CCli, BadUsageExitsWithTwo)
           "save " + P(good) + " -o", "save " + P(good) + " -o ''", std::string("show ''"),
           "show " + P(good) + " --flow-group x", "summary " + P(good) + " --flow-group x",
           "balance " + P(good) + " -o " + P(out) + " --arm", "export-emf " + P(good),
-          "export-dxf " + P(good) + " -o " + P(out) + " --flow-group x"}) {
+          "export-dxf " + P(good) + " -o " + P(out) + " --flow-group x",
+          "report " + P(good) + " -o " + P(out), "report " + P(good) + " --definition 1 -o ''",
+          "export-template " + P(good) + " --definition x -o " + P(out),
+          "import-template " + P(good) + " '' -o " + P(out),
+          "import-template " + P(good) + " -o " + P(out)}) {
         const CRun run = Run(args);
         EXPECT_EQ(run.status, 2) << args;
         EXPECT_NE(run.err, "") << args;
@@ -366,6 +409,66 @@ TEST_F(CCli, ShippedRoundaboutIsBalanced)
     EXPECT_EQ(json["arms"][0]["lanes"].size(), 3u);
     // The sums of balanced route flows read as the whole numbers they are.
     EXPECT_EQ(json["arms"][0]["lanes"][1]["inflow"].dump(), "600.0");
+}
+
+// report writes what Save writes, its header naming the network by its absolute path; an
+// unknown report number is bad usage that lists the reports.
+TEST_F(CCli, ReportOfAnExampleAndOfANumberThatNamesNone)
+{
+    const fs::path network = fs::path(GYROLITH_SOURCE_DIR) / "examples" / "roundabout.crs";
+    const fs::path out = dir / "report.rtf";
+    CRun run = Run("report " + P(network) + " --definition 1 -o " + P(out));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string rtf = ReadText(out);
+    EXPECT_EQ(rtf.rfind("{\\rtf\\ansi\\deff0\r\n", 0), 0u);
+    EXPECT_NE(rtf.find(" roundabout.crs\\f1"), std::string::npos);
+    EXPECT_EQ(rtf.back(), '}');
+
+    run = Run("report " + P(network) + " --definition 2 -o " + P(dir / "two.rtf"));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "The network has no report 2. Its reports are:\n"
+                       "  1  Four-arm roundabout: AM Peak\n");
+    EXPECT_FALSE(fs::exists(dir / "two.rtf"));
+    run = Run("report " + P(Roundabout()) + " --definition 1 -o " + P(dir / "none.rtf"));
+    EXPECT_EQ(run.err, "The network has no report 1. It has no reports.\n");
+}
+
+TEST_F(CCli, TemplateExportedFromOneNetworkMakesAReportInAnother)
+{
+    const fs::path examples = fs::path(GYROLITH_SOURCE_DIR) / "examples";
+    const fs::path rep = dir / "ring.rep";
+    CRun run =
+        Run("export-template " + P(examples / "roundabout.crs") + " --definition 1 -o " + P(rep));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const fs::path out = dir / "crossroads.crs";
+    run = Run("import-template " + P(examples / "crossroads.crs") + " " + P(rep) + " -o " + P(out));
+    ASSERT_EQ(run.status, 0) << run.err;
+    NetworkSettings settings;
+    const auto document = LoadNetworkFile(out, settings);
+    ASSERT_EQ(document->reportDefinitions.GetCount(), 2);
+    const CReportDefinition& made = *document->reportDefinitions.GetDefinition(2);
+    EXPECT_EQ(made.GetTitle(), "<Enter Report 2 Title Here>");
+    EXPECT_EQ(made.GetFragments().GetCount(), 6);
+
+    TestSupport::WriteText(dir / "bad.rep", "REPTS    1 1234\r\n");
+    const fs::path untouched = dir / "untouched.crs";
+    run = Run("import-template " + P(examples / "crossroads.crs") + " " + P(dir / "bad.rep") +
+              " -o " + P(untouched));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err,
+              "The file is not a valid report template file. Please consult Technical Support\n");
+    EXPECT_FALSE(fs::exists(untouched));
+
+    const fs::path missing = dir / "missing.rep";
+    for (const auto& [input, message] : std::vector<std::pair<fs::path, std::string>>{
+             {missing, "Cannot open " + missing.string() + ": No such file or directory\n"},
+             {dir, "Cannot open " + dir.string() + ": it is a folder, not a file\n"}}) {
+        run = Run("import-template " + P(examples / "crossroads.crs") + " " + P(input) + " -o " +
+                  P(untouched));
+        EXPECT_EQ(run.status, 1) << input;
+        EXPECT_EQ(run.err, message);
+        EXPECT_FALSE(fs::exists(untouched)) << input;
+    }
 }
 
 // The texts an outside reader finds in an exported drawing, with their repeats.

@@ -1,9 +1,10 @@
 // Temporary file, flush, rename.
 #include "cardfile/atomic_file.h"
 
+#include "platform/random_name.h"
+
 #include <algorithm>
 #include <cctype>
-#include <random>
 #include <system_error>
 
 #if defined(__unix__) || defined(__APPLE__)
@@ -20,20 +21,7 @@ namespace
 {
 namespace fs = std::filesystem;
 
-constexpr std::size_t kSuffixLength = 12;
 constexpr std::string_view kTempExtension = ".tmp";
-
-std::string RandomSuffix()
-{
-    static std::mt19937_64 generator{std::random_device{}()};
-    static const char* const digits = "0123456789abcdef";
-    std::string suffix;
-    auto bits = generator();
-    for (std::size_t i = 0; i < kSuffixLength; ++i, bits >>= 4) {
-        suffix += digits[bits & 0xF];
-    }
-    return suffix;
-}
 
 // Temporary files of one target are ".NAME.<hex>.tmp" beside it.
 std::string TempPrefix(const fs::path& destination)
@@ -43,14 +31,14 @@ std::string TempPrefix(const fs::path& destination)
 
 bool IsTempName(const std::string& name, const std::string& prefix)
 {
-    if (name.size() != prefix.size() + kSuffixLength + kTempExtension.size() ||
+    if (name.size() != prefix.size() + kRandomFileNamePartLength + kTempExtension.size() ||
         name.compare(0, prefix.size(), prefix) != 0 ||
         name.compare(name.size() - kTempExtension.size(), kTempExtension.size(), kTempExtension) !=
             0) {
         return false;
     }
     const auto suffix = name.begin() + static_cast<std::ptrdiff_t>(prefix.size());
-    return std::all_of(suffix, suffix + kSuffixLength,
+    return std::all_of(suffix, suffix + kRandomFileNamePartLength,
                        [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; });
 }
 
@@ -180,7 +168,8 @@ void CAtomicFile::CreateTemporary()
 #ifdef GYROLITH_POSIX_FILES
     RemoveLeftovers(folder, prefix);
     for (int attempt = 0; attempt < 16 && m_temp.empty(); ++attempt) {
-        const fs::path candidate = folder / (prefix + RandomSuffix() + std::string(kTempExtension));
+        const fs::path candidate =
+            folder / (prefix + RandomFileNamePart() + std::string(kTempExtension));
         // Owner only while the contents are written; Commit gives the target's permissions.
         const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd < 0) {
@@ -202,7 +191,7 @@ void CAtomicFile::CreateTemporary()
     }
 #else
     for (int attempt = 0; attempt < 16 && m_temp.empty(); ++attempt) {
-        fs::path candidate = folder / (prefix + RandomSuffix() + std::string(kTempExtension));
+        fs::path candidate = folder / (prefix + RandomFileNamePart() + std::string(kTempExtension));
         std::error_code ec;
         if (!fs::exists(candidate, ec) && !ec) {
             m_temp = std::move(candidate);

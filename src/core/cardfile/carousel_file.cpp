@@ -15,6 +15,7 @@
 #include "cardfile/card_writer_file.h"
 #include "cardfile/card_writer_memory.h"
 #include "cardfile/flow_cards.h"
+#include "cardfile/input_file.h"
 #include "cardfile/layout_cards.h"
 #include "cardfile/network_cards.h"
 #include "cardfile/network_read_error.h"
@@ -29,9 +30,7 @@
 #include "routing/route.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <fstream>
-#include <system_error>
 #include <tuple>
 #include <vector>
 
@@ -243,8 +242,8 @@ bool CCarouselFileWriterV1::Write(bool checkpoint)
     }
     CCardODGraphic od;
     od.textHeight = settings.ODMatrixTextHeight;
-    od.x = doc.odMatrixX;
-    od.y = doc.odMatrixY;
+    od.x = doc.odMatrix.GetX();
+    od.y = doc.odMatrix.GetY();
     put(FormatForObject("OD matrix", [&] { return od.Format(); }));
 
     // Report cards stay out of the checksum.
@@ -448,8 +447,7 @@ void CCarouselFileReaderV1::ReadLayout(bool checkpoint)
     const CCardODGraphic od =
         CCardODGraphic::FromLine(m_stream->ReadCard(CCardODGraphic::kKeyword));
     m_settings->ODMatrixTextHeight = od.textHeight;
-    doc.odMatrixX = od.x;
-    doc.odMatrixY = od.y;
+    doc.odMatrix.SetPosition(od.x, od.y);
 
     CReportFileReader(*m_stream, doc.reportDefinitions, doc.network.GetFlowGroups())
         .ReadNetworkReports();
@@ -481,20 +479,7 @@ std::unique_ptr<CDocumentData> LoadFile(const std::filesystem::path& path,
                                         const std::string& defaultLaneFlowDelimiter,
                                         CNetworkReadError* failure)
 {
-    // A folder opens for reading on some systems and then yields nothing, which would read
-    // as a corrupt file.
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        throw errFileRead("Cannot open " + path.string() + ": it is a folder, not a file");
-    }
-    errno = 0;
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        const int error = errno;
-        throw errFileRead("Cannot open " + path.string() + ": " +
-                          (error != 0 ? std::generic_category().message(error)
-                                      : std::string("the file cannot be read")));
-    }
+    std::ifstream file = OpenInputFile(path);
     CCardStreamFile stream(file);
     try {
         return ReadNetwork(stream, settings, false, defaultLaneFlowDelimiter);
@@ -516,10 +501,11 @@ std::unique_ptr<CDocumentData> LoadNetworkFile(const std::filesystem::path& path
 
 std::unique_ptr<CDocumentData> LoadNetworkFile(const std::filesystem::path& path,
                                                NetworkSettings& settings,
-                                               CNetworkReadError& failure)
+                                               CNetworkReadError& failure,
+                                               const std::string& defaultLaneFlowDelimiter)
 {
     try {
-        return LoadFile(path, settings, NetworkSettings{}.LaneFlowDelimiter, &failure);
+        return LoadFile(path, settings, defaultLaneFlowDelimiter, &failure);
     } catch (const errFileRead& e) {
         failure = {e.what(), {}};
         throw;

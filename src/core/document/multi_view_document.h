@@ -25,7 +25,7 @@ public:
     bool OpenView(int kind, int index = 0);
     void SetViewFactory(ViewFactory factory) { m_factory = std::move(factory); }
 
-    void UpdateAllViews(int hint) const;
+    virtual void UpdateAllViews(int hint) const;
 
 private:
     std::vector<CDocumentView*> m_views;
