@@ -26,7 +26,7 @@ run: deps
 	@test -f $(BUILD)/build.ninja || cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 	  -DGYROLITH_SANITIZE=ON -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS) --target gyrolith-cli >/dev/null
-	$(BUILD)/src/cli/gyrolith-cli $(if $(wildcard $(EXAMPLE)),show $(EXAMPLE),--help)
+	$(BUILD)/src/cli/gyrolith-cli $(if $(wildcard $(EXAMPLE)),summary $(EXAMPLE),--help)
 
 bench: deps
 	cmake -S . -B $(BENCHBUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DGYROLITH_TESTS=OFF -DGYROLITH_BENCH=ON

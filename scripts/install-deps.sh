@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the test suite need, and only those that are
-# missing; quiet and quick when everything is there. `--fuzz` adds clang's libFuzzer.
+# Installs the Debian packages the build, the test suite and scripts/make-pictures.sh need
+# (rsvg-convert comes in librsvg2-bin, soffice in libreoffice-writer-nogui, pdftoppm in
+# poppler-utils), and only those that are missing; quiet and quick when everything is there.
+# `--fuzz` adds clang's libFuzzer.
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           nlohmann-json3-dev libcli11-dev libfreetype-dev fonts-liberation
-          python3-ezdxf emf2svg locales
+          python3-ezdxf emf2svg librsvg2-bin locales
           qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
           libreoffice-writer-nogui poppler-utils)
 if [[ "${1:-}" == "--fuzz" ]]; then

@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${BUILD:-build}
 for tool in emf2svg-conv rsvg-convert soffice pdftoppm; do
-  command -v "$tool" >/dev/null || { echo "$tool is missing (apt-get install emf2svg librsvg2-bin libreoffice-writer-nogui poppler-utils)" >&2; exit 1; }
+  command -v "$tool" >/dev/null || { echo "$tool is missing: run scripts/install-deps.sh" >&2; exit 1; }
 done
 cmake --build "$build" --target gyrolith-cli >/dev/null
 work=$(mktemp -d)

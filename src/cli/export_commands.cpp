@@ -3,6 +3,8 @@
 #include "export_commands.h"
 
 #include "cardfile/atomic_file.h"
+#include "cli_arguments.h"
+#include "cli_output.h"
 #include "document/carousel_doc.h"
 #include "network_file.h"
 #include "network_jobs.h"
@@ -55,6 +57,8 @@ int Export(const CExportOptions& options, EExportFormat format)
                          static_cast<std::streamsize>(emf.size()));
         });
     });
+    TellWritten(out, (format == EExportFormat::Dxf ? "DXF drawing, " : "enhanced metafile, ") +
+                         SizeOf(out));
     return 0;
 }
 
@@ -63,8 +67,10 @@ void AddExport(CLI::App& app, CCliAction& action, const char* name, const char* 
 {
     auto options = std::make_shared<CExportOptions>();
     CLI::App* command = app.add_subcommand(name, description);
-    command->add_option("NETWORK", options->network, "Network file to read")->required();
-    command->add_option("-o,--out", options->out, "File to write")->required();
+    AddNetworkArgument(*command, options->network);
+    command->add_option("-o,--out", options->out, "File to write")
+        ->required()
+        ->check(NonEmptyFileName);
     command->add_option("--flow-group", options->flowGroup,
                         "Flows of this flow group (default: the current one)");
     command->callback([options, format, &action] {

@@ -1,13 +1,15 @@
-// show, build-routes, balance, disallow-circular, save.
+// show, summary, build-routes, balance, disallow-circular, save.
 #include "network_commands.h"
 
+#include "cli_arguments.h"
+#include "cli_output.h"
 #include "network_file.h"
 #include "network_jobs.h"
 #include "network_json.h"
+#include "network_summary.h"
 #include "routing/route_commands.h"
 
 #include <CLI/CLI.hpp>
-#include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
@@ -28,9 +30,10 @@ struct COptions
 CLI::App* AddRewrite(CLI::App& app, const char* name, const char* description, COptions& options)
 {
     CLI::App* command = app.add_subcommand(name, description);
-    command->add_option("NETWORK", options.network, "Network file to read")->required();
+    AddNetworkArgument(*command, options.network);
     command->add_option("-o,--out", options.out, "File to write (may be NETWORK itself)")
-        ->required();
+        ->required()
+        ->check(NonEmptyFileName);
     return command;
 }
 
@@ -43,27 +46,39 @@ int Rewrite(const COptions& options, const std::function<void(CNetwork&)>& chang
     return 0;
 }
 
+// Read NETWORK and print one text made from it, with the flows of --flow-group.
+void AddPrint(CLI::App& app, CCliAction& action, const char* name, const char* description,
+              const std::shared_ptr<COptions>& options,
+              std::string (*print)(const CDocumentData&, const CFlowGroup*))
+{
+    CLI::App* command = app.add_subcommand(name, description);
+    AddNetworkArgument(*command, options->network);
+    command->add_option("--flow-group", options->flowGroup,
+                        "Flows of this flow group (default: the current one)");
+    command->callback([options, print, &action] {
+        action = [options, print] {
+            CLoadedNetwork loaded = LoadNetworkForCli(options->network);
+            const CFlowGroup* group = ChooseFlowGroup(loaded.document->network, options->flowGroup);
+            WriteToStdout(print(*loaded.document, group));
+            return 0;
+        };
+    });
+}
+
 } // namespace
 
 void AddNetworkCommands(CLI::App& app, CCliAction& action)
 {
     auto options = std::make_shared<COptions>();
 
-    CLI::App* show = app.add_subcommand("show", "Print the network as JSON on stdout");
-    show->add_option("NETWORK", options->network, "Network file to read")->required();
-    show->add_option("--flow-group", options->flowGroup,
-                     "Flows of this flow group (default: the current one)");
-    show->callback([options, &action] {
-        action = [options] {
-            CLoadedNetwork loaded = LoadNetworkForCli(options->network);
-            CNetwork& network = loaded.document->network;
-            const CFlowGroup* group = ChooseFlowGroup(network, options->flowGroup);
-            const std::string text =
-                NetworkToJson(network, &loaded.document->labels, group).dump(2);
-            std::cout << text << '\n';
-            return 0;
-        };
-    });
+    AddPrint(app, action, "show", "Print the network as JSON on stdout", options,
+             [](const CDocumentData& document, const CFlowGroup* group) {
+                 return NetworkToJson(document.network, &document.labels, group).dump(2) + '\n';
+             });
+    AddPrint(app, action, "summary", "Print the network as a few tables of plain text", options,
+             [](const CDocumentData& document, const CFlowGroup* group) {
+                 return NetworkSummary(document.network, group);
+             });
 
     AddRewrite(app, "build-routes", "Build Routes (discover, then normalise proportions), save",
                *options)

@@ -12,5 +12,5 @@ class App;
 // or throws CCliFailure.
 using CCliAction = std::function<int()>;
 
-// show, build-routes, balance, disallow-circular and save.
+// show, summary, build-routes, balance, disallow-circular and save.
 void AddNetworkCommands(CLI::App& app, CCliAction& action);

@@ -9,13 +9,11 @@
 #include "routing/route.h"
 
 #include <cmath>
+#include <limits>
 
 using nlohmann::ordered_json;
 
-namespace
-{
-
-const char* KindName(ArmKind kind)
+const char* ArmKindName(ArmKind kind)
 {
     switch (kind) {
     case ArmKind::Entry:
@@ -30,6 +28,9 @@ const char* KindName(ArmKind kind)
     return "unconnected";
 }
 
+namespace
+{
+
 template <typename T> std::uint32_t NumberOf(const T* object)
 {
     return object ? object->GetNumber() : 0;
@@ -41,9 +42,21 @@ std::string ZoneName(const CZone* zone)
 }
 
 // Flows are sums of route flows and carry the noise of binary fractions (600.0000000000001);
-// nine decimals are far finer than any flow and read as the engineer means them.
+// nine decimals are far finer than any flow and read as the engineer means them. From 1e9 on a
+// double has no nine decimals to round (and scaling it could overflow), so it stays as it is.
+// JSON has no infinity: a sum that overflowed shows as the largest number of its sign, and
+// one that has no value at all (overflows of both signs met) as 0.
 double Rounded(double value)
 {
+    if (std::isnan(value)) {
+        return 0.0;
+    }
+    if (std::isinf(value)) {
+        return std::copysign(std::numeric_limits<double>::max(), value);
+    }
+    if (!(std::fabs(value) < 1e9)) {
+        return value;
+    }
     const double rounded = std::round(value * 1e9) / 1e9;
     return rounded == 0.0 ? 0.0 : rounded;
 }
@@ -68,7 +81,7 @@ ordered_json Arms(const CNetwork& network, const CFlowGroup* group)
         }
         arms.push_back({{"number", a},
                         {"label", arm->GetLabel()},
-                        {"kind", KindName(arm->GetKind())},
+                        {"kind", ArmKindName(arm->GetKind())},
                         {"lanes", std::move(lanes)}});
     }
     return arms;

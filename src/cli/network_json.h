@@ -3,9 +3,13 @@
 
 #include <nlohmann/json.hpp>
 
+enum class ArmKind;
 class CFlowGroup;
 class CLabels;
 class CNetwork;
+
+// "entry", "exit", "circulatory" or "unconnected", as show and summary name the kinds.
+const char* ArmKindName(ArmKind kind);
 
 // Arms with their lanes, zones, connectors, routes, flow groups, the OD matrices, capacity
 // assessors and labels, all by the numbers users see. Flows are those of `group` (none: every

@@ -2,7 +2,9 @@
 #include "report_commands.h"
 
 #include "cardfile/report_template_file.h"
+#include "cli_arguments.h"
 #include "cli_failure.h"
+#include "cli_output.h"
 #include "document/carousel_doc.h"
 #include "network_file.h"
 #include "platform/freetype_text_measurer.h"
@@ -55,6 +57,8 @@ int WriteReport(const CReportOptions& options)
                                                CCarouselDoc::InitialPermittedOnly),
                                std::filesystem::absolute(options.network).string(), measurer};
     WriteFileForCli(options.out, [&] { SaveReport(options.out, report, source); });
+    TellWritten(options.out,
+                "report " + std::to_string(options.definition) + " as RTF, " + SizeOf(options.out));
     return 0;
 }
 
@@ -66,6 +70,8 @@ int ExportTemplate(const CReportOptions& options)
     WriteFileForCli(options.out, [&] {
         SaveReportTemplate(options.out, report, document.network.GetFlowGroups());
     });
+    TellWritten(options.out, "template of report " + std::to_string(options.definition) + ", " +
+                                 SizeOf(options.out));
     return 0;
 }
 
@@ -87,10 +93,13 @@ int ImportTemplate(const CReportOptions& options)
 }
 
 CLI::App* AddCommand(CLI::App& app, const char* name, const char* description,
-                     CReportOptions& options)
+                     CReportOptions& options, const char* outDescription)
 {
     CLI::App* command = app.add_subcommand(name, description);
-    command->add_option("NETWORK", options.network, "Network file to read")->required();
+    AddNetworkArgument(*command, options.network);
+    command->add_option("-o,--out", options.out, outDescription)
+        ->required()
+        ->check(NonEmptyFileName);
     return command;
 }
 
@@ -100,9 +109,9 @@ void AddReportCommands(CLI::App& app, CCliAction& action)
 {
     auto options = std::make_shared<CReportOptions>();
 
-    CLI::App* report = AddCommand(app, "report", "Write report N as RTF, as Save does", *options);
+    CLI::App* report = AddCommand(app, "report", "Write report N as RTF, as Save does", *options,
+                                  "RTF file to write");
     report->add_option("--definition", options->definition, "Report number")->required();
-    report->add_option("-o,--out", options->out, "RTF file to write")->required();
     report->callback([options, &action] {
         action = [options] {
             return WriteReport(*options);
@@ -110,9 +119,9 @@ void AddReportCommands(CLI::App& app, CCliAction& action)
     });
 
     CLI::App* exportTemplate =
-        AddCommand(app, "export-template", "Write report N as a report template", *options);
+        AddCommand(app, "export-template", "Write report N as a report template", *options,
+                   "Template file to write");
     exportTemplate->add_option("--definition", options->definition, "Report number")->required();
-    exportTemplate->add_option("-o,--out", options->out, "Template file to write")->required();
     exportTemplate->callback([options, &action] {
         action = [options] {
             return ExportTemplate(*options);
@@ -122,11 +131,10 @@ void AddReportCommands(CLI::App& app, CCliAction& action)
     CLI::App* importTemplate = AddCommand(app, "import-template",
                                           "Add a report made from a template (Create Report From "
                                           "Template), save",
-                                          *options);
+                                          *options, "File to write (may be NETWORK itself)");
     importTemplate->add_option("TEMPLATE", options->templateFile, "Report template to read")
-        ->required();
-    importTemplate->add_option("-o,--out", options->out, "File to write (may be NETWORK itself)")
-        ->required();
+        ->required()
+        ->check(NonEmptyFileName);
     importTemplate->callback([options, &action] {
         action = [options] {
             return ImportTemplate(*options);

@@ -10,11 +10,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -57,16 +59,17 @@ protected:
     }
     void TearDown() override { fs::remove_all(dir); }
 
-    CRun Run(const std::string& args)
+    // stdout goes to a file of the test's folder unless another is named.
+    CRun Run(const std::string& args, const fs::path& stdoutFile = {})
     {
-        const fs::path out = dir / "stdout.txt";
+        const fs::path out = stdoutFile.empty() ? dir / "stdout.txt" : stdoutFile;
         const fs::path err = dir / "stderr.txt";
         const std::string command = Quote(GYROLITH_CLI) + " " + args + " >" + Quote(out.string()) +
                                     " 2>" + Quote(err.string());
         const int raw = std::system(command.c_str());
         CRun run;
         run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        run.out = ReadText(out);
+        run.out = stdoutFile.empty() ? ReadText(out) : "";
         run.err = ReadText(err);
         return run;
     }
@@ -84,6 +87,11 @@ protected:
         return path;
     }
     std::string P(const fs::path& path) { return Quote(path.string()); }
+    // A shipped example, which carries a report.
+    static fs::path ExampleFile(const std::string& name)
+    {
+        return fs::path(GYROLITH_SOURCE_DIR) / "examples" / name;
+    }
     nlohmann::json Show(const fs::path& path, const std::string& extra = "")
     {
         const CRun run = Run("show " + P(path) + extra);
@@ -206,22 +214,35 @@ std::string ReplaceFirst(std::string text, const std::string& from, const std::s
     return at == std::string::npos ? text : text.replace(at, from.size(), to);
 }
 
+// A damaged file's message is followed by where reading stopped and what it expected there.
 INSTANTIATE_TEST_SUITE_P(
     Files, CCliDamaged,
     ::testing::Values(
         CDamage{"WrongKeyword",
                 [](const std::string& text) { return ReplaceFirst(text, "\nARM", "\nMRA"); },
-                Corrupt},
+                Corrupt + "line 13: expected an ARM card\n"},
         CDamage{"Truncated",
-                [](const std::string& text) { return text.substr(0, text.size() / 3); }, Corrupt},
-        CDamage{"Empty", [](const std::string&) { return std::string(); }, Corrupt},
+                [](const std::string& text) { return text.substr(0, text.find("\nZONE") + 1); },
+                Corrupt + "line 62: the file ends where a ZONE card was expected\n"},
+        CDamage{"CutInsideARoute",
+                [](const std::string& text) { return text.substr(0, text.size() / 3); },
+                Corrupt + "line 145: Route 42 uses a lane connector from lane 2 of arm 10 to lane "
+                          "0 of arm 0 that does not exist\n"},
+        CDamage{"Empty", [](const std::string&) { return std::string(); },
+                Corrupt + "line 1: the file ends where a SCHEM card was expected\n"},
         CDamage{"Binary",
                 [](const std::string&) {
                     return std::string("\x7f"
                                        "ELF\x02\x01",
                                        6);
                 },
-                Corrupt},
+                Corrupt + "line 1: expected a SCHEM card\n"},
+        CDamage{"LineLongerThanAnyCard",
+                [](const std::string& text) {
+                    return ReplaceFirst(text, "\nNET", "\nTEXT " + std::string(40000, 'x'));
+                },
+                Corrupt + "line 12: The line is longer than any card can be (over 32768 "
+                          "characters)\n"},
         CDamage{"LaterVersion",
                 [](const std::string& text) {
                     return ReplaceFirst(ReplaceFirst(text, "SCHEM1.3", "SCHEM2.0"), "SVERS1.3.0",
@@ -231,24 +252,113 @@ INSTANTIATE_TEST_SUITE_P(
                 "this version.\nThe file was created on version 2.0.1 of Gyrolith\n"}),
     CaseName());
 
-TEST_F(CCli, MissingFileIsAReadFailure)
+TEST_F(CCli, InputsThatAreNoNetworkFileSayWhy)
 {
     const fs::path missing = dir / "missing.crs";
-    const CRun run = Run("show " + P(missing));
-    EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.err, "Cannot open the file " + missing.string() + "\n");
-    EXPECT_EQ(run.out, "");
+    for (const auto& [input, message] : std::vector<std::pair<fs::path, std::string>>{
+             {missing, "Cannot open " + missing.string() + ": No such file or directory\n"},
+             {dir, "Cannot open " + dir.string() + ": it is a folder, not a file\n"},
+             // A device without line ends is given up after one card's length, not read on.
+             {"/dev/zero",
+              Corrupt +
+                  "line 1: The line is longer than any card can be (over 32768 characters)\n"}}) {
+        const CRun run = Run("show " + P(input));
+        EXPECT_EQ(run.status, 1) << input;
+        EXPECT_EQ(run.err, message);
+        EXPECT_EQ(run.out, "");
+    }
 }
 
-TEST_F(CCli, UnwritableOutputIsAWriteFailure)
+TEST_F(CCli, UnwritableOutputIsAWriteFailureNamingTheFileOnce)
 {
     const fs::path out = dir / "no such folder" / "out.crs";
-    for (const char* command : {"save", "export-emf", "export-dxf"}) {
-        const CRun run = Run(command + (" " + P(Roundabout())) + " -o " + P(out));
+    const std::string withReport = P(ExampleFile("roundabout.crs")) + " --definition 1";
+    for (const std::string& command : {"save " + P(Roundabout()), "export-emf " + P(Roundabout()),
+                                       "export-dxf " + P(Roundabout()), "report " + withReport,
+                                       "export-template " + withReport}) {
+        const CRun run = Run(command + " -o " + P(out));
         EXPECT_EQ(run.status, 1) << command;
-        EXPECT_EQ(run.err.rfind("Cannot write the file " + out.string() + ": ", 0), 0u)
-            << command << ": " << run.err;
+        EXPECT_EQ(run.err, "Cannot write " + out.string() + ": its folder does not exist\n")
+            << command;
         EXPECT_FALSE(fs::exists(out)) << command;
+    }
+}
+
+// A refused OUT (the kinds are the atomic file's tests) is a write failure with its reason.
+TEST_F(CCli, OutputThatIsNoPlainFileIsRefused)
+{
+    const fs::path fifo = dir / "pipe.crs";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& command :
+         {"save " + P(Roundabout()), "export-dxf " + P(Roundabout()),
+          "report " + P(ExampleFile("roundabout.crs")) + " --definition 1"}) {
+        const CRun run = Run(command + " -o " + P(fifo));
+        EXPECT_EQ(run.status, 1) << command;
+        EXPECT_EQ(run.err, "Cannot write " + fifo.string() +
+                               ": it is not a regular file (a device, pipe or socket)\n");
+    }
+    EXPECT_TRUE(fs::is_fifo(fifo));
+}
+
+// A script must not take half a result for a whole one.
+TEST_F(CCli, ResultThatCannotBeWrittenToStdoutIsAFailure)
+{
+    const fs::path network = Roundabout();
+    for (const std::string& command : {"show " + P(network), "summary " + P(network)}) {
+        const CRun run = Run(command, "/dev/full");
+        EXPECT_EQ(run.status, 1) << command;
+        EXPECT_EQ(run.err, "Cannot write the output: No space left on device\n") << command;
+    }
+}
+
+TEST_F(CCli, VersionAndVerboseTalkOnlyWhenAsked)
+{
+    const CRun version = Run("--version");
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "gyrolith-cli 1.3.0\n");
+
+    const fs::path network = Roundabout();
+    const fs::path out = dir / "out.crs";
+    const fs::path emf = dir / "out.emf";
+    for (const std::string verbose : {" --verbose", ""}) {
+        const CRun saved = Run("save " + P(network) + " -o " + P(out) + verbose);
+        ASSERT_EQ(saved.status, 0) << saved.err;
+        EXPECT_EQ(saved.out, "");
+        EXPECT_EQ(saved.err, verbose.empty() ? ""
+                                             : "Wrote " + out.string() +
+                                                   " (12 arms, 4 zones, 116 routes, 1 flow "
+                                                   "group)\n");
+    }
+    const CRun exported = Run("--verbose export-emf " + P(network) + " -o " + P(emf));
+    ASSERT_EQ(exported.status, 0) << exported.err;
+    EXPECT_EQ(exported.err, "Wrote " + emf.string() + " (enhanced metafile, " +
+                                std::to_string(fs::file_size(emf)) + " bytes)\n");
+
+    const fs::path example = ExampleFile("roundabout.crs");
+    const fs::path rtf = dir / "out.rtf";
+    const fs::path rep = dir / "out.rep";
+    const fs::path imported = dir / "imported.crs";
+    for (const auto& [args, told] :
+         std::vector<std::pair<std::string, std::function<std::string()>>>{
+             {"report " + P(example) + " --definition 1 -o " + P(rtf),
+              [&] {
+                  return "Wrote " + rtf.string() + " (report 1 as RTF, " +
+                         std::to_string(fs::file_size(rtf)) + " bytes)\n";
+              }},
+             {"export-template " + P(example) + " --definition 1 -o " + P(rep),
+              [&] {
+                  return "Wrote " + rep.string() + " (template of report 1, " +
+                         std::to_string(fs::file_size(rep)) + " bytes)\n";
+              }},
+             {"import-template " + P(example) + " " + P(rep) + " -o " + P(imported), [&] {
+                  return "Wrote " + imported.string() +
+                         " (12 arms, 4 zones, 116 routes, 1 flow group)\n";
+              }}}) {
+        const CRun run = Run(args + " --verbose");
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out, "") << args;
+        EXPECT_EQ(run.err, told()) << args;
+        EXPECT_EQ(Run(args).err, "") << args;
     }
 }
 
@@ -258,14 +368,21 @@ TEST_F(CCli, BadUsageExitsWithTwo)
     const fs::path out = dir / "out.crs";
     for (const std::string& args :
          {std::string("show"), "frobnicate " + P(good), "balance " + P(good),
-          "save " + P(good) + " -o", "show " + P(good) + " --flow-group x",
+          "save " + P(good) + " -o", "save " + P(good) + " -o ''", std::string("show ''"),
+          "show " + P(good) + " --flow-group x", "summary " + P(good) + " --flow-group x",
           "balance " + P(good) + " -o " + P(out) + " --arm", "export-emf " + P(good),
-          "export-dxf " + P(good) + " -o " + P(out) + " --flow-group x"}) {
+          "export-dxf " + P(good) + " -o " + P(out) + " --flow-group x",
+          "report " + P(good) + " -o " + P(out), "report " + P(good) + " --definition 1 -o ''",
+          "export-template " + P(good) + " --definition x -o " + P(out),
+          "import-template " + P(good) + " '' -o " + P(out),
+          "import-template " + P(good) + " -o " + P(out)}) {
         const CRun run = Run(args);
         EXPECT_EQ(run.status, 2) << args;
         EXPECT_NE(run.err, "") << args;
         EXPECT_FALSE(fs::exists(out)) << args;
     }
+    EXPECT_EQ(Run("save " + P(good) + " -o ''").err.rfind("--out: the file name is empty\n", 0),
+              0u);
 }
 
 TEST_F(CCli, NumbersThatNameNothingAreBadUsageAndWriteNothing)
@@ -341,6 +458,17 @@ TEST_F(CCli, TemplateExportedFromOneNetworkMakesAReportInAnother)
     EXPECT_EQ(run.err,
               "The file is not a valid report template file. Please consult Technical Support\n");
     EXPECT_FALSE(fs::exists(untouched));
+
+    const fs::path missing = dir / "missing.rep";
+    for (const auto& [input, message] : std::vector<std::pair<fs::path, std::string>>{
+             {missing, "Cannot open " + missing.string() + ": No such file or directory\n"},
+             {dir, "Cannot open " + dir.string() + ": it is a folder, not a file\n"}}) {
+        run = Run("import-template " + P(examples / "crossroads.crs") + " " + P(input) + " -o " +
+                  P(untouched));
+        EXPECT_EQ(run.status, 1) << input;
+        EXPECT_EQ(run.err, message);
+        EXPECT_FALSE(fs::exists(untouched)) << input;
+    }
 }
 
 // The texts an outside reader finds in an exported drawing, with their repeats.

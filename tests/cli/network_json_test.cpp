@@ -8,6 +8,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace
 {
@@ -108,6 +109,40 @@ TEST_F(CTwoArms, UnknownFlowGroupOrArmIsBadUsage)
     EXPECT_EQ(network.GetRoutes().GetRouteCount(), 0u);
     // The exit arm is known but does not qualify: nothing balanced, no failure.
     EXPECT_EQ(RunBalanceJob(network, {.arm = 2, .flowGroup = 1, .buildRoutesFirst = true}), 0u);
+}
+
+std::size_t NonNumbers(const ordered_json& json)
+{
+    if (json.is_structured()) {
+        std::size_t count = 0;
+        for (const auto& item : json) {
+            count += NonNumbers(item);
+        }
+        return count;
+    }
+    return json.is_null() ? 1 : 0;
+}
+
+// Rounding must not overflow, and JSON has no infinity: flows from a damaged file still print
+// as numbers.
+TEST_F(CTwoArms, HugeFlowsPrintAsNumbers)
+{
+    CArm* in = network.GetArms().GetArm(1);
+    in->GetLanes().InsertLane(2);
+    network.GetLaneConnectors().AddConnector(in->GetLanes().GetLane(2),
+                                             network.GetArms().GetArm(2)->GetLanes().GetLane(1));
+    BuildRoutes(network);
+    ASSERT_EQ(network.GetRoutes().GetRouteCount(), 2u);
+    network.GetRoutes().GetRoute(1)->SetFlow(group, 1e300);
+    EXPECT_EQ(NetworkToJson(network, nullptr, group)["routes"][0]["flow"], 1e300);
+
+    // Two of the largest flows into one lane add up to infinity.
+    network.GetRoutes().GetRoute(1)->SetFlow(group, 1e308);
+    network.GetRoutes().GetRoute(2)->SetFlow(group, 1e308);
+    const ordered_json json = NetworkToJson(network, nullptr, group);
+    EXPECT_EQ(NonNumbers(json), 0u) << json.dump();
+    EXPECT_EQ(json["arms"][1]["lanes"][0]["inflow"], std::numeric_limits<double>::max());
+    EXPECT_EQ(json["routes"][1]["flow"], 1e308);
 }
 
 double Largest(const ordered_json& matrix)

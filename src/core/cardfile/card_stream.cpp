@@ -3,8 +3,10 @@
 
 #include "cardfile/card_errors.h"
 
-std::string CCardStream::ReadCard()
+std::string CCardStream::ReadCard(std::string_view keyword)
 {
+    ++m_lineNumber;
+    m_expectedKeyword = keyword;
     std::string line;
     if (!ReadLine(line)) {
         throw eFileError::Corrupt;

@@ -1,7 +1,19 @@
 // Line assembly from a Windows-1252 card file.
 #include "cardfile/card_stream_file.h"
 
+#include "cardfile/card_errors.h"
 #include "cardfile/windows1252.h"
+
+#include <string>
+
+namespace
+{
+[[noreturn]] void LineTooLong()
+{
+    throw errCorruptCardData("The line is longer than any card can be (over " +
+                             std::to_string(CCardStream::kMaxCardLength) + " characters)");
+}
+} // namespace
 
 CCardStreamFile::CCardStreamFile(std::istream& file) : m_file(&file)
 {
@@ -23,6 +35,10 @@ bool CCardStreamFile::ReadLine(std::string& line)
                 break;
             }
             raw.append(m_buffer, m_offset, std::string::npos);
+            // Room for the CR of a CR LF that the next read may bring.
+            if (raw.size() > kMaxCardLength + 1) {
+                LineTooLong();
+            }
         }
         m_buffer.resize(kChunk);
         m_file->read(m_buffer.data(), static_cast<std::streamsize>(kChunk));
@@ -38,6 +54,9 @@ bool CCardStreamFile::ReadLine(std::string& line)
     if (!raw.empty() && raw.back() == '\r') {
         raw.pop_back();
     }
+    if (raw.size() > kMaxCardLength) {
+        LineTooLong();
+    }
     line = Windows1252ToUtf8(raw);
     return true;
 }
@@ -46,6 +65,7 @@ std::int64_t CCardStreamFile::Rewind()
 {
     m_buffer.clear();
     m_offset = 0;
+    RestartLineCount();
     m_file->clear();
     m_file->seekg(0, std::ios::beg);
     const auto position = m_file->tellg();

@@ -8,8 +8,10 @@
 
 // Reads the cards of an open file that it does not own; the file must outlive the stream and
 // should be opened in binary mode, since this stream itself turns CR LF into a line end (a
-// bare LF is accepted too) and the Windows-1252 text into UTF-8. Lines of any length come
-// through, read 512 bytes at a time. Construction seeks the file to its start.
+// bare LF is accepted too) and the Windows-1252 text into UTF-8. Lines are assembled from reads
+// of 512 bytes; one longer than kMaxCardLength raises errCorruptCardData as soon as that is
+// clear, so a file without line ends (a device, say) costs no more memory than one card.
+// Construction seeks the file to its start.
 class CCardStreamFile : public CCardStream
 {
 public:

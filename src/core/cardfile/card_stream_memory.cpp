@@ -24,5 +24,6 @@ bool CCardStreamMemory::ReadLine(std::string& line)
 std::int64_t CCardStreamMemory::Rewind()
 {
     m_offset = 0;
+    RestartLineCount();
     return 0;
 }

@@ -1,7 +1,10 @@
 // TEXT cards and their line-break marker.
 #include "cardfile/card_text.h"
 
+#include "cardfile/card_builder.h"
 #include "cardfile/card_line.h"
+#include "cardfile/card_stream.h"
+#include "cardfile/windows1252.h"
 
 namespace
 {
@@ -43,6 +46,14 @@ std::string CCardText::Format() const
         } else {
             line += c;
         }
+    }
+    const std::size_t length = Utf8CharCount(line);
+    if (length > CCardStream::kMaxCardLength) {
+        const std::size_t room = CCardStream::kMaxCardLength - kKeyword.size();
+        throw errCardFieldRefused("text", m_text,
+                                  "The text of " + std::to_string(length - kKeyword.size()) +
+                                      " characters is longer than the " + std::to_string(room) +
+                                      " a file can hold");
     }
     line += '\n';
     return line;

@@ -17,7 +17,9 @@ public:
     static CCardText FromLine(std::string_view line);
 
     const std::string& GetText() const { return m_text; }
-    std::string Format() const; // ends in "\n"
+    // Ends in "\n". A text too long for a card (line breaks count one character each) raises
+    // errCardFieldRefused.
+    std::string Format() const;
 
 private:
     std::string m_text;

@@ -3,9 +3,27 @@
 
 #include "cardfile/card_builder.h"
 #include "cardfile/card_checksum.h"
+#include "cardfile/card_stream.h"
 #include "cardfile/windows1252.h"
 
 #include <string>
+
+namespace
+{
+// Readers take a longer line for damage, so such a card would make the file unreadable.
+void RefuseTooLong(std::string_view card, std::size_t length)
+{
+    if (length <= CCardStream::kMaxCardLength) {
+        return;
+    }
+    std::string keyword(card.substr(0, 5));
+    keyword.erase(keyword.find_last_not_of(' ') + 1);
+    throw errCardFieldRefused("card", std::string(card.substr(0, 5)),
+                              "The " + keyword + " card cannot be written: it is " +
+                                  std::to_string(length) + " characters long, more than the " +
+                                  std::to_string(CCardStream::kMaxCardLength) + " a card can hold");
+}
+} // namespace
 
 int CCardWriter::WriteCard(std::string_view card)
 {
@@ -29,10 +47,12 @@ int CCardWriter::WriteCard(std::string_view card)
                                       "break");
     }
     if (ascii) {
+        RefuseTooLong(card, card.size());
         WriteLine(card, card);
         return CardLineChecksum(card);
     }
     const std::string windows1252 = Utf8ToWindows1252(card);
+    RefuseTooLong(card, windows1252.size());
     WriteLine(card, windows1252);
     return CardLineChecksum(windows1252);
 }

@@ -4,8 +4,9 @@
 #include <string_view>
 
 // Takes formatted cards one at a time and puts them into a file or a snapshot with the line
-// ends and encoding that destination uses. A card that would split into two lines is refused
-// (errCardFieldRefused) before anything of it is written.
+// ends and encoding that destination uses. A card that would split into two lines, or that is
+// longer than CCardStream::kMaxCardLength, is refused (errCardFieldRefused) before anything of
+// it is written.
 class CCardWriter
 {
 public:

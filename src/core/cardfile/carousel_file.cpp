@@ -15,8 +15,10 @@
 #include "cardfile/card_writer_file.h"
 #include "cardfile/card_writer_memory.h"
 #include "cardfile/flow_cards.h"
+#include "cardfile/input_file.h"
 #include "cardfile/layout_cards.h"
 #include "cardfile/network_cards.h"
+#include "cardfile/network_read_error.h"
 #include "cardfile/report_cards.h"
 #include "model/arm.h"
 #include "model/capacity_assessor.h"
@@ -142,10 +144,17 @@ bool CCarouselFileWriterV1::Write(bool checkpoint)
     env.delimiter = settings.LaneFlowDelimiter;
     put(FormatForObject("Network settings", [&] { return env.Format(); }));
 
-    for (const std::string* text :
-         {&settings.Author, &settings.Company, &settings.Address, &doc.project.title,
-          &doc.project.location, &doc.project.notes, &doc.project.projectName, &doc.project.scn}) {
-        put(CCardText(*text).Format());
+    const std::pair<const char*, const std::string*> texts[] = {
+        {"Author", &settings.Author},
+        {"Company", &settings.Company},
+        {"Address", &settings.Address},
+        {"Project title", &doc.project.title},
+        {"Location", &doc.project.location},
+        {"Notes", &doc.project.notes},
+        {"Project name", &doc.project.projectName},
+        {"SCN", &doc.project.scn}};
+    for (const auto& text : texts) {
+        put(FormatForObject(text.first, [&] { return CCardText(*text.second).Format(); }));
     }
 
     const CArms& arms = network.GetArms();
@@ -262,8 +271,8 @@ void CCarouselFileReaderV1::Read(bool checkpoint)
 
 void CCarouselFileReaderV1::ReadHeader()
 {
-    const CCardSchema schema = CCardSchema::FromLine(m_stream->ReadCard());
-    const CCardVersion version = CCardVersion::FromLine(m_stream->ReadCard());
+    const CCardSchema schema = CCardSchema::FromLine(m_stream->ReadCard(CCardSchema::kKeyword));
+    const CCardVersion version = CCardVersion::FromLine(m_stream->ReadCard(CCardVersion::kKeyword));
     schema.CheckReadableBy(Version(), version.GetText());
 }
 
@@ -292,8 +301,8 @@ void CCarouselFileReaderV1::ReadNetwork()
 {
     CDocumentData& doc = *m_document;
     NetworkSettings& settings = *m_settings;
-    const CCardEnvironment env =
-        CCardEnvironment::FromLine(m_stream->ReadCard(), m_defaultDelimiter);
+    const CCardEnvironment env = CCardEnvironment::FromLine(
+        m_stream->ReadCard(CCardEnvironment::kKeyword), m_defaultDelimiter);
     doc.resizeableViewCount = env.viewCount;
     m_labelCount = env.labelCount;
     m_printPageCount = env.printPageCount;
@@ -310,23 +319,23 @@ void CCarouselFileReaderV1::ReadNetwork()
     for (std::string* text :
          {&settings.Author, &settings.Company, &settings.Address, &doc.project.title,
           &doc.project.location, &doc.project.notes, &doc.project.projectName, &doc.project.scn}) {
-        *text = CCardText::FromLine(m_stream->ReadCard()).GetText();
+        *text = CCardText::FromLine(m_stream->ReadCard(CCardText::kKeyword)).GetText();
     }
 
     CNetwork& network = doc.network;
-    const CCardNet net = CCardNet::FromLine(m_stream->ReadCard());
+    const CCardNet net = CCardNet::FromLine(m_stream->ReadCard(CCardNet::kKeyword));
     for (int i = 1; i <= net.arms; ++i) {
-        const CCardArm card = CCardArm::FromLine(m_stream->ReadCard());
+        const CCardArm card = CCardArm::FromLine(m_stream->ReadCard(CCardArm::kKeyword));
         CArm* arm = network.GetArms().InsertArm(static_cast<std::uint32_t>(i));
         if (arm == nullptr) {
             TooMany("arm", i);
         }
         card.Apply(*arm);
-        const CCardVect vect = CCardVect::FromLine(m_stream->ReadCard());
+        const CCardVect vect = CCardVect::FromLine(m_stream->ReadCard(CCardVect::kKeyword));
         arm->SetPoints({static_cast<double>(vect.GetX1()), static_cast<double>(vect.GetY1())},
                        {static_cast<double>(vect.GetX2()), static_cast<double>(vect.GetY2())});
         for (int j = 1; j <= card.laneCount; ++j) {
-            const CCardLane laneCard = CCardLane::FromLine(m_stream->ReadCard());
+            const CCardLane laneCard = CCardLane::FromLine(m_stream->ReadCard(CCardLane::kKeyword));
             CCapacityLane* lane = arm->GetLanes().InsertLane(static_cast<std::uint32_t>(j));
             if (lane == nullptr) {
                 TooMany("lane", j);
@@ -335,7 +344,7 @@ void CCarouselFileReaderV1::ReadNetwork()
         }
     }
     for (int k = 1; k <= net.zones; ++k) {
-        const CCardZone card = CCardZone::FromLine(m_stream->ReadCard());
+        const CCardZone card = CCardZone::FromLine(m_stream->ReadCard(CCardZone::kKeyword));
         CZone* zone = network.GetZones().InsertZone(static_cast<std::uint32_t>(k));
         if (zone == nullptr) {
             TooMany("zone", k);
@@ -343,19 +352,21 @@ void CCarouselFileReaderV1::ReadNetwork()
         card.Apply(*zone);
     }
     for (int k = 1; k <= net.capacityAssessors; ++k) {
-        const CCardCapacityAssessor card = CCardCapacityAssessor::FromLine(m_stream->ReadCard());
+        const CCardCapacityAssessor card =
+            CCardCapacityAssessor::FromLine(m_stream->ReadCard(CCardCapacityAssessor::kKeyword));
         CCapacityAssessor* assessor =
             network.GetCapacityAssessors().InsertCapacityAssessor(static_cast<std::uint32_t>(k));
         if (assessor == nullptr) {
             TooMany("capacity assessor", k);
         }
         card.Apply(*assessor, network);
-        const CCardPoint point = CCardPoint::FromLine(m_stream->ReadCard());
+        const CCardPoint point = CCardPoint::FromLine(m_stream->ReadCard(CCardPoint::kKeyword));
         assessor->GetGraphics().x = point.GetX();
         assessor->GetGraphics().y = point.GetY();
     }
     for (int c = 0; c < net.laneConnectors; ++c) {
-        const CCardLaneConnector card = CCardLaneConnector::FromLine(m_stream->ReadCard());
+        const CCardLaneConnector card =
+            CCardLaneConnector::FromLine(m_stream->ReadCard(CCardLaneConnector::kKeyword));
         CCapacityLane* from = LaneAt(network, card.fromArm, card.fromLane);
         CCapacityLane* to = LaneAt(network, card.toArm, card.toLane);
         if (from != nullptr && to != nullptr) {
@@ -364,7 +375,7 @@ void CCarouselFileReaderV1::ReadNetwork()
     }
     CRoutes& routes = network.GetRoutes();
     for (int r = 0; r < net.routes; ++r) {
-        const CCardRoute card = CCardRoute::FromLine(m_stream->ReadCard());
+        const CCardRoute card = CCardRoute::FromLine(m_stream->ReadCard(CCardRoute::kKeyword));
         card.Apply(*routes.AddRoute(), network);
     }
     ReadFlowGroups(net.flowGroups);
@@ -384,10 +395,11 @@ void CCarouselFileReaderV1::ReadFlowGroups(int count)
     const CRoutes& routes = network.GetRoutes();
     for (int i = 1; i <= count; ++i) {
         CFlowGroup& group = *groups.GetFlowGroup(static_cast<std::uint32_t>(i));
-        const CCardFlowGroup card = CCardFlowGroup::FromLine(m_stream->ReadCard());
+        const CCardFlowGroup card =
+            CCardFlowGroup::FromLine(m_stream->ReadCard(CCardFlowGroup::kKeyword));
         card.Apply(group);
         for (int k = 0; k < card.odFlowCount; ++k) {
-            const CCardODFlow od = CCardODFlow::FromLine(m_stream->ReadCard());
+            const CCardODFlow od = CCardODFlow::FromLine(m_stream->ReadCard(CCardODFlow::kKeyword));
             CODMovement* movement = network.GetODMovements().Find(ZoneAt(network, od.origin),
                                                                   ZoneAt(network, od.destination));
             if (movement != nullptr) {
@@ -395,7 +407,8 @@ void CCarouselFileReaderV1::ReadFlowGroups(int count)
             }
         }
         for (int k = 0; k < card.routeFlowCount; ++k) {
-            const CCardRouteFlow rf = CCardRouteFlow::FromLine(m_stream->ReadCard());
+            const CCardRouteFlow rf =
+                CCardRouteFlow::FromLine(m_stream->ReadCard(CCardRouteFlow::kKeyword));
             CRoute* route =
                 rf.route > 0 ? routes.GetRoute(static_cast<std::uint32_t>(rf.route)) : nullptr;
             if (route == nullptr) {
@@ -415,7 +428,7 @@ void CCarouselFileReaderV1::ReadLayout(bool checkpoint)
 {
     CDocumentData& doc = *m_document;
     for (int k = 1; k <= m_labelCount; ++k) {
-        const CCardLabel card = CCardLabel::FromLine(m_stream->ReadCard());
+        const CCardLabel card = CCardLabel::FromLine(m_stream->ReadCard(CCardLabel::kKeyword));
         CLabel* label = doc.labels.InsertLabel(static_cast<std::uint32_t>(k));
         if (label == nullptr) {
             TooMany("label", k);
@@ -423,14 +436,16 @@ void CCarouselFileReaderV1::ReadLayout(bool checkpoint)
         card.Apply(*label);
     }
     for (int p = 1; p <= m_printPageCount; ++p) {
-        const CCardPrintPage card = CCardPrintPage::FromLine(m_stream->ReadCard());
+        const CCardPrintPage card =
+            CCardPrintPage::FromLine(m_stream->ReadCard(CCardPrintPage::kKeyword));
         CPrintPage* page = doc.printPages.InsertPage(p);
         if (page == nullptr) {
             TooMany("print page", p);
         }
         card.Apply(*page);
     }
-    const CCardODGraphic od = CCardODGraphic::FromLine(m_stream->ReadCard());
+    const CCardODGraphic od =
+        CCardODGraphic::FromLine(m_stream->ReadCard(CCardODGraphic::kKeyword));
     m_settings->ODMatrixTextHeight = od.textHeight;
     doc.odMatrix.SetPosition(od.x, od.y);
 
@@ -440,7 +455,8 @@ void CCarouselFileReaderV1::ReadLayout(bool checkpoint)
     if (!checkpoint) {
         for (int v = 0; v < doc.resizeableViewCount; ++v) {
             doc.viewPositions.push_back(
-                CCardFramePosition::FromLine(m_stream->ReadCard()).position);
+                CCardFramePosition::FromLine(m_stream->ReadCard(CCardFramePosition::kKeyword))
+                    .position);
         }
     }
 }
@@ -456,16 +472,44 @@ std::unique_ptr<CDocumentData> ReadNetwork(CCardStream& stream, NetworkSettings&
     return document;
 }
 
+namespace
+{
+std::unique_ptr<CDocumentData> LoadFile(const std::filesystem::path& path,
+                                        NetworkSettings& settings,
+                                        const std::string& defaultLaneFlowDelimiter,
+                                        CNetworkReadError* failure)
+{
+    std::ifstream file = OpenInputFile(path);
+    CCardStreamFile stream(file);
+    try {
+        return ReadNetwork(stream, settings, false, defaultLaneFlowDelimiter);
+    } catch (...) {
+        if (failure != nullptr) {
+            *failure = DescribeNetworkReadError(stream);
+        }
+        throw;
+    }
+}
+} // namespace
+
 std::unique_ptr<CDocumentData> LoadNetworkFile(const std::filesystem::path& path,
                                                NetworkSettings& settings,
                                                const std::string& defaultLaneFlowDelimiter)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        throw errFileRead("Cannot open the file " + path.string());
+    return LoadFile(path, settings, defaultLaneFlowDelimiter, nullptr);
+}
+
+std::unique_ptr<CDocumentData> LoadNetworkFile(const std::filesystem::path& path,
+                                               NetworkSettings& settings,
+                                               CNetworkReadError& failure,
+                                               const std::string& defaultLaneFlowDelimiter)
+{
+    try {
+        return LoadFile(path, settings, defaultLaneFlowDelimiter, &failure);
+    } catch (const errFileRead& e) {
+        failure = {e.what(), {}};
+        throw;
     }
-    CCardStreamFile stream(file);
-    return ReadNetwork(stream, settings, false, defaultLaneFlowDelimiter);
 }
 
 void SaveNetworkFile(const std::filesystem::path& path, const CDocumentData& document,

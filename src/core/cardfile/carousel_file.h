@@ -1,6 +1,7 @@
 // The network file: writing a document's data as cards and reading it back.
 #pragma once
 
+#include "cardfile/input_file.h" // errFileRead, which LoadNetworkFile raises
 #include "document/document_data.h"
 #include "document/network_settings.h"
 
@@ -12,6 +13,7 @@
 
 class CCardStream;
 class CCardWriter;
+struct CNetworkReadError;
 
 // The version text this program writes into SVERS.
 inline constexpr std::string_view kProgramVersionText = "1.3.0";
@@ -94,9 +96,16 @@ std::unique_ptr<CDocumentData>
 ReadNetwork(CCardStream& stream, NetworkSettings& settings, bool checkpoint,
             const std::string& defaultLaneFlowDelimiter = NetworkSettings{}.LaneFlowDelimiter);
 
-// Opens path and reads it as above; a file that cannot be opened raises errFileRead.
+// Opens path and reads it as above; a file that cannot be opened, or a folder, raises
+// errFileRead with a message that names the path and says why.
 std::unique_ptr<CDocumentData>
 LoadNetworkFile(const std::filesystem::path& path, NetworkSettings& settings,
+                const std::string& defaultLaneFlowDelimiter = NetworkSettings{}.LaneFlowDelimiter);
+// The same, and before any failure propagates, failure receives what the user is told: the
+// program's message and, for a damaged file, the line where reading stopped.
+std::unique_ptr<CDocumentData>
+LoadNetworkFile(const std::filesystem::path& path, NetworkSettings& settings,
+                CNetworkReadError& failure,
                 const std::string& defaultLaneFlowDelimiter = NetworkSettings{}.LaneFlowDelimiter);
 
 // Writes the document to path through a temporary file and a rename; on any failure the file
@@ -106,10 +115,3 @@ void SaveNetworkFile(const std::filesystem::path& path, const CDocumentData& doc
 
 // The undo snapshot of a document: LF-ended UTF-8 cards without view positions.
 std::string WriteNetworkSnapshot(const CDocumentData& document, const NetworkSettings& settings);
-
-// A network file that cannot be opened; the message names the path.
-class errFileRead : public std::runtime_error
-{
-public:
-    explicit errFileRead(const std::string& message) : std::runtime_error(message) {}
-};

@@ -391,7 +391,7 @@ CReportFileReader::CReportFileReader(CCardStream& in, CReportDefinitions& defini
 void CReportFileReader::ReadNetworkReports()
 {
     m_definitions->Clear();
-    const std::string line = m_in->ReadCard();
+    const std::string line = m_in->ReadCard("REPDS");
     const int count = CCardLine(line).Int(5, 5);
     for (int i = 1; i <= count; ++i) {
         CReportDefinition* definition = m_definitions->AddDefinition(i);
@@ -417,7 +417,7 @@ void CReportFileReader::ReadTemplate(CReportDefinition& definition)
 
 void CReportFileReader::ReadDefinition(CReportDefinition& definition, bool templateForm)
 {
-    const std::string line = m_in->ReadCard();
+    const std::string line = m_in->ReadCard("REPD ");
     const CCardReportDefinition def = CCardReportDefinition::FromLine(line);
     if (!templateForm) {
         definition.SetTitle(def.title);
@@ -425,7 +425,7 @@ void CReportFileReader::ReadDefinition(CReportDefinition& definition, bool templ
     definition.SetPaperSize(def.paperSize == 1 ? PaperSize::A3 : PaperSize::A4);
     CReportFragments& fragments = definition.GetFragments();
     for (int i = 1; i <= def.fragmentCount; ++i) {
-        const std::string fragLine = m_in->ReadCard();
+        const std::string fragLine = m_in->ReadCard("REPF ");
         const CCardReportFragment frag = CCardReportFragment::FromLine(fragLine);
         const auto type = static_cast<ReportFragmentType>(frag.type);
         CReportFragment* fragment =

@@ -5,6 +5,7 @@
 #include "cardfile/card_errors.h"
 #include "cardfile/card_stream_file.h"
 #include "cardfile/card_writer_file.h"
+#include "cardfile/input_file.h"
 #include "cardfile/report_cards.h"
 #include "reports/report_definition.h"
 
@@ -22,9 +23,11 @@ void SaveReportTemplate(const std::filesystem::path& path, const CReportDefiniti
 void ReadReportTemplate(const std::filesystem::path& path, CReportDefinition& definition,
                         const CFlowGroups& groups)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        throw errReportTemplate("Cannot open the file " + path.string());
+    std::ifstream file;
+    try {
+        file = OpenInputFile(path);
+    } catch (const errFileRead& e) {
+        throw errReportTemplate(e.what());
     }
     try {
         CCardStreamFile stream(file);

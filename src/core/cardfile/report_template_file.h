@@ -31,8 +31,9 @@ void SaveReportTemplate(const std::filesystem::path& path, const CReportDefiniti
 
 // Reads the template at path into definition: its paper size and fragments, never its title.
 // Raises errReportTemplate with the message to show: the later-version message for a newer
-// schema, "Cannot open the file ..." for a file that cannot be opened, and the invalid-template
-// message for everything else. After a failure the definition may hold part of the template.
+// schema, "Cannot open NAME: why" for a file that cannot be opened (a folder among them), and
+// the invalid-template message for everything else. After a failure the definition may hold part of
+// the template.
 void ReadReportTemplate(const std::filesystem::path& path, CReportDefinition& definition,
                         const CFlowGroups& groups);
 

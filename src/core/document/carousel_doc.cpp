@@ -167,26 +167,17 @@ bool CCarouselDoc::OnNewDocument()
     return true;
 }
 
-std::string CCarouselDoc::OpenErrorMessage()
-{
-    try {
-        throw;
-    } catch (const errFileRead&) {
-        return {}; // the file could not be opened at all: nothing more to say
-    } catch (...) {
-        return NetworkReadErrorMessage();
-    }
-}
-
 bool CCarouselDoc::OnOpenDocument(const std::filesystem::path& path)
 {
     std::unique_ptr<CDocumentData> read;
+    CNetworkReadError failure;
     try {
-        read = LoadNetworkFile(path, *m_settings, m_program->DefLaneFlowDelimiter);
+        read = LoadNetworkFile(path, *m_settings, failure, m_program->DefLaneFlowDelimiter);
+    } catch (const errFileRead&) {
+        return false; // the file could not be opened at all: nothing more to say
     } catch (...) {
-        const std::string message = OpenErrorMessage();
-        if (!message.empty())
-            Message(message);
+        if (m_prompt)
+            m_prompt->ShowMessageWithDetail(failure.message, failure.detail);
         return false;
     }
     UpdateAllViews(HintObjectsReplaced);

@@ -269,9 +269,6 @@ private:
     bool EndLongCommand(const CFeedback* feedback, bool untouched);
     void RebuildRoutesIfAutomatic();
     void Message(const std::string& text) const;
-    // The network file reader's message for what it threw; empty for a file that cannot be
-    // opened.
-    static std::string OpenErrorMessage();
 
     const ProgramSettings* m_program;
     NetworkSettings* m_settings;

@@ -18,4 +18,10 @@ public:
     virtual PromptAnswer AskYesNo(const std::string& text) = 0;
     // An OK message (an error or a refusal).
     virtual void ShowMessage(const std::string& text) = 0;
+    // The same with detail text that the box keeps out of the way until asked for (where a
+    // damaged file went wrong). Where there is no room for it, it follows on a line of its own.
+    virtual void ShowMessageWithDetail(const std::string& text, const std::string& detail)
+    {
+        ShowMessage(detail.empty() ? text : text + "\n" + detail);
+    }
 };

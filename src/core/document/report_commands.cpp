@@ -403,7 +403,7 @@ bool CReportCommands::ViewReport(const CReportDefinition& report, CReportViewer&
         CReportGenerator(report, source).Generate(out);
         out.close();
         if (!out)
-            throw std::runtime_error("Cannot write the file " + file.string());
+            throw std::runtime_error("Cannot write " + file.string() + ": writing the file failed");
     } catch (const std::exception& e) {
         std::error_code ignored;
         if (!file.empty())

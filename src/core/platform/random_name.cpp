@@ -8,7 +8,7 @@ std::string RandomFileNamePart()
     static const char* const digits = "0123456789abcdef";
     std::string part;
     auto bits = generator();
-    for (int i = 0; i < 12; ++i, bits >>= 4) {
+    for (std::size_t i = 0; i < kRandomFileNamePartLength; ++i, bits >>= 4) {
         part += digits[bits & 0xF];
     }
     return part;

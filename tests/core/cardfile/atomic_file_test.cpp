@@ -1,12 +1,18 @@
 // Atomic saving: the old file survives every failed write.
 #include "cardfile/atomic_file.h"
+#include "case_name.h"
 
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <iterator>
 #include <stdexcept>
 #include <string>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
@@ -28,9 +34,10 @@ protected:
 
     void WriteOld() { std::ofstream(m_target, std::ios::binary) << "old contents\r\n"; }
 
-    std::string Contents() const
+    std::string Contents() const { return ReadFile(m_target); }
+    static std::string ReadFile(const fs::path& path)
     {
-        std::ifstream in(m_target, std::ios::binary);
+        std::ifstream in(path, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
 
@@ -91,21 +98,6 @@ TEST_F(AtomicFileTest, UncommittedFileIsDiscarded)
     EXPECT_EQ(Contents(), "old contents\r\n");
 }
 
-TEST_F(AtomicFileTest, RenameFailureLeavesNoTemporary)
-{
-    // A folder in the target's place cannot be replaced by a file.
-    fs::create_directory(m_target);
-    try {
-        WriteFileAtomically(m_target, [](std::ostream& out) { out << "x"; });
-        FAIL() << "no exception";
-    } catch (const errFileWrite& e) {
-        EXPECT_EQ(std::string(e.what()).rfind("Cannot write " + m_target.string() + ": ", 0), 0u)
-            << e.what();
-    }
-    EXPECT_TRUE(fs::is_directory(m_target));
-    EXPECT_EQ(FilesInFolder(), 1);
-}
-
 TEST_F(AtomicFileTest, MissingFolderIsReported)
 {
     const fs::path target = m_folder / "no such folder" / "network.crs";
@@ -114,16 +106,132 @@ TEST_F(AtomicFileTest, MissingFolderIsReported)
         FAIL() << "no exception";
     } catch (const errFileWrite& e) {
         EXPECT_EQ(std::string(e.what()),
-                  "Cannot create a file in the folder of " + target.string());
+                  "Cannot write " + target.string() + ": its folder does not exist");
     }
 }
 
-TEST_F(AtomicFileTest, ReplacedFileKeepsItsPermissions)
+// What stands at the target stays what it is: anything but a writable regular file is
+// refused before a byte is written, and a link is written through.
+struct TargetCase
+{
+    const char* name;
+    std::function<void(const fs::path& target, const fs::path& folder)> make;
+    const char* refusal; // the reason after "Cannot write <target>: ", or empty when written
+};
+
+class AtomicFileTargets : public AtomicFileTest, public testing::WithParamInterface<TargetCase>
+{};
+
+TEST_P(AtomicFileTargets, KeepTheirKind)
+{
+    GetParam().make(m_target, m_folder);
+    const fs::file_status before = fs::symlink_status(m_target);
+    try {
+        WriteFileAtomically(m_target, [](std::ostream& out) { out << "new"; });
+        EXPECT_STREQ(GetParam().refusal, "") << "written";
+    } catch (const errFileWrite& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "Cannot write " + m_target.string() + ": " + GetParam().refusal);
+    }
+    EXPECT_EQ(fs::symlink_status(m_target).type(), before.type());
+    const fs::path real = m_folder / "real.crs";
+    if (fs::is_regular_file(real)) {
+        EXPECT_EQ(ReadFile(real), *GetParam().refusal ? "old contents\r\n" : "new");
+    }
+    for (const auto& entry : fs::recursive_directory_iterator(m_folder)) {
+        EXPECT_NE(entry.path().extension(), ".tmp") << "left behind: " << entry.path();
+    }
+}
+
+const auto kOldFile = [](const fs::path& path) {
+    std::ofstream(path, std::ios::binary) << "old contents\r\n";
+};
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, AtomicFileTargets,
+    testing::Values(TargetCase{"LinkIsWrittenThrough",
+                               [](const fs::path& target, const fs::path& folder) {
+                                   kOldFile(folder / "real.crs");
+                                   fs::create_symlink("real.crs", target);
+                               },
+                               ""},
+                    TargetCase{"LinkToALinkInAnotherFolder",
+                               [](const fs::path& target, const fs::path& folder) {
+                                   kOldFile(folder / "real.crs");
+                                   fs::create_directory(folder / "sub");
+                                   fs::create_symlink(folder / "real.crs",
+                                                      folder / "sub" / "hop.crs");
+                                   fs::create_symlink("sub/hop.crs", target);
+                               },
+                               ""},
+                    TargetCase{"DanglingLinkMakesItsFile",
+                               [](const fs::path& target, const fs::path&) {
+                                   fs::create_symlink("real.crs", target);
+                               },
+                               ""},
+                    TargetCase{"LinkToAFolder",
+                               [](const fs::path& target, const fs::path& folder) {
+                                   fs::create_directory(folder / "real.crs");
+                                   fs::create_symlink("real.crs", target);
+                               },
+                               "it is a folder"},
+                    TargetCase{"Fifo",
+                               [](const fs::path& target, const fs::path&) {
+                                   ASSERT_EQ(::mkfifo(target.c_str(), 0600), 0);
+                               },
+                               "it is not a regular file (a device, pipe or socket)"},
+                    TargetCase{"ReadOnlyThroughALink",
+                               [](const fs::path& target, const fs::path& folder) {
+                                   kOldFile(folder / "real.crs");
+                                   fs::permissions(folder / "real.crs", fs::perms::owner_read);
+                                   fs::create_symlink("real.crs", target);
+                               },
+                               "the file is read-only"}),
+    CaseName());
+
+TEST_F(AtomicFileTest, TemporaryIsPrivateAndTheFileGetsTheTargetsPermissions)
+{
+    const auto mode = [](const fs::path& path) {
+        return fs::status(path).permissions() & fs::perms::all;
+    };
+    const fs::perms shared = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    WriteOld();
+    fs::permissions(m_target, shared);
+    {
+        CAtomicFile file(m_target);
+        EXPECT_EQ(mode(file.TempPath()), fs::perms::owner_read | fs::perms::owner_write);
+        file.Stream() << "new";
+        file.Commit();
+    }
+    EXPECT_EQ(mode(m_target), shared);
+
+    // A new file gets what the umask allows, as any program's would.
+    const mode_t mask = ::umask(027);
+    WriteFileAtomically(m_folder / "new.crs", [](std::ostream& out) { out << "x"; });
+    ::umask(mask);
+    EXPECT_EQ(mode(m_folder / "new.crs"), shared);
+}
+
+TEST_F(AtomicFileTest, LeftoversOfAKilledSaveGoButNotThoseOfARunningOne)
 {
     WriteOld();
-    fs::permissions(m_target, fs::perms::owner_read | fs::perms::owner_write);
+    const fs::path killed = m_folder / ".network.crs.0123456789ab.tmp";
+    const fs::path running = m_folder / ".network.crs.ba9876543210.tmp";
+    const fs::path otherTarget = m_folder / ".other.crs.0123456789ab.tmp";
+    const fs::path notOurs = m_folder / ".network.crs.backup.tmp";
+    for (const fs::path& path : {killed, running, otherTarget, notOurs}) {
+        std::ofstream(path, std::ios::binary) << "half a netw";
+    }
+    // A save in progress holds the lock on its temporary file.
+    const int held = ::open(running.c_str(), O_RDONLY);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
     WriteFileAtomically(m_target, [](std::ostream& out) { out << "new"; });
-    EXPECT_EQ(fs::status(m_target).permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write);
+    ::close(held);
+    EXPECT_EQ(Contents(), "new");
+    EXPECT_FALSE(fs::exists(killed));
+    EXPECT_TRUE(fs::exists(running));
+    EXPECT_TRUE(fs::exists(otherTarget));
+    EXPECT_TRUE(fs::exists(notOurs));
 }
 } // namespace

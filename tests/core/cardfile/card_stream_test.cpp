@@ -6,6 +6,7 @@
 #include "cardfile/card_text.h"
 #include "cardfile/card_writer_file.h"
 #include "cardfile/card_writer_memory.h"
+#include "cardfile/windows1252.h"
 #include "case_name.h"
 
 #include <gtest/gtest.h>
@@ -74,17 +75,61 @@ TEST(CardStreamFile, LinesAcrossReadChunksAreWholeAndBecomeUtf8)
     EXPECT_EQ(ReadFileBytes("TEXT caf\xE9 \x80\r\n"), (Lines{"TEXT caf\xC3\xA9 \xE2\x82\xAC"}));
 }
 
-TEST(CardStreamReadCard, EndOfStreamIsACorruptFile)
+TEST(CardStreamReadCard, EndOfStreamIsACorruptFileAtTheLineAfterTheLast)
 {
-    CCardStreamMemory stream("NET  \n");
-    EXPECT_EQ(stream.ReadCard(), "NET  ");
+    CCardStreamMemory stream("NET  \nARM  \n");
+    EXPECT_EQ(stream.ReadCard("NET  "), "NET  ");
+    EXPECT_EQ(stream.ReadCard(), "ARM  ");
+    EXPECT_EQ(stream.LineNumber(), 2u);
+    EXPECT_EQ(stream.ExpectedKeyword(), "");
     EXPECT_EQ(stream.Rewind(), 0);
+    EXPECT_EQ(stream.LineNumber(), 0u);
     EXPECT_EQ(stream.ReadCard(), "NET  ");
+    stream.ReadCard();
     try {
-        stream.ReadCard();
+        stream.ReadCard("ZONE ");
         FAIL() << "no exception";
     } catch (eFileError error) {
         EXPECT_EQ(static_cast<int>(error), 0);
+    }
+    EXPECT_EQ(stream.LineNumber(), 3u);
+    EXPECT_EQ(stream.ExpectedKeyword(), "ZONE ");
+}
+
+// A stream that never ends and holds no line end, as a device does.
+class CEndlessZeros : public std::streambuf
+{
+protected:
+    int_type underflow() override
+    {
+        setg(m_zeros, m_zeros, m_zeros + sizeof m_zeros);
+        return 0;
+    }
+    // Every position is the start.
+    pos_type seekoff(off_type, std::ios::seekdir, std::ios::openmode) override { return 0; }
+    pos_type seekpos(pos_type, std::ios::openmode) override { return 0; }
+
+private:
+    char m_zeros[4096] = {};
+};
+
+TEST(CardStreamFile, LineLongerThanAnyCardIsDamageReportedWithoutReadingOn)
+{
+    const std::size_t max = CCardStream::kMaxCardLength;
+    EXPECT_EQ(ReadFileBytes(std::string(max, 'x') + "\r\nA").size(), 2u);
+    EXPECT_EQ(ReadFileBytes(std::string(max, 'x')).size(), 1u);
+    for (const std::string& bytes : {std::string(max + 1, 'x'), std::string(max + 1, 'x') + "\r\n",
+                                     "A\n" + std::string(3 * max, 'x')}) {
+        EXPECT_THROW(ReadFileBytes(bytes), errCorruptCardData) << bytes.size();
+    }
+    CEndlessZeros zeros;
+    std::istream device(&zeros);
+    CCardStreamFile stream(device);
+    try {
+        stream.ReadCard("SCHEM");
+        FAIL() << "no exception";
+    } catch (const errCorruptCardData& e) {
+        EXPECT_STREQ(e.what(), "The line is longer than any card can be (over 32768 characters)");
     }
 }
 
@@ -121,7 +166,18 @@ TEST(CardWriter, CardWithALineBreakInsideIsRefusedUnwritten)
         EXPECT_STREQ(e.what(), "The LABEL card cannot be written: it holds a line break");
     }
     EXPECT_THROW(writer.WriteCard("ARM  \r"), errCardFieldRefused);
-    EXPECT_EQ(writer.Text(), "");
+    try {
+        // 0xE9 on disk: the length that counts is the file's, not the UTF-8 one.
+        writer.WriteCard("REPD " + std::string(CCardStream::kMaxCardLength - 6, 'x') +
+                         "\xC3\xA9\xC3\xA9");
+        FAIL() << "no exception";
+    } catch (const errCardFieldRefused& e) {
+        EXPECT_STREQ(e.what(), "The REPD card cannot be written: it is 32769 characters long, "
+                               "more than the 32768 a card can hold");
+    }
+    writer.WriteCard("REPD " + std::string(CCardStream::kMaxCardLength - 7, 'x') +
+                     "\xC3\xA9\xC3\xA9");
+    EXPECT_EQ(Utf8CharCount(writer.Text()), CCardStream::kMaxCardLength + 1);
 }
 
 TEST(CardWriter, ChecksumIsTakenOverTheWindows1252Bytes)

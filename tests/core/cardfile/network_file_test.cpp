@@ -7,6 +7,7 @@
 #include "cardfile/card_writer_memory.h"
 #include "cardfile/carousel_file.h"
 #include "cardfile/layout_cards.h"
+#include "cardfile/network_read_error.h"
 #include "cardfile/windows1252.h"
 #include "case_name.h"
 #include "routing/route.h"
@@ -322,6 +323,7 @@ struct BrokenCase
     std::function<void(std::vector<std::string>&, int)> edit;
     const char* message; // what() of the error
     bool corrupt;        // errCorruptCardData (else eFileError::Corrupt)
+    const char* detail;  // where the user is told reading stopped
 };
 
 class NetworkFileBroken : public NetworkFile, public testing::WithParamInterface<BrokenCase>
@@ -342,9 +344,11 @@ TEST_P(NetworkFileBroken, FailsWithOneErrorAndLeavesTheSettingsAlone)
     } catch (const errCorruptCardData& e) {
         EXPECT_TRUE(GetParam().corrupt);
         EXPECT_STREQ(e.what(), GetParam().message);
+        EXPECT_EQ(DescribeNetworkReadError(stream).detail, GetParam().detail);
     } catch (eFileError e) {
         EXPECT_FALSE(GetParam().corrupt);
         EXPECT_EQ(e, eFileError::Corrupt);
+        EXPECT_EQ(DescribeNetworkReadError(stream).detail, GetParam().detail);
     }
     EXPECT_EQ(target, untouched);
 }
@@ -358,39 +362,45 @@ const auto kReplace = [](const char* card) {
 INSTANTIATE_TEST_SUITE_P(
     Files, NetworkFileBroken,
     testing::Values(
-        BrokenCase{"WrongKeyword", "ZONE ", kReplace("ZONES    1    0        0"), "", true},
+        BrokenCase{"WrongKeyword", "ZONE ", kReplace("ZONES    1    0        0"), "", true,
+                   "line 28: expected a ZONE card"},
         BrokenCase{"WrongShapeKeyword", "POINT", kReplace("PIONT LONG         0         0"),
-                   "Cannot find POINT Card", true},
+                   "Cannot find POINT Card", true, "line 32: expected a POINT card"},
         BrokenCase{"EndsInsideTheArms", "LANE ",
                    [](std::vector<std::string>& lines, int at) {
                        lines.resize(static_cast<std::size_t>(at));
                    },
-                   "", false},
+                   "", false, "line 15: the file ends where a LANE card was expected"},
         BrokenCase{"EndsBeforeTheChecksum", "FITGR",
                    [](std::vector<std::string>& lines, int at) {
                        lines.resize(static_cast<std::size_t>(at - 1));
                    },
-                   "", false},
+                   "", false, "line 83: the file ends where a VWPOS card was expected"},
         BrokenCase{"RouteDoesNotJoin", "ROUTE",
                    kReplace("ROUTE    1    2 9999    1    1    2    1    1    3    1    2"),
-                   "Route End Match Error", true},
+                   "Route End Match Error", true, "line 41: Route End Match Error"},
         BrokenCase{"RouteNamesNoConnector", "ROUTE",
                    kReplace("ROUTE    1    1 9999    3    1    1    1"),
                    "Route 1 uses a lane connector from lane 1 of arm 3 to lane 1 of arm 1 that "
                    "does not exist",
-                   true},
+                   true,
+                   "line 41: Route 1 uses a lane connector from lane 1 of arm 3 to lane 1 of arm 1 "
+                   "that does not exist"},
         BrokenCase{"RouteCountBeyondTheLine", "ROUTE",
                    kReplace("ROUTE    199999 9999    1    1    2    1"),
                    "Route 1 uses a lane connector from lane 0 of arm 0 to lane 0 of arm 0 that "
                    "does not exist",
-                   true},
+                   true,
+                   "line 41: Route 1 uses a lane connector from lane 0 of arm 0 to lane 0 of arm 0 "
+                   "that does not exist"},
         BrokenCase{"UnknownFragmentType", "REPF ",
                    kReplace("REPF     1    7    1    0\xC2\xAC"
                             "Odd"),
-                   "Unknown report fragment type 7", true},
+                   "Unknown report fragment type 7", true,
+                   "line 69: Unknown report fragment type 7"},
         BrokenCase{"TooManyFlowGroups", "NET  ",
                    kReplace("NET      4    3    6    6    9    2  100"),
-                   "Cannot add flow group 100", true}),
+                   "Cannot add flow group 100", true, "line 46: Cannot add flow group 100"}),
     CaseName());
 
 TEST_F(NetworkFile, HundredArmsAreRefusedAtTheHundredth)
@@ -468,8 +478,35 @@ INSTANTIATE_TEST_SUITE_P(
                     "Report 2: The report title cannot be written: it holds a line break"},
         RefusalCase{
             "GridSize", [](CDocumentData&, NetworkSettings& s) { s.GridSize = 123456; },
-            "Network settings: The grid size 123456 does not fit in its field of 5 columns"}),
+            "Network settings: The grid size 123456 does not fit in its field of 5 columns"},
+        // Readers take a longer line for damage, so the file would not open again.
+        RefusalCase{"NotesLongerThanACard",
+                    [](CDocumentData& d, NetworkSettings&) {
+                        d.project.notes = std::string(CCardStream::kMaxCardLength - 4, 'n');
+                    },
+                    "Notes: The text of 32764 characters is longer than the 32763 a file can "
+                    "hold"},
+        RefusalCase{
+            "ReportTitleLongerThanACard",
+            [](CDocumentData& d, NetworkSettings&) {
+                d.reportDefinitions.GetDefinition(1)->SetTitle(
+                    std::string(CCardStream::kMaxCardLength, 't'));
+            },
+            "The REPD card cannot be written: it is 32789 characters long, more than the 32768 "
+            "a card can hold"}),
     CaseName());
+
+// The longest text the writer takes is one the reader takes too, line breaks and all.
+TEST_F(NetworkFile, TextsAtTheLengthOfACardSurviveADiskFile)
+{
+    const std::size_t room = CCardStream::kMaxCardLength - 5;
+    doc.project.notes = std::string(room - 2, 'n') + "\r\n\xC3\xA9";
+    const auto path = std::filesystem::temp_directory_path() / "gyrolith_longest_card.crs";
+    SaveNetworkFile(path, doc, settings);
+    NetworkSettings loaded;
+    EXPECT_EQ(LoadNetworkFile(path, loaded)->project.notes, doc.project.notes);
+    std::filesystem::remove(path);
+}
 
 TEST_F(NetworkFile, RefusedSaveLeavesTheFileOnDiskAsItWas)
 {

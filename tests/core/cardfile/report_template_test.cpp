@@ -154,9 +154,12 @@ INSTANTIATE_TEST_SUITE_P(
                     InvalidTemplateMessage}),
     CaseName());
 
-TEST_F(ReportTemplate, MissingFileIsNamed)
+TEST_F(ReportTemplate, FileThatCannotBeOpenedIsNamedWithTheReason)
 {
-    EXPECT_EQ(Refusal(dir.File("none.rep")), "Cannot open the file " + dir.File("none.rep"));
+    EXPECT_EQ(Refusal(dir.File("none.rep")),
+              "Cannot open " + dir.File("none.rep") + ": No such file or directory");
+    EXPECT_EQ(Refusal(dir.Path()),
+              "Cannot open " + dir.Path().string() + ": it is a folder, not a file");
     EXPECT_EQ(reports.GetCount(), 3);
 }
 

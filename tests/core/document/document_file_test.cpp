@@ -129,6 +129,7 @@ struct OpenErrorCase
     void (*Damage)(std::string& text); // applied to a good file
     const char* Message;               // how the one message starts
     const char* Names = "";            // and what it names further on
+    const char* Detail = "";           // the detail text: where a damaged file went wrong
 };
 
 void ReplaceFirst(std::string& text, const std::string& from, const std::string& to)
@@ -138,9 +139,11 @@ void ReplaceFirst(std::string& text, const std::string& from, const std::string&
 
 const OpenErrorCase OpenErrorCases[] = {
     {"WrongKeyword", [](std::string& t) { ReplaceFirst(t, "NET  ", "XNET "); },
-     "The File appears to be corrupt. Please consult Technical Support"},
+     "The File appears to be corrupt. Please consult Technical Support", "",
+     "line 12: expected a NET card"},
     {"EndsEarly", [](std::string& t) { t.resize(t.find("ARM ")); },
-     "The File appears to be corrupt. Please consult Technical Support"},
+     "The File appears to be corrupt. Please consult Technical Support", "",
+     "line 13: the file ends where an ARM card was expected"},
     {"LaterSchema",
      [](std::string& t) {
          ReplaceFirst(t, "SCHEM1.3", "SCHEM9.0");
@@ -171,6 +174,8 @@ TEST_P(OpenErrorTest, OneMessageAndTheDocumentUnchanged)
     EXPECT_EQ(prompt.messages[0].substr(0, std::string(GetParam().Message).size()),
               GetParam().Message);
     EXPECT_NE(prompt.messages[0].find(GetParam().Names), std::string::npos) << prompt.messages[0];
+    ASSERT_EQ(prompt.details.size(), 1u);
+    EXPECT_EQ(prompt.details[0], GetParam().Detail);
     EXPECT_TRUE(doc.SaveSnapshot() == before);
     EXPECT_EQ(settings, settingsBefore) << "a failed open must not change the network settings";
     EXPECT_EQ(doc.GetPathName(), good);

@@ -296,8 +296,8 @@ TEST_F(ReportCommands, SaveLeavesNoFileWhenItFails)
 
     const std::filesystem::path missing = dir.Path() / "missing" / "r.rtf";
     EXPECT_FALSE(commands.SaveReport(*report, missing, measurer));
-    EXPECT_EQ(prompt.messages, std::vector<std::string>{"Cannot create a file in the folder of " +
-                                                        missing.string()});
+    EXPECT_EQ(prompt.messages, std::vector<std::string>{"Cannot write " + missing.string() +
+                                                        ": its folder does not exist"});
     EXPECT_FALSE(std::filesystem::exists(missing.parent_path()));
 }
 

@@ -26,11 +26,17 @@ public:
         return answer;
     }
     void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    void ShowMessageWithDetail(const std::string& text, const std::string& detail) override
+    {
+        messages.push_back(text);
+        details.push_back(detail);
+    }
 
     bool ScriptUsedUp() const { return m_answers.empty(); }
 
     std::vector<std::string> questions;
     std::vector<std::string> messages;
+    std::vector<std::string> details; // of the messages that came with detail text
 
 private:
     std::deque<PromptAnswer> m_answers;

@@ -80,7 +80,7 @@ TEST(DxfFile, FailuresLeaveTheFolderAsItWas)
         FAIL() << "no error";
     } catch (const errFileWrite& e) {
         EXPECT_EQ(std::string(e.what()),
-                  "Cannot create a file in the folder of " + target.string());
+                  "Cannot write " + target.string() + ": its folder does not exist");
     }
     EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
 
