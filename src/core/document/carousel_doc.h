@@ -14,6 +14,8 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 class CArm;
 class CCapacityAssessor;
@@ -27,6 +29,9 @@ class CRoute;
 class CTextMeasurer;
 class CZone;
 struct CDiagramSource;
+struct CDesiredFlowEdit;
+struct CRouteFilterNumbers;
+struct CValidationResult;
 struct CRouteFlowEdit;
 enum class FlowGroupAddPosition;
 
@@ -227,12 +232,44 @@ public:
     // "Edit Print Zone" on OK. False (nothing changes) for a position outside 1..count.
     bool EditPrintZone(CPrintPage& page, const CPrintPageLayout& layout);
 
+    // The tables' commands (carousel_doc_tables.cpp). Flow edits without a current flow group
+    // and desired flows outside 0..99999 are refused with a message before any checkpoint.
+    // "Set OD Matrix Flow" between two zones by number; the checkpoint is kept only when the
+    // value changed. typed is the number as the user wrote it, for the message.
+    bool SetODMatrixFlow(std::uint32_t origin, std::uint32_t destination, long long flow,
+                         std::string_view typed = {});
+    // "Paste OD Matrix Flows": a tab-separated block whose first cell goes to (origin,
+    // destination), under one checkpoint, none when it changes nothing. A block with a cell that
+    // is not a whole number of 0..99999, or that reaches the totals, is refused whole.
+    bool PasteODMatrixFlows(std::uint32_t origin, std::uint32_t destination, std::string_view text);
+    // "Import OD Matrix": the desired flows of a CSV file's bytes into the current flow group,
+    // under one checkpoint, none when it changes nothing; a bad file is refused whole, its
+    // message naming line and column.
+    bool ImportODMatrix(std::string_view csv);
+    // The route manager's filter, by numbers: no checkpoint (the filter is not stored), hint 2.
+    void SetRouteFilter(const CRouteFilterNumbers& filter, const CDocumentView* sender = nullptr);
+    // "Edit Permitted Routes" is the permitted-only flag the other way round. Setting it
+    // refreshes the filter, marks the document modified and updates the views with hint 3.
+    bool IsEditPermittedRoutes() const { return !m_permittedOnly; }
+    void SetEditPermittedRoutes(bool editPermitted);
+    // "Delete the Selected Route": the routes with these ids under one checkpoint "Delete Route";
+    // false, with no checkpoint, when none of them is a route of the network.
+    bool DeleteSelectedRoutes(const std::vector<std::uint32_t>& routeIds);
+    // Makes flow group `number` current (no checkpoint: which group is current is not stored),
+    // updates the views but the sender with hint 0 and the status panes. False for a number the
+    // network does not have.
+    bool ChooseCurrentFlowGroup(std::uint32_t number, const CDocumentView* sender = nullptr);
+
 protected:
     void OnRestoreFailed(const std::exception& error) override;
 
 private:
     // The end of every command: views, then the modified flag.
     void Changed(int hint);
+    // Desired flows read from a user's text (or why they were refused) under one checkpoint of
+    // that name, none when nothing changes.
+    bool ApplyDesiredFlows(const char* checkpoint, const CValidationResult& read,
+                           const std::vector<CDesiredFlowEdit>& edits);
     void RebuildRoutesIfAutomatic();
     void Message(const std::string& text) const;
     // The network file reader's message for what it threw; empty for a file that cannot be

@@ -42,8 +42,14 @@ bool CMultiViewDocument::OpenView(int kind, int index)
 
 void CMultiViewDocument::UpdateAllViews(int hint) const
 {
+    UpdateAllViews(hint, nullptr);
+}
+
+void CMultiViewDocument::UpdateAllViews(int hint, const CDocumentView* sender) const
+{
     // A view may add or remove views while it updates; walk a copy.
     const std::vector<CDocumentView*> views = m_views;
     for (CDocumentView* view : views)
-        view->OnUpdate(hint);
+        if (view != sender)
+            view->OnUpdate(hint);
 }

@@ -26,6 +26,8 @@ public:
     void SetViewFactory(ViewFactory factory) { m_factory = std::move(factory); }
 
     void UpdateAllViews(int hint) const;
+    // Every view but the sender, which made the change and is up to date already.
+    void UpdateAllViews(int hint, const CDocumentView* sender) const;
 
 private:
     std::vector<CDocumentView*> m_views;
