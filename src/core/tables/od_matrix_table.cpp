@@ -27,7 +27,8 @@ GehBand GehBandOf(double geh)
 CODMatrixTable::CODMatrixTable(const CNetwork& network, const CFlowGroup* group)
     : m_hasFlowGroup(group != nullptr), m_zones(static_cast<int>(network.GetZones().GetCount()))
 {
-    const std::size_t side = static_cast<std::size_t>(m_zones) + 1;
+    // Index 0 is left unused, so that rows and columns keep their numbers.
+    const std::size_t side = static_cast<std::size_t>(m_zones) + 2;
     m_desired.assign(side * side, 0.0);
     m_actual.assign(side * side, 0.0);
     const CZones& zones = network.GetZones();
@@ -61,7 +62,7 @@ CODMatrixTable::CODMatrixTable(const CNetwork& network, const CFlowGroup* group)
 
 std::size_t CODMatrixTable::Index(int row, int column) const
 {
-    return static_cast<std::size_t>(row) * (static_cast<std::size_t>(m_zones) + 1) +
+    return static_cast<std::size_t>(row) * (static_cast<std::size_t>(m_zones) + 2) +
            static_cast<std::size_t>(column);
 }
 
