@@ -3,6 +3,7 @@
 #include "cli_failure.h"
 #include "export_commands.h"
 #include "network_commands.h"
+#include "od_commands.h"
 
 #include <CLI/CLI.hpp>
 #include <iostream>
@@ -14,6 +15,7 @@ int main(int argc, char** argv)
     CCliAction action;
     AddNetworkCommands(app, action);
     AddExportCommands(app, action);
+    AddODCommands(app, action);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

@@ -210,9 +210,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CODMatrixText, BadCsvChangesNothing)
 {
     EXPECT_FALSE(doc.ImportODMatrix(",A,B\nA,1,x\n"));
-    EXPECT_EQ(prompt.messages,
-              std::vector<std::string>{
-                  "Line 2, column 3: \"x\" is not a whole number of 0 to 99999"});
+    EXPECT_EQ(prompt.messages, std::vector<std::string>{
+                                   "Line 2, column 3: \"x\" is not a whole number of 0 to 99999"});
     EXPECT_EQ(Matrix(), original);
     EXPECT_EQ(doc.GetCheckpointCount(), 0u);
 }

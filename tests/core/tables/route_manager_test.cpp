@@ -49,8 +49,7 @@ TEST_F(CRouteManager, ChoicesResetWhatLiesBelowThemExceptAll)
     EXPECT_EQ(ChooseFilterZone(Network(), set, Side::Destination, 3),
               (CRouteFilterNumbers{1, 1, 2, 3, 4, 0}));
     EXPECT_EQ(ChooseFilterArm(set, Side::Origin, 0), (CRouteFilterNumbers{1, 0, 0, 2, 3, 1}));
-    EXPECT_EQ(ChooseFilterLane(set, Side::Destination, 0),
-              (CRouteFilterNumbers{1, 1, 2, 2, 3, 0}));
+    EXPECT_EQ(ChooseFilterLane(set, Side::Destination, 0), (CRouteFilterNumbers{1, 1, 2, 2, 3, 0}));
 }
 
 // The zone went to "All" while the destination zone still filters: the origin arm and lane
