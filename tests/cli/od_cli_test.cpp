@@ -72,19 +72,6 @@ TEST_F(CODCli, ImportSetsTheNamedCellsOnly)
                                            "D,180,510,240,0\r\n");
 }
 
-TEST_F(CODCli, KindsOfExport)
-{
-    ASSERT_EQ(Cli("export-od " + Example("roundabout.crs") + " -o " + In("geh.csv") + " --kind geh")
-                  .status,
-              0);
-    EXPECT_TRUE(ReadText(dir / "geh.csv").starts_with(",A,B,C,D\r\nA,0.00,0.00,"))
-        << ReadText(dir / "geh.csv");
-    const auto bad =
-        Cli("export-od " + Example("roundabout.crs") + " -o " + In("x.csv") + " --kind total");
-    EXPECT_EQ(bad.status, 2) << bad.output;
-    EXPECT_FALSE(fs::exists(dir / "x.csv"));
-}
-
 TEST_F(CODCli, ABadCsvExitsOneWithItsMessageAndLeavesOutAsItWas)
 {
     WriteText(dir / "bad.csv", ",A,B\nA,1,2.5\n");

@@ -19,35 +19,29 @@ CLaneFlowDisplayControls LaneFlowDisplayControls(const CLaneFlowDisplaySettings&
 std::optional<LaneFlowDisplayCommand>
 LaneFlowDisplayButtonCommand(const CLaneFlowDisplaySettings& settings, LaneFlowDisplayButton button)
 {
-    const CLaneFlowDisplayControls controls = LaneFlowDisplayControls(settings);
-    switch (button) {
-    case LaneFlowDisplayButton::AggregateByOrigin:
-        if (!controls.aggregateByOrigin)
-            return LaneFlowDisplayCommand::AggregateByOrigin;
-        break;
-    case LaneFlowDisplayButton::AggregateByDestination:
-        if (!controls.aggregateByDestination)
-            return LaneFlowDisplayCommand::AggregateByDestination;
-        break;
-    case LaneFlowDisplayButton::AggregateByOD:
-        if (!controls.aggregateByOD)
-            return LaneFlowDisplayCommand::AggregateByOD;
-        break;
-    case LaneFlowDisplayButton::AggregateNone:
-        if (!controls.aggregateNone)
-            return LaneFlowDisplayCommand::NoAggregation;
-        break;
-    case LaneFlowDisplayButton::ColourByOrigin:
-        if (!controls.colourByOrigin && controls.colourByOriginEnabled)
-            return LaneFlowDisplayCommand::ColourByOrigin;
-        break;
-    case LaneFlowDisplayButton::ColourByDestination:
-        if (!controls.colourByDestination && controls.colourByDestinationEnabled)
-            return LaneFlowDisplayCommand::ColourByDestination;
-        break;
-    case LaneFlowDisplayButton::ShowZeroFlows:
-        return settings.showZeroFlows ? LaneFlowDisplayCommand::DontShowZeroFlows
-                                      : LaneFlowDisplayCommand::ShowZeroFlows;
+    using Command = LaneFlowDisplayCommand;
+    if (button == LaneFlowDisplayButton::ShowZeroFlows) {
+        return settings.showZeroFlows ? Command::DontShowZeroFlows : Command::ShowZeroFlows;
     }
-    return std::nullopt;
+    const CLaneFlowDisplayControls c = LaneFlowDisplayControls(settings);
+    // Whether the button is pressed already, whether it can be pressed, what it runs.
+    struct CRule
+    {
+        bool checked;
+        bool enabled;
+        Command command;
+    };
+    const CRule rules[] = {
+        {c.aggregateByOrigin, true, Command::AggregateByOrigin},
+        {c.aggregateByDestination, true, Command::AggregateByDestination},
+        {c.aggregateByOD, true, Command::AggregateByOD},
+        {c.aggregateNone, true, Command::NoAggregation},
+        {c.colourByOrigin, c.colourByOriginEnabled, Command::ColourByOrigin},
+        {c.colourByDestination, c.colourByDestinationEnabled, Command::ColourByDestination},
+    };
+    const CRule& rule = rules[static_cast<int>(button)];
+    if (rule.checked || !rule.enabled) {
+        return std::nullopt;
+    }
+    return rule.command;
 }

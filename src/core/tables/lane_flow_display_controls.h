@@ -26,8 +26,8 @@ struct CLaneFlowDisplayControls
 
 CLaneFlowDisplayControls LaneFlowDisplayControls(const CLaneFlowDisplaySettings& settings);
 
-// The buttons of the form, and the command each one runs when pressed; none when the button
-// shows what is already set, or is disabled.
+// The buttons of the form (the order of the rules in LaneFlowDisplayButtonCommand), and the command
+// each one runs when pressed; none when the button shows what is already set, or is disabled.
 enum class LaneFlowDisplayButton
 {
     AggregateByOrigin,

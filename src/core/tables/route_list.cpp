@@ -33,20 +33,28 @@ std::string ArmLabel(const CArm* arm)
     return arm ? arm->GetLabel() : std::string();
 }
 
+// What the number columns sort by: the route, arm or lane number (0 when missing).
 std::uint32_t Number(const CRoute& route, int column)
 {
-    const CArm* arm = column == 2 ? route.GetOriginArm() : route.GetDestinationArm();
-    const CLane* lane = column == 3 ? route.GetOriginLane() : route.GetDestinationLane();
+    const CArm* arm = nullptr;
+    const CLane* lane = nullptr;
     switch (column) {
     case 2:
-    case 5:
-        return arm ? arm->GetNumber() : 0;
+        arm = route.GetOriginArm();
+        break;
     case 3:
+        lane = route.GetOriginLane();
+        break;
+    case 5:
+        arm = route.GetDestinationArm();
+        break;
     case 6:
-        return lane ? lane->GetNumber() : 0;
+        lane = route.GetDestinationLane();
+        break;
     default:
         return route.GetNumber();
     }
+    return arm ? arm->GetNumber() : lane ? lane->GetNumber() : 0;
 }
 
 std::string NumberText(const CLane* lane)

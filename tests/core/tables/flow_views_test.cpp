@@ -23,49 +23,26 @@ TEST(FlowGroupList, RowsShowTimesAndADayLongGroupAs24Hours)
     EXPECT_STREQ(FlowGroupListColumns()[4].header, "Duration");
 }
 
-TEST(FlowGroupList, MenuNeedsACurrentGroupForAllButAdding)
-{
-    const std::vector<CMenuEntry> none = FlowGroupListMenu(false);
-    ASSERT_EQ(none.size(), 5u);
-    EXPECT_STREQ(none[0].text, "Add Flow Group...");
-    EXPECT_TRUE(none[0].enabled);
-    for (std::size_t i = 1; i < none.size(); ++i) {
-        EXPECT_FALSE(none[i].enabled) << none[i].text;
-        EXPECT_TRUE(FlowGroupListMenu(true)[i].enabled) << none[i].text;
-    }
-}
-
+// Aggregating by destination disables colouring by origin, and the other way round; a button
+// runs its command only when it changes something.
 TEST(LaneFlowDisplayControls, AggregationDisablesTheOtherColouring)
-{
-    CLaneFlowDisplayControls byDestination;
-    byDestination.aggregateByDestination = true;
-    byDestination.colourByDestination = true;
-    byDestination.colourByOriginEnabled = false;
-    EXPECT_EQ(LaneFlowDisplayControls({2, 1, false}), byDestination);
-
-    CLaneFlowDisplayControls byOrigin;
-    byOrigin.aggregateByOrigin = true;
-    byOrigin.colourByOrigin = true;
-    byOrigin.colourByDestinationEnabled = false;
-    byOrigin.showZeroFlows = true;
-    EXPECT_EQ(LaneFlowDisplayControls({1, 0, true}), byOrigin);
-}
-
-TEST(LaneFlowDisplayControls, ButtonsRunTheirCommandUnlessSetOrDisabled)
 {
     using Button = LaneFlowDisplayButton;
     using Command = LaneFlowDisplayCommand;
     const CLaneFlowDisplaySettings byDestination{2, 1, false};
+    const CLaneFlowDisplayControls controls = LaneFlowDisplayControls(byDestination);
+    EXPECT_TRUE(controls.aggregateByDestination && controls.colourByDestination);
+    EXPECT_FALSE(controls.colourByOriginEnabled);
+    EXPECT_TRUE(controls.colourByDestinationEnabled);
+    EXPECT_FALSE(LaneFlowDisplayControls({1, 0, false}).colourByDestinationEnabled);
     EXPECT_EQ(LaneFlowDisplayButtonCommand(byDestination, Button::ColourByOrigin), std::nullopt);
     EXPECT_EQ(LaneFlowDisplayButtonCommand(byDestination, Button::AggregateByDestination),
               std::nullopt);
-    EXPECT_EQ(LaneFlowDisplayButtonCommand(byDestination, Button::AggregateByOD),
-              Command::AggregateByOD);
-    EXPECT_EQ(LaneFlowDisplayButtonCommand(byDestination, Button::ShowZeroFlows),
-              Command::ShowZeroFlows);
-    const CLaneFlowDisplaySettings none{3, 1, true};
-    EXPECT_EQ(LaneFlowDisplayButtonCommand(none, Button::ColourByOrigin), Command::ColourByOrigin);
-    EXPECT_EQ(LaneFlowDisplayButtonCommand(none, Button::ShowZeroFlows),
+    EXPECT_EQ(LaneFlowDisplayButtonCommand(byDestination, Button::AggregateNone),
+              Command::NoAggregation);
+    EXPECT_EQ(LaneFlowDisplayButtonCommand({3, 1, true}, Button::ColourByOrigin),
+              Command::ColourByOrigin);
+    EXPECT_EQ(LaneFlowDisplayButtonCommand({3, 1, true}, Button::ShowZeroFlows),
               Command::DontShowZeroFlows);
 }
 

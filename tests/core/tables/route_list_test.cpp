@@ -1,6 +1,5 @@
 // Route list rows: which routes, their texts, and their order.
 #include "../cardfile/case_name.h"
-#include "document/program_settings.h"
 #include "routing/route_filter.h"
 #include "tables/route_list.h"
 #include "tables_fixture.h"
@@ -54,16 +53,6 @@ protected:
 
     CRouteList list;
 };
-
-TEST_F(CRouteListRows, ColumnsAsTheProgramSettingsKeepThem)
-{
-    const auto& columns = RouteListColumns();
-    EXPECT_STREQ(columns[7].header, "Flow");
-    EXPECT_EQ(columns[7].alignment, ColumnAlignment::Right);
-    for (std::size_t c = 0; c < columns.size(); ++c) {
-        EXPECT_EQ(columns[c].width, ProgramSettings::DefaultRouteListColumnWidths[c]) << c;
-    }
-}
 
 TEST_F(CRouteListRows, TextsOfEveryColumnAndBothBalancingForms)
 {
@@ -127,32 +116,9 @@ INSTANTIATE_TEST_SUITE_P(
                       CSortCase{"BalancingByText", 8, {2, 4, 3, 1, 5}, {1, 5, 3, 2, 4}}),
     CaseName());
 
-TEST(RouteListSort, ClickingAnotherHeaderSortsAscending)
+// The state image flips permission only while permitted routes are being edited.
+TEST_F(CRouteListRows, StateImageClickNeedsEditing)
 {
-    CRouteListSort sort;
-    sort = ClickRouteListHeader(sort, 7);
-    EXPECT_EQ(sort, (CRouteListSort{7, false}));
-    sort = ClickRouteListHeader(ClickRouteListHeader(sort, 7), 1);
-    EXPECT_EQ(sort, (CRouteListSort{1, false}));
-    EXPECT_EQ(ClickRouteListHeader(sort, 9), sort);
-}
-
-TEST(RouteListUpdate, HintsTwoAndThreeRebuildEightReleases)
-{
-    EXPECT_EQ(RouteListUpdateFor(HintDataChanged), ListUpdate::Repaint);
-    EXPECT_EQ(RouteListUpdateFor(HintRedraw), ListUpdate::Repaint);
-    EXPECT_EQ(RouteListUpdateFor(HintRoutesChanged), ListUpdate::Rebuild);
-    EXPECT_EQ(RouteListUpdateFor(HintNetworkChanged), ListUpdate::Rebuild);
-    EXPECT_EQ(RouteListUpdateFor(HintObjectsReplaced), ListUpdate::Release);
-}
-
-TEST_F(CRouteListRows, LockNeedsOneRouteAndTheStateImageNeedsEditing)
-{
-    EXPECT_FALSE(IsLockRouteFlowEnabled(0));
-    EXPECT_TRUE(IsLockRouteFlowEnabled(1));
-    EXPECT_FALSE(IsLockRouteFlowEnabled(2));
-    EXPECT_TRUE(IsLockRouteFlowChecked(Route(3), &Group()));
-    EXPECT_FALSE(IsLockRouteFlowChecked(Route(3), nullptr));
     EXPECT_EQ(PermittedAfterStateImageClick(Route(2), false), std::nullopt);
     EXPECT_EQ(PermittedAfterStateImageClick(Route(2), true), true);
     EXPECT_EQ(PermittedAfterStateImageClick(Route(1), true), false);

@@ -84,13 +84,4 @@ TEST_F(CRouteManager, DocumentFilterTakesNoCheckpointAndTellsOtherViewsRoutesCha
     doc.RemoveView(&manager);
 }
 
-TEST(RouteManagerRefill, OnHintsOneTwoAndThree)
-{
-    EXPECT_FALSE(RouteManagerRefillsOn(HintDataChanged));
-    EXPECT_TRUE(RouteManagerRefillsOn(HintRedraw));
-    EXPECT_TRUE(RouteManagerRefillsOn(HintRoutesChanged));
-    EXPECT_TRUE(RouteManagerRefillsOn(HintNetworkChanged));
-    EXPECT_FALSE(RouteManagerRefillsOn(HintObjectsReplaced));
-}
-
 } // namespace

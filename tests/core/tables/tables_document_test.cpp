@@ -1,5 +1,5 @@
-// The document's commands for the route list and the flow group list, and views that made a
-// change not being told of it.
+// The document's commands for the route list and the flow group list; a view that made a change
+// is not told of it.
 #include "tables_fixture.h"
 
 #include <algorithm>
@@ -12,17 +12,6 @@ using tabletest::CTablesDocument;
 
 class CTablesCommands : public CTablesDocument
 {};
-
-TEST_F(CTablesCommands, UpdateAllViewsSkipsTheSender)
-{
-    CHintView other;
-    doc.AddView(&other);
-    doc.UpdateAllViews(HintRedraw, &view);
-    doc.UpdateAllViews(HintNetworkChanged, nullptr);
-    EXPECT_EQ(view.hints, std::vector<int>{HintNetworkChanged});
-    EXPECT_EQ(other.hints, (std::vector<int>{HintRedraw, HintNetworkChanged}));
-    doc.RemoveView(&other);
-}
 
 TEST_F(CTablesCommands, DeleteSelectedRoutesIsOneCheckpoint)
 {
