@@ -8,9 +8,11 @@
 namespace
 {
 
+const ProgramSettings Program;
+
 std::unique_ptr<CCarouselDoc> MakeDocument(std::int64_t routes, NetworkSettings& settings)
 {
-    auto doc = std::make_unique<CCarouselDoc>(settings);
+    auto doc = std::make_unique<CCarouselDoc>(Program, settings);
     JunctionBench::MakeJunction(
         doc->GetNetwork(), JunctionBench::ShapeForRouteCount(static_cast<std::size_t>(routes)));
     doc->GetNetwork().GetRoutes().DiscoverRoutes();

@@ -10,6 +10,7 @@
 #include "routing/route_commands.h"
 #include "view/network_export.h"
 #include "view/network_renderer.h"
+#include "view/network_view_state.h"
 #include "view/od_matrix_graphics.h"
 
 #include <benchmark/benchmark.h>
@@ -28,18 +29,23 @@ struct CLargeNetwork
         JunctionBench::SetSampleFlows(network);
         // Every layer and text there is: the OD matrix, lane flows by OD, each in its colour.
         settings.odMatrixShown = true;
-        settings.odMatrixX = 12000;
-        settings.odMatrixY = 0;
+        odMatrix.SetPosition(12000, 0);
         settings.laneFlowAggregation = 0;
         settings.highlightFilteredRoutes = true;
         settings.permittedOnly = true;
     }
-    CDiagramSource Source() { return {network, labels, printPages, settings}; }
+    CDiagramSource Source()
+    {
+        return {network, labels, printPages, odMatrix, settings, program, networkSettings};
+    }
 
     CNetwork network;
     CLabels labels;
     CPrintPages printPages;
+    CODMatrixGraphics odMatrix;
     CDiagramSettings settings;
+    ProgramSettings program;
+    NetworkSettings networkSettings;
     CFreeTypeTextMeasurer measurer;
 };
 
@@ -64,10 +70,10 @@ enum class ERenderMode
 void BM_RenderNetwork(benchmark::State& state, ERenderMode mode)
 {
     CLargeNetwork& large = Large();
-    CODMatrixGraphics odMatrix;
-    odMatrix.SetPosition(large.settings.odMatrixX, large.settings.odMatrixY);
     const CLaneDataActualFlow actualFlows;
-    CNetworkRenderer renderer(large.network, large.labels, odMatrix, large.printPages);
+    CNetworkViewState view;
+    CNetworkRenderer renderer(large.network, large.labels, large.odMatrix, large.printPages,
+                              large.program, large.networkSettings, view);
     renderer.SetFlowGroup(large.network.GetCurrentFlowGroup());
     renderer.SetLaneDataSource(&actualFlows);
     renderer.Switches() = DiagramSwitches(large.settings);

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           nlohmann-json3-dev libcli11-dev libfreetype-dev fonts-liberation
-          python3-ezdxf emf2svg locales)
+          python3-ezdxf emf2svg locales libreoffice-writer-nogui poppler-utils)
 if [[ "${1:-}" == "--fuzz" ]]; then
   packages=(clang libclang-rt-14-dev)
 fi

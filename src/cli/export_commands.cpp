@@ -37,9 +37,9 @@ int Export(const CExportOptions& options, EExportFormat format)
     CLoadedNetwork loaded = LoadNetworkForCli(options.network);
     CDocumentData& document = *loaded.document;
     document.network.SetCurrentFlowGroup(ChooseFlowGroup(document.network, options.flowGroup));
-    const CDiagramSource source =
-        DiagramSourceOf(document, loaded.settings, CCarouselDoc::InitialHighlightFilteredRoutes,
-                        CCarouselDoc::InitialPermittedOnly);
+    const CDiagramSource source = DiagramSourceOf(
+        document, ProgramSettings::Instance(), loaded.settings,
+        CCarouselDoc::InitialHighlightFilteredRoutes, CCarouselDoc::InitialPermittedOnly);
     // Text is laid out with the fonts' own metrics, so exports are alike on every machine.
     const CFreeTypeTextMeasurer measurer;
     const std::filesystem::path out = options.out;
@@ -68,7 +68,9 @@ void AddExport(CLI::App& app, CCliAction& action, const char* name, const char* 
     command->add_option("--flow-group", options->flowGroup,
                         "Flows of this flow group (default: the current one)");
     command->callback([options, format, &action] {
-        action = [options, format] { return Export(*options, format); };
+        action = [options, format] {
+            return Export(*options, format);
+        };
     });
 }
 

@@ -4,6 +4,7 @@
 #include "export_commands.h"
 #include "network_commands.h"
 #include "od_commands.h"
+#include "report_commands.h"
 
 #include <CLI/CLI.hpp>
 #include <iostream>
@@ -16,6 +17,7 @@ int main(int argc, char** argv)
     AddNetworkCommands(app, action);
     AddExportCommands(app, action);
     AddODCommands(app, action);
+    AddReportCommands(app, action);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

@@ -5,13 +5,15 @@
 #include "cardfile/carousel_file.h"
 #include "cardfile/network_read_error.h"
 #include "cli_failure.h"
+#include "document/program_settings.h"
 #include "routing/route_flows.h"
 
 CLoadedNetwork LoadNetworkForCli(const std::filesystem::path& path)
 {
     CLoadedNetwork loaded;
     try {
-        loaded.document = LoadNetworkFile(path, loaded.settings);
+        loaded.document = LoadNetworkFile(path, loaded.settings,
+                                          ProgramSettings::Instance().DefLaneFlowDelimiter);
     } catch (...) {
         throw CCliFailure(ExitFileError, NetworkReadErrorMessage());
     }

@@ -3,6 +3,7 @@
 #include "../core/platform/support/external_tools.h"
 #include "cardfile/carousel_file.h"
 #include "example_networks.h"
+#include "reports/report_definition.h"
 #include "routing/route_commands.h"
 
 #include <cmath>
@@ -291,6 +292,55 @@ TEST_F(CCli, ShippedRoundaboutIsBalanced)
     EXPECT_EQ(json["arms"][0]["lanes"].size(), 3u);
     // The sums of balanced route flows read as the whole numbers they are.
     EXPECT_EQ(json["arms"][0]["lanes"][1]["inflow"].dump(), "600.0");
+}
+
+// report writes what Save writes, its header naming the network by its absolute path; an
+// unknown report number is bad usage that lists the reports.
+TEST_F(CCli, ReportOfAnExampleAndOfANumberThatNamesNone)
+{
+    const fs::path network = fs::path(GYROLITH_SOURCE_DIR) / "examples" / "roundabout.crs";
+    const fs::path out = dir / "report.rtf";
+    CRun run = Run("report " + P(network) + " --definition 1 -o " + P(out));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string rtf = ReadText(out);
+    EXPECT_EQ(rtf.rfind("{\\rtf\\ansi\\deff0\r\n", 0), 0u);
+    EXPECT_NE(rtf.find(" roundabout.crs\\f1"), std::string::npos);
+    EXPECT_EQ(rtf.back(), '}');
+
+    run = Run("report " + P(network) + " --definition 2 -o " + P(dir / "two.rtf"));
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "The network has no report 2. Its reports are:\n"
+                       "  1  Four-arm roundabout: AM Peak\n");
+    EXPECT_FALSE(fs::exists(dir / "two.rtf"));
+    run = Run("report " + P(Roundabout()) + " --definition 1 -o " + P(dir / "none.rtf"));
+    EXPECT_EQ(run.err, "The network has no report 1. It has no reports.\n");
+}
+
+TEST_F(CCli, TemplateExportedFromOneNetworkMakesAReportInAnother)
+{
+    const fs::path examples = fs::path(GYROLITH_SOURCE_DIR) / "examples";
+    const fs::path rep = dir / "ring.rep";
+    CRun run =
+        Run("export-template " + P(examples / "roundabout.crs") + " --definition 1 -o " + P(rep));
+    ASSERT_EQ(run.status, 0) << run.err;
+    const fs::path out = dir / "crossroads.crs";
+    run = Run("import-template " + P(examples / "crossroads.crs") + " " + P(rep) + " -o " + P(out));
+    ASSERT_EQ(run.status, 0) << run.err;
+    NetworkSettings settings;
+    const auto document = LoadNetworkFile(out, settings);
+    ASSERT_EQ(document->reportDefinitions.GetCount(), 2);
+    const CReportDefinition& made = *document->reportDefinitions.GetDefinition(2);
+    EXPECT_EQ(made.GetTitle(), "<Enter Report 2 Title Here>");
+    EXPECT_EQ(made.GetFragments().GetCount(), 6);
+
+    TestSupport::WriteText(dir / "bad.rep", "REPTS    1 1234\r\n");
+    const fs::path untouched = dir / "untouched.crs";
+    run = Run("import-template " + P(examples / "crossroads.crs") + " " + P(dir / "bad.rep") +
+              " -o " + P(untouched));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err,
+              "The file is not a valid report template file. Please consult Technical Support\n");
+    EXPECT_FALSE(fs::exists(untouched));
 }
 
 // The texts an outside reader finds in an exported drawing, with their repeats.

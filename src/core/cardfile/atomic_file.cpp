@@ -1,7 +1,8 @@
 // Temporary file, flush, rename.
 #include "cardfile/atomic_file.h"
 
-#include <random>
+#include "platform/random_name.h"
+
 #include <system_error>
 
 #if defined(__unix__) || defined(__APPLE__)
@@ -11,18 +12,6 @@
 
 namespace
 {
-std::string RandomSuffix()
-{
-    static std::mt19937_64 generator{std::random_device{}()};
-    static const char* const digits = "0123456789abcdef";
-    std::string suffix;
-    auto bits = generator();
-    for (int i = 0; i < 12; ++i, bits >>= 4) {
-        suffix += digits[bits & 0xF];
-    }
-    return suffix;
-}
-
 // Pushes the file's data to the disk, so the rename cannot outlive the contents in a crash.
 bool SyncToDisk(const std::filesystem::path& path)
 {
@@ -45,7 +34,7 @@ CAtomicFile::CAtomicFile(std::filesystem::path target) : m_target(std::move(targ
     const std::filesystem::path folder = m_target.parent_path();
     for (int attempt = 0; attempt < 16; ++attempt) {
         std::filesystem::path candidate =
-            folder / ("." + m_target.filename().string() + "." + RandomSuffix() + ".tmp");
+            folder / ("." + m_target.filename().string() + "." + RandomFileNamePart() + ".tmp");
         std::error_code ec;
         if (!std::filesystem::exists(candidate, ec) && !ec) {
             m_temp = std::move(candidate);

@@ -233,8 +233,8 @@ bool CCarouselFileWriterV1::Write(bool checkpoint)
     }
     CCardODGraphic od;
     od.textHeight = settings.ODMatrixTextHeight;
-    od.x = doc.odMatrixX;
-    od.y = doc.odMatrixY;
+    od.x = doc.odMatrix.GetX();
+    od.y = doc.odMatrix.GetY();
     put(FormatForObject("OD matrix", [&] { return od.Format(); }));
 
     // Report cards stay out of the checksum.
@@ -432,8 +432,7 @@ void CCarouselFileReaderV1::ReadLayout(bool checkpoint)
     }
     const CCardODGraphic od = CCardODGraphic::FromLine(m_stream->ReadCard());
     m_settings->ODMatrixTextHeight = od.textHeight;
-    doc.odMatrixX = od.x;
-    doc.odMatrixY = od.y;
+    doc.odMatrix.SetPosition(od.x, od.y);
 
     CReportFileReader(*m_stream, doc.reportDefinitions, doc.network.GetFlowGroups())
         .ReadNetworkReports();

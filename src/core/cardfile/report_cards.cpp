@@ -6,6 +6,7 @@
 #include "cardfile/card_line.h"
 #include "cardfile/card_stream.h"
 #include "cardfile/card_writer.h"
+#include "cardfile/product_code.h"
 #include "reports/flow_group_report_fragment_component.h"
 #include "reports/flows_report_fragment.h"
 #include "reports/header_footer_report_fragment.h"
@@ -341,11 +342,20 @@ void CReportFileWriter::WriteNetworkReports()
     m_out->WriteCard(
         CCardBuilder("REPDS").Field("%5d", m_definitions->GetCount(), "report count").Line());
     for (int i = 1; i <= m_definitions->GetCount(); ++i) {
-        WriteDefinition(*m_definitions->GetDefinition(i));
+        WriteDefinition(*m_definitions->GetDefinition(i), false);
     }
 }
 
-void CReportFileWriter::WriteDefinition(const CReportDefinition& definition)
+void CReportFileWriter::WriteTemplate(const CReportDefinition& definition)
+{
+    m_out->WriteCard(CCardBuilder("REPTS")
+                         .Field("%5d", ReportTemplateSchema, "template schema")
+                         .Field("%5d", ProductCode, "product code")
+                         .Line());
+    WriteDefinition(definition, true);
+}
+
+void CReportFileWriter::WriteDefinition(const CReportDefinition& definition, bool templateForm)
 {
     const CReportFragments& fragments = definition.GetFragments();
     CCardReportDefinition def;
@@ -358,6 +368,9 @@ void CReportFileWriter::WriteDefinition(const CReportDefinition& definition)
     for (int i = 1; i <= fragments.GetCount(); ++i) {
         const CReportFragment& fragment = *fragments.GetFragment(i);
         const auto options = m_factory.FromFragment(fragment, *m_groups);
+        if (templateForm) {
+            options->ClearNetworkValues();
+        }
         CCardReportFragment frag;
         frag.position = fragment.GetPosition();
         frag.type = static_cast<int>(fragment.GetType());
@@ -385,15 +398,30 @@ void CReportFileReader::ReadNetworkReports()
         if (definition == nullptr) {
             throw errCorruptCardData("Cannot add report definition " + std::to_string(i));
         }
-        ReadDefinition(*definition);
+        ReadDefinition(*definition, false);
     }
 }
 
-void CReportFileReader::ReadDefinition(CReportDefinition& definition)
+void CReportFileReader::ReadTemplate(CReportDefinition& definition)
+{
+    const std::string line = m_in->ReadCard();
+    const CCardLine header(line);
+    if (header.Int(10, 5) != ProductCode) {
+        throw eFileError::Corrupt;
+    }
+    if (header.Int(5, 5) > ReportTemplateSchema) {
+        throw eFileError::LaterVersion;
+    }
+    ReadDefinition(definition, true);
+}
+
+void CReportFileReader::ReadDefinition(CReportDefinition& definition, bool templateForm)
 {
     const std::string line = m_in->ReadCard();
     const CCardReportDefinition def = CCardReportDefinition::FromLine(line);
-    definition.SetTitle(def.title);
+    if (!templateForm) {
+        definition.SetTitle(def.title);
+    }
     definition.SetPaperSize(def.paperSize == 1 ? PaperSize::A3 : PaperSize::A4);
     CReportFragments& fragments = definition.GetFragments();
     for (int i = 1; i <= def.fragmentCount; ++i) {

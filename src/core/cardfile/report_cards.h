@@ -78,6 +78,9 @@ public:
                                                          std::string_view line) const override;
 };
 
+// The number of the template file layout this program writes and reads (REPTS).
+inline constexpr int ReportTemplateSchema = 1;
+
 // Writes REPDS and every report definition group in position order. Report cards take no part
 // in the file checksum, so nothing is returned.
 class CReportFileWriter
@@ -86,9 +89,12 @@ public:
     CReportFileWriter(CCardWriter& out, const CReportDefinitions& definitions,
                       const CFlowGroups& groups);
     void WriteNetworkReports();
+    // A template file: REPTS (schema and product code), then the definition's group in template
+    // form, where the flow group and print zone are written as -1 (they belong to one network).
+    void WriteTemplate(const CReportDefinition& definition);
 
 private:
-    void WriteDefinition(const CReportDefinition& definition);
+    void WriteDefinition(const CReportDefinition& definition, bool templateForm);
 
     CCardWriter* m_out;
     const CReportDefinitions* m_definitions;
@@ -104,9 +110,14 @@ class CReportFileReader
 public:
     CReportFileReader(CCardStream& in, CReportDefinitions& definitions, const CFlowGroups& groups);
     void ReadNetworkReports();
+    // A template file into definition, which keeps its title: REPTS must carry this program's
+    // product code (else eFileError::Corrupt) and a schema it knows (else
+    // eFileError::LaterVersion); then one definition group, of which only the paper size and
+    // the fragments are applied.
+    void ReadTemplate(CReportDefinition& definition);
 
 private:
-    void ReadDefinition(CReportDefinition& definition);
+    void ReadDefinition(CReportDefinition& definition, bool templateForm);
 
     CCardStream* m_in;
     CReportDefinitions* m_definitions;

@@ -49,10 +49,10 @@ std::string FormatLongDateTime(std::int64_t secondsSince1970)
     return std::string(text, length);
 }
 
-CAutoSaveManager::CAutoSaveManager()
+CAutoSaveManager::CAutoSaveManager(const ProgramSettings& settings)
     : CAutoSaveManager(
-          [] {
-              const std::string& directory = ProgramSettings::Instance().AutoSaveDirectory;
+          [&settings] {
+              const std::string& directory = settings.AutoSaveDirectory;
               return directory.empty() ? DefaultAutoSaveDirectory() : directory;
           },
           SystemSeconds)

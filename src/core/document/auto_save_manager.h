@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+struct ProgramSettings;
+
 // What auto-save needs of a document.
 class CAutoSaveDocument
 {
@@ -50,9 +52,9 @@ public:
     using Clock = std::function<std::int64_t()>;
     using DirectorySource = std::function<std::string()>;
 
-    // The directory is asked for each time it is needed: by default the program settings'
-    // AutoSaveDirectory, or the per-user default when that is empty.
-    CAutoSaveManager();
+    // The directory is asked for each time it is needed: the settings' AutoSaveDirectory as it
+    // is then, or the per-user default when that is empty. The settings must outlive this.
+    explicit CAutoSaveManager(const ProgramSettings& settings);
     CAutoSaveManager(DirectorySource directory, Clock clock);
     virtual ~CAutoSaveManager();
     CAutoSaveManager(const CAutoSaveManager&) = delete;

@@ -10,6 +10,7 @@
 #include "routing/flow_group_commands.h"
 #include "routing/route_filter.h"
 #include "routing/route_flows.h"
+#include "view/colour_category.h"
 
 #include <cstdio>
 #include <stdexcept>
@@ -74,11 +75,40 @@ void ApplyFilterByNumber(CNetwork& network, const CRouteFilterByNumber& n)
 
 } // namespace
 
-CCarouselDoc::CCarouselDoc(NetworkSettings& settings, CPrompt* prompt)
-    : m_settings(&settings), m_prompt(prompt), m_data(std::make_unique<CDocumentData>())
-{}
+CCarouselDoc::CCarouselDoc(const ProgramSettings& program, NetworkSettings& settings,
+                           CPrompt* prompt)
+    : m_program(&program), m_settings(&settings), m_prompt(prompt)
+{
+    InstallRouteStatusChangeNotifyer(std::make_unique<CRouteGraphicsRefreshHandler>(m_viewStates));
+    Adopt(std::make_unique<CDocumentData>());
+}
 
-CCarouselDoc::~CCarouselDoc() = default;
+CCarouselDoc::~CCarouselDoc()
+{
+    // Another document may have installed its own since; that one stays.
+    const auto* installed =
+        dynamic_cast<CRouteGraphicsRefreshHandler*>(GetRouteStatusChangeNotifyer());
+    if (installed && installed->Serves(m_viewStates))
+        InstallRouteStatusChangeNotifyer(nullptr);
+}
+
+void CCarouselDoc::Adopt(std::unique_ptr<CDocumentData> data)
+{
+    data->network.SetRouteFilterRefreshNotifyer(
+        std::make_unique<CInvalidateGraphicsOnFilterRefresh>(m_viewStates));
+    m_data = std::move(data);
+}
+
+void CCarouselDoc::UpdateAllViews(int hint, const CDocumentView* sender)
+{
+    // Besides route status and filter changes, which the notifiers report, any change may have
+    // added or removed routes, lanes or connectors; a new set of objects renews every id.
+    if (hint == HintObjectsReplaced)
+        m_viewStates.ForgetObjects();
+    else if (hint != HintDataChanged)
+        m_viewStates.InvalidateCategories();
+    CMultiViewDocument::UpdateAllViews(hint, sender);
+}
 
 void CCarouselDoc::Message(const std::string& text) const
 {
@@ -126,7 +156,7 @@ void CCarouselDoc::OnCloseDocument()
 bool CCarouselDoc::OnNewDocument()
 {
     UpdateAllViews(HintObjectsReplaced);
-    m_data = std::make_unique<CDocumentData>();
+    Adopt(std::make_unique<CDocumentData>());
     ::AddFlowGroup(GetNetwork(), FlowGroupAddPosition::Append, nullptr);
     m_pathName.clear();
     m_title = NewDocumentTitle;
@@ -152,7 +182,7 @@ bool CCarouselDoc::OnOpenDocument(const std::filesystem::path& path)
 {
     std::unique_ptr<CDocumentData> read;
     try {
-        read = LoadNetworkFile(path, *m_settings);
+        read = LoadNetworkFile(path, *m_settings, m_program->DefLaneFlowDelimiter);
     } catch (...) {
         const std::string message = OpenErrorMessage();
         if (!message.empty())
@@ -160,7 +190,7 @@ bool CCarouselDoc::OnOpenDocument(const std::filesystem::path& path)
         return false;
     }
     UpdateAllViews(HintObjectsReplaced);
-    m_data = std::move(read);
+    Adopt(std::move(read));
     NormaliseAllArms(GetNetwork());
     m_pathName = path.string();
     m_title = path.filename().string();
@@ -238,16 +268,18 @@ void CCarouselDoc::RestoreSnapshot(const std::string& snapshot, int tag)
     std::unique_ptr<CDocumentData> restored;
     try {
         CCardStreamMemory stream(snapshot);
-        restored = ReadNetwork(stream, *m_settings, true);
+        restored = ReadNetwork(stream, *m_settings, true, m_program->DefLaneFlowDelimiter);
     } catch (...) {
         // Nothing was replaced; the views take hold of the same objects again.
         UpdateAllViews(HintNetworkChanged);
         throw;
     }
-    // The open views and their count are the document's, not the snapshot's.
+    // The open views and their count are the document's, not the snapshot's, and so is the kind
+    // of flows the OD matrix shows.
     restored->viewPositions = std::move(m_data->viewPositions);
     restored->resizeableViewCount = m_data->resizeableViewCount;
-    m_data = std::move(restored);
+    restored->odMatrix.SetKind(m_data->odMatrix.GetKind());
+    Adopt(std::move(restored));
 
     CNetwork& network = GetNetwork();
     NormaliseAllArms(network);

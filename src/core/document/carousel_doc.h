@@ -9,6 +9,8 @@
 #include "document/network_settings.h"
 #include "document/prompt.h"
 #include "model/label.h"
+#include "routing/lane_flow_display.h"
+#include "view/network_view_state.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -21,6 +23,7 @@ class CArm;
 class CCapacityAssessor;
 class CCarouselLaneConnector;
 class CClipboard;
+class CFeedback;
 class CFlowGroup;
 class CLane;
 class CPrintPage;
@@ -43,13 +46,24 @@ enum class LaneSide
 };
 
 // Owns the stored data (CDocumentData: network, labels, print pages, report definitions, project
-// texts, OD matrix position and lane flow display settings) and the flags that live only as
+// texts, the OD matrix table and lane flow display settings) and the flags that live only as
 // long as the document. Every command that changes stored data takes its undo checkpoint
 // first, changes the model, updates the views with its hint and sets the modified flag, which
 // also refreshes the three status panes. Undo snapshots are the network file's card text; a
 // restore builds a fresh CDocumentData and swaps it in only when the read succeeded, so a
-// snapshot that cannot be read leaves the document as it was. The per-network settings are the
-// record given at construction (NetworkSettings::Instance() in the program).
+// snapshot that cannot be read leaves the document as it was. The settings records are the
+// ones given at construction (the process-wide ones in the program): the program's are read,
+// the network's are the open network's own.
+//
+// Each view draws through a view state made with GetViewStates(). The document keeps those
+// current: it installs the route-status notifier (process-wide: the latest document's wins) and
+// its network's filter-refresh notifier, drops every view's cached colour categories at any
+// update that may have changed routes, lanes or connectors, and every view's selection when it
+// replaces its objects.
+//
+// Build Routes and balancing take an optional feedback object: they report progress and stop
+// when it is cancelled, and a cancelled command leaves the document as it was, with no
+// checkpoint.
 class CCarouselDoc : public CMultiViewDocument, public CDocumentWithUndo, public CAutoSaveDocument
 {
 public:
@@ -61,11 +75,12 @@ public:
     static constexpr bool InitialPermittedOnly = true;
     static constexpr bool InitialHighlightFilteredRoutes = true;
 
-    explicit CCarouselDoc(NetworkSettings& settings = NetworkSettings::Instance(),
-                          CPrompt* prompt = nullptr);
+    CCarouselDoc(const ProgramSettings& program, NetworkSettings& settings,
+                 CPrompt* prompt = nullptr);
     ~CCarouselDoc() override;
 
     void SetPrompt(CPrompt* prompt) { m_prompt = prompt; }
+    CPrompt* GetPrompt() const { return m_prompt; }
     void SetStatusPaneSink(CStatusPaneSink* sink) { m_statusPanes = sink; }
 
     // Stored data.
@@ -79,6 +94,9 @@ public:
     CReportDefinitions& GetReportDefinitions() { return m_data->reportDefinitions; }
     const CProjectInformation& GetProjectInformation() const { return m_data->project; }
     NetworkSettings& GetNetworkSettings() { return *m_settings; }
+    const ProgramSettings& GetProgramSettings() const { return *m_program; }
+    // Where every view of this document makes its drawing state.
+    CNetworkViewStates& GetViewStates() { return m_viewStates; }
 
     // Drawing runs on the one user-interface thread: there is nothing to guard against.
     bool IsSemaphoreInUse() const override { return false; }
@@ -88,9 +106,12 @@ public:
     bool IsPermittedOnly() const { return m_permittedOnly; }
     void SetPermittedOnly(bool permittedOnly) { m_permittedOnly = permittedOnly; }
     bool IsHighlightFilteredRoutes() const { return m_highlightFilteredRoutes; }
-    // 0 desired, 1 actual, 2 differences; set by the OD matrix view.
-    int GetODMatrixFlowKind() const { return m_odMatrixFlowKind; }
-    void SetODMatrixFlowKind(int kind) { m_odMatrixFlowKind = kind; }
+    // The OD matrix table on the plan: its place (stored) and the kind of flows it shows, 0
+    // desired, 1 actual, 2 differences (set by the OD matrix view, not stored, kept by undo).
+    const CODMatrixGraphics& GetODMatrix() const { return m_data->odMatrix; }
+    int GetODMatrixFlowKind() const { return static_cast<int>(m_data->odMatrix.GetKind()); }
+    // Updates the views (hint 0); a kind outside 0..2 changes nothing and returns false.
+    bool SetODMatrixFlowKind(int kind);
     bool IsODMatrixShown() const { return m_data->odMatrixShown; }
 
     // Modified flag, path and title.
@@ -137,16 +158,19 @@ public:
     // Document commands.
     void ToggleHighlightFilteredRoutes();
     void ToggleODMatrixShown();
-    void ToggleAutoRebuildRoutes();
-    void BuildRoutes();
+    // Switching on builds the routes at once; false when that was cancelled (the flag stays off).
+    bool ToggleAutoRebuildRoutes(CFeedback* feedback = nullptr);
+    // False when cancelled.
+    bool BuildRoutes(CFeedback* feedback = nullptr);
     void EditNetworkSettings(const CProjectInformation& project, const NetworkSettings& settings);
-    // Lane flow display settings: aggregation 0 by OD, 1 by origin, 2 by destination, 3 none;
-    // colouring 0 by origin, 1 by destination.
-    void SetLaneFlowDisplay(int aggregation, int colouring, bool zeroFlowsShown);
+    // The lane flow display manager's commands ("Aggregate Flows By OD", ..., "Don't Show Zero
+    // Flows"), each under a checkpoint of its own name; views are updated with hint 0.
+    void RunLaneFlowDisplayCommand(LaneFlowDisplayCommand command);
+    CLaneFlowDisplaySettings GetLaneFlowDisplay() const;
 
     // The diagram as the network view shows it: the stored display settings, the route flags
     // and the current flow group, with this document's network settings.
-    CDiagramSource GetDiagramSource();
+    CDiagramSource GetDiagramSource() const;
     // "Copy Diagram To Clipboard": the drawing as an enhanced metafile described
     // "ClipboardMetafile", measured as on the main window's screen. False when the clipboard
     // refused it.
@@ -212,9 +236,10 @@ public:
     bool EditRoute(CRoute& route, const CRouteFlowEdit& edit);
     void SetAllFilteredRoutesPermitted(bool permitted);
 
-    // Lane flow balancing in the current flow group (wait cursor is the caller's).
-    bool BalanceLaneFlowsOnArm(CArm& arm);
-    std::size_t BalanceLaneFlowsOnAllArms();
+    // Lane flow balancing in the current flow group (wait cursor is the caller's). Cancelled,
+    // they return false and 0.
+    bool BalanceLaneFlowsOnArm(CArm& arm, CFeedback* feedback = nullptr);
+    std::size_t BalanceLaneFlowsOnAllArms(CFeedback* feedback = nullptr);
 
     // Flow groups.
     CFlowGroup* AddFlowGroup(FlowGroupAddPosition position, const CFlowGroup* selected);
@@ -260,6 +285,10 @@ public:
     // network does not have.
     bool ChooseCurrentFlowGroup(std::uint32_t number, const CDocumentView* sender = nullptr);
 
+    // Besides telling the views, keeps the view states current: hint 8 forgets every id, hints 1
+    // to 3 drop cached colour categories.
+    void UpdateAllViews(int hint, const CDocumentView* sender = nullptr) override;
+
 protected:
     void OnRestoreFailed(const std::exception& error) override;
 
@@ -270,21 +299,29 @@ private:
     // that name, none when nothing changes.
     bool ApplyDesiredFlows(const char* checkpoint, const CValidationResult& read,
                            const std::vector<CDesiredFlowEdit>& edits);
+    // Takes the data as the document's own and hooks the views' notifier onto its network.
+    void Adopt(std::unique_ptr<CDocumentData> data);
+    // Ends a long command run under a pending checkpoint: committed, or when it was cancelled
+    // the document goes back to the checkpoint (restored unless the model is untouched) with
+    // its modified flag, and no checkpoint is kept. True when committed.
+    bool EndLongCommand(const CFeedback* feedback, bool untouched);
     void RebuildRoutesIfAutomatic();
     void Message(const std::string& text) const;
     // The network file reader's message for what it threw; empty for a file that cannot be
     // opened.
     static std::string OpenErrorMessage();
 
+    const ProgramSettings* m_program;
     NetworkSettings* m_settings;
     CPrompt* m_prompt;
     CStatusPaneSink* m_statusPanes = nullptr;
+    // Before the data: the network's notifier refers to it.
+    CNetworkViewStates m_viewStates;
     std::unique_ptr<CDocumentData> m_data;
 
     bool m_autoRebuildRoutes = false;
     bool m_permittedOnly = InitialPermittedOnly;
     bool m_highlightFilteredRoutes = InitialHighlightFilteredRoutes;
-    int m_odMatrixFlowKind = 0;
 
     bool m_modified = false;
     std::string m_pathName;

@@ -5,6 +5,7 @@
 #include "model/capacity_lane.h"
 #include "model/lane.h"
 #include "printing/print_page_layout.h"
+#include "routing/feedback.h"
 #include "routing/flow_group_commands.h"
 #include "routing/lane_edits.h"
 #include "routing/lane_flow_balancer.h"
@@ -66,23 +67,45 @@ void CCarouselDoc::ToggleODMatrixShown()
     Changed(HintRedraw);
 }
 
-void CCarouselDoc::ToggleAutoRebuildRoutes()
+bool CCarouselDoc::EndLongCommand(const CFeedback* feedback, bool untouched)
+{
+    if (!IsCancelled(feedback)) {
+        CommitCheckpoint();
+        return true;
+    }
+    if (untouched) {
+        CancelCheckpoint();
+    } else {
+        const bool modified = m_modified;
+        RollBackToPendingCheckpoint();
+        SetModifiedFlag(modified);
+    }
+    return false;
+}
+
+bool CCarouselDoc::ToggleAutoRebuildRoutes(CFeedback* feedback)
 {
     if (m_autoRebuildRoutes) {
         m_autoRebuildRoutes = false;
-        return;
+        return true;
     }
-    Checkpoint("Build Routes");
     m_autoRebuildRoutes = true;
-    ::BuildRoutes(GetNetwork());
-    Changed(HintRoutesChanged);
+    if (!BuildRoutes(feedback))
+        m_autoRebuildRoutes = false;
+    return m_autoRebuildRoutes;
 }
 
-void CCarouselDoc::BuildRoutes()
+bool CCarouselDoc::BuildRoutes(CFeedback* feedback)
 {
-    Checkpoint("Build Routes");
-    ::BuildRoutes(GetNetwork());
+    BeginCheckpoint("Build Routes");
+    // A search that was cancelled has taken back what it added.
+    const bool built = GetNetwork().GetRoutes().DiscoverRoutes(feedback);
+    if (built)
+        NormaliseAllArms(GetNetwork());
+    if (!EndLongCommand(feedback, !built))
+        return false;
     Changed(HintRoutesChanged);
+    return true;
 }
 
 void CCarouselDoc::EditNetworkSettings(const CProjectInformation& project,
@@ -94,12 +117,29 @@ void CCarouselDoc::EditNetworkSettings(const CProjectInformation& project,
     Changed(HintRedraw);
 }
 
-void CCarouselDoc::SetLaneFlowDisplay(int aggregation, int colouring, bool zeroFlowsShown)
+CLaneFlowDisplaySettings CCarouselDoc::GetLaneFlowDisplay() const
 {
-    m_data->laneFlowAggregation = aggregation;
-    m_data->laneFlowColouring = colouring;
-    m_data->zeroFlowsShown = zeroFlowsShown;
+    return {m_data->laneFlowAggregation, m_data->laneFlowColouring, m_data->zeroFlowsShown};
+}
+
+void CCarouselDoc::RunLaneFlowDisplayCommand(LaneFlowDisplayCommand command)
+{
+    Checkpoint(std::string(LaneFlowDisplayCommandName(command)));
+    CLaneFlowDisplaySettings display = GetLaneFlowDisplay();
+    ApplyLaneFlowDisplayCommand(display, command);
+    m_data->laneFlowAggregation = display.aggregationMode;
+    m_data->laneFlowColouring = display.colourMode;
+    m_data->zeroFlowsShown = display.showZeroFlows;
     Changed(HintDataChanged);
+}
+
+bool CCarouselDoc::SetODMatrixFlowKind(int kind)
+{
+    if (kind < 0 || kind > 2)
+        return false;
+    m_data->odMatrix.SetKind(static_cast<ODFlowKind>(kind));
+    UpdateAllViews(HintDataChanged);
+    return true;
 }
 
 CArm* CCarouselDoc::BeginAddArm(std::uint32_t number, std::uint32_t laneCount)
@@ -289,7 +329,7 @@ bool CCarouselDoc::DeleteZone(CZone& zone)
 CLabel* CCarouselDoc::BeginAddLabel(std::uint32_t number)
 {
     BeginCheckpoint("Add Label");
-    GetLabels().SetDefaultTextHeight(ProgramSettings::Instance().DefLabelTextHeight);
+    GetLabels().SetDefaultTextHeight(m_program->DefLabelTextHeight);
     CLabel* label = GetLabels().InsertLabel(number);
     if (!label)
         CancelCheckpoint();
@@ -336,7 +376,7 @@ CCapacityAssessor* CCarouselDoc::BeginAddCapacityAssessor(std::uint32_t number, 
 {
     BeginCheckpoint("Add Capacity Assessor");
     CCapacityAssessor* assessor = GetNetwork().GetCapacityAssessors().InsertCapacityAssessor(
-        number, ProgramSettings::Instance().DefCapacityAssessorThreshold);
+        number, m_program->DefCapacityAssessorThreshold);
     if (!assessor) {
         CancelCheckpoint();
         return nullptr;
@@ -390,8 +430,7 @@ void CCarouselDoc::MoveCapacityAssessor(CCapacityAssessor& assessor, std::int32_
 void CCarouselDoc::MoveODMatrix(int x, int y)
 {
     Checkpoint("Move OD Matrix");
-    m_data->odMatrixX = x;
-    m_data->odMatrixY = y;
+    m_data->odMatrix.SetPosition(x, y);
     Changed(HintRedraw);
 }
 
@@ -462,19 +501,24 @@ void CCarouselDoc::SetAllFilteredRoutesPermitted(bool permitted)
     Changed(HintRoutesChanged);
 }
 
-bool CCarouselDoc::BalanceLaneFlowsOnArm(CArm& arm)
+bool CCarouselDoc::BalanceLaneFlowsOnArm(CArm& arm, CFeedback* feedback)
 {
-    Checkpoint("Balance Lane Flows On Arm");
-    const bool balanced = ::BalanceLaneFlowsOnArm(arm, GetNetwork().GetCurrentFlowGroup());
+    BeginCheckpoint("Balance Lane Flows On Arm");
+    const bool balanced =
+        ::BalanceLaneFlowsOnArm(arm, GetNetwork().GetCurrentFlowGroup(), feedback);
+    if (!EndLongCommand(feedback, false))
+        return false;
     Changed(HintDataChanged);
     return balanced;
 }
 
-std::size_t CCarouselDoc::BalanceLaneFlowsOnAllArms()
+std::size_t CCarouselDoc::BalanceLaneFlowsOnAllArms(CFeedback* feedback)
 {
-    Checkpoint("Balance Lane Flows On All Arms");
+    BeginCheckpoint("Balance Lane Flows On All Arms");
     const std::size_t balanced =
-        ::BalanceLaneFlowsOnAllArms(GetNetwork(), GetNetwork().GetCurrentFlowGroup());
+        ::BalanceLaneFlowsOnAllArms(GetNetwork(), GetNetwork().GetCurrentFlowGroup(), feedback);
+    if (!EndLongCommand(feedback, false))
+        return 0;
     Changed(HintDataChanged);
     return balanced;
 }

@@ -5,9 +5,10 @@
 
 #include <exception>
 
-CDiagramSource CCarouselDoc::GetDiagramSource()
+CDiagramSource CCarouselDoc::GetDiagramSource() const
 {
-    return DiagramSourceOf(*m_data, *m_settings, m_highlightFilteredRoutes, m_permittedOnly);
+    return DiagramSourceOf(*m_data, *m_program, *m_settings, m_highlightFilteredRoutes,
+                           m_permittedOnly);
 }
 
 bool CCarouselDoc::CopyDiagramToClipboard(CClipboard& clipboard, const CTextMeasurer& screen)

@@ -5,6 +5,7 @@
 #include "model/network.h"
 #include "printing/print_page.h"
 #include "reports/report_definition.h"
+#include "view/od_matrix_graphics.h"
 
 #include <cstdint>
 #include <string>
@@ -41,11 +42,12 @@ struct CProjectInformation
 };
 
 // A plain holder of a document's stored data: the network with its flows, labels, print pages,
-// report definitions, project texts, the document's display settings and the placement of its open
-// views. The network file reader fills a fresh one and the writer writes one; the per-network
-// settings (text heights, grid, delimiter, author...) travel in NetworkSettings instead. The
-// display settings are kept as stored numbers: aggregation 0 by OD, 1 by origin, 2 by
-// destination, 3 none; colouring 0 by origin, 1 by destination.
+// report definitions, project texts, the document's display settings, the OD matrix table drawn
+// on the plan and the placement of its open views. The network file reader fills a fresh one and
+// the writer writes one; the per-network settings (text heights, grid, delimiter, author...)
+// travel in NetworkSettings instead. The display settings are kept as stored numbers:
+// aggregation 0 by OD, 1 by origin, 2 by destination, 3 none; colouring 0 by origin, 1 by
+// destination. The file keeps the OD matrix table's place, not the kind of flows it shows.
 class CDocumentData
 {
 public:
@@ -64,8 +66,7 @@ public:
     int laneFlowColouring = 0;
     bool zeroFlowsShown = false;
 
-    int odMatrixX = 0;
-    int odMatrixY = 0;
+    CODMatrixGraphics odMatrix;
 
     // One per open resizeable view, in the document's view order. A snapshot carries only
     // their count, in resizeableViewCount; a full read fills both.

@@ -70,6 +70,14 @@ void CDocumentWithUndo::CancelCheckpoint()
     m_pending.reset();
 }
 
+bool CDocumentWithUndo::RollBackToPendingCheckpoint()
+{
+    if (!m_pending)
+        return true;
+    const std::unique_ptr<CUndoCheckpoint> pending = std::move(m_pending);
+    return Restore(*pending);
+}
+
 bool CDocumentWithUndo::CanUndo() const
 {
     return !m_checkpoints.empty() && m_current < m_checkpoints.size();
@@ -100,10 +108,10 @@ std::string CDocumentWithUndo::GetRedoMenuText() const
     return CanRedo() ? "Redo " + GetRedoName() : "Can't Redo";
 }
 
-bool CDocumentWithUndo::Restore(std::size_t index)
+bool CDocumentWithUndo::Restore(const CUndoCheckpoint& checkpoint)
 {
     try {
-        RestoreSnapshot(m_checkpoints[index]->GetSnapshot(), m_checkpoints[index]->GetTag());
+        RestoreSnapshot(checkpoint.GetSnapshot(), checkpoint.GetTag());
         return true;
     } catch (const std::exception& error) {
         OnRestoreFailed(error);
@@ -128,7 +136,7 @@ bool CDocumentWithUndo::Step(int n)
             return true;
         const std::size_t target = m_current;
         ++m_current;
-        if (Restore(target))
+        if (Restore(*m_checkpoints[target]))
             return true;
         // The document stayed as it was, so the history goes back to match it.
         if (addedPresent)
@@ -145,7 +153,7 @@ bool CDocumentWithUndo::Step(int n)
             return true;
         }
         --m_current;
-        if (Restore(m_current - 1))
+        if (Restore(*m_checkpoints[m_current - 1]))
             return true;
         m_current = before;
         return false;

@@ -56,6 +56,9 @@ public:
     void BeginCheckpoint(const std::string& name);
     void CommitCheckpoint();
     void CancelCheckpoint();
+    // For a command stopped half-way: restores the pending checkpoint and drops it, leaving the
+    // history as it was. False (and OnRestoreFailed) when the restore failed.
+    bool RollBackToPendingCheckpoint();
     bool HasPendingCheckpoint() const { return m_pending != nullptr; }
 
     // n > 0 undoes n steps, n < 0 redoes -n steps. False when a restore failed.
@@ -77,7 +80,7 @@ protected:
 private:
     std::unique_ptr<CUndoCheckpoint> TakeSnapshot(const std::string& name);
     void AddCheckpoint(std::unique_ptr<CUndoCheckpoint> checkpoint);
-    bool Restore(std::size_t index);
+    bool Restore(const CUndoCheckpoint& checkpoint);
 
     std::vector<std::unique_ptr<CUndoCheckpoint>> m_checkpoints; // newest first
     std::size_t m_current = 0;

@@ -40,12 +40,7 @@ bool CMultiViewDocument::OpenView(int kind, int index)
     return true;
 }
 
-void CMultiViewDocument::UpdateAllViews(int hint) const
-{
-    UpdateAllViews(hint, nullptr);
-}
-
-void CMultiViewDocument::UpdateAllViews(int hint, const CDocumentView* sender) const
+void CMultiViewDocument::UpdateAllViews(int hint, const CDocumentView* sender)
 {
     // A view may add or remove views while it updates; walk a copy.
     const std::vector<CDocumentView*> views = m_views;

@@ -68,10 +68,6 @@ public:
     const CPlanPoint& GetSecondPoint() const { return m_second; }
     void SetPoints(const CPlanPoint& first, const CPlanPoint& second);
 
-    // Picked in a view; the drawing enlarges the end handles of a selected arm.
-    bool IsSelected() const { return m_selected; }
-    void SetSelected(bool selected) { m_selected = selected; }
-
 private:
     friend class CArms;
     friend class CArmKindFreeze;
@@ -88,7 +84,6 @@ private:
     CPlanPoint m_first;
     CPlanPoint m_second;
     std::optional<ArmKind> m_frozenKind;
-    bool m_selected = false;
 };
 
 // While it lives, every arm of the collection answers GetKind from the value it had when the

@@ -1,7 +1,6 @@
 // The lane kind an arm holds, with its drawing part, and the container that makes it.
 #pragma once
 
-#include "model/graphical_item.h"
 #include "model/lane.h"
 #include "model/routed_lane.h"
 #include "routing/route_collection.h"
@@ -9,16 +8,12 @@
 class CFlowGroup;
 class CZone;
 
-// Drawing state of a lane; the selected flag marks lanes picked in a view (CLaneSet keeps it).
-class CGraphicalLane : public CGraphicalItem
-{};
-
-// The lane of an arm: routed, drawable, and the lane flow measures. The stop-line routes of a
+// The lane of an arm: routed, and the lane flow measures. The stop-line routes of a
 // lane are those that leave it by a connector to another arm and, on an Exit arm, those that
 // enter it from another arm; the inflow routes are those on its incoming connectors and, on an
 // Entry arm, those on its outgoing ones too. Sums count each route once and only permitted
 // routes; with no flow group every flow is 0.
-class CCapacityLane : public CRoutedLane, public CGraphicalLane
+class CCapacityLane : public CRoutedLane
 {
 public:
     using CRoutedLane::CRoutedLane;

@@ -1,11 +1,10 @@
 // The network's own lane connectors and their collection.
 #pragma once
 
-#include "model/graphical_item.h"
 #include "model/routed_lane_connector.h"
 
-// The connector kind the network holds, with its drawing state.
-class CCarouselLaneConnector : public CRoutedLaneConnector, public CGraphicalItem
+// The connector kind the network holds. How a view draws it is the view's own state.
+class CCarouselLaneConnector : public CRoutedLaneConnector
 {
 public:
     using CRoutedLaneConnector::CRoutedLaneConnector;

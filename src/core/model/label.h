@@ -53,9 +53,6 @@ public:
     // (atan2(y0 - y1, x0 - x1) in degrees + 90) reduced into [0, 360).
     double GetBearing() const;
 
-    bool IsSelected() const { return m_selected; }
-    void SetSelected(bool selected) { m_selected = selected; }
-
 private:
     friend class CLabels;
 
@@ -67,7 +64,6 @@ private:
     std::uint32_t m_colour = 0;
     CLabelPoint m_first{500.0, 500.0};
     CLabelPoint m_second{600.0, 600.0};
-    bool m_selected = false;
 };
 
 // Blanks trimmed from both ends, "(blank)" when nothing is left, cut to 50 characters.

@@ -15,27 +15,6 @@
 #include <memory>
 #include <vector>
 
-// The drawing state of a network: the route a view has selected (by id, 0 for none, so that a
-// removed route can never be reached through it) and whether non-permitted routes were
-// ignored when the cached colour categories were worked out.
-class CGraphicalNetwork
-{
-public:
-    virtual ~CGraphicalNetwork() = default;
-
-    std::uint32_t GetSelectedRouteId() const { return m_selectedRouteId; }
-    void SetSelectedRouteId(std::uint32_t id) { m_selectedRouteId = id; }
-    bool GetCategoriesPermittedOnly() const { return m_categoriesPermittedOnly; }
-    void SetCategoriesPermittedOnly(bool permittedOnly)
-    {
-        m_categoriesPermittedOnly = permittedOnly;
-    }
-
-private:
-    std::uint32_t m_selectedRouteId = 0;
-    bool m_categoriesPermittedOnly = false;
-};
-
 // The route filter: ids of the origin and destination zone, arm and lane; 0 leaves that
 // criterion unused.
 struct CRouteFilter
@@ -54,11 +33,11 @@ struct CRouteFilter
 // before connectors, connectors before arms; the routes are emptied first of all, while the
 // flow groups that hold their records are still there. The routes and the capacity assessors
 // are observers of their own network; outside observers are not told during teardown.
-class CNetwork : public CGraphicalNetwork
+class CNetwork
 {
 public:
     CNetwork();
-    ~CNetwork() override;
+    virtual ~CNetwork();
     CNetwork(const CNetwork&) = delete;
     CNetwork& operator=(const CNetwork&) = delete;
 

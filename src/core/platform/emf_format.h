@@ -18,6 +18,7 @@ enum ERecordType : std::uint32_t
     SetTextColor = 24,
     SetBkColor = 25,
     MoveToEx = 27,
+    IntersectClipRect = 30,
     SelectObject = 37,
     CreatePen = 38,
     CreateBrushIndirect = 39,

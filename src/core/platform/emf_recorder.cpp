@@ -472,6 +472,39 @@ void CEmfRecorder::ExtTextOut(CPoint reference, unsigned options, const CRect& r
     }
 }
 
+void CEmfRecorder::IntersectClipRect(const CRect& rect)
+{
+    CheckOpen();
+    CRecord rec(m_bytes, Emf::IntersectClipRect);
+    rec.Rect(rect);
+    Append(rec);
+    CRect inclusive{rect.left, rect.top, rect.right - 1, rect.bottom - 1};
+    if (m_clip) {
+        inclusive = {std::max(inclusive.left, m_clip->left), std::max(inclusive.top, m_clip->top),
+                     std::min(inclusive.right, m_clip->right),
+                     std::min(inclusive.bottom, m_clip->bottom)};
+    }
+    m_clip = inclusive;
+    m_clipBox = {inclusive.left, inclusive.top, inclusive.right + 1, inclusive.bottom + 1};
+}
+
+std::optional<CRect> CEmfRecorder::VisibleBounds() const
+{
+    if (!m_hasBounds) {
+        return std::nullopt;
+    }
+    if (!m_clip) {
+        return m_bounds;
+    }
+    const CRect cut{std::max(m_bounds.left, m_clip->left), std::max(m_bounds.top, m_clip->top),
+                    std::min(m_bounds.right, m_clip->right),
+                    std::min(m_bounds.bottom, m_clip->bottom)};
+    if (cut.right < cut.left || cut.bottom < cut.top) {
+        return std::nullopt;
+    }
+    return cut;
+}
+
 void CEmfRecorder::PatBlt(int x, int y, int width, int height, std::uint32_t rop)
 {
     CheckOpen();
@@ -535,8 +568,9 @@ std::vector<std::uint8_t> CEmfRecorder::HeaderRecord() const
         m_description.empty() ? 0u : static_cast<std::uint32_t>(m_description.size() + 2);
     std::vector<std::uint8_t> out;
     CRecord header(out, Emf::Header);
-    const CRect b = m_bounds;
-    const CRect frame = m_hasBounds
+    const std::optional<CRect> visible = VisibleBounds();
+    const CRect b = visible.value_or(CRect{0, 0, -1, -1});
+    const CRect frame = visible
                             ? CRect{b.left * 10, b.top * 10, b.right * 10 + 9, b.bottom * 10 + 9}
                             : CRect{0, 0, -1, -1};
     header.Rect(b).Rect(frame).U32(Emf::Signature).U32(Emf::Version);

@@ -26,6 +26,10 @@ public:
 
     // The clip box the renderer's clip test sees; defaults to the reference device.
     void SetClipBox(const CRect& box) { m_clipBox = box; }
+    // Limits what is drawn from here on to the rectangle (right and bottom exclusive), as GDI's
+    // IntersectClipRect: a clip record, a clip box of the rectangle, and bounds and frame cut
+    // to it, so the picture is the extent of what shows.
+    void IntersectClipRect(const CRect& rect);
 
     std::vector<std::uint8_t> Finish();
 
@@ -78,6 +82,8 @@ private:
     void AddPointBounds(std::span<const CPoint> points);
     int PenMargin() const;
     CRect TextBounds(CPoint reference, std::string_view text) const;
+    // The bounds of what was drawn, cut to the clip rectangle; none when nothing shows.
+    std::optional<CRect> VisibleBounds() const;
 
     const CTextMeasurer& m_measurer;
     std::u16string m_description;
@@ -92,6 +98,7 @@ private:
     bool m_hasBounds = false;
     CRect m_bounds{0, 0, -1, -1};
     CRect m_clipBox{0, 0, DeviceSize.cx, DeviceSize.cy};
+    std::optional<CRect> m_clip; // inclusive, as bounds are
 
     CPoint m_position;
     CPenExt m_pen{EPenStyle::Solid, 0, 0};

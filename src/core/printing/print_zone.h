@@ -24,9 +24,6 @@ public:
 
     CPrintPage& GetOwner() const { return *m_owner; }
 
-    bool IsSelected() const { return m_selected; }
-    void SetSelected(bool selected) { m_selected = selected; }
-
     int GetLeft() const { return m_left; }
     int GetTop() const { return m_top; }
     int GetRight() const { return m_right; }
@@ -45,7 +42,6 @@ public:
 
 private:
     CPrintPage* m_owner;
-    bool m_selected = false;
     int m_left = DefaultLeft;
     int m_top = DefaultTop;
     int m_right = DefaultRight;

@@ -24,6 +24,8 @@ public:
 
     CCarouselFlowsReportFragment(CReportFragments& owner, std::uint32_t id, int position);
     ReportFragmentType GetType() const override { return ReportFragmentType::FlowsMatrix; }
+    void AddToReport(const CReportSource& source, CReportSection& section,
+                     const CReportDefinition& definition) const override;
 
     FlowMatrixKind GetMatrixKind() const { return m_matrixKind; }
     void SetMatrixKind(FlowMatrixKind kind) { m_matrixKind = kind; }

@@ -9,6 +9,10 @@ class CHeaderFooterReportFragment : public CReportFragment
 {
 public:
     bool IsHeader() const { return m_isHeader; }
+    // Adds a header or footer to the section: the title, the file name, the date and the page
+    // number, as shown, on lines with one right tab at 6 inches.
+    void AddToReport(const CReportSource& source, CReportSection& section,
+                     const CReportDefinition& definition) const override;
 
     bool GetShowFileName() const { return m_showFileName; }
     void SetShowFileName(bool show) { m_showFileName = show; }

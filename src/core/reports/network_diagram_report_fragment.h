@@ -28,6 +28,8 @@ public:
 
     CCarouselNetworkDiagramReportFragment(CReportFragments& owner, std::uint32_t id, int position);
     ReportFragmentType GetType() const override { return ReportFragmentType::NetworkDiagram; }
+    void AddToReport(const CReportSource& source, CReportSection& section,
+                     const CReportDefinition& definition) const override;
 
     FlowAggregation GetAggregation() const { return m_aggregation; }
     void SetAggregation(FlowAggregation aggregation) { m_aggregation = aggregation; }

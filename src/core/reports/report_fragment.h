@@ -4,7 +4,10 @@
 #include <cstdint>
 #include <string>
 
+class CReportDefinition;
 class CReportFragments;
+class CReportSection;
+struct CReportSource;
 
 // The values are stored in REPF cards.
 enum class ReportFragmentType : int
@@ -28,6 +31,9 @@ public:
     virtual ~CReportFragment() = default;
 
     virtual ReportFragmentType GetType() const = 0;
+    // Adds the fragment's content to the section of a report being generated from source.
+    virtual void AddToReport(const CReportSource& source, CReportSection& section,
+                             const CReportDefinition& definition) const = 0;
 
     CReportFragments& GetOwner() const { return *m_owner; }
     int GetPosition() const { return m_position; }

@@ -12,6 +12,8 @@ class CCarouselRoutesReportFragment : public CReportFragment,
 public:
     CCarouselRoutesReportFragment(CReportFragments& owner, std::uint32_t id, int position);
     ReportFragmentType GetType() const override { return ReportFragmentType::RoutesList; }
+    void AddToReport(const CReportSource& source, CReportSection& section,
+                     const CReportDefinition& definition) const override;
 
     bool GetIndicateIfRouteIsPermitted() const { return m_indicateIfRouteIsPermitted; }
     void SetIndicateIfRouteIsPermitted(bool show) { m_indicateIfRouteIsPermitted = show; }

@@ -3,6 +3,7 @@
 
 #include "model/network.h"
 #include "model/zone_collection.h"
+#include "routing/feedback.h"
 #include "routing/route.h"
 
 #include <algorithm>
@@ -178,15 +179,23 @@ void CLaneFlowBalancer::DestinationBalance()
     }
 }
 
-bool CLaneFlowBalancer::Balance(int iterations)
+bool CLaneFlowBalancer::Balance(int iterations, CFeedback* feedback, double progressFrom,
+                                double progressTo)
 {
     if (iterations < 1 || !m_group) {
         return true;
     }
     Prepare();
     for (int i = 0; i < iterations; ++i) {
+        if (IsCancelled(feedback)) {
+            return false;
+        }
         LaneBalance();
         DestinationBalance();
+        if (feedback) {
+            feedback->SetProgress(progressFrom +
+                                  (progressTo - progressFrom) * (i + 1) / iterations);
+        }
     }
     for (const CSlot& slot : m_slots) {
         if (!slot.locked) {
@@ -201,23 +210,39 @@ bool IsBalanceableArm(const CArm& arm)
     return arm.GetKind() == ArmKind::Entry && arm.GetZone() != nullptr;
 }
 
-bool BalanceLaneFlowsOnArm(CArm& arm, CFlowGroup* group)
+namespace
 {
-    if (!IsBalanceableArm(arm)) {
+
+bool BalanceArm(CArm& arm, CFlowGroup* group, CFeedback* feedback, double progressFrom,
+                double progressTo)
+{
+    if (!IsBalanceableArm(arm) || IsCancelled(feedback)) {
         return false;
     }
     CLaneFlowBalancer balancer(arm, group);
     balancer.Distribute();
-    balancer.Balance(CLaneFlowBalancer::CommandIterations);
-    return true;
+    return balancer.Balance(CLaneFlowBalancer::CommandIterations, feedback, progressFrom,
+                            progressTo);
 }
 
-std::size_t BalanceLaneFlowsOnAllArms(CNetwork& network, CFlowGroup* group)
+} // namespace
+
+bool BalanceLaneFlowsOnArm(CArm& arm, CFlowGroup* group, CFeedback* feedback)
+{
+    return BalanceArm(arm, group, feedback, 0.0, 100.0);
+}
+
+std::size_t BalanceLaneFlowsOnAllArms(CNetwork& network, CFlowGroup* group, CFeedback* feedback)
 {
     std::size_t balanced = 0;
     CArms& arms = network.GetArms();
-    for (std::uint32_t n = 1; n <= arms.GetCount(); ++n) {
-        balanced += BalanceLaneFlowsOnArm(*arms.GetArm(n), group) ? 1 : 0;
+    const double share = 100.0 / std::max<std::uint32_t>(arms.GetCount(), 1);
+    for (std::uint32_t n = 1; n <= arms.GetCount() && !IsCancelled(feedback); ++n) {
+        balanced +=
+            BalanceArm(*arms.GetArm(n), group, feedback, share * (n - 1), share * n) ? 1 : 0;
+        if (feedback) {
+            feedback->SetProgress(share * n);
+        }
     }
     return balanced;
 }

@@ -7,6 +7,7 @@
 
 class CArm;
 class CCapacityLane;
+class CFeedback;
 class CFlowGroup;
 class CNetwork;
 class CRoute;
@@ -36,8 +37,12 @@ public:
     // Initial weights: per lane and destination, unlocked routes get their coupled proportion,
     // or 1/n with n the permitted routes of that lane to that destination (locked ones counted).
     void Distribute();
-    // Runs `iterations` lane-then-destination steps (none below 1). Returns true.
-    bool Balance(int iterations);
+    // Runs `iterations` lane-then-destination steps (none below 1). The steps work on a copy of
+    // the flows, written back at the end. With a feedback object, each step reports its share of
+    // progressFrom..progressTo, and when it is cancelled between two steps nothing is written
+    // back and the result is false; otherwise true.
+    bool Balance(int iterations, CFeedback* feedback = nullptr, double progressFrom = 0.0,
+                 double progressTo = 100.0);
 
 private:
     // One permitted stop-line route while balancing; flows are worked on here and written
@@ -78,8 +83,12 @@ private:
 // An arm the balance commands work on: an Entry arm with a zone.
 bool IsBalanceableArm(const CArm& arm);
 // "Balance Lane Flows On Arm": Distribute and 100 iterations when the arm qualifies. Returns
-// whether it did; the caller checkpoints and marks the document modified either way.
-bool BalanceLaneFlowsOnArm(CArm& arm, CFlowGroup* group);
-// "Balance Lane Flows On All Arms": the same for every qualifying arm in number order. Returns
-// how many arms were balanced.
-std::size_t BalanceLaneFlowsOnAllArms(CNetwork& network, CFlowGroup* group);
+// whether it did; the caller checkpoints and marks the document modified either way. Reports
+// progress by iteration; cancelled, it stops between two iterations with the flows left as
+// Distribute set them, and the caller puts the document back.
+bool BalanceLaneFlowsOnArm(CArm& arm, CFlowGroup* group, CFeedback* feedback = nullptr);
+// "Balance Lane Flows On All Arms": the same for every qualifying arm in number order, each
+// arm reporting its share of the progress, stopping when cancelled. Returns how many arms were
+// balanced.
+std::size_t BalanceLaneFlowsOnAllArms(CNetwork& network, CFlowGroup* group,
+                                      CFeedback* feedback = nullptr);

@@ -27,6 +27,8 @@ void CRouteDiscoverer::Search(const CRouteableNode& node)
     if (!edges)
         return;
     for (CRouteableEdge* edge = edges->First(); edge != nullptr; edge = edges->Next()) {
+        if (IsCancelled(m_feedback))
+            return;
         // The same refusal AppendEdge would give for an edge that does not leave this node.
         if (!m_path.empty() && edge->GetFromNode() != m_pathNodes.back())
             throw std::runtime_error("Route End Match Error");

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "routing/discovered_route.h"
+#include "routing/feedback.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -24,12 +25,17 @@ namespace Routing
 // paths aside, and AddCollected then adds them target by target, start by start, each in search
 // order, which is exactly what DiscoverRoutes called for every target and start in that order
 // would add.
+//
+// With a feedback object the search stops as soon as it sees the cancel flag; what was added
+// until then stays, and the caller decides what to keep.
 class CRouteDiscoverer
 {
 public:
     static constexpr std::size_t MaxRouteEdges = 100;
 
-    explicit CRouteDiscoverer(CDiscoveredRoutes& routes) : m_routes(routes) {}
+    explicit CRouteDiscoverer(CDiscoveredRoutes& routes, const CFeedback* feedback = nullptr)
+        : m_routes(routes), m_feedback(feedback)
+    {}
 
     // Adds the routes from start to target; returns how many were added.
     std::size_t DiscoverRoutes(const CRouteableNode& start, const CRouteableNodeGroup& target);
@@ -51,6 +57,7 @@ private:
     bool IsOnPath(const CRouteableNode* node) const;
 
     CDiscoveredRoutes& m_routes;
+    const CFeedback* m_feedback;
     const CRouteableNodeGroup* m_target = nullptr;
     std::size_t m_added = 0;
     // Collecting: target ids sorted (with their index), and per (start, target) the paths.

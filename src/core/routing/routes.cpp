@@ -6,6 +6,7 @@
 #include "routing/route_discoverer.h"
 #include "routing/route_filter.h"
 
+#include <algorithm>
 #include <vector>
 
 CRoutes::CRoutes(CNetwork* network) : m_network(network) {}
@@ -39,14 +40,34 @@ CRoute* CRoutes::GetRouteById(std::uint32_t id) const
 
 void CRoutes::DiscoverRoutes()
 {
+    DiscoverRoutes(nullptr);
+}
+
+bool CRoutes::DiscoverRoutes(CFeedback* feedback)
+{
     if (!m_network) {
-        return;
+        return true;
     }
+    // When cancelled, the routes added so far are removed again.
+    const std::size_t before = GetCount();
+    auto cancelled = [&] {
+        if (!IsCancelled(feedback)) {
+            return false;
+        }
+        std::vector<Routing::CDiscoveredRoute*> added;
+        for (std::size_t i = before; i < GetCount(); ++i) {
+            added.push_back(GetRoutes()[i].get());
+        }
+        Routing::CDiscoveredRoutes::RemoveRoutes(added);
+        return true;
+    };
+    const double origins = std::max<double>(1.0, m_network->GetZones().GetCount());
+    double originsDone = 0.0;
     // Arm kinds cannot change while we search; computing them once per arm instead of at
     // every step of the search is most of the time saved on a large network.
     CArms& arms = m_network->GetArms();
     CArmKindFreeze freeze(arms);
-    Routing::CRouteDiscoverer discoverer(*this);
+    Routing::CRouteDiscoverer discoverer(*this, feedback);
     const CODMovements& movements = m_network->GetODMovements();
     // Movements come by origin first: one search per lane of an origin serves all of its
     // destinations, and the routes are then added in movement order as if searched one by one.
@@ -61,20 +82,39 @@ void CRoutes::DiscoverRoutes()
             }
         }
         const CArm* entry = origin->GetEntryArm();
+        originsDone += 1.0;
         if (!entry || targets.empty()) {
+            if (feedback) {
+                feedback->SetProgress(100.0 * originsDone / origins);
+            }
             continue;
         }
         discoverer.BeginCollecting(targets);
         const CCapLanes& lanes = entry->GetLanes();
-        for (std::uint32_t n = 1; n <= lanes.GetCount(); ++n) {
+        for (std::uint32_t n = 1; n <= lanes.GetCount() && !IsCancelled(feedback); ++n) {
             const CCapacityLane* lane = lanes.GetLane(n);
             if (!lane->IsShort()) {
                 discoverer.CollectFrom(*lane);
             }
+            if (feedback) {
+                feedback->SetProgress(
+                    100.0 * (originsDone - 1.0 + static_cast<double>(n) / lanes.GetCount()) /
+                    origins);
+            }
+        }
+        if (cancelled()) {
+            return false;
         }
         discoverer.AddCollected();
     }
+    if (feedback) {
+        feedback->SetProgress(100.0);
+    }
+    if (cancelled()) {
+        return false;
+    }
     RefreshInFilterFlags();
+    return true;
 }
 
 bool CRoutes::RemoveRoute(CRoute& route)

@@ -3,6 +3,7 @@
 
 #include "model/network_observer.h"
 #include "routing/discovered_route.h"
+#include "routing/feedback.h"
 #include "routing/route.h"
 
 #include <cstddef>
@@ -16,7 +17,9 @@ class CZone;
 // The numbered routes of one network. It listens to the network: a connector, zone or zone arm
 // that goes takes its routes with it. DiscoverRoutes walks the OD movements in key order and,
 // for each, the infinitely long lanes of the origin's entry arm in lane order, appending every
-// route not held yet; routes kept from earlier builds keep number, id and flows.
+// route not held yet; routes kept from earlier builds keep number, id and flows. Given a feedback
+// object, it reports progress by start lane and, when cancelled, removes what it added and
+// refreshes nothing, leaving the routes exactly as they were.
 class CRoutes : public Routing::CDiscoveredRoutes, public CNetworkObserver
 {
 public:
@@ -26,6 +29,8 @@ public:
     CNetwork* GetNetwork() const { return m_network; }
 
     void DiscoverRoutes() override;
+    // False when cancelled.
+    bool DiscoverRoutes(CFeedback* feedback);
 
     // A new, empty route at count + 1 (what the file reader fills with AppendEdge).
     CRoute* AddRoute();

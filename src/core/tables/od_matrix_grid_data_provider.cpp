@@ -16,8 +16,8 @@ void CODMatrixGridDataProvider::ChooseKind(ODMatrixGridKind kind)
         Update(HintDataChanged);
         return;
     }
+    // The document updates every view, this grid's too.
     m_document->SetODMatrixFlowKind(static_cast<int>(kind));
-    m_document->UpdateAllViews(HintDataChanged);
 }
 
 void CODMatrixGridDataProvider::Update(int hint)
@@ -30,7 +30,7 @@ void CODMatrixGridDataProvider::Update(int hint)
     if (m_kind != ODMatrixGridKind::Geh) {
         m_kind = static_cast<ODMatrixGridKind>(m_document->GetODMatrixFlowKind());
     }
-    m_colouring = m_document->GetData().laneFlowColouring;
+    m_colouring = m_document->GetLaneFlowDisplay().colourMode;
     const CNetwork& network = m_document->GetNetwork();
     m_table = CODMatrixTable(network, network.GetCurrentFlowGroup());
 }

@@ -4,12 +4,14 @@
 #include "routing/lane_data_source.h"
 #include "routing/route_aggregator.h"
 #include "view/colour_category.h"
+#include "view/network_view_state.h"
 #include "view/segment_text.h"
 
 #include <cmath>
 #include <cstdio>
 #include <numbers>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -90,7 +92,8 @@ void CArmGraphics::DrawArm(CDrawingSurface& surface, CBounds* bounds) const
     const std::array<CPoint, 3> head = ArrowHead();
     surface.Polygon(head);
 
-    const bool selected = m_context.switches.showSelection && m_arm.IsSelected();
+    const bool selected = m_context.switches.showSelection &&
+                          m_context.viewState->IsSelected(ESelectionKind::Arm, m_arm.GetId());
     const int radius = selected ? SelectedEndRadius : EndRadius;
     const ColorRef endColour = selected ? settings.CurSelectedItemColor : colour;
     FilledCircle(surface, segment.PointAt(0.0, 0.0), radius, endColour);
@@ -110,12 +113,15 @@ void CArmGraphics::Draw(CDrawingSurface& surface, CBounds* bounds) const
     const CBearingFont oldFont = surface.SelectFont(
         CBearingFont(ArmSegment(m_arm).Bearing(), m_context.network->ArmTextHeight, true));
     DrawArm(surface, nullptr);
+    std::vector<int> categories(lanes.GetCount());
+    for (std::uint32_t n = 1; n <= lanes.GetCount(); ++n) {
+        categories[n - 1] = m_context.viewState->LaneCategory(*lanes.GetLane(n));
+    }
     for (int category = ColourCategory::Normal; category <= ColourCategory::SelectedItem;
          ++category) {
         for (std::uint32_t n = 1; n <= lanes.GetCount(); ++n) {
-            const CCapacityLane& lane = *lanes.GetLane(n);
-            if (LaneCategory(lane) == category) {
-                CLaneGraphics(m_context, lane).Draw(surface, nullptr);
+            if (categories[n - 1] == category) {
+                CLaneGraphics(m_context, *lanes.GetLane(n)).Draw(surface, nullptr);
             }
         }
     }
@@ -164,7 +170,7 @@ void CLaneGraphics::Draw(CDrawingSurface& surface, CBounds* bounds) const
         inner != nullptr ? std::min(DrawnLaneLength(*inner, m_context.network->ArmTextHeight), l)
                          : 0;
 
-    const ColorRef colour = m_context.CategoryColour(LaneCategory(m_lane));
+    const ColorRef colour = m_context.CategoryColour(m_context.viewState->LaneCategory(m_lane));
     const int thickness = m_context.program->CurLaneLineThickness;
     const CPenExt solid(EPenStyle::Solid, thickness, colour);
     const CPenExt dotted(EPenStyle::Dot, thickness, colour);

@@ -2,38 +2,48 @@
 
 #include "model/network.h"
 #include "routing/route.h"
+#include "view/network_view_state.h"
 
 namespace
 {
 
-// Folds the routes of one connector into the running result; true once the selected route
-// was met, which decides at once.
+// Folds the routes of the connectors through an object into its category. Visit is true once
+// the category is known: at a selected route, or, with no selected route to look for, at a
+// permitted route in the filter, which nothing after it can change.
 struct CCategoryScan
 {
-    const CGraphicalNetwork& network;
-    const CGraphicalItem& item;
+    const CNetworkViewState& state;
+    bool selectedRoutesShown =
+        state.GetCategoryRules().showSelectedRoute && !state.GetSelectedRoutes().empty();
+    bool selectedMet = false;
     bool anyPermitted = false;
     bool anyNotPermitted = false;
 
     bool Visit(const CRouteCollection& routes)
     {
-        const bool permittedOnly = network.GetCategoriesPermittedOnly();
-        const std::uint32_t selected = network.GetSelectedRouteId();
+        const bool permittedOnly = state.GetCategoryRules().permittedOnly;
         for (const CRoute* route : routes) {
             if (permittedOnly && !route->IsPermitted()) {
                 continue;
             }
-            if (item.IsShowSelectedRoute() && selected != 0 && route->GetId() == selected) {
+            if (selectedRoutesShown && state.IsRouteSelected(route->GetId())) {
+                selectedMet = true;
                 return true;
             }
             if (route->IsInFilter()) {
                 (route->IsPermitted() ? anyPermitted : anyNotPermitted) = true;
+                if (anyPermitted && !selectedRoutesShown) {
+                    return true;
+                }
             }
         }
         return false;
     }
     int Result() const
     {
+        if (selectedMet) {
+            return ColourCategory::SelectedRoute;
+        }
         if (anyPermitted) {
             return ColourCategory::FilteredPermitted;
         }
@@ -41,93 +51,44 @@ struct CCategoryScan
     }
 };
 
-int Cache(const CGraphicalItem& item, int category)
-{
-    item.SetCachedCategory(category);
-    return category;
-}
-
 } // namespace
 
-int LaneCategory(const CCapacityLane& lane)
+int ComputeLaneCategory(const CCapacityLane& lane, const CNetworkViewState& state)
 {
-    if (lane.GetCachedCategory() != CGraphicalItem::UnknownCategory) {
-        return lane.GetCachedCategory();
+    if (state.GetCategoryRules().showSelection && state.IsLaneSelected(lane)) {
+        return ColourCategory::SelectedItem;
     }
-    if (lane.IsSelected() && lane.IsShowSelection()) {
-        return Cache(lane, ColourCategory::SelectedItem);
-    }
-    CCategoryScan scan{*lane.GetNetwork(), lane};
+    CCategoryScan scan{state};
     for (const auto* list : {&lane.GetOutgoingConnectors(), &lane.GetIncomingConnectors()}) {
         for (const CLaneConnector* c : *list) {
             if (scan.Visit(static_cast<const CCarouselLaneConnector*>(c)->GetRoutes())) {
-                return Cache(lane, ColourCategory::SelectedRoute);
+                return scan.Result();
             }
         }
     }
-    return Cache(lane, scan.Result());
+    return scan.Result();
 }
 
-int ConnectorCategory(const CCarouselLaneConnector& connector)
+int ComputeConnectorCategory(const CCarouselLaneConnector& connector,
+                             const CNetworkViewState& state)
 {
-    if (connector.GetCachedCategory() != CGraphicalItem::UnknownCategory) {
-        return connector.GetCachedCategory();
-    }
     if (connector.IsLaneChange()) {
-        return Cache(connector, ColourCategory::NotDrawn);
+        return ColourCategory::NotDrawn;
     }
-    if (connector.IsSelected() && connector.IsShowSelection()) {
-        return Cache(connector, ColourCategory::SelectedItem);
+    if (state.GetCategoryRules().showSelection && state.IsConnectorSelected(connector)) {
+        return ColourCategory::SelectedItem;
     }
-    CCategoryScan scan{*connector.GetOwner()->GetNetwork(), connector};
-    if (scan.Visit(connector.GetRoutes())) {
-        return Cache(connector, ColourCategory::SelectedRoute);
-    }
-    return Cache(connector, scan.Result());
-}
-
-void InvalidateAllCategories(const CNetwork& network)
-{
-    const CArms& arms = network.GetArms();
-    for (std::uint32_t a = 1; a <= arms.GetCount(); ++a) {
-        const CCapLanes& lanes = arms.GetArm(a)->GetLanes();
-        for (std::uint32_t l = 1; l <= lanes.GetCount(); ++l) {
-            lanes.GetLane(l)->InvalidateCategory();
-        }
-    }
-    for (const CCarouselLaneConnector* c :
-         network.GetLaneConnectors().GetConnectorsInCreationOrder()) {
-        c->InvalidateCategory();
-    }
-}
-
-void SetCategoryRules(CNetwork& network, bool permittedOnly, std::uint32_t selectedRouteId)
-{
-    if (network.GetCategoriesPermittedOnly() == permittedOnly &&
-        network.GetSelectedRouteId() == selectedRouteId) {
-        return;
-    }
-    network.SetCategoriesPermittedOnly(permittedOnly);
-    network.SetSelectedRouteId(selectedRouteId);
-    InvalidateAllCategories(network);
-}
-
-void CRouteGraphics::Invalidate() const
-{
-    for (std::size_t i = 0; i < m_route.GetConnectorCount(); ++i) {
-        const CCarouselLaneConnector* c = m_route.GetConnector(i);
-        c->InvalidateCategory();
-        static_cast<const CCapacityLane*>(c->GetFromLane())->InvalidateCategory();
-        static_cast<const CCapacityLane*>(c->GetToLane())->InvalidateCategory();
-    }
+    CCategoryScan scan{state};
+    scan.Visit(connector.GetRoutes());
+    return scan.Result();
 }
 
 void CRouteGraphicsRefreshHandler::RouteChanged(CRoute& route)
 {
-    CRouteGraphics(route).Invalidate();
+    m_states.RouteChanged(route);
 }
 
 void CInvalidateGraphicsOnFilterRefresh::Refreshed()
 {
-    InvalidateAllCategories(m_network);
+    m_states.InvalidateCategories();
 }

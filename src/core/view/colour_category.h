@@ -1,14 +1,13 @@
-// Colour categories of lanes and lane connectors, their cache and the two notifiers that
-// invalidate it.
+// Colour categories of lanes and lane connectors, and the two notifiers that invalidate them.
 #pragma once
 
+#include "routing/route_filter_refresh_notifyer.h"
 #include "routing/route_status_notifyer.h"
-
-#include <cstdint>
 
 class CCapacityLane;
 class CCarouselLaneConnector;
-class CNetwork;
+class CNetworkViewState;
+class CNetworkViewStates;
 class CRoute;
 
 namespace ColourCategory
@@ -22,49 +21,37 @@ constexpr int NotDrawn = 5; // lane-change connectors
 constexpr int Count = 6;
 } // namespace ColourCategory
 
-// The category of a lane or connector: 4 when selected with the selection shown; otherwise
-// from the routes through it (non-permitted ones skipped when the network's categories are
-// worked out for permitted routes only): 3 at the first that is the selected route while the
-// selected route is shown, else 1 when a route in the filter is permitted, else 2 when a route
-// in the filter is not, else 0. A lane-change connector is always 5. Cached in the object.
-int LaneCategory(const CCapacityLane& lane);
-int ConnectorCategory(const CCarouselLaneConnector& connector);
+// The category of a lane or connector in a view: 4 when it is selected there and the selection
+// is shown; otherwise from the routes through it (non-permitted ones skipped under the
+// permitted-only rule): 3 at the first route the view has selected while selected routes are
+// shown, else 1 when a route in the filter is permitted, else 2 when a route in the filter is
+// not, else 0. A lane-change connector is always 5. Not cached: CNetworkViewState caches.
+int ComputeLaneCategory(const CCapacityLane& lane, const CNetworkViewState& state);
+int ComputeConnectorCategory(const CCarouselLaneConnector& connector,
+                             const CNetworkViewState& state);
 
-// Drops the cached categories of every lane and connector of the network.
-void InvalidateAllCategories(const CNetwork& network);
-
-// Keeps the network's category rules in step with a drawing pass: a change of the
-// permitted-only switch or of the selected route invalidates every cached category.
-void SetCategoryRules(CNetwork& network, bool permittedOnly, std::uint32_t selectedRouteId);
-
-// The drawing part of a route: the lanes and connectors it passes through.
-class CRouteGraphics
-{
-public:
-    explicit CRouteGraphics(const CRoute& route) : m_route(route) {}
-    // Drops the cached categories of the route's connectors and of the lanes they join.
-    void Invalidate() const;
-
-private:
-    const CRoute& m_route;
-};
-
-// Installed as the route-status notifier: a route whose permission or filter flag changed
-// has its lanes and connectors recoloured.
+// Installed by the document as the route-status notifier: a route whose permission or filter
+// flag changed is recoloured in every view of that document.
 class CRouteGraphicsRefreshHandler : public CRouteStatusChangeNotifyer
 {
 public:
+    explicit CRouteGraphicsRefreshHandler(const CNetworkViewStates& states) : m_states(states) {}
     void RouteChanged(CRoute& route) override;
-};
-
-// Told once after the route filter was refreshed: every route's drawing is invalidated.
-class CInvalidateGraphicsOnFilterRefresh
-{
-public:
-    explicit CInvalidateGraphicsOnFilterRefresh(const CNetwork& network) : m_network(network) {}
-    virtual ~CInvalidateGraphicsOnFilterRefresh() = default;
-    virtual void Refreshed();
+    bool Serves(const CNetworkViewStates& states) const { return &states == &m_states; }
 
 private:
-    const CNetwork& m_network;
+    const CNetworkViewStates& m_states;
+};
+
+// Installed by the document on its network: after the route filter was refreshed every view
+// works its categories out again.
+class CInvalidateGraphicsOnFilterRefresh : public CRouteFilterRefreshNotifyer
+{
+public:
+    explicit CInvalidateGraphicsOnFilterRefresh(const CNetworkViewStates& states) : m_states(states)
+    {}
+    void Refreshed() override;
+
+private:
+    const CNetworkViewStates& m_states;
 };

@@ -7,6 +7,7 @@
 #include "view/arm_graphics.h"
 #include "view/colour_category.h"
 #include "view/lane_geometry.h"
+#include "view/network_view_state.h"
 #include "view/segment_text.h"
 
 #include <cmath>
@@ -58,7 +59,7 @@ CRect CLineLaneConnectorGraphics::GetBoundingRect() const
 
 void CLineLaneConnectorGraphics::Draw(CDrawingSurface& surface, CBounds* bounds) const
 {
-    const int category = ConnectorCategory(m_connector);
+    const int category = m_context.viewState->ConnectorCategory(m_connector);
     if (category == ColourCategory::NotDrawn) {
         return;
     }
@@ -137,7 +138,8 @@ void DrawLabel(const CRenderContext& context, CDrawingSurface& surface, CBounds*
 {
     const CSegment segment(label.GetFirstPoint().x, label.GetFirstPoint().y,
                            label.GetSecondPoint().x, label.GetSecondPoint().y);
-    const bool selected = context.switches.showSelection && label.IsSelected();
+    const bool selected = context.switches.showSelection &&
+                          context.viewState->IsSelected(ESelectionKind::Label, label.GetId());
     if (bounds == nullptr && selected) {
         surface.SelectPen(CPenExt(EPenStyle::Dot, 5, 0x000000));
         surface.MoveTo(segment.PointAt(0.0, 0.0));

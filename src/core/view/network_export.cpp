@@ -6,6 +6,7 @@
 #include "platform/emf_recorder.h"
 #include "routing/lane_data_source.h"
 #include "view/network_renderer.h"
+#include "view/network_view_state.h"
 #include "view/od_matrix_graphics.h"
 
 #include <algorithm>
@@ -21,19 +22,18 @@ ELaneFlowAggregation AggregationOf(int stored)
 
 } // namespace
 
-CDiagramSource DiagramSourceOf(CDocumentData& data, const NetworkSettings& settings,
-                               bool highlightFilteredRoutes, bool permittedOnly)
+CDiagramSource DiagramSourceOf(const CDocumentData& data, const ProgramSettings& program,
+                               const NetworkSettings& settings, bool highlightFilteredRoutes,
+                               bool permittedOnly)
 {
-    CDiagramSource source{data.network, data.labels, data.printPages, {}};
+    CDiagramSource source{data.network, data.labels, data.printPages, data.odMatrix,
+                          {},           program,     settings};
     source.settings.odMatrixShown = data.odMatrixShown;
-    source.settings.odMatrixX = data.odMatrixX;
-    source.settings.odMatrixY = data.odMatrixY;
     source.settings.laneFlowAggregation = data.laneFlowAggregation;
     source.settings.laneFlowColouring = data.laneFlowColouring;
     source.settings.zeroFlowsShown = data.zeroFlowsShown;
     source.settings.highlightFilteredRoutes = highlightFilteredRoutes;
     source.settings.permittedOnly = permittedOnly;
-    source.networkSettings = &settings;
     return source;
 }
 
@@ -47,6 +47,7 @@ CRenderSwitches DiagramSwitches(const CDiagramSettings& settings)
     s.showZeroFlows = settings.zeroFlowsShown;
     s.highlightFilteredRoutes = settings.highlightFilteredRoutes;
     s.permittedOnly = settings.permittedOnly;
+    s.showSelectedRoute = settings.highlightSelectedRoute;
     return s;
 }
 
@@ -54,19 +55,34 @@ std::vector<std::uint8_t> RecordNetworkEmf(const CDiagramSource& source,
                                            const CTextMeasurer& measurer,
                                            const std::string& description)
 {
-    CODMatrixGraphics odMatrix;
-    odMatrix.SetPosition(source.settings.odMatrixX, source.settings.odMatrixY);
+    return RecordNetworkEmf(source, source.network.GetCurrentFlowGroup(), std::nullopt, measurer,
+                            description);
+}
+
+std::vector<std::uint8_t> RecordNetworkEmf(const CDiagramSource& source, const CFlowGroup* group,
+                                           const std::optional<CRect>& clip,
+                                           const CTextMeasurer& measurer,
+                                           const std::string& description)
+{
     const CLaneDataActualFlow actualFlows;
-    CNetworkRenderer renderer(source.network, source.labels, odMatrix, source.printPages);
-    renderer.SetSettings(*source.program, *source.networkSettings);
-    renderer.SetFlowGroup(source.network.GetCurrentFlowGroup());
+    CNetworkViewState ownView;
+    CNetworkRenderer renderer(source.network, source.labels, source.odMatrix, source.printPages,
+                              source.program, source.networkSettings, ownView);
+    renderer.SetFlowGroup(group);
     renderer.SetLaneDataSource(&actualFlows);
     renderer.Switches() = DiagramSwitches(source.settings);
+    if (source.settings.highlightSelectedRoute) {
+        for (const std::uint32_t routeId : source.selectedRoutes) {
+            ownView.SetRouteSelected(routeId, true);
+        }
+    }
 
     CEmfRecorder recorder(measurer, description);
     CBounds bounds;
     renderer.Draw(recorder, &bounds);
-    if (!bounds.IsEmpty()) {
+    if (clip) {
+        recorder.IntersectClipRect(*clip);
+    } else if (!bounds.IsEmpty()) {
         // The grid spans the clip box: make that the drawing's extent, not the device's.
         recorder.SetClipBox(bounds.GetRect());
     }

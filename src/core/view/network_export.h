@@ -6,53 +6,71 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
 class CDocumentData;
+class CFlowGroup;
 class CLabels;
 class CNetwork;
+class CODMatrixGraphics;
 class CPrintPages;
 
 // The document's display settings that the diagram is drawn with: the stored lane flow display
-// choices and OD matrix flags, and the two route flags of the document.
+// choices and OD matrix flag, and the two route flags of the document.
 struct CDiagramSettings
 {
     bool odMatrixShown = false;
-    int odMatrixX = 0;
-    int odMatrixY = 0;
     int laneFlowAggregation = 3; // 0 by OD, 1 by origin, 2 by destination, 3 none
     int laneFlowColouring = 0;   // 0 by origin, 1 by destination
     bool zeroFlowsShown = false;
     bool highlightFilteredRoutes = false;
     bool permittedOnly = false;
+    // The source's selected routes in the selected-route colour.
+    bool highlightSelectedRoute = false;
 };
 
 // The switches of a diagram drawing: every layer but print pages, no selection, no clip test.
 CRenderSwitches DiagramSwitches(const CDiagramSettings& settings);
 
-// What a diagram is drawn from. The flow group shown is the network's current one.
+// What a diagram is drawn from: the stored objects, the OD matrix table as it stands (its place
+// and the kind of flows it shows), the display settings, the settings records to draw by and
+// the ids of the routes shown as selected. The flow group shown is the network's current one.
 struct CDiagramSource
 {
-    CNetwork& network;
+    const CNetwork& network;
     const CLabels& labels;
     const CPrintPages& printPages;
+    const CODMatrixGraphics& odMatrix;
     CDiagramSettings settings;
-    const ProgramSettings* program = &ProgramSettings::Instance();
-    const NetworkSettings* networkSettings = &NetworkSettings::Instance();
+    const ProgramSettings& program;
+    const NetworkSettings& networkSettings;
+    std::set<std::uint32_t> selectedRoutes = {};
 };
 
-// A document's diagram: its stored display settings (SENV, ODGRF) with its two route flags,
-// which are not stored, drawn with the given network settings.
-CDiagramSource DiagramSourceOf(CDocumentData& data, const NetworkSettings& settings,
-                               bool highlightFilteredRoutes, bool permittedOnly);
+// A document's diagram: its stored display settings (SENV) and OD matrix table with its two
+// route flags, which are not stored, drawn with the given settings.
+CDiagramSource DiagramSourceOf(const CDocumentData& data, const ProgramSettings& program,
+                               const NetworkSettings& settings, bool highlightFilteredRoutes,
+                               bool permittedOnly);
 
 // Records the network drawing as an enhanced metafile; one logical unit is one plan unit.
-// The lane end texts show the actual flows, as in the network view. A shown grid covers the
-// drawing's extent. The measurer is the reference device.
+// The lane end texts show the actual flows, as in the network view. Drawn for a view of its
+// own: nothing selected but the source's selected routes when the settings highlight them. A
+// shown grid covers the drawing's extent. The measurer is the reference device.
 std::vector<std::uint8_t> RecordNetworkEmf(const CDiagramSource& source,
                                            const CTextMeasurer& measurer,
                                            const std::string& description = "DXFMetafile");
+
+// The same with the flows of the given flow group (none: no flows), and, when clip is given,
+// only what lies inside that rectangle (right and bottom exclusive): the metafile clips to it
+// and its bounds and frame are the clipped extent.
+std::vector<std::uint8_t> RecordNetworkEmf(const CDiagramSource& source, const CFlowGroup* group,
+                                           const std::optional<CRect>& clip,
+                                           const CTextMeasurer& measurer,
+                                           const std::string& description);
 
 // Records the drawing and converts it into a DXF file at path, atomically. Throws errFileWrite
 // when the file cannot be written.

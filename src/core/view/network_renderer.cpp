@@ -6,6 +6,7 @@
 #include "view/arm_graphics.h"
 #include "view/colour_category.h"
 #include "view/item_graphics.h"
+#include "view/network_view_state.h"
 #include "view/od_matrix_graphics.h"
 
 #include <cmath>
@@ -24,15 +25,15 @@ int CeilTo(int value, int step)
 }
 } // namespace
 
-CNetworkRenderer::CNetworkRenderer(CNetwork& network, const CLabels& labels,
-                                   const CODMatrixGraphics& odMatrix, const CPrintPages& printPages)
+CNetworkRenderer::CNetworkRenderer(const CNetwork& network, const CLabels& labels,
+                                   const CODMatrixGraphics& odMatrix, const CPrintPages& printPages,
+                                   const ProgramSettings& program, const NetworkSettings& settings,
+                                   CNetworkViewState& state)
     : m_network(network), m_labels(labels), m_odMatrix(odMatrix), m_printPages(printPages)
-{}
-
-void CNetworkRenderer::SetSettings(const ProgramSettings& program, const NetworkSettings& network)
 {
     m_context.program = &program;
-    m_context.network = &network;
+    m_context.network = &settings;
+    m_context.viewState = &state;
 }
 
 bool CNetworkRenderer::Skip(const CDrawingSurface& surface, const CRect& rect) const
@@ -40,31 +41,10 @@ bool CNetworkRenderer::Skip(const CDrawingSurface& surface, const CRect& rect) c
     return m_context.switches.clipTest && !rect.Intersects(surface.GetClipBox());
 }
 
-void CNetworkRenderer::PrepareCategories()
-{
-    const CRenderSwitches& s = m_context.switches;
-    SetCategoryRules(m_network, s.permittedOnly, m_selectedRouteId);
-    const CArms& arms = m_network.GetArms();
-    for (std::uint32_t a = 1; a <= arms.GetCount(); ++a) {
-        const CCapLanes& lanes = arms.GetArm(a)->GetLanes();
-        for (std::uint32_t l = 1; l <= lanes.GetCount(); ++l) {
-            CCapacityLane& lane = *lanes.GetLane(l);
-            lane.SetShowSelection(s.showSelection);
-            lane.SetShowSelectedRoute(s.showSelectedRoute);
-        }
-    }
-    for (CLaneConnector* c :
-         m_network.GetLaneConnectors().CLaneConnectors::GetConnectorsInCreationOrder()) {
-        auto& connector = static_cast<CCarouselLaneConnector&>(*c);
-        connector.SetShowSelection(s.showSelection);
-        connector.SetShowSelectedRoute(s.showSelectedRoute);
-    }
-}
-
 void CNetworkRenderer::Draw(CDrawingSurface& surface, CBounds* bounds)
 {
-    PrepareCategories();
     const CRenderSwitches& s = m_context.switches;
+    m_context.viewState->SetCategoryRules({s.permittedOnly, s.showSelection, s.showSelectedRoute});
     if (bounds == nullptr && s.drawGrid && m_context.program->CurDisplayGrid) {
         DrawGrid(surface);
     }
@@ -134,8 +114,10 @@ void CNetworkRenderer::DrawPrintPages(CDrawingSurface& surface, CBounds* bounds)
             bounds->Add(Inflate(rect, 1));
             continue;
         }
-        const ColorRef colour = zone.IsSelected() ? m_context.program->CurSelectedItemColor
-                                                  : m_context.program->CurLaneColor;
+        const bool selected = m_context.viewState->IsSelected(ESelectionKind::PrintZone,
+                                                              m_printPages.GetPage(n)->GetId());
+        const ColorRef colour =
+            selected ? m_context.program->CurSelectedItemColor : m_context.program->CurLaneColor;
         surface.SelectPen(CPenExt(EPenStyle::DashDot, 1, colour));
         surface.SelectBrush(CBrush::Null());
         surface.Rectangle(rect);
@@ -172,7 +154,8 @@ void CNetworkRenderer::DrawLaneConnector(CDrawingSurface& surface, CBounds* boun
 
 void CNetworkRenderer::DrawZone(CDrawingSurface& surface, CBounds* bounds, const CZone& zone) const
 {
-    const CZoneGraphics graphics(m_context, zone, m_context.selectedZoneId == zone.GetId());
+    const CZoneGraphics graphics(
+        m_context, zone, m_context.viewState->IsSelected(ESelectionKind::Zone, zone.GetId()));
     if (m_context.switches.clipTest && Skip(surface, graphics.GetBoundingRect())) {
         return;
     }

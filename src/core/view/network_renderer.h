@@ -12,6 +12,7 @@ class CCarouselLaneConnector;
 class CLabel;
 class CLabels;
 class CNetwork;
+class CNetworkViewState;
 class CODMatrixGraphics;
 class CPrintPages;
 class CZone;
@@ -26,26 +27,26 @@ public:
 };
 
 // Built for one drawing pass over a network, its labels, the OD matrix graphics and the print
-// pages; the flow group and the switches are set afterwards. Draw() draws, in order: grid,
-// print pages, OD matrix, arms with their lanes, connectors, zones, labels, the overlay and
-// the capacity assessors. With bounds given it draws nothing and unites every object's
-// rectangle into it instead (the grid adds none). With the clip test on, objects whose
-// rectangle misses the surface's clip box are skipped.
+// pages, with the settings to draw by and the state of the view drawn for; the flow group and
+// the switches are set afterwards. It reads the model and never writes it: what it selects and
+// caches is the view state's. Draw() draws, in order: grid, print pages, OD matrix, arms with
+// their lanes, connectors, zones, labels, the overlay and the capacity assessors. With bounds
+// given it draws nothing and unites every object's rectangle into it instead (the grid adds
+// none). With the clip test on, objects whose rectangle misses the surface's clip box are
+// skipped.
 class CNetworkRenderer
 {
 public:
-    CNetworkRenderer(CNetwork& network, const CLabels& labels, const CODMatrixGraphics& odMatrix,
-                     const CPrintPages& printPages);
+    CNetworkRenderer(const CNetwork& network, const CLabels& labels,
+                     const CODMatrixGraphics& odMatrix, const CPrintPages& printPages,
+                     const ProgramSettings& program, const NetworkSettings& settings,
+                     CNetworkViewState& state);
 
     void SetFlowGroup(const CFlowGroup* group) { m_context.flowGroup = group; }
-    void SetSettings(const ProgramSettings& program, const NetworkSettings& network);
     CRenderSwitches& Switches() { return m_context.switches; }
     const CRenderSwitches& Switches() const { return m_context.switches; }
     void SetOverlay(const CRendererOverlay* overlay) { m_overlay = overlay; }
     void SetLaneDataSource(const CLaneDataSource* source) { m_context.laneDataSource = source; }
-    // The route whose lanes and connectors take the selected-route colour (0 for none).
-    void SetSelectedRouteId(std::uint32_t id) { m_selectedRouteId = id; }
-    void SetSelectedZoneId(std::uint32_t id) { m_context.selectedZoneId = id; }
     const CRenderContext& GetContext() const { return m_context; }
 
     void Draw(CDrawingSurface& surface, CBounds* bounds = nullptr);
@@ -64,16 +65,12 @@ public:
                               const CCapacityAssessor& assessor) const;
 
 private:
-    // Brings the lanes' and connectors' flags and the network's category rules in line with
-    // the switches, invalidating cached categories only where something changed.
-    void PrepareCategories();
     bool Skip(const CDrawingSurface& surface, const CRect& rect) const;
 
-    CNetwork& m_network;
+    const CNetwork& m_network;
     const CLabels& m_labels;
     const CODMatrixGraphics& m_odMatrix;
     const CPrintPages& m_printPages;
     const CRendererOverlay* m_overlay = nullptr;
-    std::uint32_t m_selectedRouteId = 0;
     CRenderContext m_context;
 };

@@ -5,10 +5,9 @@
 #include "document/program_settings.h"
 #include "platform/geometry.h"
 
-#include <cstdint>
-
 class CFlowGroup;
 class CLaneDataSource;
+class CNetworkViewState;
 
 // How lane flows are added together and coloured (the document's lane flow display choices).
 enum class ELaneFlowAggregation
@@ -43,17 +42,16 @@ struct CRenderSwitches
     bool showZeroFlows = false;
 };
 
-// One drawing pass's shared state. The settings are the process-wide records unless a caller
-// gives others (tests, reports with their own settings).
+// One drawing pass's shared state: the settings it is drawn with, the flow group shown, the
+// switches and the state of the view it is drawn for (its selection and cached categories).
 struct CRenderContext
 {
-    const ProgramSettings* program = &ProgramSettings::Instance();
-    const NetworkSettings* network = &NetworkSettings::Instance();
+    const ProgramSettings* program = nullptr;
+    const NetworkSettings* network = nullptr;
     const CFlowGroup* flowGroup = nullptr;
     const CLaneDataSource* laneDataSource = nullptr;
     CRenderSwitches switches;
-    // The zone a view has selected (by id; 0 for none).
-    std::uint32_t selectedZoneId = 0;
+    CNetworkViewState* viewState = nullptr;
 
     // The colour of a colour category 0 to 5 (lanes and connectors).
     ColorRef CategoryColour(int category) const;

@@ -31,7 +31,10 @@ TEST(CardText, LineBreakBecomesMarkerAndComesBack)
 }
 
 using Point = std::pair<int, int>;
-Point Coords(const CCardPoint& p) { return {p.GetX(), p.GetY()}; }
+Point Coords(const CCardPoint& p)
+{
+    return {p.GetX(), p.GetY()};
+}
 
 TEST(CardPoint, LongAndShortFormReadTheSamePoint)
 {

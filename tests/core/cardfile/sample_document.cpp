@@ -66,8 +66,7 @@ void BuildSampleDocument(CDocumentData& doc, NetworkSettings& settings)
     doc.laneFlowAggregation = 2;
     doc.laneFlowColouring = 1;
     doc.zeroFlowsShown = true;
-    doc.odMatrixX = -1500;
-    doc.odMatrixY = 2500;
+    doc.odMatrix.SetPosition(-1500, 2500);
 
     CNetwork& network = doc.network;
     CArm* entry = AddArm(network, 3);
@@ -212,8 +211,8 @@ std::string Describe(const CDocumentData& doc, const NetworkSettings& s)
     out << "project [" << p.title << "][" << p.location << "][" << p.notes << "][" << p.projectName
         << "][" << p.scn << "]\n";
     out << "display " << doc.odMatrixShown << ' ' << doc.laneFlowAggregation << ' '
-        << doc.laneFlowColouring << ' ' << doc.zeroFlowsShown << " od " << doc.odMatrixX << ','
-        << doc.odMatrixY << '\n';
+        << doc.laneFlowColouring << ' ' << doc.zeroFlowsShown << " od " << doc.odMatrix.GetX()
+        << ',' << doc.odMatrix.GetY() << '\n';
 
     const CNetwork& network = doc.network;
     const CArms& arms = network.GetArms();

@@ -38,8 +38,9 @@ TEST(AutoSaveKillTest, KilledRunsFileIsOfferedAndOpensWhole)
     ASSERT_GE(child, 0);
     if (child == 0) {
         ::close(ready[0]);
+        const ProgramSettings program;
         NetworkSettings settings;
-        CCarouselDoc doc(settings);
+        CCarouselDoc doc(program, settings);
         doc.OnNewDocument();
         BuildNetwork(doc);
         std::int64_t now = 5000;
@@ -70,7 +71,7 @@ TEST(AutoSaveKillTest, KilledRunsFileIsOfferedAndOpensWhole)
     EXPECT_EQ(command, (CStartupCommand{CStartupCommand::Kind::FileOpen, expectedFile}));
 
     NetworkSettings settings;
-    CCarouselDoc recovered(settings, &prompt);
+    CCarouselDoc recovered(programSettings, settings, &prompt);
     ASSERT_TRUE(recovered.OnOpenDocument(command.path));
     CRecentFileList recent;
     recent.Add("/older.crs");
@@ -88,7 +89,7 @@ TEST(AutoSaveKillTest, KilledRunsFileIsOfferedAndOpensWhole)
     EXPECT_EQ(recent.GetEntries(), std::vector<std::string>{"/older.crs"});
 
     NetworkSettings expectedSettings;
-    CCarouselDoc expected(expectedSettings);
+    CCarouselDoc expected(programSettings, expectedSettings);
     expected.OnNewDocument();
     BuildNetwork(expected);
     EXPECT_TRUE(recovered.SaveSnapshot() == expected.SaveSnapshot()) << "something was lost";

@@ -59,6 +59,11 @@ void DesiredFlow600(Doc& d)
                                                   600);
 }
 
+template <LaneFlowDisplayCommand Command> void Display(Doc& d, Prompt&)
+{
+    d.RunLaneFlowDisplayCommand(Command);
+}
+
 const CommandCase CommandCases[] = {
     {"AddArm", "Add Arm",
      [](Doc& d, Prompt&) {
@@ -208,6 +213,30 @@ const CommandCase CommandCases[] = {
          OnePrintPage(d);
      }},
     {"MoveODMatrix", "Move OD Matrix", [](Doc& d, Prompt&) { d.MoveODMatrix(300, 400); }, 1},
+    // The lane flow display manager's commands, each from a setting it changes.
+    {"AggregateByOD", "Aggregate Flows By OD", Display<LaneFlowDisplayCommand::AggregateByOD>, 0},
+    {"AggregateByOrigin", "Aggregate Flows By Origin",
+     Display<LaneFlowDisplayCommand::AggregateByOrigin>, 0},
+    {"AggregateByDestination", "Aggregate Flows By Destination",
+     Display<LaneFlowDisplayCommand::AggregateByDestination>, 0},
+    {"NoAggregation", "No Flow Aggregation", Display<LaneFlowDisplayCommand::NoAggregation>, 0,
+     true,
+     [](Doc& d) {
+         d.GetData().laneFlowAggregation = 0;
+     }},
+    {"ColourByOrigin", "Colour Flows By Origin", Display<LaneFlowDisplayCommand::ColourByOrigin>, 0,
+     true,
+     [](Doc& d) {
+         d.GetData().laneFlowColouring = 1;
+     }},
+    {"ColourByDestination", "Colour Flows By Destination",
+     Display<LaneFlowDisplayCommand::ColourByDestination>, 0},
+    {"ShowZeroFlows", "Show Zero Flows", Display<LaneFlowDisplayCommand::ShowZeroFlows>, 0},
+    {"DontShowZeroFlows", "Don't Show Zero Flows",
+     Display<LaneFlowDisplayCommand::DontShowZeroFlows>, 0, true,
+     [](Doc& d) {
+         d.GetData().zeroFlowsShown = true;
+     }},
 };
 
 class DocumentCommandTest : public CDocumentFixture, public testing::WithParamInterface<CommandCase>
@@ -288,6 +317,22 @@ TEST_F(DocumentCommandRulesTest, CancelledDialogsAndAnswersOfNoChangeNothing)
     EXPECT_EQ(doc.GetCheckpointCount(), 0u);
     EXPECT_FALSE(doc.HasPendingCheckpoint());
     EXPECT_FALSE(doc.IsModified());
+}
+
+// New labels and assessors take the defaults of the program settings the document was given,
+// not those of the process-wide record.
+TEST_F(DocumentCommandRulesTest, NewObjectsTakeTheDocumentsProgramDefaults)
+{
+    program.DefLabelTextHeight = 77;
+    program.DefCapacityAssessorThreshold = 2345;
+    CLabel* label = doc.BeginAddLabel(1);
+    ASSERT_NE(label, nullptr);
+    doc.CommitAddLabel();
+    EXPECT_EQ(label->GetTextHeight(), 77);
+    CCapacityAssessor* assessor = doc.BeginAddCapacityAssessor(1, entry, circ);
+    ASSERT_NE(assessor, nullptr);
+    doc.CommitAddCapacityAssessor();
+    EXPECT_EQ(assessor->GetThreshold(), 2345);
 }
 
 TEST_F(DocumentCommandRulesTest, RefusedEditsShowTheModelsMessageAndTakeNoCheckpoint)

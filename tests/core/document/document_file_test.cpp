@@ -1,7 +1,6 @@
 // New, open, save and the status panes; the recovered-file rule.
 #include "cardfile/carousel_file.h"
 #include "document_fixture.h"
-#include "platform/clipboard.h"
 #include "platform/emf_reader.h"
 #include "platform/text_measurer.h"
 #include "temp_dir.h"
@@ -14,6 +13,7 @@ namespace
 {
 
 using doctest::CDocumentFixture;
+using doctest::CKeptClipboard;
 using doctest::CRecordingPanes;
 
 std::string ReadAll(const std::string& path)
@@ -44,6 +44,24 @@ TEST_F(DocumentFileTest, NewDocumentIsBlankWithOneCurrentFlowGroup)
     EXPECT_EQ(doc.GetData().laneFlowAggregation, 3);
 }
 
+TEST_F(DocumentFileTest, ShortEnvironmentCardGivesTheProgramsDefaultDelimiter)
+{
+    program.DefLaneFlowDelimiter = " | ";
+    settings.LaneFlowDelimiter = "+";
+    const std::string path = dir.File("short-senv.crs");
+    ASSERT_TRUE(doc.SaveAs(path));
+    // A file of an older version: the card stops before the delimiter's length.
+    std::string text = ReadAll(path);
+    const std::size_t senv = text.find("SENV ");
+    text.erase(senv + 65, text.find("\r\n", senv) - (senv + 65));
+    std::ofstream(path, std::ios::binary) << text;
+
+    NetworkSettings opened;
+    CCarouselDoc other(program, opened, &prompt);
+    ASSERT_TRUE(other.OnOpenDocument(path));
+    EXPECT_EQ(opened.LaneFlowDelimiter, " | ");
+}
+
 TEST_F(DocumentFileTest, PanesFollowTheModifiedFlagAndCloseEmptiesThem)
 {
     doc.SetModifiedFlag(true);
@@ -70,7 +88,7 @@ TEST_F(DocumentFileTest, SavedFileOpensAsTheSameDocument)
     EXPECT_NE(ReadAll(path).find("\r\n"), std::string::npos) << "cards end in CR LF on disk";
 
     NetworkSettings otherSettings;
-    CCarouselDoc other(otherSettings, &prompt);
+    CCarouselDoc other(program, otherSettings, &prompt);
     CRecordingPanes bar;
     other.SetStatusPaneSink(&bar);
     EXPECT_FALSE(other.OnOpenDocument(dir.File("absent.crs"))) << "and says nothing of its own";
@@ -163,32 +181,63 @@ INSTANTIATE_TEST_SUITE_P(Files, OpenErrorTest, testing::ValuesIn(OpenErrorCases)
                              return paramInfo.param.Name;
                          });
 
-struct CKeptClipboard : CClipboard
+// The bytes of a text as a metafile stores it (UTF-16LE).
+std::string Utf16(const std::string& text)
 {
-    bool SetEnhancedMetafile(std::vector<std::uint8_t> emf) override
-    {
-        kept = std::move(emf);
-        return taken;
-    }
-    std::vector<std::uint8_t> kept;
-    bool taken = true;
-};
+    std::string units;
+    for (char c : text)
+        units += std::string{c, '\0'};
+    return units;
+}
 
 TEST_F(DocumentFileTest, DiagramIsDrawnWithTheDocumentsOwnSettings)
 {
-    doc.SetLaneFlowDisplay(1, 1, true);
+    doc.RunLaneFlowDisplayCommand(LaneFlowDisplayCommand::AggregateByDestination);
+    doc.RunLaneFlowDisplayCommand(LaneFlowDisplayCommand::ShowZeroFlows);
     doc.ToggleODMatrixShown();
     doc.MoveODMatrix(700, 800);
     doc.ToggleHighlightFilteredRoutes();
     const CDiagramSource source = doc.GetDiagramSource();
     EXPECT_EQ(&source.network, &doc.GetNetwork());
-    EXPECT_EQ(source.networkSettings, &settings) << "not the program-wide record";
+    EXPECT_EQ(&source.networkSettings, &settings) << "not the program-wide record";
+    EXPECT_EQ(&source.program, &program);
+    EXPECT_EQ(&source.odMatrix, &doc.GetODMatrix());
+    EXPECT_EQ(std::tuple(source.odMatrix.GetX(), source.odMatrix.GetY()), std::tuple(700, 800));
     const CDiagramSettings& s = source.settings;
     EXPECT_EQ(std::tuple(s.laneFlowAggregation, s.laneFlowColouring, s.zeroFlowsShown,
-                         s.odMatrixShown, s.odMatrixX, s.odMatrixY, s.highlightFilteredRoutes,
-                         s.permittedOnly),
-              std::tuple(1, 1, true, true, 700, 800, false, true));
+                         s.odMatrixShown, s.highlightFilteredRoutes, s.permittedOnly),
+              std::tuple(2, 1, true, true, false, true));
     EXPECT_EQ(CDocumentData().laneFlowAggregation, CDiagramSettings().laneFlowAggregation);
+}
+
+// The kind of flows the OD matrix view chose is what the clipboard and the DXF export show; it
+// is not stored, but an undo keeps it.
+TEST_F(DocumentFileTest, ExportsShowTheODMatrixKindTheDocumentHolds)
+{
+    const CFixedWidthTextMeasurer screen;
+    CKeptClipboard clipboard;
+    doc.ToggleODMatrixShown();
+    const std::string actual = Utf16("Actual Flows");
+    ASSERT_TRUE(doc.CopyDiagramToClipboard(clipboard, screen));
+    EXPECT_EQ(std::string(clipboard.kept.begin(), clipboard.kept.end()).find(actual),
+              std::string::npos);
+
+    view.hints.clear();
+    ASSERT_TRUE(doc.SetODMatrixFlowKind(1));
+    EXPECT_EQ(view.hints, std::vector<int>{HintDataChanged});
+    EXPECT_FALSE(doc.SetODMatrixFlowKind(3));
+    EXPECT_FALSE(doc.SetODMatrixFlowKind(-1));
+    doc.MoveODMatrix(50, 60);
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(doc.GetODMatrixFlowKind(), 1);
+    ASSERT_TRUE(doc.CopyDiagramToClipboard(clipboard, screen));
+    EXPECT_NE(std::string(clipboard.kept.begin(), clipboard.kept.end()).find(actual),
+              std::string::npos);
+
+    const std::string path = dir.File("kind.dxf");
+    ASSERT_TRUE(doc.ExportNetworkDiagramDxf(path, screen));
+    EXPECT_NE(ReadAll(path).find("Actual Flows"), std::string::npos);
+    EXPECT_EQ(ReadAll(path).find("Desired Flows"), std::string::npos);
 }
 
 TEST_F(DocumentFileTest, ClipboardGetsTheMetafileAndARefusalIsReported)
@@ -199,10 +248,7 @@ TEST_F(DocumentFileTest, ClipboardGetsTheMetafileAndARefusalIsReported)
     CEmfReader reader(clipboard.kept);
     EXPECT_GT(reader.GetHeader().records, 2u);
     const std::string bytes(clipboard.kept.begin(), clipboard.kept.end());
-    std::string description;
-    for (char c : std::string("ClipboardMetafile"))
-        description += std::string{c, '\0'};
-    EXPECT_NE(bytes.find(description), std::string::npos);
+    EXPECT_NE(bytes.find(Utf16("ClipboardMetafile")), std::string::npos);
     clipboard.taken = false;
     EXPECT_FALSE(doc.CopyDiagramToClipboard(clipboard, screen));
 }
@@ -235,7 +281,8 @@ class ProposedNameTest : public testing::TestWithParam<NameCase>
 TEST_P(ProposedNameTest, SaveAsAndDxfProposals)
 {
     NetworkSettings s;
-    CCarouselDoc d(s);
+    const ProgramSettings program;
+    CCarouselDoc d(program, s);
     d.SetTitle(GetParam().Title);
     if (*GetParam().Path) {
         // Give the document its path the way a save does.

@@ -3,6 +3,7 @@
 
 #include "../model/test_network.h"
 #include "document/carousel_doc.h"
+#include "platform/clipboard.h"
 #include "scripted_prompt.h"
 
 #include <gtest/gtest.h>
@@ -18,6 +19,18 @@ public:
     void OnUpdate(int hint) override { hints.push_back(hint); }
     int GetViewKind() const override { return NetworkViewKind; }
     std::vector<int> hints;
+};
+
+// Keeps the last metafile put on it; refuses it when told to.
+struct CKeptClipboard : CClipboard
+{
+    bool SetEnhancedMetafile(std::vector<std::uint8_t> emf) override
+    {
+        kept = std::move(emf);
+        return taken;
+    }
+    std::vector<std::uint8_t> kept;
+    bool taken = true;
 };
 
 class CRecordingPanes : public CStatusPaneSink
@@ -71,9 +84,10 @@ protected:
     }
     std::uint32_t RouteCount() { return doc.GetNetwork().GetRoutes().GetRouteCount(); }
 
+    ProgramSettings program;
     NetworkSettings settings;
     CScriptedPrompt prompt;
-    CCarouselDoc doc{settings, &prompt};
+    CCarouselDoc doc{program, settings, &prompt};
     CRecordingView view;
     CRecordingPanes panes;
     CArm* entry = nullptr;

@@ -12,7 +12,7 @@ using DocumentUndoTest = CDocumentFixture;
 
 int X(const CCarouselDoc& doc)
 {
-    return doc.GetData().odMatrixX;
+    return doc.GetODMatrix().GetX();
 }
 
 TEST_F(DocumentUndoTest, EmptyHistoryCannotUndoOrRedo)
@@ -147,9 +147,10 @@ public:
 
 struct DamagedRestoreTest : testing::Test
 {
+    const ProgramSettings program;
     NetworkSettings settings;
     CScriptedPrompt prompt;
-    CDamagingDoc doc{settings, &prompt};
+    CDamagingDoc doc{program, settings, &prompt};
     doctest::CRecordingView view;
 
     void SetUp() override
@@ -187,10 +188,10 @@ TEST_F(DamagedRestoreTest, FailedRedoKeepsTheUndoneState)
     doc.MoveODMatrix(7, 0);
     doc.damageNext = true; // the present state, taken by the first undo
     doc.Undo();
-    ASSERT_EQ(doc.GetData().odMatrixX, 0);
+    ASSERT_EQ(doc.GetODMatrix().GetX(), 0);
     EXPECT_FALSE(doc.Redo());
     EXPECT_EQ(prompt.messages, std::vector<std::string>{"Cannot Undo\n"});
-    EXPECT_EQ(doc.GetData().odMatrixX, 0);
+    EXPECT_EQ(doc.GetODMatrix().GetX(), 0);
     EXPECT_EQ(doc.GetRedoName(), "Move OD Matrix");
 }
 
@@ -199,7 +200,7 @@ TEST_F(DamagedRestoreTest, FailedFirstUndoDropsThePresentStateCheckpoint)
     doc.damageNext = true;
     doc.MoveODMatrix(7, 0);
     EXPECT_FALSE(doc.Undo());
-    EXPECT_EQ(doc.GetData().odMatrixX, 7);
+    EXPECT_EQ(doc.GetODMatrix().GetX(), 7);
     EXPECT_EQ(doc.GetCheckpointCount(), 1u);
     EXPECT_FALSE(doc.CanRedo());
     EXPECT_EQ(doc.GetUndoName(), "Move OD Matrix");

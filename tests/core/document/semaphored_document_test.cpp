@@ -20,8 +20,9 @@ TEST(SemaphoreControlTest, SecondGuardWaitsOnlyOnADocumentThatUsesTheSemaphore)
     }
     EXPECT_TRUE(CSemaphoreControl(&guarded, 0ms).IsAcquired()) << "the first guard released it";
 
+    const ProgramSettings program;
     NetworkSettings settings;
-    CCarouselDoc doc(settings);
+    CCarouselDoc doc(program, settings);
     const CSemaphoreControl drawing(&doc);
     EXPECT_TRUE(CSemaphoreControl(&doc, 0ms).IsAcquired()) << "this document never blocks";
     EXPECT_TRUE(CSemaphoreControl(nullptr, 0ms).IsAcquired());

@@ -1,6 +1,5 @@
 // The network container: back links, the current flow group, observers and teardown;
 // and the two small sets the views use (selected lanes, gathered zones).
-#include "model/lane_set.h"
 #include "model/network.h"
 #include "model/zone_collection.h"
 #include "test_network.h"
@@ -63,27 +62,6 @@ TEST(Network, TeardownOfAFullNetworkIsQuiet)
     }
     // The sanitizers catch any dangling link; nobody is told about teardown.
     EXPECT_TRUE(observer.events.empty());
-}
-
-TEST(LaneSet, ToggleKeepsTheSelectedMarkInStep)
-{
-    CNetwork network;
-    CArm* arm = AddArm(network, 3);
-    CLaneSet set;
-    EXPECT_EQ(set.First(), nullptr);
-    EXPECT_TRUE(set.Toggle(*Lane(arm, 3)));
-    EXPECT_TRUE(set.Toggle(*Lane(arm, 1)));
-    EXPECT_TRUE(Lane(arm, 3)->IsSelected());
-    EXPECT_EQ(set.First(), Lane(arm, 1)) << "lowest id first";
-    EXPECT_FALSE(set.Toggle(*Lane(arm, 3)));
-    EXPECT_FALSE(Lane(arm, 3)->IsSelected());
-    EXPECT_FALSE(set.Contains(*Lane(arm, 3)));
-    set.Toggle(*Lane(arm, 2));
-    EXPECT_EQ(set.GetCount(), 2u);
-    set.Clear();
-    EXPECT_EQ(set.GetCount(), 0u);
-    EXPECT_FALSE(Lane(arm, 1)->IsSelected());
-    EXPECT_FALSE(Lane(arm, 2)->IsSelected());
 }
 
 TEST(ZoneCollection, EachZoneOnceInIdOrder)

@@ -1,5 +1,6 @@
 // An outside metafile reader converts the recorded sample drawing: our bytes are EMF that
 // other programs accept, not just EMF our own reader accepts.
+#include "platform/emf_reader.h"
 #include "platform/emf_recorder.h"
 #include "platform/freetype_text_measurer.h"
 #include "support/external_tools.h"
@@ -36,5 +37,33 @@ TEST(Emf2Svg, SampleDrawingConvertsWithItsTexts)
         EXPECT_NE(svg.find("<![CDATA[" + text + "]]>"), std::string::npos) << text << "\n" << svg;
     }
     EXPECT_NE(svg.find("<path"), std::string::npos) << "no figures drawn\n" << svg;
+}
+
+// A clip record limits what shows; the header's bounds and frame are the part that shows, and
+// nothing at all when the drawing misses the clip.
+TEST(Emf2Svg, ClippedDrawingIsFramedByWhatShows)
+{
+    CFreeTypeTextMeasurer measurer;
+    CEmfRecorder recorder(measurer);
+    recorder.IntersectClipRect({200, 300, 600, 500});
+    recorder.Rectangle({0, 0, 1000, 1000});
+    const auto emf = recorder.Finish();
+    EXPECT_EQ(CEmfReader(emf).GetHeader().frame, (CRect{2000, 3000, 5999, 4999}));
+
+    CEmfRecorder missed(measurer);
+    missed.IntersectClipRect({200, 300, 600, 500});
+    missed.Rectangle({700, 0, 1000, 1000});
+    EXPECT_EQ(CEmfReader(missed.Finish()).GetHeader().frame, (CRect{0, 0, -1, -1}));
+
+    if (!HaveExecutable(Converter)) {
+        GTEST_SKIP() << Converter << " is not installed (Debian package emf2svg)";
+    }
+    const auto dir = ScratchDir("emf2svg-clip");
+    WriteBytes(dir / "clip.emf", emf);
+    const CCommandResult run =
+        TestSupport::Run(std::string(Converter) + " -i " + (dir / "clip.emf").string() + " -o " +
+                         (dir / "clip.svg").string());
+    ASSERT_EQ(run.status, 0) << run.output;
+    EXPECT_NE(ReadText(dir / "clip.svg").find("</svg>"), std::string::npos);
 }
 } // namespace

@@ -47,7 +47,6 @@ TEST(PrintPageTest, NewPageHasTheDocumentedLayout)
     EXPECT_EQ(zone.GetScale(), 1.0);
     EXPECT_TRUE(zone.GetCropToPrintZone());
     EXPECT_FALSE(zone.GetScaleToFit());
-    EXPECT_FALSE(zone.IsSelected());
 
     const CDrawingFrame& frame = page.GetDrawingFrame();
     EXPECT_EQ(frame.GetMinimumMargin(), 100);

@@ -51,13 +51,12 @@ TEST_P(FragmentFactoryTest, MakesTheFragmentOfTheType)
 
 INSTANTIATE_TEST_SUITE_P(
     AllTypes, FragmentFactoryTest,
-    testing::Values(TypeCase{"NetworkDiagram", ReportFragmentType::NetworkDiagram,
-                             "Network Diagram", true, 0},
-                    TypeCase{"FlowsMatrix", ReportFragmentType::FlowsMatrix, "Flows Matrix", true,
-                             1},
-                    TypeCase{"RoutesList", ReportFragmentType::RoutesList, "Routes List", true, 2},
-                    TypeCase{"Header", ReportFragmentType::Header, "Header", false, 3},
-                    TypeCase{"Footer", ReportFragmentType::Footer, "Footer", false, 4}),
+    testing::Values(
+        TypeCase{"NetworkDiagram", ReportFragmentType::NetworkDiagram, "Network Diagram", true, 0},
+        TypeCase{"FlowsMatrix", ReportFragmentType::FlowsMatrix, "Flows Matrix", true, 1},
+        TypeCase{"RoutesList", ReportFragmentType::RoutesList, "Routes List", true, 2},
+        TypeCase{"Header", ReportFragmentType::Header, "Header", false, 3},
+        TypeCase{"Footer", ReportFragmentType::Footer, "Footer", false, 4}),
     [](const testing::TestParamInfo<TypeCase>& paramInfo) { return paramInfo.param.Case; });
 
 TEST(FragmentFactoryTest, UnknownTypeYieldsNoFragment)

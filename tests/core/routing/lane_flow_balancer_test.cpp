@@ -1,5 +1,6 @@
 // Balancing route flows on an entry arm: worked cases, locks, proportions and the commands.
 #include "route_fixture.h"
+#include "routing/feedback.h"
 #include "routing/lane_flow_balancer.h"
 #include "routing/od_flow_matrix.h"
 #include "routing/route_commands.h"
@@ -47,6 +48,22 @@ protected:
         return in;
     }
 };
+
+TEST_F(CBalance, CancelledBetweenIterationsWritesNothingBack)
+{
+    OneDestination();
+    Desire(destA, 600);
+    CLaneFlowBalancer balancer(*entry, group);
+    balancer.Distribute();
+    const std::pair distributed(Flow(1), Flow(2));
+    CFeedback halfWay([&](double percent) {
+        if (percent >= 50.0)
+            halfWay.Cancel();
+    });
+    EXPECT_FALSE(balancer.Balance(100, &halfWay));
+    EXPECT_EQ(std::pair(Flow(1), Flow(2)), distributed);
+    EXPECT_EQ(halfWay.GetProgress(), 50.0);
+}
 
 TEST_F(CBalance, LockedLaneDropsOutAndTheOtherLaneTakesTheRest)
 {

@@ -4,6 +4,7 @@
 #include "../document/scripted_prompt.h"
 #include "../model/test_network.h"
 #include "document/carousel_doc.h"
+#include "document/program_settings.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -79,9 +80,10 @@ protected:
             Network().GetODMovements().Find(Zone(origin), Zone(destination)));
     }
 
+    ProgramSettings program;
     NetworkSettings settings;
     CScriptedPrompt prompt;
-    CCarouselDoc doc{settings, &prompt};
+    CCarouselDoc doc{program, settings, &prompt};
     CHintView view;
 };
 

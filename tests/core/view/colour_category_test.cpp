@@ -1,7 +1,9 @@
-// Colour categories of lanes and connectors, their cache and what invalidates it.
+// Colour categories of lanes and connectors in one view, their cache and what invalidates it.
 #include "../routing/route_fixture.h"
 #include "routing/route.h"
+#include "routing/route_filter.h"
 #include "view/colour_category.h"
+#include "view/network_view_state.h"
 #include "view/render_context.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +22,8 @@ protected:
         lane1 = testnet::Lane(entry, 1);
         feed = network.GetLaneConnectors().FindConnector(lane1, testnet::Lane(circ, 1));
         ASSERT_NE(feed, nullptr);
+        network.SetRouteFilterRefreshNotifyer(
+            std::make_unique<CInvalidateGraphicsOnFilterRefresh>(views));
     }
     void TearDown() override { InstallRouteStatusChangeNotifyer(nullptr); }
 
@@ -33,87 +37,97 @@ protected:
         return routes;
     }
 
+    CNetworkViewStates views;
+    CNetworkViewState view{views};
     CCapacityLane* lane1 = nullptr;
     CCarouselLaneConnector* feed = nullptr;
 };
 
 TEST_F(ColourCategories, RoutesInTheFilterMakeLanesAndConnectorsFilteredUntilRefreshed)
 {
-    EXPECT_EQ(LaneCategory(*lane1), ColourCategory::FilteredPermitted);
-    EXPECT_EQ(ConnectorCategory(*feed), ColourCategory::FilteredPermitted);
+    EXPECT_EQ(view.LaneCategory(*lane1), ColourCategory::FilteredPermitted);
+    EXPECT_EQ(view.ConnectorCategory(*feed), ColourCategory::FilteredPermitted);
     CNetwork empty;
     CArm* lonely = testnet::AddArm(empty, 1);
-    EXPECT_EQ(LaneCategory(*testnet::Lane(lonely, 1)), ColourCategory::Normal);
+    EXPECT_EQ(view.LaneCategory(*testnet::Lane(lonely, 1)), ColourCategory::Normal);
 
+    // A filter that keeps no route: until the refresh is heard the cached category stands.
+    CRouteFilter filter;
+    filter.originZoneId = destA->GetId();
+    network.GetRouteFilter() = filter;
     for (std::uint32_t n = 1; n <= network.GetRoutes().GetRouteCount(); ++n) {
         network.GetRoutes().GetRoute(n)->SetInFilter(false);
     }
-    EXPECT_EQ(LaneCategory(*lane1), ColourCategory::FilteredPermitted);
-    CInvalidateGraphicsOnFilterRefresh(network).Refreshed();
-    EXPECT_EQ(LaneCategory(*lane1), ColourCategory::Normal);
-    EXPECT_EQ(ConnectorCategory(*feed), ColourCategory::Normal);
+    EXPECT_EQ(view.LaneCategory(*lane1), ColourCategory::FilteredPermitted);
+    RefreshRouteFilter(network);
+    EXPECT_EQ(view.LaneCategory(*lane1), ColourCategory::Normal);
+    EXPECT_EQ(view.ConnectorCategory(*feed), ColourCategory::Normal);
 }
 
 TEST_F(ColourCategories, CachedUntilTheRouteNotifierRecolours)
 {
-    EXPECT_EQ(LaneCategory(*lane1), ColourCategory::FilteredPermitted);
+    EXPECT_EQ(view.LaneCategory(*lane1), ColourCategory::FilteredPermitted);
     for (CRoute* r : RoutesOfLane1()) {
         r->SetPermitted(false);
     }
-    // Nobody told the drawing: the cached category stands.
-    EXPECT_EQ(LaneCategory(*lane1), ColourCategory::FilteredPermitted);
+    // Nobody told the view: the cached category stands.
+    EXPECT_EQ(view.LaneCategory(*lane1), ColourCategory::FilteredPermitted);
 
-    InstallRouteStatusChangeNotifyer(std::make_unique<CRouteGraphicsRefreshHandler>());
+    InstallRouteStatusChangeNotifyer(std::make_unique<CRouteGraphicsRefreshHandler>(views));
     for (CRoute* r : RoutesOfLane1()) {
         r->SetPermitted(true);
         r->SetPermitted(false);
     }
-    EXPECT_EQ(LaneCategory(*lane1), ColourCategory::FilteredNotPermitted);
-    EXPECT_EQ(ConnectorCategory(*feed), ColourCategory::FilteredNotPermitted);
+    EXPECT_EQ(view.LaneCategory(*lane1), ColourCategory::FilteredNotPermitted);
+    EXPECT_EQ(view.ConnectorCategory(*feed), ColourCategory::FilteredNotPermitted);
     // The circulatory lane still carries the permitted routes of lane 2.
-    EXPECT_EQ(LaneCategory(*testnet::Lane(circ, 1)), ColourCategory::FilteredPermitted);
+    EXPECT_EQ(view.LaneCategory(*testnet::Lane(circ, 1)), ColourCategory::FilteredPermitted);
 
     // Ignoring non-permitted routes leaves lane 1 with none.
-    SetCategoryRules(network, true, 0);
-    EXPECT_EQ(LaneCategory(*lane1), ColourCategory::Normal);
+    view.SetCategoryRules({true, false, false});
+    EXPECT_EQ(view.LaneCategory(*lane1), ColourCategory::Normal);
 }
 
-TEST_F(ColourCategories, SelectedRouteOnlyWhenShown)
+TEST_F(ColourCategories, SelectedRoutesOnlyWhenShown)
 {
     CRoute* selected = RoutesOfLane1().front();
-    SetCategoryRules(network, false, selected->GetId());
-    EXPECT_EQ(LaneCategory(*lane1), ColourCategory::FilteredPermitted);
-    lane1->SetShowSelectedRoute(true);
-    feed->SetShowSelectedRoute(true);
-    EXPECT_EQ(LaneCategory(*lane1), ColourCategory::SelectedRoute);
-    EXPECT_EQ(ConnectorCategory(*feed), ColourCategory::SelectedRoute);
+    view.SetRouteSelected(selected->GetId(), true);
+    EXPECT_EQ(view.LaneCategory(*lane1), ColourCategory::FilteredPermitted);
+    view.SetCategoryRules({false, false, true});
+    EXPECT_EQ(view.LaneCategory(*lane1), ColourCategory::SelectedRoute);
+    EXPECT_EQ(view.ConnectorCategory(*feed), ColourCategory::SelectedRoute);
     // Lane 2 does not lie on the selected route.
-    CCapacityLane* lane2 = testnet::Lane(entry, 2);
-    lane2->SetShowSelectedRoute(true);
-    EXPECT_EQ(LaneCategory(*lane2), ColourCategory::FilteredPermitted);
+    EXPECT_EQ(view.LaneCategory(*testnet::Lane(entry, 2)), ColourCategory::FilteredPermitted);
+    // Deselecting while shown recolours at once.
+    view.SetRouteSelected(selected->GetId(), false);
+    EXPECT_EQ(view.LaneCategory(*lane1), ColourCategory::FilteredPermitted);
     // A non-permitted selected route is skipped when only permitted routes count.
+    view.SetRouteSelected(selected->GetId(), true);
     selected->SetPermitted(false);
-    SetCategoryRules(network, true, selected->GetId());
-    EXPECT_EQ(LaneCategory(*lane1), ColourCategory::FilteredPermitted);
+    view.SetCategoryRules({true, false, true});
+    EXPECT_EQ(view.LaneCategory(*lane1), ColourCategory::FilteredPermitted);
 }
 
 TEST_F(ColourCategories, SelectedItemWinsOnlyWithTheSelectionShown)
 {
-    lane1->SetSelected(true);
-    EXPECT_EQ(LaneCategory(*lane1), ColourCategory::FilteredPermitted);
-    lane1->SetShowSelection(true);
-    EXPECT_EQ(LaneCategory(*lane1), ColourCategory::SelectedItem);
-    lane1->SetSelected(false);
-    EXPECT_EQ(LaneCategory(*lane1), ColourCategory::FilteredPermitted);
+    view.SelectLane(*lane1);
+    EXPECT_EQ(view.LaneCategory(*lane1), ColourCategory::FilteredPermitted);
+    view.SetCategoryRules({false, true, false});
+    EXPECT_EQ(view.LaneCategory(*lane1), ColourCategory::SelectedItem);
+    view.SelectConnector(*feed);
+    EXPECT_EQ(view.LaneCategory(*lane1), ColourCategory::FilteredPermitted);
+    EXPECT_EQ(view.ConnectorCategory(*feed), ColourCategory::SelectedItem);
+    view.ClearSelection();
+    EXPECT_EQ(view.ConnectorCategory(*feed), ColourCategory::FilteredPermitted);
 }
 
 TEST_F(ColourCategories, LaneChangeIsNeverDrawnEvenWhenSelected)
 {
     CCarouselLaneConnector* change =
         network.GetLaneConnectors().AddConnector(testnet::Lane(entry, 2), lane1);
-    change->SetSelected(true);
-    change->SetShowSelection(true);
-    EXPECT_EQ(ConnectorCategory(*change), ColourCategory::NotDrawn);
+    view.SetCategoryRules({false, true, false});
+    view.SelectConnector(*change);
+    EXPECT_EQ(view.ConnectorCategory(*change), ColourCategory::NotDrawn);
 }
 
 TEST(CategoryColour, HighlightingDecidesTheRouteColours)

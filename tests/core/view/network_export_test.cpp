@@ -6,9 +6,12 @@
 #include "platform/freetype_text_measurer.h"
 #include "support/roundabout.h"
 #include "view/network_export.h"
+#include "view/od_matrix_graphics.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <map>
+#include <set>
 #include <sstream>
 
 using namespace TestSupport;
@@ -24,18 +27,21 @@ protected:
     {
         BuildRoundabout(m_roundabout);
         m_settings.odMatrixShown = true;
-        m_settings.odMatrixX = 3000;
-        m_settings.odMatrixY = 200;
+        m_odMatrix.SetPosition(3000, 200);
         m_settings.laneFlowAggregation = 1;
     }
     CDiagramSource Source()
     {
-        return {m_roundabout.network, m_roundabout.labels, m_roundabout.printPages, m_settings};
+        return {m_roundabout.network, m_roundabout.labels, m_roundabout.printPages, m_odMatrix,
+                m_settings,           m_program,           m_networkSettings};
     }
 
     CFreeTypeTextMeasurer m_measurer;
     CRoundabout m_roundabout;
+    CODMatrixGraphics m_odMatrix;
     CDiagramSettings m_settings;
+    ProgramSettings m_program;
+    NetworkSettings m_networkSettings;
 };
 
 // Counts of the drawing records of a metafile, by kind.
@@ -95,5 +101,52 @@ TEST_F(NetworkExport, DxfPassesAuditWithAnEntityPerDrawnFigure)
     EXPECT_TRUE(has("COUNT TEXT Text " + std::to_string(counts[Emf::ExtTextOutW]))) << audit.output;
     EXPECT_EQ(CountLinesStartingWith(audit.output, "COUNT CIRCLE"), 0) << audit.output;
     EXPECT_TRUE(has("TEXT E1")) << audit.output;
+}
+
+// The colour of every pen and brush the metafile creates.
+std::vector<ColorRef> ObjectColours(const std::vector<std::uint8_t>& emf)
+{
+    std::vector<ColorRef> colours;
+    CEmfReader reader(emf);
+    for (CEmfRecord record; reader.Next(record);) {
+        if (record.GetType() == Emf::CreatePen) {
+            colours.push_back(record.U32(24));
+        } else if (record.GetType() == Emf::ExtCreatePen) {
+            colours.push_back(record.U32(40));
+        } else if (record.GetType() == Emf::CreateBrushIndirect) {
+            colours.push_back(record.U32(16));
+        }
+    }
+    return colours;
+}
+
+// The selected routes a source carries are the drawing's own selection: drawn in the
+// selected-route colour only when the settings ask for it, and ids naming no route draw nothing.
+TEST_F(NetworkExport, SelectedRoutesOfTheSourceAreHighlightedWhenAskedFor)
+{
+    constexpr ColorRef SelectedRouteColour = 0x00C3B2A1;
+    m_program.CurSelRouteColor = SelectedRouteColour;
+    const std::uint32_t route = m_roundabout.network.GetRoutes().GetRoute(1)->GetId();
+    struct CCase
+    {
+        const char* name;
+        bool highlight;
+        std::set<std::uint32_t> selected;
+        bool drawn;
+    };
+    const CCase cases[] = {
+        {"HighlightedAndSelected", true, {route}, true},
+        {"SelectedButNotHighlighted", false, {route}, false},
+        {"HighlightedWithNothingSelected", true, {}, false},
+        {"HighlightedIdOfNoRoute", true, {987654}, false},
+    };
+    for (const CCase& c : cases) {
+        m_settings.highlightSelectedRoute = c.highlight;
+        CDiagramSource source = Source();
+        source.selectedRoutes = c.selected;
+        const std::vector<ColorRef> colours = ObjectColours(RecordNetworkEmf(source, m_measurer));
+        EXPECT_EQ(std::count(colours.begin(), colours.end(), SelectedRouteColour) > 0, c.drawn)
+            << c.name;
+    }
 }
 } // namespace

@@ -4,6 +4,7 @@
 #include "support/recording_surface.h"
 #include "support/roundabout.h"
 #include "view/network_renderer.h"
+#include "view/network_view_state.h"
 #include "view/od_matrix_graphics.h"
 
 #include <algorithm>
@@ -20,8 +21,8 @@ class BareRenderer : public testing::Test
 protected:
     CNetworkRenderer Make(CFlowGroup* group = nullptr)
     {
-        CNetworkRenderer renderer(m_net.network, m_net.labels, m_odMatrix, m_net.printPages);
-        renderer.SetSettings(m_program, m_settings);
+        CNetworkRenderer renderer(m_net.network, m_net.labels, m_odMatrix, m_net.printPages,
+                                  m_program, m_settings, m_view);
         renderer.SetFlowGroup(group);
         return renderer;
     }
@@ -30,6 +31,7 @@ protected:
     CODMatrixGraphics m_odMatrix;
     ProgramSettings m_program;
     NetworkSettings m_settings;
+    CNetworkViewState m_view;
 };
 
 class Renderer : public BareRenderer
@@ -135,7 +137,7 @@ TEST_F(Renderer, SelectedLanesAreDrawnLastOnTheirArm)
     renderer.Switches().showSelection = true;
     EXPECT_EQ(lanePens(renderer), std::vector<std::string>(5, lanePen));
     CCapacityLane* lane = m_net.network.GetArms().GetArm(2)->GetLanes().GetLane(1);
-    lane->SetSelected(true);
+    m_view.SelectLane(*lane);
     EXPECT_EQ(lanePens(renderer),
               (std::vector<std::string>{lanePen, lanePen, lanePen, lanePen, selectedPen}));
     // Without the selection shown the lane is an ordinary one again.

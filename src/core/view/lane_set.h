@@ -7,7 +7,9 @@
 
 class CCapacityLane;
 
-// An ordered set of lanes keyed by lane id that keeps each member's selected mark set.
+// An ordered set of lanes keyed by lane id. The drawing asks it by id, so a lane that has gone
+// is never reached through it; a view still forgets a lane it deletes and clears the set when the
+// document replaces its objects.
 class CLaneSet
 {
 public:
@@ -15,17 +17,19 @@ public:
     CLaneSet(const CLaneSet&) = delete;
     CLaneSet& operator=(const CLaneSet&) = delete;
 
-    // Inserts and marks the lane, or removes and unmarks it when present; true when inserted.
+    // Inserts the lane, or removes it when present; true when inserted.
     bool Toggle(CCapacityLane& lane);
-    // Unmarks every member and empties the set.
-    void Clear();
-    // Takes a lane out without touching its mark (for a lane that is about to be destroyed).
+    void Clear() { m_lanes.clear(); }
+    // Takes a lane out; true when it was there.
     bool Forget(const CCapacityLane& lane);
     bool Contains(const CCapacityLane& lane) const;
+    bool ContainsId(std::uint32_t laneId) const { return m_lanes.count(laneId) != 0; }
     // The lane with the lowest id, or none.
     CCapacityLane* First() const;
     std::uint32_t GetCount() const { return static_cast<std::uint32_t>(m_lanes.size()); }
+    bool IsEmpty() const { return m_lanes.empty(); }
     std::vector<CCapacityLane*> GetLanes() const;
+    std::vector<std::uint32_t> GetLaneIds() const;
 
 private:
     std::map<std::uint32_t, CCapacityLane*> m_lanes;

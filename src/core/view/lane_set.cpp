@@ -1,5 +1,5 @@
-// The lanes selected in a view, keeping each lane's selected mark in step.
-#include "model/lane_set.h"
+// The lanes selected in a view.
+#include "view/lane_set.h"
 
 #include "model/capacity_lane.h"
 
@@ -9,16 +9,7 @@ bool CLaneSet::Toggle(CCapacityLane& lane)
     if (!inserted) {
         m_lanes.erase(it);
     }
-    lane.SetSelected(inserted);
     return inserted;
-}
-
-void CLaneSet::Clear()
-{
-    for (auto& [id, lane] : m_lanes) {
-        lane->SetSelected(false);
-    }
-    m_lanes.clear();
 }
 
 bool CLaneSet::Forget(const CCapacityLane& lane)
@@ -28,12 +19,22 @@ bool CLaneSet::Forget(const CCapacityLane& lane)
 
 bool CLaneSet::Contains(const CCapacityLane& lane) const
 {
-    return m_lanes.count(lane.GetLaneId()) != 0;
+    return ContainsId(lane.GetLaneId());
 }
 
 CCapacityLane* CLaneSet::First() const
 {
     return m_lanes.empty() ? nullptr : m_lanes.begin()->second;
+}
+
+std::vector<std::uint32_t> CLaneSet::GetLaneIds() const
+{
+    std::vector<std::uint32_t> result;
+    result.reserve(m_lanes.size());
+    for (const auto& [id, lane] : m_lanes) {
+        result.push_back(id);
+    }
+    return result;
 }
 
 std::vector<CCapacityLane*> CLaneSet::GetLanes() const

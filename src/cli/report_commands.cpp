@@ -1,0 +1,135 @@
+// report, export-template, import-template.
+#include "report_commands.h"
+
+#include "cardfile/report_template_file.h"
+#include "cli_failure.h"
+#include "document/carousel_doc.h"
+#include "network_file.h"
+#include "platform/freetype_text_measurer.h"
+#include "reports/report_definition.h"
+#include "reports/report_generator.h"
+#include "reports/report_source.h"
+
+#include <CLI/CLI.hpp>
+#include <memory>
+#include <string>
+
+namespace
+{
+
+struct CReportOptions
+{
+    std::string network;
+    std::string out;
+    int definition = 0;
+    std::string templateFile;
+};
+
+// The report numbered `number`; any other number is bad usage, and the message lists the
+// reports there are.
+const CReportDefinition& ChooseReport(const CReportDefinitions& reports, int number)
+{
+    if (const CReportDefinition* report = reports.GetDefinition(number))
+        return *report;
+    std::string message = "The network has no report " + std::to_string(number) + ".";
+    if (reports.GetCount() == 0) {
+        message += " It has no reports.";
+    } else {
+        message += " Its reports are:";
+        for (int n = 1; n <= reports.GetCount(); ++n)
+            message += "\n  " + std::to_string(n) + "  " + reports.GetDefinition(n)->GetTitle();
+    }
+    throw CCliFailure(ExitBadUsage, message);
+}
+
+int WriteReport(const CReportOptions& options)
+{
+    CLoadedNetwork loaded = LoadNetworkForCli(options.network);
+    CDocumentData& document = *loaded.document;
+    const CReportDefinition& report = ChooseReport(document.reportDefinitions, options.definition);
+    // Text is laid out with the fonts' own metrics, so reports are alike on every machine.
+    const CFreeTypeTextMeasurer measurer;
+    const CReportSource source{DiagramSourceOf(document, ProgramSettings::Instance(),
+                                               loaded.settings,
+                                               CCarouselDoc::InitialHighlightFilteredRoutes,
+                                               CCarouselDoc::InitialPermittedOnly),
+                               std::filesystem::absolute(options.network).string(), measurer};
+    WriteFileForCli(options.out, [&] { SaveReport(options.out, report, source); });
+    return 0;
+}
+
+int ExportTemplate(const CReportOptions& options)
+{
+    CLoadedNetwork loaded = LoadNetworkForCli(options.network);
+    CDocumentData& document = *loaded.document;
+    const CReportDefinition& report = ChooseReport(document.reportDefinitions, options.definition);
+    WriteFileForCli(options.out, [&] {
+        SaveReportTemplate(options.out, report, document.network.GetFlowGroups());
+    });
+    return 0;
+}
+
+int ImportTemplate(const CReportOptions& options)
+{
+    CLoadedNetwork loaded = LoadNetworkForCli(options.network);
+    CDocumentData& document = *loaded.document;
+    try {
+        CreateReportFromTemplate(document.reportDefinitions, document.network.GetFlowGroups(),
+                                 options.templateFile);
+    } catch (const errReportTemplate& e) {
+        std::string message = e.what();
+        if (!message.empty() && message.back() == '\n')
+            message.pop_back();
+        throw CCliFailure(ExitFileError, message);
+    }
+    SaveNetworkForCli(options.out, loaded);
+    return 0;
+}
+
+CLI::App* AddCommand(CLI::App& app, const char* name, const char* description,
+                     CReportOptions& options)
+{
+    CLI::App* command = app.add_subcommand(name, description);
+    command->add_option("NETWORK", options.network, "Network file to read")->required();
+    return command;
+}
+
+} // namespace
+
+void AddReportCommands(CLI::App& app, CCliAction& action)
+{
+    auto options = std::make_shared<CReportOptions>();
+
+    CLI::App* report = AddCommand(app, "report", "Write report N as RTF, as Save does", *options);
+    report->add_option("--definition", options->definition, "Report number")->required();
+    report->add_option("-o,--out", options->out, "RTF file to write")->required();
+    report->callback([options, &action] {
+        action = [options] {
+            return WriteReport(*options);
+        };
+    });
+
+    CLI::App* exportTemplate =
+        AddCommand(app, "export-template", "Write report N as a report template", *options);
+    exportTemplate->add_option("--definition", options->definition, "Report number")->required();
+    exportTemplate->add_option("-o,--out", options->out, "Template file to write")->required();
+    exportTemplate->callback([options, &action] {
+        action = [options] {
+            return ExportTemplate(*options);
+        };
+    });
+
+    CLI::App* importTemplate = AddCommand(app, "import-template",
+                                          "Add a report made from a template (Create Report From "
+                                          "Template), save",
+                                          *options);
+    importTemplate->add_option("TEMPLATE", options->templateFile, "Report template to read")
+        ->required();
+    importTemplate->add_option("-o,--out", options->out, "File to write (may be NETWORK itself)")
+        ->required();
+    importTemplate->callback([options, &action] {
+        action = [options] {
+            return ImportTemplate(*options);
+        };
+    });
+}
