@@ -15,6 +15,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <set>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -59,7 +61,8 @@ enum class LaneSide
 // current: it installs the route-status notifier (process-wide: the latest document's wins) and
 // its network's filter-refresh notifier, drops every view's cached colour categories at any
 // update that may have changed routes, lanes or connectors, and every view's selection when it
-// replaces its objects.
+// replaces its objects. The routes selected in the route list are the document's; the view
+// states draw them as they are told.
 //
 // Build Routes and balancing take an optional feedback object: they report progress and stop
 // when it is cancelled, and a cancelled command leaves the document as it was, with no
@@ -277,16 +280,33 @@ public:
     // refreshes the filter, marks the document modified and updates the views with hint 3.
     bool IsEditPermittedRoutes() const { return !m_permittedOnly; }
     void SetEditPermittedRoutes(bool editPermitted);
-    // "Delete the Selected Route": the routes with these ids under one checkpoint "Delete Route";
-    // false, with no checkpoint, when none of them is a route of the network.
-    bool DeleteSelectedRoutes(const std::vector<std::uint32_t>& routeIds);
+
+    // The routes selected in the route list, by id. Not stored: replacing the objects (undo,
+    // redo, open) empties it and a route that goes leaves it. Every view state's selected routes
+    // mirror it, and the document's diagram source carries it.
+    const std::set<std::uint32_t>& GetSelectedRoutes() const { return m_selectedRoutes; }
+    bool IsRouteSelected(std::uint32_t routeId) const { return m_selectedRoutes.contains(routeId); }
+    // Selects or deselects the routes with these ids (ids of no route are passed over); when
+    // that changed the selection, the view states follow and the other views get hint 2.
+    void SetRoutesSelected(std::span<const std::uint32_t> routeIds, bool selected,
+                           const CDocumentView* sender = nullptr);
+    // "Select all currently filtered routes." and "Deselect all currently filtered routes.".
+    void SetAllFilteredRoutesSelected(bool selected, const CDocumentView* sender = nullptr);
+    // The selected route when exactly one is selected: what "Lock Route Flow" works on.
+    CRoute* GetSoleSelectedRoute();
+    // "Lock Route Flow" on the sole selected route; false when not exactly one is selected or
+    // the lock was refused.
+    bool ToggleSelectedRouteLock();
+    // "Delete the Selected Route": every selected route under one checkpoint "Delete Route";
+    // false, with no checkpoint, when none is selected.
+    bool DeleteSelectedRoutes();
     // Makes flow group `number` current (no checkpoint: which group is current is not stored),
     // updates the views but the sender with hint 0 and the status panes. False for a number the
     // network does not have.
     bool ChooseCurrentFlowGroup(std::uint32_t number, const CDocumentView* sender = nullptr);
 
-    // Besides telling the views, keeps the view states current: hint 8 forgets every id, hints 1
-    // to 3 drop cached colour categories.
+    // Besides telling the views, keeps the view states and the route selection current: hint 8
+    // forgets every id, hints 1 to 3 drop cached colour categories and gone routes.
     void UpdateAllViews(int hint, const CDocumentView* sender = nullptr) override;
 
 protected:
@@ -305,6 +325,8 @@ private:
     // the document goes back to the checkpoint (restored unless the model is untouched) with
     // its modified flag, and no checkpoint is kept. True when committed.
     bool EndLongCommand(const CFeedback* feedback, bool untouched);
+    // Sets the route selection and hands it to the view states.
+    void ReplaceSelectedRoutes(std::set<std::uint32_t> routeIds);
     void RebuildRoutesIfAutomatic();
     void Message(const std::string& text) const;
     // The network file reader's message for what it threw; empty for a file that cannot be
@@ -322,6 +344,7 @@ private:
     bool m_autoRebuildRoutes = false;
     bool m_permittedOnly = InitialPermittedOnly;
     bool m_highlightFilteredRoutes = InitialHighlightFilteredRoutes;
+    std::set<std::uint32_t> m_selectedRoutes;
 
     bool m_modified = false;
     std::string m_pathName;

@@ -82,11 +82,55 @@ void CCarouselDoc::SetEditPermittedRoutes(bool editPermitted)
     Changed(HintNetworkChanged);
 }
 
-bool CCarouselDoc::DeleteSelectedRoutes(const std::vector<std::uint32_t>& routeIds)
+void CCarouselDoc::SetRoutesSelected(std::span<const std::uint32_t> routeIds, bool selected,
+                                     const CDocumentView* sender)
+{
+    const CRoutes& routes = GetNetwork().GetRoutes();
+    std::set<std::uint32_t> chosen = m_selectedRoutes;
+    for (const std::uint32_t id : routeIds) {
+        if (!selected) {
+            chosen.erase(id);
+        } else if (routes.GetRouteById(id)) {
+            chosen.insert(id);
+        }
+    }
+    if (chosen == m_selectedRoutes) {
+        return; // a list that re-selects what the document holds causes no update
+    }
+    ReplaceSelectedRoutes(std::move(chosen));
+    UpdateAllViews(HintRoutesChanged, sender);
+}
+
+void CCarouselDoc::SetAllFilteredRoutesSelected(bool selected, const CDocumentView* sender)
+{
+    const CRoutes& routes = GetNetwork().GetRoutes();
+    std::vector<std::uint32_t> filtered;
+    for (std::uint32_t n = 1; n <= routes.GetRouteCount(); ++n) {
+        if (const CRoute* route = routes.GetRoute(n); route->IsInFilter()) {
+            filtered.push_back(route->GetId());
+        }
+    }
+    SetRoutesSelected(filtered, selected, sender);
+}
+
+CRoute* CCarouselDoc::GetSoleSelectedRoute()
+{
+    return m_selectedRoutes.size() == 1
+               ? GetNetwork().GetRoutes().GetRouteById(*m_selectedRoutes.begin())
+               : nullptr;
+}
+
+bool CCarouselDoc::ToggleSelectedRouteLock()
+{
+    CRoute* route = GetSoleSelectedRoute();
+    return route != nullptr && ToggleRouteLock(*route);
+}
+
+bool CCarouselDoc::DeleteSelectedRoutes()
 {
     CNetwork& network = GetNetwork();
     CRouteCollection doomed;
-    for (const std::uint32_t id : routeIds) {
+    for (const std::uint32_t id : m_selectedRoutes) {
         doomed.Add(network.GetRoutes().GetRouteById(id));
     }
     if (doomed.IsEmpty()) {

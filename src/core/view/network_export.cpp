@@ -72,9 +72,7 @@ std::vector<std::uint8_t> RecordNetworkEmf(const CDiagramSource& source, const C
     renderer.SetLaneDataSource(&actualFlows);
     renderer.Switches() = DiagramSwitches(source.settings);
     if (source.settings.highlightSelectedRoute) {
-        for (const std::uint32_t routeId : source.selectedRoutes) {
-            ownView.SetRouteSelected(routeId, true);
-        }
+        ownView.SetSelectedRoutes(source.selectedRoutes);
     }
 
     CEmfRecorder recorder(measurer, description);
