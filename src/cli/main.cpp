@@ -5,6 +5,7 @@
 #include "cli_output.h"
 #include "export_commands.h"
 #include "network_commands.h"
+#include "od_commands.h"
 #include "report_commands.h"
 
 #include <CLI/CLI.hpp>
@@ -23,6 +24,7 @@ int main(int argc, char** argv)
     CCliAction action;
     AddNetworkCommands(app, action);
     AddExportCommands(app, action);
+    AddODCommands(app, action);
     AddReportCommands(app, action);
     std::ostringstream usage; // --help and --version, checked on the way out like any result
     int parsed = 0;

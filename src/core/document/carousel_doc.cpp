@@ -99,15 +99,30 @@ void CCarouselDoc::Adopt(std::unique_ptr<CDocumentData> data)
     m_data = std::move(data);
 }
 
-void CCarouselDoc::UpdateAllViews(int hint) const
+void CCarouselDoc::UpdateAllViews(int hint, const CDocumentView* sender)
 {
     // Besides route status and filter changes, which the notifiers report, any change may have
     // added or removed routes, lanes or connectors; a new set of objects renews every id.
-    if (hint == HintObjectsReplaced)
+    if (hint == HintObjectsReplaced) {
+        m_selectedRoutes.clear();
         m_viewStates.ForgetObjects();
-    else if (hint != HintDataChanged)
+    } else if (hint != HintDataChanged) {
+        std::set<std::uint32_t> kept = m_selectedRoutes;
+        std::erase_if(kept, [&](std::uint32_t id) {
+            return GetNetwork().GetRoutes().GetRouteById(id) == nullptr;
+        });
+        ReplaceSelectedRoutes(std::move(kept));
         m_viewStates.InvalidateCategories();
-    CMultiViewDocument::UpdateAllViews(hint);
+    }
+    CMultiViewDocument::UpdateAllViews(hint, sender);
+}
+
+void CCarouselDoc::ReplaceSelectedRoutes(std::set<std::uint32_t> routeIds)
+{
+    if (routeIds == m_selectedRoutes)
+        return;
+    m_selectedRoutes = std::move(routeIds);
+    m_viewStates.MirrorSelectedRoutes(m_selectedRoutes);
 }
 
 void CCarouselDoc::Message(const std::string& text) const

@@ -15,7 +15,11 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <set>
+#include <span>
 #include <string>
+#include <string_view>
+#include <vector>
 
 class CArm;
 class CCapacityAssessor;
@@ -30,6 +34,9 @@ class CRoute;
 class CTextMeasurer;
 class CZone;
 struct CDiagramSource;
+struct CDesiredFlowEdit;
+struct CRouteFilterNumbers;
+struct CValidationResult;
 struct CRouteFlowEdit;
 enum class FlowGroupAddPosition;
 
@@ -54,7 +61,8 @@ enum class LaneSide
 // current: it installs the route-status notifier (process-wide: the latest document's wins) and
 // its network's filter-refresh notifier, drops every view's cached colour categories at any
 // update that may have changed routes, lanes or connectors, and every view's selection when it
-// replaces its objects.
+// replaces its objects. The routes selected in the route list are the document's; the view
+// states draw them as they are told.
 //
 // Build Routes and balancing take an optional feedback object: they report progress and stop
 // when it is cancelled, and a cancelled command leaves the document as it was, with no
@@ -252,8 +260,54 @@ public:
     // "Edit Print Zone" on OK. False (nothing changes) for a position outside 1..count.
     bool EditPrintZone(CPrintPage& page, const CPrintPageLayout& layout);
 
-    // Besides telling the views, keeps the view states current.
-    void UpdateAllViews(int hint) const override;
+    // The tables' commands (carousel_doc_tables.cpp). Flow edits without a current flow group
+    // and desired flows outside 0..99999 are refused with a message before any checkpoint.
+    // "Set OD Matrix Flow" between two zones by number; the checkpoint is kept only when the
+    // value changed. typed is the number as the user wrote it, for the message.
+    bool SetODMatrixFlow(std::uint32_t origin, std::uint32_t destination, long long flow,
+                         std::string_view typed = {});
+    // "Paste OD Matrix Flows": a tab-separated block whose first cell goes to (origin,
+    // destination), under one checkpoint, none when it changes nothing. A block with a cell that
+    // is not a whole number of 0..99999, or that reaches the totals, is refused whole.
+    bool PasteODMatrixFlows(std::uint32_t origin, std::uint32_t destination, std::string_view text);
+    // "Import OD Matrix": the desired flows of a CSV file's bytes into the current flow group,
+    // under one checkpoint, none when it changes nothing; a bad file is refused whole, its
+    // message naming line and column.
+    bool ImportODMatrix(std::string_view csv);
+    // The route manager's filter, by numbers: no checkpoint (the filter is not stored), hint 2.
+    void SetRouteFilter(const CRouteFilterNumbers& filter, const CDocumentView* sender = nullptr);
+    // "Edit Permitted Routes" is the permitted-only flag the other way round. Setting it
+    // refreshes the filter, marks the document modified and updates the views with hint 3.
+    bool IsEditPermittedRoutes() const { return !m_permittedOnly; }
+    void SetEditPermittedRoutes(bool editPermitted);
+
+    // The routes selected in the route list, by id. Not stored: replacing the objects (undo,
+    // redo, open) empties it and a route that goes leaves it. Every view state's selected routes
+    // mirror it, and the document's diagram source carries it.
+    const std::set<std::uint32_t>& GetSelectedRoutes() const { return m_selectedRoutes; }
+    bool IsRouteSelected(std::uint32_t routeId) const { return m_selectedRoutes.contains(routeId); }
+    // Selects or deselects the routes with these ids (ids of no route are passed over); when
+    // that changed the selection, the view states follow and the other views get hint 2.
+    void SetRoutesSelected(std::span<const std::uint32_t> routeIds, bool selected,
+                           const CDocumentView* sender = nullptr);
+    // "Select all currently filtered routes." and "Deselect all currently filtered routes.".
+    void SetAllFilteredRoutesSelected(bool selected, const CDocumentView* sender = nullptr);
+    // The selected route when exactly one is selected: what "Lock Route Flow" works on.
+    CRoute* GetSoleSelectedRoute();
+    // "Lock Route Flow" on the sole selected route; false when not exactly one is selected or
+    // the lock was refused.
+    bool ToggleSelectedRouteLock();
+    // "Delete the Selected Route": every selected route under one checkpoint "Delete Route";
+    // false, with no checkpoint, when none is selected.
+    bool DeleteSelectedRoutes();
+    // Makes flow group `number` current (no checkpoint: which group is current is not stored),
+    // updates the views but the sender with hint 0 and the status panes. False for a number the
+    // network does not have.
+    bool ChooseCurrentFlowGroup(std::uint32_t number, const CDocumentView* sender = nullptr);
+
+    // Besides telling the views, keeps the view states and the route selection current: hint 8
+    // forgets every id, hints 1 to 3 drop cached colour categories and gone routes.
+    void UpdateAllViews(int hint, const CDocumentView* sender = nullptr) override;
 
 protected:
     void OnRestoreFailed(const std::exception& error) override;
@@ -261,12 +315,18 @@ protected:
 private:
     // The end of every command: views, then the modified flag.
     void Changed(int hint);
+    // Desired flows read from a user's text (or why they were refused) under one checkpoint of
+    // that name, none when nothing changes.
+    bool ApplyDesiredFlows(const char* checkpoint, const CValidationResult& read,
+                           const std::vector<CDesiredFlowEdit>& edits);
     // Takes the data as the document's own and hooks the views' notifier onto its network.
     void Adopt(std::unique_ptr<CDocumentData> data);
     // Ends a long command run under a pending checkpoint: committed, or when it was cancelled
     // the document goes back to the checkpoint (restored unless the model is untouched) with
     // its modified flag, and no checkpoint is kept. True when committed.
     bool EndLongCommand(const CFeedback* feedback, bool untouched);
+    // Sets the route selection and hands it to the view states.
+    void ReplaceSelectedRoutes(std::set<std::uint32_t> routeIds);
     void RebuildRoutesIfAutomatic();
     void Message(const std::string& text) const;
 
@@ -281,6 +341,7 @@ private:
     bool m_autoRebuildRoutes = false;
     bool m_permittedOnly = InitialPermittedOnly;
     bool m_highlightFilteredRoutes = InitialHighlightFilteredRoutes;
+    std::set<std::uint32_t> m_selectedRoutes;
 
     bool m_modified = false;
     std::string m_pathName;

@@ -7,8 +7,10 @@
 
 CDiagramSource CCarouselDoc::GetDiagramSource() const
 {
-    return DiagramSourceOf(*m_data, *m_program, *m_settings, m_highlightFilteredRoutes,
-                           m_permittedOnly);
+    CDiagramSource source = DiagramSourceOf(*m_data, *m_program, *m_settings,
+                                            m_highlightFilteredRoutes, m_permittedOnly);
+    source.selectedRoutes = m_selectedRoutes;
+    return source;
 }
 
 bool CCarouselDoc::CopyDiagramToClipboard(CClipboard& clipboard, const CTextMeasurer& screen)

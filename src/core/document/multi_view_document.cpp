@@ -40,10 +40,11 @@ bool CMultiViewDocument::OpenView(int kind, int index)
     return true;
 }
 
-void CMultiViewDocument::UpdateAllViews(int hint) const
+void CMultiViewDocument::UpdateAllViews(int hint, const CDocumentView* sender)
 {
     // A view may add or remove views while it updates; walk a copy.
     const std::vector<CDocumentView*> views = m_views;
     for (CDocumentView* view : views)
-        view->OnUpdate(hint);
+        if (view != sender)
+            view->OnUpdate(hint);
 }

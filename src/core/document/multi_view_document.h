@@ -25,7 +25,8 @@ public:
     bool OpenView(int kind, int index = 0);
     void SetViewFactory(ViewFactory factory) { m_factory = std::move(factory); }
 
-    virtual void UpdateAllViews(int hint) const;
+    // Tells every view but the sender, which made the change and is up to date already.
+    virtual void UpdateAllViews(int hint, const CDocumentView* sender = nullptr);
 
 private:
     std::vector<CDocumentView*> m_views;

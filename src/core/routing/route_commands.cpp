@@ -30,6 +30,13 @@ bool DeleteRoute(CNetwork& network, CRoute& route)
     return true;
 }
 
+std::size_t DeleteRoutes(CNetwork& network, const CRouteCollection& routes)
+{
+    const std::size_t removed = network.GetRoutes().RemoveRoutes(routes);
+    NormaliseAllArms(network);
+    return removed;
+}
+
 std::size_t MakeCircularRoutesNonPermitted(CNetwork& network)
 {
     CRoutes& routes = network.GetRoutes();

@@ -19,6 +19,8 @@ std::size_t BuildRoutes(CNetwork& network);
 void DeleteAllRoutes(CNetwork& network);
 // "Delete Route", then normalise; false when the route is not the network's.
 bool DeleteRoute(CNetwork& network, CRoute& route);
+// "Delete Route" on several routes at once, normalising once; returns how many went.
+std::size_t DeleteRoutes(CNetwork& network, const CRouteCollection& routes);
 // "Make Circular Routes Non-Permitted": returns how many routes were made not permitted.
 std::size_t MakeCircularRoutesNonPermitted(CNetwork& network);
 // "Allow All Routes" / "Disallow All Routes": every route in the filter, then normalise.

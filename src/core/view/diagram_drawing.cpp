@@ -8,8 +8,6 @@ CDiagramDrawing::CDiagramDrawing(const CDiagramSource& source, const CFlowGroup*
     m_renderer.SetLaneDataSource(&m_actualFlows);
     m_renderer.Switches() = DiagramSwitches(source.settings);
     if (source.settings.highlightSelectedRoute) {
-        for (const std::uint32_t routeId : source.selectedRoutes) {
-            m_view.SetRouteSelected(routeId, true);
-        }
+        m_view.SetSelectedRoutes(source.selectedRoutes);
     }
 }

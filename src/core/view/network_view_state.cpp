@@ -26,7 +26,8 @@ template <typename Key> int Cached(std::unordered_map<Key, int>& cache, Key key,
 
 } // namespace
 
-CNetworkViewState::CNetworkViewState(CNetworkViewStates& document) : m_owner(&document)
+CNetworkViewState::CNetworkViewState(CNetworkViewStates& document)
+    : m_owner(&document), m_routes(document.m_selectedRoutes)
 {
     document.m_states.push_back(this);
 }
@@ -119,20 +120,16 @@ bool CNetworkViewState::IsConnectorSelected(const CCarouselLaneConnector& connec
     return m_kind == ESelectionKind::Connector && m_selectedConnector == ConnectorKey(connector);
 }
 
-void CNetworkViewState::SetRouteSelected(std::uint32_t routeId, bool selected)
+void CNetworkViewState::SetSelectedRoutes(const std::set<std::uint32_t>& routeIds)
 {
-    const bool changed = selected ? m_routes.insert(routeId).second : m_routes.erase(routeId) != 0;
-    if (changed && m_rules.showSelectedRoute) {
+    if (routeIds == m_routes) {
+        return;
+    }
+    m_routes = routeIds;
+    // Categories cached without showing selected routes do not depend on them.
+    if (m_rules.showSelectedRoute) {
         InvalidateCategories();
     }
-}
-
-void CNetworkViewState::ClearSelectedRoutes()
-{
-    if (!m_routes.empty() && m_rules.showSelectedRoute) {
-        InvalidateCategories();
-    }
-    m_routes.clear();
 }
 
 void CNetworkViewState::SetCategoryRules(const CCategoryRules& rules)
@@ -199,9 +196,18 @@ void CNetworkViewStates::InvalidateCategories() const
     }
 }
 
-void CNetworkViewStates::ForgetObjects() const
+void CNetworkViewStates::ForgetObjects()
 {
+    m_selectedRoutes.clear();
     for (CNetworkViewState* state : m_states) {
         state->ForgetObjects();
+    }
+}
+
+void CNetworkViewStates::MirrorSelectedRoutes(const std::set<std::uint32_t>& routeIds)
+{
+    m_selectedRoutes = routeIds;
+    for (CNetworkViewState* state : m_states) {
+        state->SetSelectedRoutes(routeIds);
     }
 }

@@ -73,11 +73,11 @@ public:
     bool IsLaneSelected(const CCapacityLane& lane) const;
     bool IsConnectorSelected(const CCarouselLaneConnector& connector) const;
 
-    // The routes selected in the route list, by id.
-    void SetRouteSelected(std::uint32_t routeId, bool selected);
-    bool IsRouteSelected(std::uint32_t routeId) const { return m_routes.count(routeId) != 0; }
+    // The routes drawn as selected, by id. A state in the document's list takes the document's
+    // route selection from the list; a state of its own is given its drawing's.
+    void SetSelectedRoutes(const std::set<std::uint32_t>& routeIds);
+    bool IsRouteSelected(std::uint32_t routeId) const { return m_routes.contains(routeId); }
     const std::set<std::uint32_t>& GetSelectedRoutes() const { return m_routes; }
-    void ClearSelectedRoutes();
 
     // Cached categories are worked out by these rules; other rules drop them all.
     void SetCategoryRules(const CCategoryRules& rules);
@@ -107,7 +107,8 @@ private:
 };
 
 // The view states over one document, told by the document what changed. States add and remove
-// themselves; a state outliving the list is simply no longer told.
+// themselves; a state outliving the list is simply no longer told. The routes selected are the
+// document's: the states only mirror them.
 class CNetworkViewStates
 {
 public:
@@ -118,10 +119,15 @@ public:
 
     void RouteChanged(const CRoute& route) const;
     void InvalidateCategories() const;
-    void ForgetObjects() const;
+    // Forgets every state's ids and the selected routes.
+    void ForgetObjects();
     std::size_t GetCount() const { return m_states.size(); }
+
+    // The document's route selection, for every state now and every state made later.
+    void MirrorSelectedRoutes(const std::set<std::uint32_t>& routeIds);
 
 private:
     friend class CNetworkViewState;
     std::vector<CNetworkViewState*> m_states;
+    std::set<std::uint32_t> m_selectedRoutes;
 };

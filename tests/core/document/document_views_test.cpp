@@ -7,6 +7,9 @@
 #include "view/colour_category.h"
 #include "view/network_renderer.h"
 
+#include <algorithm>
+#include <array>
+
 namespace
 {
 
@@ -26,6 +29,25 @@ protected:
         renderer.Draw(surface);
         return surface.calls;
     }
+    static long Count(const std::vector<std::string>& calls, const std::string& text)
+    {
+        return std::count_if(calls.begin(), calls.end(), [&](const std::string& call) {
+            return call.find(text) != std::string::npos;
+        });
+    }
+    // Whether the view draws anything in the selected-route colour.
+    bool DrawsSelectedRoute(CNetworkViewState& state)
+    {
+        CRenderSwitches routes;
+        routes.showSelectedRoute = true;
+        return Count(Draw(state, routes), SelectedRouteColour) > 0;
+    }
+    std::uint32_t RouteId(std::uint32_t number)
+    {
+        return doc.GetNetwork().GetRoutes().GetRoute(number)->GetId();
+    }
+    static constexpr const char* SelectedRouteColour = "colour=0xff80ff";
+
     // Lane 1.1's colour category in a view.
     int Category(CNetworkViewState& state)
     {
@@ -93,28 +115,42 @@ TEST_F(DocumentViewsTest, TwoViewsDrawIndependently)
     CRenderSwitches routes;
     routes.showSelectedRoute = true;
     routes.permittedOnly = true;
-    second.SetRouteSelected(doc.GetNetwork().GetRoutes().GetRoute(2)->GetId(), true);
+    doc.SetRoutesSelected(std::array{RouteId(2)}, true);
 
     const std::vector<std::string> firstDrawn = Draw(first, selection);
     const std::vector<std::string> secondDrawn = Draw(second, routes);
     EXPECT_NE(firstDrawn, secondDrawn);
     EXPECT_EQ(Draw(first, selection), firstDrawn);
     EXPECT_EQ(Draw(second, routes), secondDrawn);
-    // Each shows its own choice: the first its selected arm's end handles, the second its
-    // selected route's colour on lanes 1.2, 2.1 and 3.1.
+    // Each shows what its switches ask for: the first its selected arm's end handles, the second
+    // the document's selected route in its colour on lanes 1.2, 2.1 and 3.1.
     const std::string selectedItem = "colour=0x0000ff";
-    const std::string selectedRoute = "colour=0xff80ff";
-    auto count = [](const std::vector<std::string>& calls, const std::string& text) {
-        return std::count_if(calls.begin(), calls.end(), [&](const std::string& call) {
-            return call.find(text) != std::string::npos;
-        });
-    };
-    EXPECT_GT(count(firstDrawn, selectedItem), 0);
-    EXPECT_EQ(count(firstDrawn, selectedRoute), 0);
-    EXPECT_EQ(count(secondDrawn, selectedItem), 0);
-    EXPECT_GT(count(secondDrawn, selectedRoute), 0);
+    EXPECT_GT(Count(firstDrawn, selectedItem), 0);
+    EXPECT_EQ(Count(firstDrawn, SelectedRouteColour), 0);
+    EXPECT_EQ(Count(secondDrawn, selectedItem), 0);
+    EXPECT_GT(Count(secondDrawn, SelectedRouteColour), 0);
     EXPECT_TRUE(doc.SaveSnapshot() == stored);
     EXPECT_FALSE(doc.IsModified());
+}
+
+// The route selection is the document's: every view that shows selected routes draws it, one
+// opened later too, and each forgets the colours it had worked out whenever it changes.
+TEST_F(DocumentViewsTest, EveryViewDrawsTheDocumentsSelectedRoutes)
+{
+    ASSERT_FALSE(DrawsSelectedRoute(first)); // caches every category
+    ASSERT_FALSE(DrawsSelectedRoute(second));
+
+    doc.SetRoutesSelected(std::array{RouteId(2)}, true);
+    EXPECT_TRUE(DrawsSelectedRoute(first));
+    EXPECT_TRUE(DrawsSelectedRoute(second));
+    CNetworkViewState later{doc.GetViewStates()};
+    EXPECT_TRUE(DrawsSelectedRoute(later));
+
+    doc.SetRoutesSelected(std::array{RouteId(2)}, false);
+    for (CNetworkViewState* state : {&first, &second, &later}) {
+        EXPECT_FALSE(DrawsSelectedRoute(*state));
+    }
+    EXPECT_FALSE(doc.IsModified()) << "a selection is not stored";
 }
 
 // What no notifier reports (a route deleted, a connector added) still reaches the views
@@ -126,10 +162,13 @@ TEST_F(DocumentViewsTest, ChangesAndUndoReachEveryView)
     EXPECT_EQ(Category(first), ColourCategory::Normal);
 
     first.Select(ESelectionKind::Zone, origin->GetId());
-    second.SetRouteSelected(doc.GetNetwork().GetRoutes().GetRoute(1)->GetId(), true);
+    doc.SetRoutesSelected(std::array{RouteId(1)}, true);
+    ASSERT_EQ(second.GetSelectedRoutes().size(), 1U);
     ASSERT_TRUE(doc.Undo());
     EXPECT_EQ(first.GetSelectionKind(), ESelectionKind::None);
-    EXPECT_TRUE(second.GetSelectedRoutes().empty()) << "route ids start again after an undo";
+    EXPECT_TRUE(doc.GetSelectedRoutes().empty()) << "route ids start again after an undo";
+    EXPECT_TRUE(second.GetSelectedRoutes().empty());
+    EXPECT_EQ(CNetworkViewState(doc.GetViewStates()).GetSelectedRoutes().size(), 0U);
     EXPECT_EQ(Category(first), ColourCategory::FilteredPermitted);
 }
 

@@ -12,6 +12,7 @@
 #include "reports/routes_report_fragment.h"
 #include "temp_dir.h"
 
+#include <array>
 #include <functional>
 #include <sys/stat.h>
 
@@ -285,6 +286,32 @@ TEST_F(ReportCommands, CreateFromTemplateIsOneStepOrNoneAtAll)
     EXPECT_FALSE(doc.HasPendingCheckpoint());
     EXPECT_EQ(commands.CommitCreateFromTemplate(dir.File("a.rep")), nullptr);
     EXPECT_EQ(doc.GetReportDefinitions().GetCount(), 2);
+}
+
+// A saved report's diagram that highlights selected routes shows the routes selected in the
+// document; one that does not highlight them ignores the selection.
+TEST_F(ReportCommands, SavedDiagramHighlightsTheDocumentsSelectedRoutes)
+{
+    CTempDir dir;
+    CFixedWidthTextMeasurer measurer;
+    CReportDefinition& pictureOnly = *doc.GetReportDefinitions().AppendDefinition();
+    auto* picture = dynamic_cast<CCarouselNetworkDiagramReportFragment*>(
+        pictureOnly.GetFragments().AddFragment(ReportFragmentType::NetworkDiagram, 1));
+    picture->SetFlowGroupId(doc.GetNetwork().GetCurrentFlowGroup()->GetId());
+    auto saved = [&](bool highlight) {
+        picture->SetHighlightSelectedRoutes(highlight);
+        EXPECT_TRUE(commands.SaveReport(pictureOnly, dir.File("r.rtf"), measurer));
+        return TestSupport::ReadText(dir.File("r.rtf"));
+    };
+    const std::string highlightedNone = saved(true);
+    const std::string plain = saved(false);
+
+    const std::uint32_t route = doc.GetNetwork().GetRoutes().GetRoute(1)->GetId();
+    doc.SetRoutesSelected(std::array{route}, true);
+    EXPECT_NE(saved(true), highlightedNone);
+    EXPECT_EQ(saved(false), plain);
+    doc.SetRoutesSelected(std::array{route}, false);
+    EXPECT_EQ(saved(true), highlightedNone);
 }
 
 TEST_F(ReportCommands, SaveLeavesNoFileWhenItFails)

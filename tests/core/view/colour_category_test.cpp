@@ -91,7 +91,7 @@ TEST_F(ColourCategories, CachedUntilTheRouteNotifierRecolours)
 TEST_F(ColourCategories, SelectedRoutesOnlyWhenShown)
 {
     CRoute* selected = RoutesOfLane1().front();
-    view.SetRouteSelected(selected->GetId(), true);
+    view.SetSelectedRoutes({selected->GetId()});
     EXPECT_EQ(view.LaneCategory(*lane1), ColourCategory::FilteredPermitted);
     view.SetCategoryRules({false, false, true});
     EXPECT_EQ(view.LaneCategory(*lane1), ColourCategory::SelectedRoute);
@@ -99,10 +99,10 @@ TEST_F(ColourCategories, SelectedRoutesOnlyWhenShown)
     // Lane 2 does not lie on the selected route.
     EXPECT_EQ(view.LaneCategory(*testnet::Lane(entry, 2)), ColourCategory::FilteredPermitted);
     // Deselecting while shown recolours at once.
-    view.SetRouteSelected(selected->GetId(), false);
+    view.SetSelectedRoutes({});
     EXPECT_EQ(view.LaneCategory(*lane1), ColourCategory::FilteredPermitted);
     // A non-permitted selected route is skipped when only permitted routes count.
-    view.SetRouteSelected(selected->GetId(), true);
+    view.SetSelectedRoutes({selected->GetId()});
     selected->SetPermitted(false);
     view.SetCategoryRules({true, false, true});
     EXPECT_EQ(view.LaneCategory(*lane1), ColourCategory::FilteredPermitted);

@@ -110,8 +110,9 @@ class SampleNetworkAgreementTest : public AgreementTest,
 
 TEST_P(SampleNetworkAgreementTest, DiagramAgreesAndAMovedArmLabelDoesNot)
 {
+    const ProgramSettings program;
     NetworkSettings settings;
-    CCarouselDoc document(settings);
+    CCarouselDoc document(program, settings);
     ASSERT_TRUE(document.OnOpenDocument(std::string(GYROLITH_SOURCE_DIR) + "/examples/" +
                                         GetParam() + ".crs"));
     const CDiagramSource source = document.GetDiagramSource();

@@ -1,0 +1,128 @@
+// export-od, import-od: OD matrices as CSV files, read and written as the OD matrix view does.
+#include "od_commands.h"
+
+#include "cardfile/atomic_file.h"
+#include "cli_failure.h"
+#include "network_file.h"
+#include "network_jobs.h"
+#include "routing/desired_flow_edits.h"
+#include "routing/flow_group_commands.h"
+#include "tables/od_matrix_csv.h"
+
+#include <CLI/CLI.hpp>
+#include <fstream>
+#include <map>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <string>
+
+namespace
+{
+
+// The widest matrix (99 zones of five-digit flows) is some 60 KB; anything far beyond is not
+// one, and is not read into memory whole.
+constexpr std::uintmax_t MaxCsvBytes = 16u << 20;
+
+// Actual flows and differences go out with the most decimals the program shows.
+constexpr int CsvFlowPrecision = 2;
+
+struct CODOptions
+{
+    std::string network;
+    std::string out;
+    std::string csv;
+    std::optional<std::uint32_t> flowGroup;
+    ODMatrixGridKind kind = ODMatrixGridKind::Desired;
+};
+
+std::string ReadCsvFile(const std::filesystem::path& path)
+{
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path, error);
+    if (!error && size > MaxCsvBytes) {
+        throw CCliFailure(ExitFileError, "The file " + path.string() +
+                                             " is too large for an OD matrix (more than " +
+                                             std::to_string(MaxCsvBytes >> 20) + " MiB)");
+    }
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream bytes;
+    if (!file || !(bytes << file.rdbuf()) || file.bad()) {
+        throw CCliFailure(ExitFileError, "Cannot read the file " + path.string());
+    }
+    return bytes.str();
+}
+
+int ExportOD(const CODOptions& options)
+{
+    CLoadedNetwork loaded = LoadNetworkForCli(options.network);
+    const CNetwork& network = loaded.document->network;
+    const CFlowGroup* group = ChooseFlowGroup(loaded.document->network, options.flowGroup);
+    const std::string csv =
+        ODMatrixToCsv(CODMatrixTable(network, group), options.kind, CsvFlowPrecision);
+    const std::filesystem::path out = options.out;
+    WriteFileForCli(out, [&] {
+        WriteFileAtomically(out, [&](std::ostream& stream) {
+            stream.write(csv.data(), static_cast<std::streamsize>(csv.size()));
+        });
+    });
+    return 0;
+}
+
+int ImportOD(const CODOptions& options)
+{
+    CLoadedNetwork loaded = LoadNetworkForCli(options.network);
+    CNetwork& network = loaded.document->network;
+    CFlowGroup* group = ChooseFlowGroup(network, options.flowGroup);
+    if (!group) {
+        throw CCliFailure(ExitFileError, ValidateFlowEditAllowed(network).message);
+    }
+    const CODMatrixCsvImport import =
+        ReadODMatrixCsv(ReadCsvFile(options.csv), network.GetZones().GetCount());
+    if (!import.result) {
+        throw CCliFailure(ExitFileError, options.csv + ": " + import.result.message);
+    }
+    ApplyDesiredFlowEdits(network, *group, import.edits);
+    SaveNetworkForCli(options.out, loaded);
+    return 0;
+}
+
+} // namespace
+
+void AddODCommands(CLI::App& app, CCliAction& action)
+{
+    auto options = std::make_shared<CODOptions>();
+    const std::map<std::string, ODMatrixGridKind> kinds{
+        {"desired", ODMatrixGridKind::Desired},
+        {"actual", ODMatrixGridKind::Actual},
+        {"difference", ODMatrixGridKind::Difference},
+        {"geh", ODMatrixGridKind::Geh}};
+
+    CLI::App* exportOD = app.add_subcommand(
+        "export-od", "Write the OD matrix of a flow group as CSV, one row per origin zone");
+    exportOD->add_option("NETWORK", options->network, "Network file to read")->required();
+    exportOD->add_option("-o,--out", options->out, "CSV file to write")->required();
+    exportOD->add_option("--flow-group", options->flowGroup,
+                         "Flows of this flow group (default: the current one)");
+    exportOD->add_option("--kind", options->kind, "desired (default), actual, difference or geh")
+        ->transform(CLI::CheckedTransformer(kinds));
+    exportOD->callback([options, &action] {
+        action = [options] {
+            return ExportOD(*options);
+        };
+    });
+
+    CLI::App* importOD = app.add_subcommand(
+        "import-od", "Set desired flows of a flow group from a CSV file, save the network");
+    importOD->add_option("NETWORK", options->network, "Network file to read")->required();
+    importOD->add_option("--csv", options->csv, "CSV file of desired flows")->required();
+    importOD->add_option("-o,--out", options->out, "File to write (may be NETWORK itself)")
+        ->required();
+    importOD->add_option("--flow-group", options->flowGroup,
+                         "Flow group to set (default: the current one)");
+    importOD->callback([options, &action] {
+        action = [options] {
+            return ImportOD(*options);
+        };
+    });
+}
