@@ -1,0 +1,109 @@
+// The command table of the main window.
+#include "document/command_table.h"
+
+#include <QString>
+
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+
+namespace
+{
+using K = QKeySequence;
+
+// The shown key comes first; Ctrl+= is Ctrl++ without the shift key.
+const std::array<CCommandInfo, 37> Table{{
+    {ECommand::FileNew, "&New\tCtrl+N", {K(Qt::CTRL | Qt::Key_N)}, false, EToolBar::Main},
+    {ECommand::FileOpen, "&Open...\tCtrl+O", {K(Qt::CTRL | Qt::Key_O)}, false, EToolBar::Main},
+    {ECommand::FileClose, "&Close", {}, false, EToolBar::None},
+    {ECommand::FileSave, "&Save\tCtrl+S", {K(Qt::CTRL | Qt::Key_S)}, false, EToolBar::Main},
+    {ECommand::FileSaveAs, "Save &As...", {}, false, EToolBar::None},
+    {ECommand::NetworkDiagramDxfExport, "Network Diagram DXF Export...", {}, false,
+     EToolBar::None},
+    {ECommand::PrintSetup, "P&rint Setup...", {}, false, EToolBar::None},
+    {ECommand::Exit, "E&xit\tCtrl+Q", {K(Qt::CTRL | Qt::Key_Q)}, false, EToolBar::None},
+    {ECommand::Undo, "Can't Undo\tCtrl+Z", {K(Qt::CTRL | Qt::Key_Z)}, false, EToolBar::Main},
+    {ECommand::Redo,
+     "Can't Redo\tCtrl+Y",
+     {K(Qt::CTRL | Qt::Key_Y), K(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+     false,
+     EToolBar::Main},
+    // Ctrl+C belongs to the network view alone: the tables copy their cells with it.
+    {ECommand::CopyDiagramToClipboard, "Copy Diagram To Clipboard\tCtrl+C", {}, false,
+     EToolBar::Main},
+    {ECommand::ShowNetworkView, "Show Network View", {}, false, EToolBar::Flow},
+    {ECommand::ShowTrafficFlowsView, "Show Traffic Flows View", {}, false, EToolBar::Flow},
+    {ECommand::ReportBuilder, "Report Builder...", {}, false, EToolBar::Flow},
+    {ECommand::ZoomIn,
+     "Zoom In\tCtrl++",
+     {K(Qt::CTRL | Qt::Key_Plus), K(Qt::CTRL | Qt::Key_Equal)},
+     false,
+     EToolBar::Zoom},
+    {ECommand::ZoomOut, "Zoom Out\tCtrl+-", {K(Qt::CTRL | Qt::Key_Minus)}, false, EToolBar::Zoom},
+    {ECommand::ZoomToFit, "Zoom To Fit\tCtrl+0", {K(Qt::CTRL | Qt::Key_0)}, false, EToolBar::Zoom},
+    {ECommand::ZoomMax, "Zoom Max", {}, false, EToolBar::Zoom},
+    {ECommand::ZoomMin, "Zoom Min", {}, false, EToolBar::Zoom},
+    {ECommand::DisplayGrid, "Display Grid", {}, true, EToolBar::Network},
+    {ECommand::SnapToGrid, "Snap To Grid", {}, true, EToolBar::Network},
+    {ECommand::ShowODMatrix, "Show OD Matrix in Network View", {}, true, EToolBar::Network},
+    {ECommand::HighlightFilteredRoutes, "Highlight Filtered Routes", {}, true, EToolBar::Routes},
+    {ECommand::EditProjectInformation, "Edit Project Information...", {}, false, EToolBar::None},
+    {ECommand::EditNetworkGraphicsSettings, "Edit Network Graphics Settings...", {}, false,
+     EToolBar::None},
+    {ECommand::BuildRoutes, "Build Routes", {}, false, EToolBar::Routes},
+    {ECommand::AutomaticallyRebuildRoutes, "Automatically Rebuild Routes", {}, true,
+     EToolBar::Routes},
+    {ECommand::BalanceLaneFlowsOnAllEntryArms, "Balance Lane Flows on All Entry Arms", {}, false,
+     EToolBar::Routes},
+    {ECommand::MakeCircularRoutesNonPermitted, "Make Any Existing Circular Routes Non-Permitted",
+     {}, false, EToolBar::Routes},
+    {ECommand::DeleteAllRoutes, "Delete All Routes", {}, false, EToolBar::Routes},
+    {ECommand::ProgramOptions, "Program Options...", {}, false, EToolBar::None},
+    {ECommand::DefaultOptions, "Default Options...", {}, false, EToolBar::None},
+    {ECommand::GraphicsOptions, "Graphics Options...", {}, false, EToolBar::None},
+    {ECommand::WindowCascade, "&Cascade", {}, false, EToolBar::None},
+    {ECommand::WindowTile, "&Tile", {}, false, EToolBar::None},
+    {ECommand::CheckForProgramUpdates, "Check For Program Updates...", {}, false, EToolBar::None},
+    {ECommand::About, "&About Gyrolith...", {}, false, EToolBar::None},
+}};
+} // namespace
+
+std::span<const CCommandInfo> Commands()
+{
+    return Table;
+}
+
+const CCommandInfo& CommandInfo(ECommand command)
+{
+    const auto it = std::find_if(Table.begin(), Table.end(),
+                                 [command](const CCommandInfo& i) { return i.command == command; });
+    if (it == Table.end())
+        throw std::logic_error("command missing from the table");
+    return *it;
+}
+
+const char* ToolBarTitle(EToolBar toolBar)
+{
+    switch (toolBar) {
+    case EToolBar::Main:
+        return "Main";
+    case EToolBar::Zoom:
+        return "Zoom";
+    case EToolBar::Routes:
+        return "Routes";
+    case EToolBar::Network:
+        return "Network";
+    case EToolBar::Flow:
+        return "Flow";
+    case EToolBar::None:
+        break;
+    }
+    return "";
+}
+
+QString ShortcutText(ECommand command)
+{
+    const QString text = QString::fromUtf8(CommandInfo(command).text);
+    const qsizetype tab = text.indexOf(u'\t');
+    return tab < 0 ? QString() : text.mid(tab + 1);
+}

@@ -1,0 +1,87 @@
+// The main window's commands: their menu texts, shortcuts and toolbars.
+#pragma once
+
+#include <QKeySequence>
+#include <QList>
+
+#include <span>
+
+// Every command of the menus and toolbars that the main window owns. The network view's own
+// editing commands come with the view and are not listed here.
+enum class ECommand
+{
+    // File
+    FileNew,
+    FileOpen,
+    FileClose,
+    FileSave,
+    FileSaveAs,
+    NetworkDiagramDxfExport,
+    PrintSetup,
+    Exit,
+    // Edit
+    Undo,
+    Redo,
+    CopyDiagramToClipboard,
+    // View
+    ShowNetworkView,
+    ShowTrafficFlowsView,
+    ReportBuilder,
+    ZoomIn,
+    ZoomOut,
+    ZoomToFit,
+    ZoomMax,
+    ZoomMin,
+    DisplayGrid,
+    SnapToGrid,
+    ShowODMatrix,
+    HighlightFilteredRoutes,
+    // Network
+    EditProjectInformation,
+    EditNetworkGraphicsSettings,
+    // Routes
+    BuildRoutes,
+    AutomaticallyRebuildRoutes,
+    BalanceLaneFlowsOnAllEntryArms,
+    MakeCircularRoutesNonPermitted,
+    DeleteAllRoutes,
+    // Options
+    ProgramOptions,
+    DefaultOptions,
+    GraphicsOptions,
+    // Window and Help
+    WindowCascade,
+    WindowTile,
+    CheckForProgramUpdates,
+    About,
+};
+
+// The five toolbars, in the order they are docked along the top.
+enum class EToolBar
+{
+    None,
+    Main,
+    Zoom,
+    Routes,
+    Network,
+    Flow,
+};
+
+// One command: its menu text (after a tab, the shortcut it shows), the keys that run it (the
+// first is the one shown), whether it carries a check mark and which toolbar shows it. Undo and
+// Redo change their text with the history; this is their text with nothing to undo.
+struct CCommandInfo
+{
+    ECommand command;
+    const char* text;
+    QList<QKeySequence> keys;
+    bool checkable;
+    EToolBar toolBar;
+};
+
+std::span<const CCommandInfo> Commands();
+const CCommandInfo& CommandInfo(ECommand command);
+// The toolbar's window title: "Main", "Zoom", "Routes", "Network" or "Flow".
+const char* ToolBarTitle(EToolBar toolBar);
+// The text after the tab of a command's menu text; empty when it has none.
+QString ShortcutText(ECommand command);

@@ -1,0 +1,30 @@
+// The open windows' places as the network file keeps them (VWPOS), and back.
+#pragma once
+
+#include "document/document_data.h"
+
+#include <QRect>
+
+#include <optional>
+#include <vector>
+
+class CCarouselDoc;
+class QMdiArea;
+
+// A stored rectangle (left, top, right, bottom in the MDI area's logical pixels) that can be
+// used as it is: not inverted, not empty, and with enough of its title bar inside the area to
+// be grabbed. None otherwise, so the frame takes the area's default place.
+std::optional<QRect> UsableFrameRect(const CViewPosition& position, const QRect& area);
+
+// The network view's zoom range; a stored zoom outside it is brought to its nearer end.
+double ClampedZoom(double zoom);
+
+// One position per open resizeable window of the document, in the document's view order.
+std::vector<CViewPosition> CollectViewPositions(const CCarouselDoc& document);
+// Before a save: the document's view positions become those of its open windows.
+void StoreViewPositions(CCarouselDoc& document);
+
+// After an open: opens a window of each stored kind and index (kinds 1 to 3; others are
+// passed over) and places it. True when at least one network window was among them.
+bool RestoreViewPositions(CCarouselDoc& document, const std::vector<CViewPosition>& positions,
+                          const QMdiArea& area);

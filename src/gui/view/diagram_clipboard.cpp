@@ -1,0 +1,79 @@
+// The clipboard's renderings of the diagram.
+#include "view/diagram_clipboard.h"
+
+#include "view/diagram_painter.h"
+
+#include <QBuffer>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QSvgGenerator>
+
+namespace
+{
+constexpr double MetresPerInch = 0.0254;
+constexpr int PlanUnitsPerInch = 254;
+} // namespace
+
+bool CDiagramClipboard::SetEnhancedMetafile(std::vector<std::uint8_t> emf)
+{
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (!clipboard)
+        return false;
+    // The clipboard takes the data over.
+    clipboard->setMimeData(MimeData(emf).release());
+    return true;
+}
+
+std::unique_ptr<QMimeData> CDiagramClipboard::MimeData(const std::vector<std::uint8_t>& emf) const
+{
+    auto data = std::make_unique<QMimeData>();
+    data->setData(EmfMimeType, QByteArray(reinterpret_cast<const char*>(emf.data()),
+                                          static_cast<qsizetype>(emf.size())));
+    const QByteArray svg = Svg();
+    if (!svg.isEmpty())
+        data->setData(SvgMimeType, svg);
+    const QByteArray png = Png();
+    if (!png.isEmpty())
+        data->setData(PngMimeType, png);
+    return data;
+}
+
+QByteArray CDiagramClipboard::Svg() const
+{
+    const CRect bounds = NetworkDiagramBounds(m_source, m_measurer);
+    if (bounds.IsEmpty())
+        return {};
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    // One pixel of the generator is one plan unit, so its size reads in tenths of a millimetre.
+    generator.setResolution(PlanUnitsPerInch);
+    generator.setSize(QSize(bounds.Width(), bounds.Height()));
+    generator.setViewBox(QRect(0, 0, bounds.Width(), bounds.Height()));
+    generator.setTitle("Network diagram");
+    generator.setDescription("Drawn by Gyrolith");
+    CPlanMapping mapping;
+    mapping.windowOrigin = QPointF(bounds.left, bounds.top);
+    QPainter painter(&generator);
+    PaintNetworkDiagram(m_source, painter, mapping, m_measurer);
+    painter.end();
+    return bytes;
+}
+
+QByteArray CDiagramClipboard::Png() const
+{
+    QImage image =
+        NetworkDiagramImage(m_source, PngDotsPerInch / PlanUnitsPerInch, m_measurer);
+    if (image.isNull())
+        return {};
+    const int dotsPerMetre = static_cast<int>(PngDotsPerInch / MetresPerInch + 0.5);
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
