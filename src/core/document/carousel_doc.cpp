@@ -188,9 +188,9 @@ bool CCarouselDoc::OnOpenDocument(const std::filesystem::path& path)
     CNetworkReadError failure;
     try {
         read = LoadNetworkFile(path, *m_settings, failure, m_program->DefLaneFlowDelimiter);
-    } catch (const errFileRead&) {
-        return false; // the file could not be opened at all: nothing more to say
     } catch (...) {
+        // A file that cannot be opened at all says so too ("Cannot open <path>: <reason>"):
+        // silence would leave a double-clicked missing file simply vanishing.
         if (m_prompt)
             m_prompt->ShowMessageWithDetail(failure.message, failure.detail);
         return false;
@@ -252,6 +252,12 @@ std::string CCarouselDoc::ProposedSaveAsName() const
 
 std::string CCarouselDoc::ProposedDxfExportName() const
 {
+    // Without a file of its own ("New.dxf", never ".dxf"; a recovered network's stand-in path
+    // names no folder) the name comes from the title as Save As proposes it.
+    if (!m_hasSavePath) {
+        const std::string saveAs = ProposedSaveAsName();
+        return saveAs.substr(0, saveAs.size() - 4) + ".dxf";
+    }
     std::string name = m_pathName;
     if (name.size() >= 4 && name[name.size() - 4] == '.')
         name.resize(name.size() - 4);

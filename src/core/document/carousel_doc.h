@@ -126,7 +126,8 @@ public:
     // False for a new document and for a recovered one: Save must ask for a path.
     bool HasSavePath() const { return m_hasSavePath; }
 
-    // File steps. Each failure shows one message through the prompt.
+    // File steps. Each failure shows one message through the prompt, a file that cannot be
+    // opened at all included.
     bool OnNewDocument();
     bool OnOpenDocument(const std::filesystem::path& path);
     // Writes through a temporary file and a rename; clears the modified flag. On failure shows
@@ -145,7 +146,7 @@ public:
     // '\', with ".crs".
     std::string ProposedSaveAsName() const;
     // The DXF export's proposal: the path without a last four characters that start with '.',
-    // and ".dxf".
+    // and ".dxf"; for a network without a file of its own, the Save As proposal with ".dxf".
     std::string ProposedDxfExportName() const;
     // The status pane texts now.
     std::string GetFlowGroupPaneText() const;

@@ -83,6 +83,8 @@ TEST(AutoSaveKillTest, KilledRunsFileIsOfferedAndOpensWhole)
     EXPECT_TRUE(ApplyRecoveredFileRule(recovered, command.path, autoSave, recent));
     EXPECT_EQ(recovered.GetTitle(), "Recovered From AutoSave");
     EXPECT_EQ(recovered.GetPathName(), "Recovered From AutoSave.crs");
+    // Its stand-in path names no folder: the DXF proposal follows the title, as Save As does.
+    EXPECT_EQ(recovered.ProposedDxfExportName(), "Recovered.dxf");
     EXPECT_TRUE(recovered.IsModified());
     EXPECT_FALSE(recovered.HasSavePath())
         << "Save must ask where, not write into the current folder";

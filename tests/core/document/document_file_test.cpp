@@ -91,7 +91,12 @@ TEST_F(DocumentFileTest, SavedFileOpensAsTheSameDocument)
     CCarouselDoc other(program, otherSettings, &prompt);
     CRecordingPanes bar;
     other.SetStatusPaneSink(&bar);
-    EXPECT_FALSE(other.OnOpenDocument(dir.File("absent.crs"))) << "and says nothing of its own";
+    // A file that cannot be opened says why rather than failing in silence.
+    EXPECT_FALSE(other.OnOpenDocument(dir.File("absent.crs")));
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_EQ(prompt.messages[0],
+              "Cannot open " + dir.File("absent.crs") + ": No such file or directory");
+    prompt.messages.clear();
     ASSERT_TRUE(other.OnOpenDocument(path));
     EXPECT_TRUE(other.SaveSnapshot() == doc.SaveSnapshot());
     EXPECT_EQ(otherSettings.GridSize, 250);
@@ -304,7 +309,7 @@ TEST_P(ProposedNameTest, SaveAsAndDxfProposals)
 
 INSTANTIATE_TEST_SUITE_P(
     Names, ProposedNameTest,
-    testing::Values(NameCase{"NewDocument", "New Gyrolith File ", "", "New.crs", ".dxf"},
+    testing::Values(NameCase{"NewDocument", "New Gyrolith File ", "", "New.crs", "New.dxf"},
                     NameCase{"Hash", "Ring#2", "ring.crs", "Ring.crs", "ring.dxf"},
                     NameCase{"Semicolon", "a;b", "a.b.c", "a.crs", "a.dxf"},
                     NameCase{"Backslash", "x\\y", "short.cr", "x.crs", "short.cr.dxf"},
