@@ -25,8 +25,15 @@ test: build
 run: deps
 	@test -f $(BUILD)/build.ninja || cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 	  -DGYROLITH_SANITIZE=ON -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" >/dev/null
-	@cmake --build $(BUILD) -j $(JOBS) --target gyrolith-cli >/dev/null
-	$(BUILD)/src/cli/gyrolith-cli $(if $(wildcard $(EXAMPLE)),summary $(EXAMPLE),--help)
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  cmake --build $(BUILD) -j $(JOBS) --target gyrolith >/dev/null && \
+	  $(BUILD)/src/app/gyrolith $(wildcard $(EXAMPLE)); \
+	else \
+	  echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): the desktop program cannot open a window."; \
+	  echo "The network as gyrolith-cli shows it instead:"; \
+	  cmake --build $(BUILD) -j $(JOBS) --target gyrolith-cli >/dev/null && \
+	  $(BUILD)/src/cli/gyrolith-cli $(if $(wildcard $(EXAMPLE)),summary $(EXAMPLE),--help); \
+	fi
 
 bench: deps
 	cmake -S . -B $(BENCHBUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DGYROLITH_TESTS=OFF -DGYROLITH_BENCH=ON
