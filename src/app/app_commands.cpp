@@ -39,11 +39,7 @@ void CCarouselApp::OnCommand(ECommand command)
     CCarouselDoc* document = m_document.get();
     // Each command is offered only while its update handler enables it; a key pressed in the
     // moment before the handlers ran finds it here.
-    const CCommandState state =
-        CommandState(command, {document, ActiveNetworkFrame()
-                                             ? ActiveNetworkFrame()->GetViewStatus()
-                                             : std::nullopt,
-                               &m_env.program});
+    const CCommandState state = CommandState(command, CommandContext());
     if (!state.enabled)
         return;
 
@@ -271,14 +267,18 @@ bool CCarouselApp::CopyDiagram()
     return m_document->CopyDiagramToClipboard(clipboard, *m_measurer);
 }
 
+CCommandContext CCarouselApp::CommandContext() const
+{
+    const CNetworkViewChildFrame* network = ActiveNetworkFrame();
+    return {m_document.get(),
+            network ? std::optional(network->GetViewStatus()) : std::nullopt, &m_env.program};
+}
+
 void CCarouselApp::UpdateCommandUI()
 {
     if (!m_mainFrame)
         return;
-    const CNetworkViewChildFrame* network = ActiveNetworkFrame();
-    const CCommandContext context{m_document.get(),
-                                  network ? network->GetViewStatus() : std::nullopt,
-                                  &m_env.program};
+    const CCommandContext context = CommandContext();
     for (const CCommandInfo& info : Commands())
         m_mainFrame->ApplyCommandState(info.command, CommandState(info.command, context));
 

@@ -5,6 +5,7 @@
 #include "document/auto_save_manager.h"
 #include "document/carousel_doc.h"
 #include "document/child_frame.h"
+#include "document/command_state.h"
 #include "document/command_table.h"
 #include "document/file_chooser.h"
 #include "document/idle_auto_save.h"
@@ -116,6 +117,7 @@ private:
     void RefreshRecentFiles();
     void RunLongCommand(ECommand command);
     void RedrawViews();
+    CCommandContext CommandContext() const;
 
     CAppEnvironment m_env;
     CRecentFileList m_recentFiles;

@@ -17,7 +17,9 @@ CChildFrame::CChildFrame(CCarouselDoc& document, CFrameOwner& owner, int kind, i
 
 CChildFrame::~CChildFrame()
 {
-    m_document->RemoveView(this);
+    // A closed frame is deleted later, when its document may be gone already.
+    if (m_registered)
+        m_document->RemoveView(this);
 }
 
 void CChildFrame::OnUpdate(int hint)
@@ -80,6 +82,7 @@ void CChildFrame::closeEvent(QCloseEvent* event)
     QMdiSubWindow::closeEvent(event);
     if (event->isAccepted()) {
         m_document->RemoveView(this);
+        m_registered = false;
         m_owner->OnFrameClosed(*this);
     }
 }

@@ -72,5 +72,6 @@ private:
     int m_index;
     QString m_kindName;
     int m_paneState = 0;
+    bool m_registered = true;
     QRect m_normalGeometry;
 };

@@ -33,6 +33,7 @@ CCommandState CommandState(ECommand command, const CCommandContext& context)
     const CCarouselDoc* document = context.document;
     const std::optional<CNetworkViewStatus>& view = context.networkView;
     const bool viewActive = document && view;
+    const bool zoomable = viewActive && view->zoomable;
 
     switch (command) {
     case ECommand::FileNew:
@@ -83,14 +84,14 @@ CCommandState CommandState(ECommand command, const CCommandContext& context)
         break;
     case ECommand::ZoomIn:
     case ECommand::ZoomMax:
-        state.enabled = viewActive && view->zoom < MaxZoom;
+        state.enabled = zoomable && view->zoom < MaxZoom;
         break;
     case ECommand::ZoomOut:
     case ECommand::ZoomMin:
-        state.enabled = viewActive && view->zoom > MinZoom;
+        state.enabled = zoomable && view->zoom > MinZoom;
         break;
     case ECommand::ZoomToFit:
-        state.enabled = viewActive && view->hasBounds;
+        state.enabled = zoomable && view->hasBounds;
         break;
     case ECommand::DisplayGrid:
         state.enabled = viewActive;

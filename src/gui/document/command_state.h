@@ -10,10 +10,11 @@
 class CCarouselDoc;
 struct ProgramSettings;
 
-// What the active network window tells the commands: its zoom and whether the network has
-// anything to fit. None when another kind of window, or none, is active.
+// What the active network window tells the commands: whether its view zooms, its zoom and
+// whether the network has anything to fit. None when another kind of window, or none, is active.
 struct CNetworkViewStatus
 {
+    bool zoomable = false;
     double zoom = 1.0;
     bool hasBounds = false;
 };

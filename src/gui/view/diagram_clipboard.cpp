@@ -9,6 +9,8 @@
 #include <QMimeData>
 #include <QSvgGenerator>
 
+#include <algorithm>
+
 namespace
 {
 constexpr double MetresPerInch = 0.0254;
@@ -64,11 +66,17 @@ QByteArray CDiagramClipboard::Svg() const
 
 QByteArray CDiagramClipboard::Png() const
 {
-    QImage image =
-        NetworkDiagramImage(m_source, PngDotsPerInch / PlanUnitsPerInch, m_measurer);
+    const CRect bounds = NetworkDiagramBounds(m_source, m_measurer);
+    if (bounds.IsEmpty())
+        return {};
+    const double longest = std::max(bounds.Width(), bounds.Height());
+    const double pixelsPerUnit =
+        std::min(PngDotsPerInch / PlanUnitsPerInch, MaxPngSide / longest);
+    QImage image = NetworkDiagramImage(m_source, pixelsPerUnit, m_measurer);
     if (image.isNull())
         return {};
-    const int dotsPerMetre = static_cast<int>(PngDotsPerInch / MetresPerInch + 0.5);
+    // The resolution keeps the picture's size on paper whatever it was scaled to.
+    const int dotsPerMetre = static_cast<int>(pixelsPerUnit * PlanUnitsPerInch / MetresPerInch + 0.5);
     image.setDotsPerMeterX(dotsPerMetre);
     image.setDotsPerMeterY(dotsPerMetre);
     QByteArray bytes;

@@ -12,8 +12,10 @@ class QMimeData;
 
 // Offers the document's enhanced metafile as "image/x-emf" and, for programs that read no
 // metafile, the same diagram painted through CQPainterSurface as SVG ("image/svg+xml", sized in
-// millimetres: one plan unit is 0.1 mm) and PNG ("image/png", 200 dots per inch). An empty
-// network has no picture to paint: only the metafile goes.
+// millimetres: one plan unit is 0.1 mm) and PNG ("image/png", 200 dots per inch). A plan of a
+// large junction would make a PNG beyond what image readers accept (Qt refuses 128 MB), so its
+// longest side is held to MaxPngSide pixels, with the resolution lowered to keep its size on
+// paper. An empty network has no picture to paint: only the metafile goes.
 class CDiagramClipboard : public CClipboard
 {
 public:
@@ -21,6 +23,7 @@ public:
     static constexpr const char* SvgMimeType = "image/svg+xml";
     static constexpr const char* PngMimeType = "image/png";
     static constexpr double PngDotsPerInch = 200.0;
+    static constexpr double MaxPngSide = 3000.0;
 
     CDiagramClipboard(CDiagramSource source, const CTextMeasurer& measurer)
         : m_source(std::move(source)), m_measurer(measurer)

@@ -31,9 +31,10 @@ CNetworkViewChildFrame::CNetworkViewChildFrame(CCarouselDoc& document, CFrameOwn
     connect(copy, &QShortcut::activated, this, &CNetworkViewChildFrame::copyDiagramRequested);
 }
 
-std::optional<CNetworkViewStatus> CNetworkViewChildFrame::GetViewStatus() const
+CNetworkViewStatus CNetworkViewChildFrame::GetViewStatus() const
 {
-    return std::nullopt;
+    // The placeholder pane does not zoom.
+    return CNetworkViewStatus{};
 }
 
 void CNetworkViewChildFrame::OnDocumentUpdate(int hint)

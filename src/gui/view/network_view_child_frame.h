@@ -21,7 +21,7 @@ public:
 
     QWidget* GetNetworkPane() const { return m_networkPane; }
     // What the zoom and grid commands need to know of the view.
-    std::optional<CNetworkViewStatus> GetViewStatus() const;
+    CNetworkViewStatus GetViewStatus() const;
 
 signals:
     void copyDiagramRequested();

@@ -1,0 +1,207 @@
+// The menus, toolbars and status panes of the main window as the user sees them.
+#include "app_fixture.h"
+
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace
+{
+
+class MenuTest : public testing::Test, public AppFixture
+{
+protected:
+    QAction* Action(ECommand command) { return app->GetMainFrame()->GetAction(command); }
+
+    // Every menu item's text, in menu order, with the menu's title first.
+    static QStringList MenuTexts(const QMenu& menu)
+    {
+        QStringList texts{menu.title()};
+        for (const QAction* action : menu.actions())
+            if (!action->isSeparator())
+                texts.push_back(action->menu() ? action->menu()->title() : action->text());
+        return texts;
+    }
+    QMenu* Menu(const QString& title)
+    {
+        for (QAction* action : app->GetMainFrame()->menuBar()->actions())
+            if (action->menu() && action->menu()->title() == title)
+                return action->menu();
+        return nullptr;
+    }
+};
+
+using C = ECommand;
+
+// Commands that need a network; the zoom, grid and route-set ones need its view active too.
+const std::set<C> DocumentCommands{
+    C::FileClose,     C::FileSave,         C::FileSaveAs,  C::NetworkDiagramDxfExport,
+    C::CopyDiagramToClipboard, C::ShowNetworkView, C::ShowTrafficFlowsView, C::ReportBuilder,
+    C::ShowODMatrix,  C::HighlightFilteredRoutes, C::EditProjectInformation,
+    C::EditNetworkGraphicsSettings, C::BuildRoutes, C::AutomaticallyRebuildRoutes,
+    C::WindowCascade, C::WindowTile};
+
+TEST_F(MenuTest, MenusHoldEveryCommandWithItsExactText)
+{
+    Start();
+    EXPECT_EQ(MenuTexts(*Menu("&File")),
+              (QStringList{"&File", "&New\tCtrl+N", "&Open...\tCtrl+O", "&Close", "&Save\tCtrl+S",
+                           "Save &As...", "Network Diagram DXF Export...", "P&rint Setup...",
+                           "E&xit\tCtrl+Q"}));
+    EXPECT_EQ(MenuTexts(*Menu("&Edit")),
+              (QStringList{"&Edit", "Can't Undo\tCtrl+Z", "Can't Redo\tCtrl+Y",
+                           "Copy Diagram To Clipboard\tCtrl+C"}));
+    EXPECT_EQ(MenuTexts(*Menu("&View")),
+              (QStringList{"&View", "&Toolbars", "&Status Bar", "Show Network View",
+                           "Show Traffic Flows View", "Report Builder...", "Zoom In\tCtrl++",
+                           "Zoom Out\tCtrl+-", "Zoom To Fit\tCtrl+0", "Zoom Max", "Zoom Min",
+                           "Display Grid", "Snap To Grid", "Show OD Matrix in Network View",
+                           "Highlight Filtered Routes"}));
+    EXPECT_EQ(MenuTexts(*Menu("&Network")),
+              (QStringList{"&Network", "Edit Project Information...",
+                           "Edit Network Graphics Settings..."}));
+    EXPECT_EQ(MenuTexts(*Menu("&Routes")),
+              (QStringList{"&Routes", "Build Routes", "Automatically Rebuild Routes",
+                           "Balance Lane Flows on All Entry Arms",
+                           "Make Any Existing Circular Routes Non-Permitted", "Delete All Routes"}));
+    EXPECT_EQ(MenuTexts(*Menu("&Options")),
+              (QStringList{"&Options", "Program Options...", "Default Options...",
+                           "Graphics Options..."}));
+    EXPECT_EQ(MenuTexts(*Menu("&Help")),
+              (QStringList{"&Help", "Check For Program Updates...", "&About Gyrolith..."}));
+}
+
+TEST_F(MenuTest, WithoutANetworkOnlyTheProgramsCommandsAreOffered)
+{
+    store.WriteProfileInt("Settings", "DefCreateBlankFileOnStartup", 0);
+    Start();
+    for (const CCommandInfo& info : Commands()) {
+        const bool needsDocument = DocumentCommands.contains(info.command) ||
+                                   Action(info.command)->text().startsWith("Zoom") ||
+                                   info.command == C::Undo || info.command == C::Redo ||
+                                   info.command == C::DisplayGrid ||
+                                   info.command == C::SnapToGrid ||
+                                   info.toolBar == EToolBar::Routes;
+        EXPECT_EQ(Action(info.command)->isEnabled(), !needsDocument) << info.text;
+    }
+}
+
+TEST_F(MenuTest, UndoAndRedoNameTheStepAndChecksFollowTheDocument)
+{
+    Start();
+    EXPECT_FALSE(Action(C::Undo)->isEnabled());
+    EXPECT_TRUE(Action(C::HighlightFilteredRoutes)->isChecked()) << "on for a new network";
+    EXPECT_FALSE(Action(C::ShowODMatrix)->isChecked());
+    for (C command : DocumentCommands)
+        EXPECT_TRUE(Action(command)->isEnabled()) << CommandInfo(command).text;
+    EXPECT_FALSE(Action(C::DeleteAllRoutes)->isEnabled()) << "no routes yet";
+
+    Action(C::ShowODMatrix)->trigger();
+    EXPECT_TRUE(Action(C::ShowODMatrix)->isChecked());
+    EXPECT_EQ(Action(C::Undo)->text(), "Undo Show OD Matrix\tCtrl+Z");
+    EXPECT_TRUE(Action(C::Undo)->isEnabled());
+    EXPECT_EQ(Action(C::Redo)->text(), "Can't Redo\tCtrl+Y");
+    EXPECT_TRUE(app->GetMainFrame()->isWindowModified());
+
+    Action(C::Undo)->trigger();
+    EXPECT_FALSE(Action(C::ShowODMatrix)->isChecked());
+    EXPECT_EQ(Action(C::Undo)->text(), "Can't Undo\tCtrl+Z");
+    EXPECT_FALSE(Action(C::Undo)->isEnabled());
+    EXPECT_EQ(Action(C::Redo)->text(), "Redo Show OD Matrix\tCtrl+Y");
+    Action(C::Redo)->trigger();
+    EXPECT_TRUE(Action(C::ShowODMatrix)->isChecked());
+
+    // Highlighting takes no checkpoint; the grid is the program's setting.
+    Action(C::HighlightFilteredRoutes)->trigger();
+    EXPECT_FALSE(Action(C::HighlightFilteredRoutes)->isChecked());
+    EXPECT_EQ(Action(C::Undo)->text(), "Undo Show OD Matrix\tCtrl+Z");
+}
+
+TEST_F(MenuTest, RouteCommandsFollowTheRoutesAndAutomaticRebuildIsUndoneAsBuildRoutes)
+{
+    Start({Example("roundabout.crs")});
+    EXPECT_TRUE(Action(C::DeleteAllRoutes)->isEnabled());
+    EXPECT_FALSE(Action(C::AutomaticallyRebuildRoutes)->isChecked());
+    Action(C::AutomaticallyRebuildRoutes)->trigger();
+    EXPECT_TRUE(Action(C::AutomaticallyRebuildRoutes)->isChecked());
+    EXPECT_EQ(Action(C::Undo)->text(), "Undo Build Routes\tCtrl+Z");
+
+    prompt.yesNo = {PromptAnswer::Yes};
+    Action(C::DeleteAllRoutes)->trigger();
+    EXPECT_EQ(app->GetDocument()->GetNetwork().GetRoutes().GetCount(), 0u);
+    EXPECT_FALSE(Action(C::DeleteAllRoutes)->isEnabled());
+    EXPECT_FALSE(Action(C::BalanceLaneFlowsOnAllEntryArms)->isEnabled());
+}
+
+TEST_F(MenuTest, ViewCommandsActOnTheActiveNetworkWindowOnly)
+{
+    Start();
+    EXPECT_TRUE(Action(C::DisplayGrid)->isEnabled());
+    app->GetDocument()->OpenView(TrafficFlowsViewKind);
+    QApplication::processEvents();
+    EXPECT_FALSE(Action(C::DisplayGrid)->isEnabled()) << "the traffic flows window is active";
+    EXPECT_FALSE(Action(C::ZoomIn)->isEnabled());
+    app->GetDocument()->OpenView(NetworkViewKind);
+    QApplication::processEvents();
+    EXPECT_TRUE(Action(C::DisplayGrid)->isEnabled());
+    Action(C::DisplayGrid)->trigger();
+    EXPECT_TRUE(program.CurDisplayGrid);
+    EXPECT_TRUE(Action(C::DisplayGrid)->isChecked());
+}
+
+TEST_F(MenuTest, StatusPanesShowTheLastTextOfTheirOwnIds)
+{
+    Start({Example("roundabout.crs")});
+    CMainFrame& frame = *app->GetMainFrame();
+    EXPECT_EQ(frame.GetPaneText(StatusPaneArms), "12 Arms");
+    EXPECT_EQ(frame.GetPaneText(StatusPaneZones), "4 Zones");
+    EXPECT_FALSE(frame.GetPaneText(StatusPaneFlowGroup).isEmpty());
+    frame.SetPaneText(33918, "not a pane");
+    EXPECT_EQ(frame.GetPaneText(33918), "");
+    const QList<QLabel*> panes = frame.statusBar()->findChildren<QLabel*>();
+    std::map<QString, int> widths;
+    for (const QLabel* pane : panes)
+        widths[pane->objectName()] = pane->width();
+    EXPECT_EQ(widths["33915"], 250);
+    EXPECT_EQ(widths["33916"], 80);
+    EXPECT_EQ(widths["33917"], 80);
+
+    ASSERT_TRUE(app->FileClose());
+    EXPECT_EQ(frame.GetPaneText(StatusPaneArms), "") << "closing empties the panes";
+}
+
+TEST_F(MenuTest, ToolbarLayoutComesBackFromTheStore)
+{
+    Start();
+    CMainFrame& frame = *app->GetMainFrame();
+    std::set<QString> titles;
+    for (EToolBar bar : {EToolBar::Main, EToolBar::Zoom, EToolBar::Routes, EToolBar::Network,
+                         EToolBar::Flow})
+        titles.insert(frame.GetToolBar(bar)->windowTitle());
+    EXPECT_EQ(titles, (std::set<QString>{"Main", "Zoom", "Routes", "Network", "Flow"}));
+
+    frame.addToolBar(Qt::BottomToolBarArea, frame.GetToolBar(EToolBar::Zoom));
+    frame.GetToolBar(EToolBar::Flow)->hide();
+    ASSERT_TRUE(frame.SaveBarState(store));
+
+    CMainFrame other;
+    other.show();
+    EXPECT_EQ(other.toolBarArea(other.GetToolBar(EToolBar::Zoom)), Qt::TopToolBarArea);
+    other.LoadBarState(store);
+    EXPECT_EQ(other.toolBarArea(other.GetToolBar(EToolBar::Zoom)), Qt::BottomToolBarArea);
+    EXPECT_FALSE(other.GetToolBar(EToolBar::Flow)->isVisibleTo(&other));
+    EXPECT_TRUE(other.GetToolBar(EToolBar::Main)->isVisibleTo(&other));
+
+    // A damaged value leaves the toolbars where they stand.
+    store.WriteProfileString("Toolbars\\Settings", "State", "not base64 at all!");
+    CMainFrame third;
+    third.LoadBarState(store);
+    EXPECT_EQ(third.toolBarArea(third.GetToolBar(EToolBar::Zoom)), Qt::TopToolBarArea);
+}
+
+} // namespace
