@@ -27,6 +27,7 @@ run: deps
 	  -DGYROLITH_SANITIZE=ON -DCMAKE_CXX_FLAGS_DEBUG="-O1 -g" >/dev/null
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
 	  cmake --build $(BUILD) -j $(JOBS) --target gyrolith >/dev/null && \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan-third-party.supp:print_suppressions=0 \
 	  $(BUILD)/src/app/gyrolith $(wildcard $(EXAMPLE)); \
 	else \
 	  echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): the desktop program cannot open a window."; \

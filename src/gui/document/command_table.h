@@ -68,8 +68,10 @@ enum class EToolBar
 };
 
 // One command: its menu text (after a tab, the shortcut it shows), the keys that run it (the
-// first is the one shown), whether it carries a check mark and which toolbar shows it. Undo and
-// Redo change their text with the history; this is their text with nothing to undo.
+// first is the one shown), whether it carries a check mark, which toolbar shows it and, for a
+// button without an icon, a short text that keeps the five toolbars side by side on one row
+// (the menu text is the button's tooltip). Undo and Redo change their text with the history;
+// this is their text with nothing to undo.
 struct CCommandInfo
 {
     ECommand command;
@@ -77,6 +79,7 @@ struct CCommandInfo
     QList<QKeySequence> keys;
     bool checkable;
     EToolBar toolBar;
+    const char* buttonText = nullptr;
 };
 
 std::span<const CCommandInfo> Commands();

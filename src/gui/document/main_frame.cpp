@@ -69,7 +69,9 @@ void CMainFrame::CreateActions()
         action->setShortcuts(info.keys);
         action->setCheckable(info.checkable);
         action->setIcon(StandardIcon(info.command, *style()));
-        action->setIconText(ButtonText(action->text()));
+        action->setIconText(info.buttonText ? QString::fromUtf8(info.buttonText)
+                                            : ButtonText(action->text()));
+        action->setToolTip(ButtonText(action->text()));
         const ECommand command = info.command;
         connect(action, &QAction::triggered, this, [this, command] { emit commandTriggered(command); });
         m_actions[command] = action;
@@ -220,8 +222,9 @@ void CMainFrame::ApplyCommandState(ECommand command, const CCommandState& state)
     if (action->isCheckable())
         action->setChecked(state.checked);
     if (action->text() != state.text) {
+        // The button keeps its short text; the tooltip says what Undo or Redo would do.
         action->setText(state.text);
-        action->setIconText(ButtonText(state.text));
+        action->setToolTip(ButtonText(state.text));
     }
 }
 

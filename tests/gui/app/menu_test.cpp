@@ -104,6 +104,8 @@ TEST_F(MenuTest, UndoAndRedoNameTheStepAndChecksFollowTheDocument)
     Action(C::ShowODMatrix)->trigger();
     EXPECT_TRUE(Action(C::ShowODMatrix)->isChecked());
     EXPECT_EQ(Action(C::Undo)->text(), "Undo Show OD Matrix\tCtrl+Z");
+    EXPECT_EQ(Action(C::Undo)->toolTip(), "Undo Show OD Matrix");
+    EXPECT_EQ(Action(C::Undo)->iconText(), "Undo");
     EXPECT_TRUE(Action(C::Undo)->isEnabled());
     EXPECT_EQ(Action(C::Redo)->text(), "Can't Redo\tCtrl+Y");
     EXPECT_TRUE(app->GetMainFrame()->isWindowModified());
@@ -184,6 +186,11 @@ TEST_F(MenuTest, ToolbarLayoutComesBackFromTheStore)
                          EToolBar::Flow})
         titles.insert(frame.GetToolBar(bar)->windowTitle());
     EXPECT_EQ(titles, (std::set<QString>{"Main", "Zoom", "Routes", "Network", "Flow"}));
+    // Side by side on one row of a common screen, nothing folded away behind a chevron.
+    int width = 0;
+    for (const QString& title : titles)
+        width += frame.findChild<QToolBar*>(title)->sizeHint().width();
+    EXPECT_LE(width, 1280);
 
     frame.addToolBar(Qt::BottomToolBarArea, frame.GetToolBar(EToolBar::Zoom));
     frame.GetToolBar(EToolBar::Flow)->hide();
