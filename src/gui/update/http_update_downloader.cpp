@@ -190,7 +190,7 @@ CHTTPUpdateDownloader::CHTTPUpdateDownloader(CUpdateDownloadLimits limits) : m_l
 
 CUpdateDownload CHTTPUpdateDownloader::Download(const std::string& text)
 {
-    QUrl url(QString::fromStdString(text), QUrl::StrictMode);
+    QUrl url(QString::fromStdString(text));
     if (!IsHTTPURL(url)) {
         return {Status::NotConnected, {}};
     }
