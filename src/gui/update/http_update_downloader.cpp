@@ -85,14 +85,37 @@ std::chrono::milliseconds Remaining(const QDeadlineTimer& deadline)
     return std::chrono::milliseconds(std::max<qint64>(deadline.remainingTime(), 0));
 }
 
+// What a reply came to once the wait for it is over.
+CAttempt Judge(const QNetworkReply& reply, QByteArray body, bool finished, bool tooLarge)
+{
+    CAttempt attempt;
+    if (!HasStatus(reply)) {
+        return attempt; // no answer
+    }
+    attempt.status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    attempt.redirect = reply.attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
+    const bool success = attempt.status >= 200 && attempt.status <= 299;
+    const QVariant length = reply.header(QNetworkRequest::ContentLengthHeader);
+    const bool cutOff = reply.error() != QNetworkReply::NoError ||
+                        (length.isValid() && length.toLongLong() != body.size());
+    if (!finished || tooLarge || (success && cutOff)) {
+        attempt.outcome = CAttempt::Outcome::Broken;
+        return attempt;
+    }
+    attempt.outcome = CAttempt::Outcome::Complete;
+    attempt.body = std::move(body);
+    return attempt;
+}
+
+// One request, waited for until it finishes, goes unanswered for a try's time, runs out of the
+// download's time or brings more than the body may hold; then the connection is closed.
 CAttempt ReadOnce(QNetworkAccessManager& manager, const QUrl& url,
                   const CUpdateDownloadLimits& limits, const QDeadlineTimer& deadline)
 {
     const std::unique_ptr<QNetworkReply> reply(manager.get(UpdateFileRequest(url)));
     reply->setReadBufferSize(ReadChunkBytes);
 
-    CAttempt attempt;
-    bool answered = false;
+    QByteArray body;
     bool finished = false;
     bool tooLarge = false;
     QEventLoop loop;
@@ -103,17 +126,16 @@ CAttempt ReadOnce(QNetworkAccessManager& manager, const QUrl& url,
     deadlineTimer.setSingleShot(true);
 
     const auto take = [&] {
-        attempt.body += reply->readAll();
-        if (attempt.body.size() > limits.maxBodyBytes) {
-            tooLarge = true;
+        body += reply->readAll();
+        tooLarge = body.size() > limits.maxBodyBytes;
+        if (tooLarge) {
             loop.quit();
         }
     };
     QObject::connect(reply.get(), &QNetworkReply::metaDataChanged, &loop, [&] {
-        if (answered || !HasStatus(*reply)) {
+        if (!HasStatus(*reply)) {
             return;
         }
-        answered = true;
         answerTimer.stop();
         const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
         if (length.isValid() && length.toLongLong() > limits.maxBodyBytes) {
@@ -126,11 +148,7 @@ CAttempt ReadOnce(QNetworkAccessManager& manager, const QUrl& url,
         finished = true;
         loop.quit();
     });
-    QObject::connect(&answerTimer, &QTimer::timeout, &loop, [&] {
-        if (!answered) {
-            loop.quit();
-        }
-    });
+    QObject::connect(&answerTimer, &QTimer::timeout, &loop, &QEventLoop::quit);
     QObject::connect(&deadlineTimer, &QTimer::timeout, &loop, &QEventLoop::quit);
     answerTimer.start(std::min(limits.answerTimeout, Remaining(deadline)));
     deadlineTimer.start(Remaining(deadline));
@@ -139,27 +157,11 @@ CAttempt ReadOnce(QNetworkAccessManager& manager, const QUrl& url,
     if (finished && !tooLarge) {
         take();
     }
-    answered = answered || HasStatus(*reply);
     if (!finished || tooLarge) {
         QObject::disconnect(reply.get(), nullptr, &loop, nullptr);
         reply->abort(); // closes the connection: the server sees the end at once
     }
-    if (!answered) {
-        return {};
-    }
-    attempt.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    attempt.redirect = reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
-    const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
-    const bool statusError = attempt.status < 200 || attempt.status > 299;
-    const bool cutOff = (reply->error() != QNetworkReply::NoError && !statusError) ||
-                        (length.isValid() && length.toLongLong() != attempt.body.size());
-    if (!finished || tooLarge || (!statusError && cutOff)) {
-        attempt.outcome = CAttempt::Outcome::Broken;
-        attempt.body.clear();
-        return attempt;
-    }
-    attempt.outcome = CAttempt::Outcome::Complete;
-    return attempt;
+    return Judge(*reply, std::move(body), finished, tooLarge);
 }
 
 CAttempt ReadWithTries(QNetworkAccessManager& manager, const QUrl& url,

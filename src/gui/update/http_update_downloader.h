@@ -27,6 +27,7 @@ struct CUpdateDownloadLimits
 // URL that is not http or https is NotConnected once the tries are spent; once a server has
 // answered, a status other than 2xx, a redirect that may not be followed or one too many, a
 // body cut off, over the size limit or still arriving at the time limit is Failed, with no body.
+// Needs a QCoreApplication (its event loop runs the read).
 class CHTTPUpdateDownloader : public CUpdateDownloader
 {
 public:

@@ -1,14 +1,17 @@
 // The whole check as the program runs it: the HTTP read, the update file and what the user sees,
 // against a server on 127.0.0.1.
+#include "../../core/cardfile/case_name.h"
 #include "../../core/document/scripted_prompt.h"
 #include "support/loopback_http_server.h"
 #include "update/http_update_downloader.h"
 #include "update/http_update_notification_dlg.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace GuiTestSupport;
@@ -43,9 +46,11 @@ struct CShownDialog
 class UpdateCheckTest : public testing::Test
 {
 protected:
-    UpdateCheckResult CheckAt(const QByteArray& path, bool interactive = true)
+    // path: a path on the test server, or a whole URL.
+    UpdateCheckResult CheckAt(const std::string& path)
     {
-        settings.UpdateNotificationURL = server.Url(path).toStdString();
+        settings.UpdateNotificationURL =
+            path.starts_with('/') ? server.Url(path.c_str()).toStdString() : path;
         // Closes each announcement dialog as soon as it is up, noting what it shows.
         QTimer closer;
         QObject::connect(&closer, &QTimer::timeout, [this] {
@@ -60,17 +65,12 @@ protected:
             }
         });
         closer.start(10);
-        return checker.Check(interactive);
+        return checker.Check(true);
     }
 
     CLoopbackHttpServer server;
     ProgramSettings settings;
-    CHTTPUpdateDownloader downloader{[] {
-        CUpdateDownloadLimits limits;
-        limits.answerTimeout = 300ms;
-        limits.totalTime = 1000ms;
-        return limits;
-    }()};
+    CHTTPUpdateDownloader downloader;
     CScriptedPrompt prompt;
     CAnnouncementDialogDisplay display;
     CHTTPUpdateNotificationChecker checker{settings,
@@ -96,65 +96,59 @@ TEST_F(UpdateCheckTest, AnnouncementIsShownAsTypedInItsDialog)
     EXPECT_TRUE(prompt.messages.empty());
 }
 
-TEST_F(UpdateCheckTest, EachOtherOutcomeShowsItsMessageAndNoDialog)
+// Every other outcome, with the program's own limits: the user sees its message and no dialog.
+struct OutcomeCase
 {
-    struct
-    {
-        const char* name;
-        std::function<void()> serve;
-        bool interactive;
-        UpdateCheckResult result;
-        std::vector<std::string> messages;
-    } const cases[] = {
-        {"nothing applies, asked for",
-         [this] {
-             server.Respond("/update.txt", 200, "UPSCM    1\r\nAPPLH    1\r\nAPPLY    1\r\n");
-         },
-         true,
-         UpdateCheckResult::NoUpdate,
-         {NoUpdateMessage}},
-        {"nothing applies, scheduled",
-         [this] {
-             server.Respond("/update.txt", 200, "UPSCM    1\r\nAPPLH    1\r\nAPPLY    1\r\n");
-         },
-         false,
-         UpdateCheckResult::NoUpdate,
-         {}},
-        {"not an update file",
-         [this] { server.Respond("/update.txt", 200, "<html><body>Sorry</body></html>"); },
-         true,
-         UpdateCheckResult::Failed,
-         {ErrorMessage}},
-        {"not found", [] {}, true, UpdateCheckResult::Failed, {ErrorMessage}},
-        {"announcement too slow to arrive",
-         [this] { server.Trickle("/update.txt", Announcing, 20ms); },
-         false,
-         UpdateCheckResult::Failed,
-         {ErrorMessage}},
-        {"never answered",
-         [this] { server.Silent("/update.txt"); },
-         false,
-         UpdateCheckResult::NotConnected,
-         {ConnectMessage}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        prompt.messages.clear();
-        c.serve();
-        EXPECT_EQ(CheckAt("/update.txt", c.interactive), c.result);
-        EXPECT_EQ(prompt.messages, c.messages);
-        EXPECT_TRUE(shown.empty());
-    }
+    std::string name;
+    std::function<void(CLoopbackHttpServer&)> serve;
+    std::string url;
+    UpdateCheckResult result;
+    const char* message;
+    int connections;
+    std::chrono::milliseconds atLeast; // a try without an answer lasts its full second
+};
+
+class UpdateCheckOutcomeTest : public UpdateCheckTest,
+                               public testing::WithParamInterface<OutcomeCase>
+{};
+
+TEST_P(UpdateCheckOutcomeTest, ShowsItsMessageAndNoDialog)
+{
+    const OutcomeCase& c = GetParam();
+    c.serve(server);
+    QElapsedTimer elapsed;
+    elapsed.start();
+
+    EXPECT_EQ(CheckAt(c.url), c.result);
+
+    EXPECT_LT(std::chrono::milliseconds(elapsed.elapsed()), 4s);
+    EXPECT_GE(std::chrono::milliseconds(elapsed.elapsed()), c.atLeast);
+    EXPECT_EQ(prompt.messages, std::vector<std::string>{c.message});
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(server.Connections(), c.connections);
 }
 
-TEST_F(UpdateCheckTest, FileURLIsNeverRead)
-{
-    settings.UpdateNotificationURL = "file:///etc/passwd";
-
-    EXPECT_EQ(checker.Check(true), UpdateCheckResult::NotConnected);
-
-    EXPECT_EQ(prompt.messages, std::vector<std::string>{ConnectMessage});
-}
+INSTANTIATE_TEST_SUITE_P(
+    UpdateCheck, UpdateCheckOutcomeTest,
+    testing::Values(
+        OutcomeCase{"NothingApplies",
+                    [](CLoopbackHttpServer& s) {
+                        s.Respond("/update.txt", 200, "UPSCM    1\r\nAPPLH    1\r\nAPPLY    1\r\n");
+                    },
+                    "/update.txt", UpdateCheckResult::NoUpdate, NoUpdateMessage, 1, 0ms},
+        OutcomeCase{"NotAnUpdateFile",
+                    [](CLoopbackHttpServer& s) {
+                        s.Respond("/update.txt", 200, "<html><body>Sorry</body></html>");
+                    },
+                    "/update.txt", UpdateCheckResult::Failed, ErrorMessage, 1, 0ms},
+        OutcomeCase{"NotFound", [](CLoopbackHttpServer&) {}, "/update.txt",
+                    UpdateCheckResult::Failed, ErrorMessage, 1, 0ms},
+        OutcomeCase{"AcceptedAndNeverAnswered",
+                    [](CLoopbackHttpServer& s) { s.Silent("/update.txt"); }, "/update.txt",
+                    UpdateCheckResult::NotConnected, ConnectMessage, 3, 2900ms},
+        OutcomeCase{"LocalFile", [](CLoopbackHttpServer&) {}, "file:///etc/passwd",
+                    UpdateCheckResult::NotConnected, ConnectMessage, 0, 0ms}),
+    CaseName());
 
 TEST(HTTPUpdateNotificationDlg, HeadinglessAnnouncementIsTitledAnnouncement)
 {
