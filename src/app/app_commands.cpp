@@ -1,6 +1,5 @@
 // The main window's commands and their update handlers.
 #include "carousel_app.h"
-
 #include "document/command_state.h"
 #include "document/view_placement.h"
 #include "routing/progress_feedback.h"
@@ -11,7 +10,6 @@
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QPageSetupDialog>
-
 #include <filesystem>
 
 namespace
@@ -225,8 +223,8 @@ bool CCarouselApp::FileSaveAs()
         return false;
     std::string proposal = m_document->ProposedSaveAsName();
     if (m_document->HasSavePath())
-        proposal = (std::filesystem::path(m_document->GetPathName()).parent_path() / proposal)
-                       .string();
+        proposal =
+            (std::filesystem::path(m_document->GetPathName()).parent_path() / proposal).string();
     const std::optional<std::string> path = m_env.files.ChooseNetworkSaveAs(proposal);
     if (!path)
         return false;
@@ -270,8 +268,8 @@ bool CCarouselApp::CopyDiagram()
 CCommandContext CCarouselApp::CommandContext() const
 {
     const CNetworkViewChildFrame* network = ActiveNetworkFrame();
-    return {m_document.get(),
-            network ? std::optional(network->GetViewStatus()) : std::nullopt, &m_env.program};
+    return {m_document.get(), network ? std::optional(network->GetViewStatus()) : std::nullopt,
+            &m_env.program};
 }
 
 void CCarouselApp::UpdateCommandUI()

@@ -14,7 +14,6 @@
 #include <QMdiArea>
 #include <QPrinter>
 #include <QScreen>
-
 #include <filesystem>
 
 CCarouselApp::CCarouselApp(CAppEnvironment environment)
@@ -262,7 +261,8 @@ bool CCarouselApp::SaveModified()
 {
     if (!m_document || !m_document->IsModified())
         return true;
-    switch (m_env.prompt.AskSaveChanges(QString::fromStdString(m_document->GetTitle()).trimmed().toStdString())) {
+    switch (m_env.prompt.AskSaveChanges(
+        QString::fromStdString(m_document->GetTitle()).trimmed().toStdString())) {
     case SaveChangesAnswer::Yes:
         return FileSave();
     case SaveChangesAnswer::No:

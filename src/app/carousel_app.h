@@ -18,7 +18,6 @@
 #include "update/update_notification_checker.h"
 
 #include <QObject>
-
 #include <memory>
 #include <string>
 #include <vector>

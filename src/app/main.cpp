@@ -2,12 +2,31 @@
 #include "carousel_app.h"
 #include "document/message_box_prompt.h"
 #include "document/qt_settings_store.h"
-#include "update/announcement_box.h"
-#include "update/offline_update_downloader.h"
+#include "update/http_update_downloader.h"
+#include "update/http_update_notification_dlg.h"
 #include "update/running_program.h"
 
 #include <QApplication>
 #include <QIcon>
+#include <functional>
+
+namespace
+{
+// Announcements appear over the main window, which start-up makes before its update check.
+class CMainFrameAnnouncements : public CAnnouncementDisplay
+{
+public:
+    explicit CMainFrameAnnouncements(std::function<QWidget*()> parent) : m_parent(std::move(parent))
+    {}
+    void ShowAnnouncement(const CUpdateAnnouncement& announcement) override
+    {
+        CAnnouncementDialogDisplay(m_parent()).ShowAnnouncement(announcement);
+    }
+
+private:
+    std::function<QWidget*()> m_parent;
+};
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -24,12 +43,14 @@ int main(int argc, char** argv)
     CQtSettingsStore store(CCarouselApp::CompanyKey, CCarouselApp::ApplicationName);
     CMessageBoxPrompt prompt;
     CDialogFileChooser files;
-    COfflineUpdateDownloader downloader;
-    CAnnouncementBox announcements;
+    CHTTPUpdateDownloader downloader;
+    CCarouselApp* running = nullptr;
+    CMainFrameAnnouncements announcements(
+        [&running] { return running ? running->GetMainFrame() : nullptr; });
     CCarouselApp app({store, prompt, files, downloader, announcements, ProgramSettings::Instance(),
                       NetworkSettings::Instance()});
+    running = &app;
     prompt.SetParentSource([&app] { return app.GetMainFrame(); });
-    announcements = CAnnouncementBox([&app] { return app.GetMainFrame(); });
 
     std::vector<std::string> arguments;
     const QStringList given = QApplication::arguments();

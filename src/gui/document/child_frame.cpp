@@ -65,8 +65,7 @@ CViewPosition CChildFrame::GetViewPosition() const
     return position;
 }
 
-void CChildFrame::ApplyViewPosition(const CViewPosition& position,
-                                    const std::optional<QRect>& rect)
+void CChildFrame::ApplyViewPosition(const CViewPosition& position, const std::optional<QRect>& rect)
 {
     if (rect)
         SetNormalGeometry(*rect);

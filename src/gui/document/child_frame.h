@@ -5,7 +5,6 @@
 #include "document/document_view.h"
 
 #include <QMdiSubWindow>
-
 #include <optional>
 
 class CCarouselDoc;
@@ -50,8 +49,7 @@ public:
     virtual CViewPosition GetViewPosition() const;
     // Restores what the frame keeps of a stored position: shown normally at the rectangle when
     // it is usable (the caller checked it against the MDI area), else where the area puts it.
-    virtual void ApplyViewPosition(const CViewPosition& position,
-                                   const std::optional<QRect>& rect);
+    virtual void ApplyViewPosition(const CViewPosition& position, const std::optional<QRect>& rect);
     // A frame opened without a stored position: the network window fits its network.
     virtual void ApplyDefaultPlacement() {}
 

@@ -4,7 +4,6 @@
 #include "document/carousel_doc.h"
 #include "document/program_settings.h"
 
-
 namespace
 {
 // The network view's zoom range.

@@ -4,7 +4,6 @@
 #include "document/command_table.h"
 
 #include <QString>
-
 #include <optional>
 
 class CCarouselDoc;

@@ -3,7 +3,6 @@
 
 #include <QKeySequence>
 #include <QList>
-
 #include <span>
 
 // Every command of the menus and toolbars that the main window owns. The network view's own

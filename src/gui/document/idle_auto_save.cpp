@@ -6,7 +6,6 @@
 #include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QThread>
-
 #include <algorithm>
 
 namespace
@@ -53,8 +52,8 @@ bool CIdleAutoSave::IsSafeMoment(const CCarouselDoc& document) const
 {
     // Level 1 is the main loop (0 when nothing runs one, as in a test calling directly).
     return QThread::currentThread()->loopLevel() <= 1 && !QApplication::activeModalWidget() &&
-           !QApplication::activePopupWidget() &&
-           QGuiApplication::mouseButtons() == Qt::NoButton && !document.HasPendingCheckpoint();
+           !QApplication::activePopupWidget() && QGuiApplication::mouseButtons() == Qt::NoButton &&
+           !document.HasPendingCheckpoint();
 }
 
 void CIdleAutoSave::OnIdle()
@@ -72,8 +71,8 @@ void CIdleAutoSave::OnIdle()
     }
     if (document->IsModified() && m_changedSinceSave && !m_wake.isActive()) {
         // A second after the check is due, and at least a second from now.
-        const std::int64_t seconds = std::max<std::int64_t>(
-            1, m_manager.GetNextCheckTime() - m_clock() + 1);
+        const std::int64_t seconds =
+            std::max<std::int64_t>(1, m_manager.GetNextCheckTime() - m_clock() + 1);
         m_wake.start(static_cast<int>(std::min<std::int64_t>(seconds, 3600) * 1000));
     }
 }

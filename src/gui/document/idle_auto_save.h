@@ -5,7 +5,6 @@
 
 #include <QObject>
 #include <QTimer>
-
 #include <functional>
 
 class CCarouselDoc;
@@ -13,10 +12,11 @@ class CCarouselDoc;
 // Hands the active document to the auto-save manager whenever the event loop is about to wait.
 // Idle moments come only with events, so while the document holds a change that no auto-save
 // has written yet, a single-shot timer wakes the loop when the next check is due; otherwise a
-// change made just after an auto-save could wait for the user's next keystroke. The save itself happens only in the main loop:
-// never inside a modal dialog, a menu, a drag with a mouse button held, or while a command waits
-// for the user to finish (a new arm being placed holds a pending undo checkpoint). Before the
-// document is written, the prepare step runs (the windows' places go into the file).
+// change made just after an auto-save could wait for the user's next keystroke. The save itself
+// happens only in the main loop: never inside a modal dialog, a menu, a drag with a mouse button
+// held, or while a command waits for the user to finish (a new arm being placed holds a pending
+// undo checkpoint). Before the document is written, the prepare step runs (the windows' places go
+// into the file).
 class CIdleAutoSave : public QObject
 {
     Q_OBJECT

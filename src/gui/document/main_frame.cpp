@@ -73,7 +73,8 @@ void CMainFrame::CreateActions()
                                             : ButtonText(action->text()));
         action->setToolTip(ButtonText(action->text()));
         const ECommand command = info.command;
-        connect(action, &QAction::triggered, this, [this, command] { emit commandTriggered(command); });
+        connect(action, &QAction::triggered, this,
+                [this, command] { emit commandTriggered(command); });
         m_actions[command] = action;
     }
 }
@@ -123,8 +124,8 @@ void CMainFrame::CreateMenus()
          {ECommand::ShowNetworkView, ECommand::ShowTrafficFlowsView, ECommand::ReportBuilder})
         Add(view, c);
     view->addSeparator();
-    for (ECommand c : {ECommand::ZoomIn, ECommand::ZoomOut, ECommand::ZoomToFit,
-                       ECommand::ZoomMax, ECommand::ZoomMin})
+    for (ECommand c : {ECommand::ZoomIn, ECommand::ZoomOut, ECommand::ZoomToFit, ECommand::ZoomMax,
+                       ECommand::ZoomMin})
         Add(view, c);
     view->addSeparator();
     for (ECommand c : {ECommand::DisplayGrid, ECommand::SnapToGrid, ECommand::ShowODMatrix,

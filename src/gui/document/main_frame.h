@@ -7,7 +7,6 @@
 #include "document/settings_store.h"
 
 #include <QMainWindow>
-
 #include <functional>
 #include <map>
 #include <string>

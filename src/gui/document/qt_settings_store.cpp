@@ -35,8 +35,7 @@ std::int32_t CQtSettingsStore::GetProfileInt(const std::string& section, const s
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(number));
 }
 
-std::string CQtSettingsStore::GetProfileString(const std::string& section,
-                                               const std::string& key,
+std::string CQtSettingsStore::GetProfileString(const std::string& section, const std::string& key,
                                                const std::string& defaultValue) const
 {
     const QVariant value = m_settings.value(KeyPath(section, key));

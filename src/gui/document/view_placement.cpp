@@ -5,7 +5,6 @@
 #include "document/child_frame.h"
 
 #include <QMdiArea>
-
 #include <algorithm>
 
 namespace
@@ -41,7 +40,8 @@ std::vector<CViewPosition> CollectViewPositions(const CCarouselDoc& document)
 {
     std::vector<CViewPosition> positions;
     for (const CDocumentView* view : document.GetViews())
-        if (const auto* frame = dynamic_cast<const CChildFrame*>(view); frame && view->IsResizeable())
+        if (const auto* frame = dynamic_cast<const CChildFrame*>(view);
+            frame && view->IsResizeable())
             positions.push_back(frame->GetViewPosition());
     return positions;
 }

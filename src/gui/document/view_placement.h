@@ -4,7 +4,6 @@
 #include "document/document_data.h"
 
 #include <QRect>
-
 #include <optional>
 #include <vector>
 

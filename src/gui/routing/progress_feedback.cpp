@@ -3,7 +3,6 @@
 
 #include <QCoreApplication>
 #include <QProgressDialog>
-
 #include <cmath>
 
 CProgressFeedback::CProgressFeedback(QWidget* parent, QString label,
@@ -21,8 +20,8 @@ void CProgressFeedback::OnProgress(double percent)
     if (!m_dialog) {
         if (m_clock.elapsed() < m_delay.count())
             return;
-        m_dialog = std::make_unique<QProgressDialog>(m_label, QStringLiteral("Cancel"), 0, 100,
-                                                     m_parent);
+        m_dialog =
+            std::make_unique<QProgressDialog>(m_label, QStringLiteral("Cancel"), 0, 100, m_parent);
         m_dialog->setWindowTitle(QStringLiteral("Gyrolith"));
         m_dialog->setWindowModality(Qt::ApplicationModal);
         m_dialog->setMinimumDuration(0);

@@ -5,7 +5,6 @@
 
 #include <QElapsedTimer>
 #include <QString>
-
 #include <chrono>
 #include <memory>
 

@@ -8,7 +8,6 @@
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QSvgGenerator>
-
 #include <algorithm>
 
 namespace
@@ -70,13 +69,13 @@ QByteArray CDiagramClipboard::Png() const
     if (bounds.IsEmpty())
         return {};
     const double longest = std::max(bounds.Width(), bounds.Height());
-    const double pixelsPerUnit =
-        std::min(PngDotsPerInch / PlanUnitsPerInch, MaxPngSide / longest);
+    const double pixelsPerUnit = std::min(PngDotsPerInch / PlanUnitsPerInch, MaxPngSide / longest);
     QImage image = NetworkDiagramImage(m_source, pixelsPerUnit, m_measurer);
     if (image.isNull())
         return {};
     // The resolution keeps the picture's size on paper whatever it was scaled to.
-    const int dotsPerMetre = static_cast<int>(pixelsPerUnit * PlanUnitsPerInch / MetresPerInch + 0.5);
+    const int dotsPerMetre =
+        static_cast<int>(pixelsPerUnit * PlanUnitsPerInch / MetresPerInch + 0.5);
     image.setDotsPerMeterX(dotsPerMetre);
     image.setDotsPerMeterY(dotsPerMetre);
     QByteArray bytes;

@@ -5,7 +5,6 @@
 #include "view/network_export.h"
 
 #include <QByteArray>
-
 #include <memory>
 
 class QMimeData;

@@ -2,11 +2,9 @@
 #pragma once
 
 #include "carousel_app.h"
-
 #include "document/settings_store.h"
 
 #include <QApplication>
-
 #include <deque>
 #include <filesystem>
 #include <memory>
@@ -135,8 +133,9 @@ public:
     CCarouselApp& Make()
     {
         app = std::make_unique<CCarouselApp>(CAppEnvironment{
-            store, prompt, files, downloader, announcements, program, network,
-            [this] { return now; }});
+            store, prompt, files, downloader, announcements, program, network, [this] {
+                return now;
+            }});
         return *app;
     }
     CCarouselApp& Start(const std::vector<std::string>& arguments = {})

@@ -1,12 +1,10 @@
 // "Copy Diagram To Clipboard" and the progress dialog of long work.
+#include "../../core/platform/support/external_tools.h"
 #include "app_fixture.h"
-
 #include "routing/progress_feedback.h"
 #include "view/diagram_clipboard.h"
 #include "view/diagram_painter.h"
 #include "view/network_view_child_frame.h"
-
-#include "../../core/platform/support/external_tools.h"
 
 #include <QClipboard>
 #include <QImage>
@@ -14,9 +12,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
-
 #include <gtest/gtest.h>
-
 #include <thread>
 
 namespace
@@ -59,9 +55,9 @@ TEST_F(ClipboardTest, TheDiagramGoesAsMetafileSvgAndPng)
         TestSupport::WriteBytes(scratch / "copy.emf",
                                 std::span(reinterpret_cast<const std::uint8_t*>(emf.data()),
                                           static_cast<std::size_t>(emf.size())));
-        const auto converted = TestSupport::Run("/usr/bin/emf2svg-conv -i " +
-                                                (scratch / "copy.emf").string() + " -o " +
-                                                (scratch / "copy.svg").string());
+        const auto converted =
+            TestSupport::Run("/usr/bin/emf2svg-conv -i " + (scratch / "copy.emf").string() +
+                             " -o " + (scratch / "copy.svg").string());
         EXPECT_EQ(converted.status, 0) << converted.output;
         EXPECT_GT(std::filesystem::file_size(scratch / "copy.svg"), 1000u);
     }

@@ -4,15 +4,12 @@
 #include <QCoreApplication>
 #include <QMimeDatabase>
 #include <QProcess>
-
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 
 namespace
 {
 using TestSupport::HaveExecutable;
-
 
 // Set for the child run that looks the type up in an installed prefix only.
 constexpr const char* PrefixVariable = "GYROLITH_MIME_PREFIX";
@@ -22,7 +19,7 @@ TEST(DesktopFilesTest, LauncherEntryPassesValidation)
     if (!HaveExecutable("/usr/bin/desktop-file-validate"))
         GTEST_SKIP() << "desktop-file-validate is not installed (package desktop-file-utils)";
     const auto result = TestSupport::Run("/usr/bin/desktop-file-validate " GYROLITH_SOURCE_DIR
-                            "/src/app/gyrolith.desktop");
+                                         "/src/app/gyrolith.desktop");
     EXPECT_EQ(result.status, 0) << result.output;
     EXPECT_EQ(result.output, "") << "warnings count as faults";
 }
@@ -32,15 +29,17 @@ TEST(DesktopFilesTest, InstalledTypeNamesNetworkFilesByNameAndByContent)
     if (!HaveExecutable("/usr/bin/update-mime-database"))
         GTEST_SKIP() << "update-mime-database is not installed (package shared-mime-info)";
     const auto prefix = TestSupport::ScratchDir("desktop-install");
-    const auto install = TestSupport::Run(std::string("\"" GYROLITH_CMAKE "\" --install " GYROLITH_BINARY_DIR
-                                         " --component desktop --prefix ") +
-                             prefix.string());
+    const auto install =
+        TestSupport::Run(std::string("\"" GYROLITH_CMAKE "\" --install " GYROLITH_BINARY_DIR
+                                     " --component desktop --prefix ") +
+                         prefix.string());
     ASSERT_EQ(install.status, 0) << install.output;
-    for (const char* file : {"share/applications/gyrolith.desktop",
-                             "share/mime/packages/gyrolith.xml",
-                             "share/icons/hicolor/scalable/apps/gyrolith.svg"})
+    for (const char* file :
+         {"share/applications/gyrolith.desktop", "share/mime/packages/gyrolith.xml",
+          "share/icons/hicolor/scalable/apps/gyrolith.svg"})
         EXPECT_TRUE(std::filesystem::exists(prefix / file)) << file;
-    const auto database = TestSupport::Run("/usr/bin/update-mime-database " + (prefix / "share/mime").string());
+    const auto database =
+        TestSupport::Run("/usr/bin/update-mime-database " + (prefix / "share/mime").string());
     ASSERT_EQ(database.status, 0) << database.output;
 
     // The database reads its folders once per process: look in a child that sees only these.

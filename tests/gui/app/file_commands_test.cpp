@@ -1,13 +1,10 @@
 // New, Open, Save As, closing windows, auto-save and exit as the user meets them.
 #include "app_fixture.h"
-
 #include "document/idle_auto_save.h"
 
 #include <QMdiArea>
-
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 
 namespace
 {
@@ -23,10 +20,10 @@ protected:
 struct ReplaceCase
 {
     const char* name;
-    bool open;                                 // Open rather than New
-    std::optional<std::string> chosenFile;     // Open's file dialog; none: cancelled
-    std::optional<SaveChangesAnswer> answer;   // none: the question must not come
-    const char* saveAsFile;                    // Yes on a network without a file; "": cancelled
+    bool open;                               // Open rather than New
+    std::optional<std::string> chosenFile;   // Open's file dialog; none: cancelled
+    std::optional<SaveChangesAnswer> answer; // none: the question must not come
+    const char* saveAsFile;                  // Yes on a network without a file; "": cancelled
     bool replaced;
 };
 
@@ -71,9 +68,10 @@ INSTANTIATE_TEST_SUITE_P(
         ReplaceCase{"NewSavingAs", false, {}, SaveChangesAnswer::Yes, "kept.crs", true},
         ReplaceCase{"NewSaveAsCancelled", false, {}, SaveChangesAnswer::Yes, "", false},
         ReplaceCase{"OpenAsksForTheFileFirst", true, std::nullopt, std::nullopt, nullptr, false},
-        ReplaceCase{"OpenCancelledAtTheQuestion", true, "roundabout.crs",
-                    SaveChangesAnswer::Cancel, nullptr, false},
-        ReplaceCase{"OpenDiscarding", true, "roundabout.crs", SaveChangesAnswer::No, nullptr, true}),
+        ReplaceCase{"OpenCancelledAtTheQuestion", true, "roundabout.crs", SaveChangesAnswer::Cancel,
+                    nullptr, false},
+        ReplaceCase{"OpenDiscarding", true, "roundabout.crs", SaveChangesAnswer::No, nullptr,
+                    true}),
     [](const auto& named) { return std::string(named.param.name); });
 
 TEST_F(FileCommandsTest, ClosingAWindowAsksOnlyWhenItIsTheDocumentsLast)

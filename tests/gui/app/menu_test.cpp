@@ -5,9 +5,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
-
 #include <gtest/gtest.h>
-
 #include <set>
 
 namespace
@@ -39,12 +37,22 @@ protected:
 using C = ECommand;
 
 // Commands that need a network; the zoom, grid and route-set ones need its view active too.
-const std::set<C> DocumentCommands{
-    C::FileClose,     C::FileSave,         C::FileSaveAs,  C::NetworkDiagramDxfExport,
-    C::CopyDiagramToClipboard, C::ShowNetworkView, C::ShowTrafficFlowsView, C::ReportBuilder,
-    C::ShowODMatrix,  C::HighlightFilteredRoutes, C::EditProjectInformation,
-    C::EditNetworkGraphicsSettings, C::BuildRoutes, C::AutomaticallyRebuildRoutes,
-    C::WindowCascade, C::WindowTile};
+const std::set<C> DocumentCommands{C::FileClose,
+                                   C::FileSave,
+                                   C::FileSaveAs,
+                                   C::NetworkDiagramDxfExport,
+                                   C::CopyDiagramToClipboard,
+                                   C::ShowNetworkView,
+                                   C::ShowTrafficFlowsView,
+                                   C::ReportBuilder,
+                                   C::ShowODMatrix,
+                                   C::HighlightFilteredRoutes,
+                                   C::EditProjectInformation,
+                                   C::EditNetworkGraphicsSettings,
+                                   C::BuildRoutes,
+                                   C::AutomaticallyRebuildRoutes,
+                                   C::WindowCascade,
+                                   C::WindowTile};
 
 TEST_F(MenuTest, MenusHoldEveryCommandWithItsExactText)
 {
@@ -62,13 +70,13 @@ TEST_F(MenuTest, MenusHoldEveryCommandWithItsExactText)
                            "Zoom Out\tCtrl+-", "Zoom To Fit\tCtrl+0", "Zoom Max", "Zoom Min",
                            "Display Grid", "Snap To Grid", "Show OD Matrix in Network View",
                            "Highlight Filtered Routes"}));
-    EXPECT_EQ(MenuTexts(*Menu("&Network")),
-              (QStringList{"&Network", "Edit Project Information...",
-                           "Edit Network Graphics Settings..."}));
-    EXPECT_EQ(MenuTexts(*Menu("&Routes")),
-              (QStringList{"&Routes", "Build Routes", "Automatically Rebuild Routes",
-                           "Balance Lane Flows on All Entry Arms",
-                           "Make Any Existing Circular Routes Non-Permitted", "Delete All Routes"}));
+    EXPECT_EQ(MenuTexts(*Menu("&Network")), (QStringList{"&Network", "Edit Project Information...",
+                                                         "Edit Network Graphics Settings..."}));
+    EXPECT_EQ(
+        MenuTexts(*Menu("&Routes")),
+        (QStringList{"&Routes", "Build Routes", "Automatically Rebuild Routes",
+                     "Balance Lane Flows on All Entry Arms",
+                     "Make Any Existing Circular Routes Non-Permitted", "Delete All Routes"}));
     EXPECT_EQ(MenuTexts(*Menu("&Options")),
               (QStringList{"&Options", "Program Options...", "Default Options...",
                            "Graphics Options..."}));
@@ -81,12 +89,11 @@ TEST_F(MenuTest, WithoutANetworkOnlyTheProgramsCommandsAreOffered)
     store.WriteProfileInt("Settings", "DefCreateBlankFileOnStartup", 0);
     Start();
     for (const CCommandInfo& info : Commands()) {
-        const bool needsDocument = DocumentCommands.contains(info.command) ||
-                                   Action(info.command)->text().startsWith("Zoom") ||
-                                   info.command == C::Undo || info.command == C::Redo ||
-                                   info.command == C::DisplayGrid ||
-                                   info.command == C::SnapToGrid ||
-                                   info.toolBar == EToolBar::Routes;
+        const bool needsDocument =
+            DocumentCommands.contains(info.command) ||
+            Action(info.command)->text().startsWith("Zoom") || info.command == C::Undo ||
+            info.command == C::Redo || info.command == C::DisplayGrid ||
+            info.command == C::SnapToGrid || info.toolBar == EToolBar::Routes;
         EXPECT_EQ(Action(info.command)->isEnabled(), !needsDocument) << info.text;
     }
 }
@@ -182,8 +189,8 @@ TEST_F(MenuTest, ToolbarLayoutComesBackFromTheStore)
     Start();
     CMainFrame& frame = *app->GetMainFrame();
     std::set<QString> titles;
-    for (EToolBar bar : {EToolBar::Main, EToolBar::Zoom, EToolBar::Routes, EToolBar::Network,
-                         EToolBar::Flow})
+    for (EToolBar bar :
+         {EToolBar::Main, EToolBar::Zoom, EToolBar::Routes, EToolBar::Network, EToolBar::Flow})
         titles.insert(frame.GetToolBar(bar)->windowTitle());
     EXPECT_EQ(titles, (std::set<QString>{"Main", "Zoom", "Routes", "Network", "Flow"}));
     // Side by side on one row of a common screen, nothing folded away behind a chevron.

@@ -1,18 +1,15 @@
 // Where the windows stand is saved with the network (VWPOS) and restored when it opens; a
 // dropped network file opens.
 #include "app_fixture.h"
-
 #include "document/view_placement.h"
 
 #include <QDropEvent>
 #include <QMdiArea>
 #include <QMimeData>
 #include <QUrl>
-
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <limits>
 
 namespace
@@ -146,13 +143,15 @@ TEST_F(PlacementTest, ADroppedNetworkFileOpensAndOtherFilesAreRefused)
     Start();
     CMainFrame& frame = *app->GetMainFrame();
     const std::string text = dir.File("notes.txt");
-    { std::ofstream(text) << "x"; }
-    EXPECT_TRUE(CMainFrame::NetworkFilesOf({QUrl::fromLocalFile(QString::fromStdString(text))})
-                    .isEmpty());
-    EXPECT_TRUE(CMainFrame::NetworkFilesOf({QUrl("https://example.org/a.crs")}).isEmpty());
+    {
+        std::ofstream(text) << "x";
+    }
     EXPECT_TRUE(
-        CMainFrame::NetworkFilesOf({QUrl::fromLocalFile(QString::fromStdString(dir.File("no.crs")))})
-            .isEmpty());
+        CMainFrame::NetworkFilesOf({QUrl::fromLocalFile(QString::fromStdString(text))}).isEmpty());
+    EXPECT_TRUE(CMainFrame::NetworkFilesOf({QUrl("https://example.org/a.crs")}).isEmpty());
+    EXPECT_TRUE(CMainFrame::NetworkFilesOf(
+                    {QUrl::fromLocalFile(QString::fromStdString(dir.File("no.crs")))})
+                    .isEmpty());
 
     QMimeData mime;
     mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(text)),

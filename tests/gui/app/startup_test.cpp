@@ -1,20 +1,15 @@
 // Start-up as the desktop program carries it out: the document it opens, its windows, the
 // recovery offer and a file that cannot be opened.
 #include "app_fixture.h"
-
 #include "view/network_view_child_frame.h"
 
 #include <QMdiArea>
-
-#include <gtest/gtest.h>
-
-#include <sys/file.h>
-
 #include <fcntl.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace
 {
