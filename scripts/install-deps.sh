@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the test suite and scripts/make-pictures.sh need
 # (rsvg-convert comes in librsvg2-bin, soffice in libreoffice-writer-nogui, pdftoppm in
-# poppler-utils), and only those that are missing; quiet and quick when everything is there.
+# poppler-utils; Xvfb and xclip check the clipboard on a real X server, desktop-file-utils and
+# shared-mime-info the desktop's files), and only those that are missing; quiet and quick when everything is there.
 # `--fuzz` adds clang's libFuzzer.
 set -euo pipefail
 
@@ -9,7 +10,8 @@ packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmar
           nlohmann-json3-dev libcli11-dev libfreetype-dev fonts-liberation
           python3-ezdxf emf2svg librsvg2-bin locales
           qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
-          libreoffice-writer-nogui poppler-utils)
+          libreoffice-writer-nogui poppler-utils
+          xvfb xclip desktop-file-utils shared-mime-info)
 if [[ "${1:-}" == "--fuzz" ]]; then
   packages=(clang libclang-rt-14-dev)
 fi
