@@ -58,7 +58,10 @@ bool RestoreViewPositions(CCarouselDoc& document, const std::vector<CViewPositio
 {
     bool networkWindow = false;
     const QRect areaRect(QPoint(0, 0), area.viewport()->size());
+    std::size_t opened = 0;
     for (CViewPosition position : positions) {
+        if (opened == MaxRestoredWindows)
+            break;
         if (position.kind < NetworkViewKind || position.kind > ReportBuilderViewKind)
             continue;
         if (!document.OpenView(position.kind, position.index))
@@ -66,6 +69,7 @@ bool RestoreViewPositions(CCarouselDoc& document, const std::vector<CViewPositio
         auto* frame = dynamic_cast<CChildFrame*>(document.FindView(position.kind, position.index));
         if (!frame)
             continue;
+        ++opened;
         position.zoom = ClampedZoom(position.zoom);
         frame->ApplyViewPosition(position, UsableFrameRect(position, areaRect));
         networkWindow = networkWindow || position.kind == NetworkViewKind;

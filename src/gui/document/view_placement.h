@@ -4,6 +4,7 @@
 #include "document/document_data.h"
 
 #include <QRect>
+#include <cstddef>
 #include <optional>
 #include <vector>
 
@@ -24,6 +25,9 @@ std::vector<CViewPosition> CollectViewPositions(const CCarouselDoc& document);
 void StoreViewPositions(CCarouselDoc& document);
 
 // After an open: opens a window of each stored kind and index (kinds 1 to 3; others are
-// passed over) and places it. True when at least one network window was among them.
+// passed over) and places it. A file names as many windows as it likes: only the first
+// MaxRestoredWindows positions open, so a damaged or hostile file cannot bury the program under
+// windows. True when at least one network window was among them.
+inline constexpr std::size_t MaxRestoredWindows = 16;
 bool RestoreViewPositions(CCarouselDoc& document, const std::vector<CViewPosition>& positions,
                           const QMdiArea& area);

@@ -131,6 +131,28 @@ TEST_F(PlacementTest, AnInvertedStoredRectangleGetsTheDefaultPlacement)
     EXPECT_EQ(Frame(NetworkViewKind)->geometry(), QRect(30, 40, 500, 350));
 }
 
+TEST_F(PlacementTest, AFileNamingManyWindowsOpensOnlyTheFirstFew)
+{
+    Start();
+    std::vector<CViewPosition> positions(40);
+    for (std::size_t i = 0; i < positions.size(); ++i) {
+        positions[i].kind = TrafficFlowsViewKind;
+        positions[i].index = static_cast<int>(i);
+        positions[i].left = 10;
+        positions[i].top = 10;
+        positions[i].right = 300;
+        positions[i].bottom = 200;
+    }
+    app->GetDocument()->GetData().viewPositions = positions;
+    app->GetDocument()->GetData().resizeableViewCount = static_cast<int>(positions.size());
+    ASSERT_TRUE(app->GetDocument()->OnSaveDocument(dir.File("many.crs")));
+    app.reset();
+
+    Start({dir.File("many.crs")});
+    EXPECT_EQ(app->Frames().size(), MaxRestoredWindows + 1)
+        << "the first sixteen, and the network window that none of them was";
+}
+
 TEST_F(PlacementTest, ANetworkWithoutPositionsOpensItsNetworkWindowMaximised)
 {
     Start({Example("crossroads.crs")});
