@@ -82,6 +82,12 @@ void CChildFrame::closeEvent(QCloseEvent* event)
     if (event->isAccepted()) {
         m_document->RemoveView(this);
         m_registered = false;
+        // The panes are views of the document too: they go now, while it is certainly there,
+        // not when the frame itself is deleted later.
+        if (QWidget* panes = widget()) {
+            setWidget(nullptr);
+            delete panes;
+        }
         m_owner->OnFrameClosed(*this);
     }
 }
