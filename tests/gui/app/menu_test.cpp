@@ -3,7 +3,10 @@
 
 #include <QLabel>
 #include <QMenuBar>
+#include <QPageSetupDialog>
+#include <QPrinter>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 #include <gtest/gtest.h>
 #include <set>
@@ -161,6 +164,37 @@ TEST_F(MenuTest, ViewCommandsActOnTheActiveNetworkWindowOnly)
     Action(C::DisplayGrid)->trigger();
     EXPECT_TRUE(program.CurDisplayGrid);
     EXPECT_TRUE(Action(C::DisplayGrid)->isChecked());
+}
+
+// Triggers a command that opens a modal dialog, and closes the dialog from the event loop it
+// runs; returns the dialog's title and what the check saw while it was open.
+template <typename Check> QString TitleOfDialogOpenedBy(QAction& action, Check check)
+{
+    QString title;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            title = dialog->windowTitle();
+            check(*dialog);
+            dialog->close();
+        }
+    });
+    action.trigger();
+    return title;
+}
+
+TEST_F(MenuTest, PrintSetupWorksOnTheProgramsOnePrinter)
+{
+    Start();
+    QPrinter* shown = nullptr;
+    const auto check = [&](QWidget& dialog) {
+        if (auto* setup = qobject_cast<QPageSetupDialog*>(&dialog))
+            shown = setup->printer();
+    };
+    TitleOfDialogOpenedBy(*Action(C::PrintSetup), check);
+    EXPECT_EQ(shown, &app->GetPrinter());
+    shown = nullptr;
+    TitleOfDialogOpenedBy(*Action(C::PrintSetup), check);
+    EXPECT_EQ(shown, &app->GetPrinter()) << "the same printer the second time";
 }
 
 TEST_F(MenuTest, StatusPanesShowTheLastTextOfTheirOwnIds)
