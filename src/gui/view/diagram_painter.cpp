@@ -6,7 +6,6 @@
 #include "view/diagram_drawing.h"
 
 #include <QPainter>
-
 #include <cmath>
 
 void DrawNetworkDiagram(const CDiagramSource& source, CDrawingSurface& surface, CBounds* bounds)
