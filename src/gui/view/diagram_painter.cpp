@@ -6,6 +6,7 @@
 #include "view/diagram_drawing.h"
 
 #include <QPainter>
+
 #include <cmath>
 
 void DrawNetworkDiagram(const CDiagramSource& source, CDrawingSurface& surface, CBounds* bounds)

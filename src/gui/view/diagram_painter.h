@@ -2,9 +2,9 @@
 // beside the metafile, and what the screen shows of a whole network.
 #pragma once
 
-#include "platform/drawing_surface.h"
 #include "platform/glyph_fonts.h"
 #include "platform/plan_mapping.h"
+#include "platform/drawing_surface.h"
 #include "view/bounds.h"
 #include "view/network_export.h"
 
