@@ -113,32 +113,28 @@ void CScrollPanView::Redraw()
 
 void CScrollPanView::ZoomIn()
 {
-    SyncResolution();
-    if (m_zoomPan.ZoomIn(ClientSize())) {
-        ViewMoved(true);
-    }
+    Zoom(&CZoomPan::ZoomIn);
 }
 
 void CScrollPanView::ZoomOut()
 {
-    SyncResolution();
-    if (m_zoomPan.ZoomOut(ClientSize())) {
-        ViewMoved(true);
-    }
+    Zoom(&CZoomPan::ZoomOut);
 }
 
 void CScrollPanView::ZoomMax()
 {
-    SyncResolution();
-    if (m_zoomPan.ZoomMax(ClientSize())) {
-        ViewMoved(true);
-    }
+    Zoom(&CZoomPan::ZoomMax);
 }
 
 void CScrollPanView::ZoomMin()
 {
+    Zoom(&CZoomPan::ZoomMin);
+}
+
+void CScrollPanView::Zoom(bool (CZoomPan::*command)(CSize))
+{
     SyncResolution();
-    if (m_zoomPan.ZoomMin(ClientSize())) {
+    if ((m_zoomPan.*command)(ClientSize())) {
         ViewMoved(true);
     }
 }

@@ -90,6 +90,8 @@ private:
     // The viewport's logical resolution and size.
     void SyncResolution();
     CSize ClientSize() const;
+    // A zoom command about the centre of the window.
+    void Zoom(bool (CZoomPan::*command)(CSize));
     // After the zoom or the origin changed.
     void ViewMoved(bool zoomed);
     void PaintImage();
