@@ -4,6 +4,7 @@
 #include "document/view_placement.h"
 #include "routing/progress_feedback.h"
 #include "view/diagram_clipboard.h"
+#include "view/network_view.h"
 #include "view/network_view_child_frame.h"
 
 #include <QApplication>
@@ -132,6 +133,8 @@ void CCarouselApp::OnCommand(ECommand command)
     case ECommand::ZoomToFit:
     case ECommand::ZoomMax:
     case ECommand::ZoomMin:
+        Zoom(command);
+        break;
     case ECommand::EditProjectInformation:
     case ECommand::EditNetworkGraphicsSettings:
     case ECommand::ProgramOptions:
@@ -157,6 +160,29 @@ void CCarouselApp::RunLongCommand(ECommand command)
         break;
     default:
         m_document->BalanceLaneFlowsOnAllArms(&progress.Feedback());
+        break;
+    }
+}
+
+void CCarouselApp::Zoom(ECommand command)
+{
+    // The enable rules let only an active network window with its view get here.
+    CNetworkView* view = ActiveNetworkFrame()->GetNetworkView();
+    switch (command) {
+    case ECommand::ZoomIn:
+        view->ZoomIn();
+        break;
+    case ECommand::ZoomOut:
+        view->ZoomOut();
+        break;
+    case ECommand::ZoomToFit:
+        view->ZoomToFit();
+        break;
+    case ECommand::ZoomMax:
+        view->ZoomMax();
+        break;
+    default:
+        view->ZoomMin();
         break;
     }
 }

@@ -192,6 +192,8 @@ void CCarouselApp::CreateFrame(int kind, int index)
         auto* network = new CNetworkViewChildFrame(*m_document, *this, index);
         connect(network, &CNetworkViewChildFrame::copyDiagramRequested, this,
                 [this] { CopyDiagram(); });
+        connect(network, &CNetworkViewChildFrame::zoomChanged, this,
+                &CCarouselApp::UpdateCommandUI);
         frame = network;
         break;
     }

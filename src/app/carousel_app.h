@@ -116,6 +116,7 @@ private:
     void RefreshRecentFiles();
     void RunLongCommand(ECommand command);
     void RedrawViews();
+    void Zoom(ECommand command);
     CCommandContext CommandContext() const;
 
     CAppEnvironment m_env;

@@ -51,12 +51,14 @@ QByteArray CDiagramClipboard::Svg() const
     generator.setOutputDevice(&buffer);
     // One pixel of the generator is one plan unit, so its size reads in tenths of a millimetre.
     generator.setResolution(PlanUnitsPerInch);
-    generator.setSize(QSize(bounds.Width(), bounds.Height()));
-    generator.setViewBox(QRect(0, 0, bounds.Width(), bounds.Height()));
+    // The metafile's white margin goes round the SVG too.
+    const QSize size(bounds.Width() + 2 * DiagramMargin, bounds.Height() + 2 * DiagramMargin);
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(0, 0), size));
     generator.setTitle("Network diagram");
     generator.setDescription("Drawn by Gyrolith");
     CPlanMapping mapping;
-    mapping.windowOrigin = QPointF(bounds.left, bounds.top);
+    mapping.windowOrigin = QPointF(bounds.left - DiagramMargin, bounds.top - DiagramMargin);
     QPainter painter(&generator);
     PaintNetworkDiagram(m_source, painter, mapping, m_measurer);
     painter.end();
@@ -68,7 +70,7 @@ QByteArray CDiagramClipboard::Png() const
     const CRect bounds = NetworkDiagramBounds(m_source, m_measurer);
     if (bounds.IsEmpty())
         return {};
-    const double longest = std::max(bounds.Width(), bounds.Height());
+    const double longest = std::max(bounds.Width(), bounds.Height()) + 2.0 * DiagramMargin;
     const double pixelsPerUnit = std::min(PngDotsPerInch / PlanUnitsPerInch, MaxPngSide / longest);
     QImage image = NetworkDiagramImage(m_source, pixelsPerUnit, m_measurer);
     if (image.isNull())

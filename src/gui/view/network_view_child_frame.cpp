@@ -2,6 +2,7 @@
 #include "view/network_view_child_frame.h"
 
 #include "document/placeholder_pane.h"
+#include "view/network_view.h"
 
 #include <QShortcut>
 #include <QSplitter>
@@ -11,8 +12,9 @@ CNetworkViewChildFrame::CNetworkViewChildFrame(CCarouselDoc& document, CFrameOwn
     : CChildFrame(document, owner, NetworkViewKind, index, KindName)
 {
     auto* panes = new QSplitter(Qt::Horizontal);
-    m_networkPane = new CPlaceholderPane("Network View", QSize(300, 200));
-    panes->addWidget(m_networkPane);
+    m_view = new CNetworkView(document);
+    m_view->setMinimumSize(150, 100);
+    panes->addWidget(m_view.data());
     m_columns = new QSplitter(Qt::Vertical);
     m_columns->addWidget(new CPlaceholderPane("Lane Flow Display Manager", QSize(300, 100)));
     m_columns->addWidget(new CPlaceholderPane("Route List", QSize(300, 200)));
@@ -24,21 +26,45 @@ CNetworkViewChildFrame::CNetworkViewChildFrame(CCarouselDoc& document, CFrameOwn
     panes->setStretchFactor(0, 1);
     panes->setStretchFactor(1, 0);
     setWidget(panes);
+    connect(m_view.data(), &CScrollPanView::ZoomChanged, this,
+            &CNetworkViewChildFrame::zoomChanged);
 
     // The tables copy their cells with Ctrl+C; in the view it copies the diagram.
-    auto* copy = new QShortcut(QKeySequence::Copy, m_networkPane);
+    auto* copy = new QShortcut(QKeySequence::Copy, m_view.data());
     copy->setContext(Qt::WidgetWithChildrenShortcut);
     connect(copy, &QShortcut::activated, this, &CNetworkViewChildFrame::copyDiagramRequested);
 }
 
-CNetworkViewStatus CNetworkViewChildFrame::GetViewStatus() const
+CNetworkView* CNetworkViewChildFrame::GetNetworkView() const
 {
-    // The placeholder pane does not zoom.
-    return CNetworkViewStatus{};
+    return m_view.data();
 }
 
-void CNetworkViewChildFrame::OnDocumentUpdate(int hint)
+CNetworkViewStatus CNetworkViewChildFrame::GetViewStatus() const
 {
-    (void)hint;
-    m_networkPane->update();
+    if (!m_view)
+        return {};
+    return {true, m_view->GetZoom(), m_view->CanZoomToFit()};
+}
+
+CViewPosition CNetworkViewChildFrame::GetViewPosition() const
+{
+    CViewPosition position = CChildFrame::GetViewPosition();
+    if (m_view)
+        m_view->StoreViewPosition(position);
+    return position;
+}
+
+void CNetworkViewChildFrame::ApplyViewPosition(const CViewPosition& position,
+                                               const std::optional<QRect>& rect)
+{
+    CChildFrame::ApplyViewPosition(position, rect);
+    if (m_view && !m_view->RestoreViewPosition(position))
+        m_view->ZoomToFit();
+}
+
+void CNetworkViewChildFrame::ApplyDefaultPlacement()
+{
+    if (m_view)
+        m_view->ZoomToFit();
 }

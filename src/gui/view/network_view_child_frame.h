@@ -5,12 +5,15 @@
 #include "document/child_frame.h"
 #include "document/command_state.h"
 
-#include <optional>
+#include <QPointer>
 
+class CNetworkView;
 class QSplitter;
 
-// Kind 1, the window File New and File Open make. Its network view is the frame's active pane:
-// the zoom and grid commands act on it, and Ctrl+C in it copies the diagram.
+// Kind 1, the window File New and File Open make. Its network view is the frame's main pane:
+// the zoom and grid commands act on it, Ctrl+C in it copies the diagram, and its zoom and
+// scroll travel with the frame's place in the network file. Opened without a stored place, the
+// view fits the network.
 class CNetworkViewChildFrame : public CChildFrame
 {
     Q_OBJECT
@@ -19,17 +22,22 @@ public:
 
     CNetworkViewChildFrame(CCarouselDoc& document, CFrameOwner& owner, int index);
 
-    QWidget* GetNetworkPane() const { return m_networkPane; }
+    // None once the window was closed.
+    CNetworkView* GetNetworkView() const;
     // What the zoom and grid commands need to know of the view.
     CNetworkViewStatus GetViewStatus() const;
 
+    CViewPosition GetViewPosition() const override;
+    void ApplyViewPosition(const CViewPosition& position,
+                           const std::optional<QRect>& rect) override;
+    void ApplyDefaultPlacement() override;
+
 signals:
     void copyDiagramRequested();
-
-protected:
-    void OnDocumentUpdate(int hint) override;
+    void zoomChanged();
 
 private:
-    QWidget* m_networkPane;
+    // Closing the window deletes its panes at once, before the frame goes.
+    QPointer<CNetworkView> m_view;
     QSplitter* m_columns;
 };

@@ -4,6 +4,7 @@
 #include "routing/progress_feedback.h"
 #include "view/diagram_clipboard.h"
 #include "view/diagram_painter.h"
+#include "view/network_view.h"
 #include "view/network_view_child_frame.h"
 
 #include <QClipboard>
@@ -48,7 +49,11 @@ TEST_F(ClipboardTest, TheDiagramGoesAsMetafileSvgAndPng)
     const CRect bounds =
         NetworkDiagramBounds(app->GetDocument()->GetDiagramSource(), app->GetMeasurer());
     const double widthInMetres = png.width() / static_cast<double>(png.dotsPerMeterX());
-    EXPECT_NEAR(widthInMetres, bounds.Width() * 0.0001, bounds.Width() * 0.0001 * 0.01);
+    const double planWidth = bounds.Width() + 2 * DiagramMargin;
+    EXPECT_NEAR(widthInMetres, planWidth * 0.0001, planWidth * 0.0001 * 0.01);
+    // The SVG is the same picture: its width in millimetres is the plan's in tenths.
+    EXPECT_TRUE(svg.contains(QStringLiteral("width=\"%1mm\"").arg(planWidth / 10.0).toUtf8()))
+        << svg.left(300).toStdString();
 
     if (TestSupport::HaveExecutable("/usr/bin/emf2svg-conv")) {
         const auto scratch = TestSupport::ScratchDir("clipboard-emf");
@@ -83,7 +88,7 @@ TEST_F(ClipboardTest, CtrlCCopiesTheDiagramOnlyInTheNetworkView)
     QTest::keyClick(routeList, Qt::Key_C, Qt::ControlModifier);
     EXPECT_FALSE(copied());
 
-    QWidget* view = window->GetNetworkPane();
+    QWidget* view = window->GetNetworkView();
     view->setFocusPolicy(Qt::StrongFocus);
     view->setFocus();
     QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);

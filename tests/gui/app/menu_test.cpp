@@ -1,5 +1,7 @@
 // The menus, toolbars and status panes of the main window as the user sees them.
 #include "app_fixture.h"
+#include "view/network_view.h"
+#include "view/network_view_child_frame.h"
 
 #include <QLabel>
 #include <QMenuBar>
@@ -195,6 +197,34 @@ TEST_F(MenuTest, PrintSetupWorksOnTheProgramsOnePrinter)
     shown = nullptr;
     TitleOfDialogOpenedBy(*Action(C::PrintSetup), check);
     EXPECT_EQ(shown, &app->GetPrinter()) << "the same printer the second time";
+}
+
+TEST_F(MenuTest, ZoomCommandsActOnTheActiveNetworkViewWithinTheirRange)
+{
+    Start({Example("roundabout.crs")});
+    auto* window = dynamic_cast<CNetworkViewChildFrame*>(app->ActiveFrame());
+    ASSERT_NE(window, nullptr);
+    CNetworkView* view = window->GetNetworkView();
+    EXPECT_TRUE(Action(C::ZoomToFit)->isEnabled());
+    view->SetZoomAndScroll(1.0, QPoint(0, 0));
+    app->UpdateCommandUI();
+    Action(C::ZoomIn)->trigger();
+    EXPECT_NEAR(view->GetZoom(), 1.05, 1e-9);
+    Action(C::ZoomOut)->trigger();
+    EXPECT_NEAR(view->GetZoom(), 1.05 * 0.95, 1e-9);
+    Action(C::ZoomMax)->trigger();
+    EXPECT_DOUBLE_EQ(view->GetZoom(), 2.5);
+    EXPECT_FALSE(Action(C::ZoomIn)->isEnabled());
+    EXPECT_FALSE(Action(C::ZoomMax)->isEnabled());
+    EXPECT_TRUE(Action(C::ZoomOut)->isEnabled());
+    Action(C::ZoomMin)->trigger();
+    EXPECT_DOUBLE_EQ(view->GetZoom(), 0.2);
+    EXPECT_FALSE(Action(C::ZoomOut)->isEnabled());
+
+    // An empty network has nothing to fit.
+    ASSERT_TRUE(app->FileNew());
+    EXPECT_FALSE(Action(C::ZoomToFit)->isEnabled());
+    EXPECT_TRUE(Action(C::ZoomIn)->isEnabled());
 }
 
 TEST_F(MenuTest, StatusPanesShowTheLastTextOfTheirOwnIds)

@@ -2,6 +2,8 @@
 // dropped network file opens.
 #include "app_fixture.h"
 #include "document/view_placement.h"
+#include "view/network_view.h"
+#include "view/network_view_child_frame.h"
 
 #include <QDropEvent>
 #include <QMdiArea>
@@ -151,6 +153,52 @@ TEST_F(PlacementTest, AFileNamingManyWindowsOpensOnlyTheFirstFew)
     Start({dir.File("many.crs")});
     EXPECT_EQ(app->Frames().size(), MaxRestoredWindows + 1)
         << "the first sixteen, and the network window that none of them was";
+}
+
+TEST_F(PlacementTest, TheNetworkViewShowsTheSamePlaceAfterSavingAndOpening)
+{
+    Start({Example("roundabout.crs")});
+    app->GetMainFrame()->resize(1200, 900);
+    auto* window = dynamic_cast<CNetworkViewChildFrame*>(Frame(NetworkViewKind));
+    ASSERT_NE(window, nullptr);
+    window->SetNormalGeometry(QRect(20, 30, 700, 500));
+    QApplication::processEvents();
+    CNetworkView* view = window->GetNetworkView();
+    view->SetZoomAndScroll(1.37, QPoint(140, -60));
+    const QPointF topLeft = view->ToPlan(QPointF(0, 0));
+    const double zoom = view->GetZoom();
+
+    SaveAndReopen("zoomed.crs");
+    auto* reopened = dynamic_cast<CNetworkViewChildFrame*>(Frame(NetworkViewKind));
+    ASSERT_NE(reopened, nullptr);
+    QApplication::processEvents();
+    CNetworkView* again = reopened->GetNetworkView();
+    EXPECT_NEAR(again->GetZoom(), zoom, 1e-5);
+    // Within a pixel: a plan unit is 1/254 inch, a pixel 1/96 inch at zoom 1.
+    const double pixelInPlanUnits = 254.0 / (96.0 * zoom);
+    const QPointF shown = again->ToPlan(QPointF(0, 0));
+    EXPECT_NEAR(shown.x(), topLeft.x(), pixelInPlanUnits);
+    EXPECT_NEAR(shown.y(), topLeft.y(), pixelInPlanUnits);
+}
+
+TEST_F(PlacementTest, AStoredZoomOutsideTheRangeIsClamped)
+{
+    Start({Example("roundabout.crs")});
+    StoreViewPositions(*app->GetDocument());
+    CViewPosition& position = app->GetDocument()->GetData().viewPositions.at(0);
+    position.zoom = 25.0;
+    position.left = 10;
+    position.top = 10;
+    position.right = 600;
+    position.bottom = 400;
+    ASSERT_TRUE(app->GetDocument()->OnSaveDocument(dir.File("far.crs")));
+    app.reset();
+    Start({dir.File("far.crs")});
+    auto* window = dynamic_cast<CNetworkViewChildFrame*>(Frame(NetworkViewKind));
+    ASSERT_NE(window, nullptr);
+    EXPECT_DOUBLE_EQ(window->GetNetworkView()->GetZoom(), 2.5);
+    EXPECT_FALSE(app->GetMainFrame()->GetAction(ECommand::ZoomIn)->isEnabled());
+    EXPECT_TRUE(app->GetMainFrame()->GetAction(ECommand::ZoomOut)->isEnabled());
 }
 
 TEST_F(PlacementTest, ANetworkWithoutPositionsOpensItsNetworkWindowMaximised)
