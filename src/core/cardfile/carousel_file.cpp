@@ -559,3 +559,17 @@ std::string WriteNetworkSnapshot(const CDocumentData& document, const NetworkSet
     CCarouselFileWriterV1(document, writer, settings).Write(true);
     return writer.TakeText();
 }
+
+std::string UnstorableNetworkTextMessage(const CProjectInformation& project,
+                                         const NetworkSettings& settings)
+{
+    // The writer itself decides: the texts go through the cards they are stored in.
+    CDocumentData document;
+    document.project = project;
+    try {
+        WriteNetworkSnapshot(document, settings);
+    } catch (const errCardFieldRefused& refusal) {
+        return refusal.what();
+    }
+    return {};
+}

@@ -115,3 +115,10 @@ void SaveNetworkFile(const std::filesystem::path& path, const CDocumentData& doc
 
 // The undo snapshot of a document: LF-ended UTF-8 cards without view positions.
 std::string WriteNetworkSnapshot(const CDocumentData& document, const NetworkSettings& settings);
+
+// Why the project texts or the per-network settings cannot be stored in a network file (a text
+// longer than its card, a delimiter with a line break), as the writer words it; empty when they
+// can. Checked where they are entered, since a document holding them could not be saved and
+// could take no undo checkpoint.
+std::string UnstorableNetworkTextMessage(const CProjectInformation& project,
+                                         const NetworkSettings& settings);

@@ -508,6 +508,22 @@ TEST_F(NetworkFile, TextsAtTheLengthOfACardSurviveADiskFile)
     std::filesystem::remove(path);
 }
 
+// What the settings sheets ask before they hand texts to a document.
+TEST(UnstorableNetworkText, NamesTheTextTheWriterWouldRefuse)
+{
+    CProjectInformation project{"title", "location", "two\r\nlines", "name", "scn"};
+    NetworkSettings settings;
+    EXPECT_EQ(UnstorableNetworkTextMessage(project, settings), "");
+
+    project.notes = std::string(CCardStream::kMaxCardLength, 'n');
+    EXPECT_EQ(UnstorableNetworkTextMessage(project, settings),
+              "Notes: The text of 32768 characters is longer than the 32763 a file can hold");
+
+    settings.LaneFlowDelimiter = "\n";
+    EXPECT_EQ(UnstorableNetworkTextMessage({}, settings),
+              "Network settings: The lane flow delimiter cannot be written: it holds a line break");
+}
+
 TEST_F(NetworkFile, RefusedSaveLeavesTheFileOnDiskAsItWas)
 {
     const auto path = std::filesystem::temp_directory_path() / "gyrolith_refused_save.crs";
