@@ -55,7 +55,8 @@ void BM_GenerateReport(benchmark::State& state)
     const ProgramSettings program;
     const NetworkSettings settings;
     const CReportSource source{
-        {network, labels, pages, odMatrix, {}, program, settings}, "/bench/junction.crs", measurer};
+        CDiagramSource{network, labels, pages, odMatrix, {}, program, settings},
+        "/bench/junction.crs", measurer};
     std::size_t bytes = 0;
     for (auto _ : state) {
         std::ostringstream out;
