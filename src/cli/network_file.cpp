@@ -7,6 +7,8 @@
 #include "cli_failure.h"
 #include "routing/route_flows.h"
 
+#include <iostream>
+
 CLoadedNetwork LoadNetworkForCli(const std::filesystem::path& path)
 {
     CLoadedNetwork loaded;
@@ -14,6 +16,10 @@ CLoadedNetwork LoadNetworkForCli(const std::filesystem::path& path)
         loaded.document = LoadNetworkFile(path, loaded.settings);
     } catch (...) {
         throw CCliFailure(ExitFileError, NetworkReadErrorMessage());
+    }
+    // What the reader changed to make the file savable goes to stderr, as the program shows it.
+    for (const CReadAdjustment& adjustment : loaded.document->readAdjustments) {
+        std::cerr << ReadAdjustmentText(adjustment) << '\n';
     }
     NormaliseAllArms(loaded.document->network);
     return loaded;

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 
 class CArm;
@@ -28,6 +29,7 @@ class CTextMeasurer;
 class CZone;
 struct CDiagramSource;
 struct CRouteFlowEdit;
+struct CValidationResult;
 enum class FlowGroupAddPosition;
 
 // Which side of the selected lane a new lane goes.
@@ -41,7 +43,11 @@ enum class LaneSide
 // texts, OD matrix position and lane flow display settings) and the flags that live only as
 // long as the document. Every command that changes stored data takes its undo checkpoint
 // first, changes the model, updates the views with its hint and sets the modified flag, which
-// also refreshes the three status panes. Undo snapshots are the network file's card text; a
+// also refreshes the three status panes. A command brings the values it is given to what the
+// network file holds, as the reader would (trimmed, clamped), and refuses the others with a
+// message that names the field and its range, changing nothing; a checkpoint that still cannot
+// be written refuses the command with the writer's message, the document and its undo history
+// as they were. A refused command returns false (or none). Undo snapshots are the network file's card text; a
 // restore builds a fresh CDocumentData and swaps it in only when the read succeeded, so a
 // snapshot that cannot be read leaves the document as it was. The per-network settings are the
 // record given at construction (NetworkSettings::Instance() in the program).
@@ -107,6 +113,8 @@ public:
     bool SaveAs(const std::filesystem::path& path);
     // Writes the document to path, keeping its own path and title (auto-save).
     void SaveToPath(const std::filesystem::path& path) override;
+    // Shows "The network could not be auto-saved: " and the writer's message.
+    void OnAutoSaveFailed(const std::string& message) override;
     // Sends empty pane texts; the framework then destroys the document.
     void OnCloseDocument();
     // After a file was opened: the auto-save file opens as a recovered, modified network whose
@@ -131,13 +139,15 @@ public:
 
     // Document commands.
     void ToggleHighlightFilteredRoutes();
-    void ToggleODMatrixShown();
-    void ToggleAutoRebuildRoutes();
-    void BuildRoutes();
-    void EditNetworkSettings(const CProjectInformation& project, const NetworkSettings& settings);
+    bool ToggleODMatrixShown();
+    bool ToggleAutoRebuildRoutes();
+    // Refused, the routes as they were, when they would be more than a network file holds.
+    bool BuildRoutes();
+    // A grid size of 0 is taken as 100.
+    bool EditNetworkSettings(const CProjectInformation& project, const NetworkSettings& settings);
     // Lane flow display settings: aggregation 0 by OD, 1 by origin, 2 by destination, 3 none;
     // colouring 0 by origin, 1 by destination.
-    void SetLaneFlowDisplay(int aggregation, int colouring, bool zeroFlowsShown);
+    bool SetLaneFlowDisplay(int aggregation, int colouring, bool zeroFlowsShown);
 
     // The diagram as the network view shows it: the stored display settings, the route flags
     // and the current flow group, with this document's network settings.
@@ -156,13 +166,13 @@ public:
     void CancelAddArm(CArm& arm);
     bool EditArm(CArm& arm, std::uint32_t number);
     bool DeleteArm(CArm& arm);
-    void MoveArm(CArm& arm, double dx, double dy);
+    bool MoveArm(CArm& arm, double dx, double dy);
 
-    // Lanes.
+    // Lanes. Short lane lengths are 1..9998 PCU.
     CLane* AddShortLane(CLane& selected, LaneSide side, std::int32_t length);
     CLane* AddInfinitelyLongLane(CLane& selected, LaneSide side);
-    void EditShortLane(CLane& lane, std::int32_t length);
-    void ConvertToInfinitelyLongLane(CLane& lane);
+    bool EditShortLane(CLane& lane, std::int32_t length);
+    bool ConvertToInfinitelyLongLane(CLane& lane);
     // The neighbour is the parent lane chosen in the dialog. False (no checkpoint) when the
     // routing edit refuses: the lane is short already, the neighbour is not beside it or the
     // length is infinite.
@@ -173,45 +183,56 @@ public:
     CCarouselLaneConnector* AddLaneConnector(CLane& from, CLane& to);
     bool DeleteLaneConnector(CCarouselLaneConnector& connector);
 
-    // Zones.
-    CZone* AddZone(std::uint32_t number, CArm* entryArm, CArm* exitArm);
-    bool EditZone(CZone& zone, std::uint32_t number, CArm* entryArm, CArm* exitArm);
+    // Zones. An edit lets go of an arm only when it changes, so the zone keeps the routes
+    // through the arms that stay.
+    CZone* AddZone(std::uint32_t number, CArm* entryArm, CArm* exitArm, std::uint32_t colour = 0);
+    bool EditZone(CZone& zone, std::uint32_t number, CArm* entryArm, CArm* exitArm,
+                  std::uint32_t colour);
     bool DeleteZone(CZone& zone);
 
     // Labels; the network view repaints itself after these.
     CLabel* BeginAddLabel(std::uint32_t number);
     void CommitAddLabel();
     void CancelAddLabel(CLabel& label);
-    void EditLabel(CLabel& label, const std::string& text, std::int32_t textHeight);
+    // The text as the label text rule makes it; the height clamped into 10..1000.
+    bool EditLabel(CLabel& label, const std::string& text, std::int32_t textHeight,
+                   std::uint32_t colour);
     bool DeleteLabel(CLabel& label);
-    void MoveLabel(CLabel& label, double dx, double dy);
+    bool MoveLabel(CLabel& label, double dx, double dy);
 
-    // Capacity assessors.
+    // Capacity assessors; thresholds are -9999..99999. Without a threshold a new assessor takes
+    // the program's default.
     CCapacityAssessor* BeginAddCapacityAssessor(std::uint32_t number, CArm* entryArm,
-                                                CArm* circulatoryArm);
+                                                CArm* circulatoryArm,
+                                                std::optional<std::int32_t> threshold = {});
     void CommitAddCapacityAssessor();
     void CancelAddCapacityAssessor(CCapacityAssessor& assessor);
-    bool EditCapacityAssessor(CCapacityAssessor& assessor, CArm* entryArm, CArm* circulatoryArm);
+    bool EditCapacityAssessor(CCapacityAssessor& assessor, CArm* entryArm, CArm* circulatoryArm,
+                              std::int32_t threshold);
     bool DeleteCapacityAssessor(CCapacityAssessor& assessor);
-    void MoveCapacityAssessor(CCapacityAssessor& assessor, std::int32_t x, std::int32_t y);
+    bool MoveCapacityAssessor(CCapacityAssessor& assessor, std::int32_t x, std::int32_t y);
 
-    void MoveODMatrix(int x, int y);
+    bool MoveODMatrix(int x, int y);
 
     // Routes. DeleteAllRoutes asks first; false when the user said No.
     bool DeleteAllRoutes();
     std::size_t MakeCircularRoutesNonPermitted();
-    void SetRoutePermitted(CRoute& route, bool permitted);
+    bool SetRoutePermitted(CRoute& route, bool permitted);
     bool DeleteRoute(CRoute& route);
     bool ToggleRouteLock(CRoute& route);
-    // "Edit Route" on OK; refused with a message without a current flow group.
+    // "Edit Route" on OK; refused with a message without a current flow group, for a flow
+    // of 100000 or more in size and for a proportion outside 0..1 (or -1, none).
     bool EditRoute(CRoute& route, const CRouteFlowEdit& edit);
-    void SetAllFilteredRoutesPermitted(bool permitted);
+    bool SetAllFilteredRoutesPermitted(bool permitted);
+    // "Set OD Matrix Flow": the desired flow (0..99999) in the current flow group.
+    bool SetDesiredFlow(CZone& origin, CZone& destination, std::int64_t flow);
 
     // Lane flow balancing in the current flow group (wait cursor is the caller's).
     bool BalanceLaneFlowsOnArm(CArm& arm);
     std::size_t BalanceLaneFlowsOnAllArms();
 
-    // Flow groups.
+    // Flow groups. Times must be whole minutes and are taken into one day; the description is
+    // kept as the file keeps it: its first 80 characters, blanks trimmed.
     CFlowGroup* AddFlowGroup(FlowGroupAddPosition position, const CFlowGroup* selected);
     bool EditFlowGroup(CFlowGroup& group, std::uint32_t number, std::string description,
                        std::int64_t start, std::int64_t end);
@@ -222,15 +243,20 @@ public:
     void CommitAddPrintZone();
     void CancelAddPrintZone(CPrintPage& page);
     bool DeletePrintZone(CPrintPage& page);
-    void MovePrintZone(CPrintPage& page, int dx, int dy);
-    void ResizePrintZone(CPrintPage& page, int left, int top, int right, int bottom);
+    bool MovePrintZone(CPrintPage& page, int dx, int dy);
+    bool ResizePrintZone(CPrintPage& page, int left, int top, int right, int bottom);
     // "Edit Print Zone" on OK. False (nothing changes) for a position outside 1..count.
     bool EditPrintZone(CPrintPage& page, const CPrintPageLayout& layout);
 
 protected:
     void OnRestoreFailed(const std::exception& error) override;
+    void OnCheckpointFailed(const std::exception& error) override;
 
 private:
+    // Shows a refusal's message; true when the value was accepted.
+    bool Accept(const CValidationResult& result) const;
+    bool SetPrintZoneRect(CPrintPage& page, const char* checkpoint, long long left,
+                          long long top, long long right, long long bottom);
     // The end of every command: views, then the modified flag.
     void Changed(int hint);
     void RebuildRoutesIfAutomatic();

@@ -39,14 +39,21 @@ CRoute* CRoutes::GetRouteById(std::uint32_t id) const
 
 void CRoutes::DiscoverRoutes()
 {
+    DiscoverRoutesWithinLimit();
+}
+
+bool CRoutes::DiscoverRoutesWithinLimit()
+{
     if (!m_network) {
-        return;
+        return true;
     }
+    const std::size_t before = GetCount();
     // Arm kinds cannot change while we search; computing them once per arm instead of at
     // every step of the search is most of the time saved on a large network.
     CArms& arms = m_network->GetArms();
     CArmKindFreeze freeze(arms);
     Routing::CRouteDiscoverer discoverer(*this);
+    discoverer.SetRouteLimit(MaxRoutes);
     const CODMovements& movements = m_network->GetODMovements();
     // Movements come by origin first: one search per lane of an origin serves all of its
     // destinations, and the routes are then added in movement order as if searched one by one.
@@ -73,8 +80,18 @@ void CRoutes::DiscoverRoutes()
             }
         }
         discoverer.AddCollected();
+        if (discoverer.LimitReached()) {
+            // Only routes were appended, so dropping those behind the old count restores them.
+            std::vector<Routing::CDiscoveredRoute*> added;
+            for (std::size_t n = before; n < GetCount(); ++n) {
+                added.push_back(GetRoutes()[n].get());
+            }
+            Routing::CDiscoveredRoutes::RemoveRoutes(added);
+            return false;
+        }
     }
     RefreshInFilterFlags();
+    return true;
 }
 
 bool CRoutes::RemoveRoute(CRoute& route)

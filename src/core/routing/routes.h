@@ -16,7 +16,9 @@ class CZone;
 // The numbered routes of one network. It listens to the network: a connector, zone or zone arm
 // that goes takes its routes with it. DiscoverRoutes walks the OD movements in key order and,
 // for each, the infinitely long lanes of the origin's entry arm in lane order, appending every
-// route not held yet; routes kept from earlier builds keep number, id and flows.
+// route not held yet; routes kept from earlier builds keep number, id and flows. A network holds
+// at most MaxRoutes routes, the most that the five columns of the network file's route count
+// hold: a search that would pass it stops and leaves the routes as they were.
 class CRoutes : public Routing::CDiscoveredRoutes, public CNetworkObserver
 {
 public:
@@ -25,7 +27,11 @@ public:
 
     CNetwork* GetNetwork() const { return m_network; }
 
+    static constexpr std::uint32_t MaxRoutes = 99999;
+
     void DiscoverRoutes() override;
+    // DiscoverRoutes; false when it stopped at MaxRoutes, the routes left as they were.
+    bool DiscoverRoutesWithinLimit();
 
     // A new, empty route at count + 1 (what the file reader fills with AppendEdge).
     CRoute* AddRoute();
