@@ -28,6 +28,8 @@ inline constexpr CFieldRange kFiveColumnRange{-9999, 99999};
 inline constexpr CFieldRange kFiveColumnUnsignedRange{0, 99999};
 // A coordinate in a ten-column field ("%10i" of an int).
 inline constexpr CFieldRange kCoordinateRange{-999999999, 2147483647};
+// A colour 0x00BBGGRR, as the colour chooser gives it.
+inline constexpr CFieldRange kColourRange{0, 0x00FFFFFF};
 // The length of a short lane: whole PCU below the infinitely long lane's 9999.
 inline constexpr CFieldRange kShortLaneLengthRange{1, 9998};
 // A route flow or proportion ("% 22.15f") has five digits before the point: it is less than

@@ -184,7 +184,7 @@ public:
     bool DeleteLaneConnector(CCarouselLaneConnector& connector);
 
     // Zones. An edit lets go of an arm only when it changes, so the zone keeps the routes
-    // through the arms that stay.
+    // through the arms that stay. Colours (zones and labels) are 0x00BBGGRR.
     CZone* AddZone(std::uint32_t number, CArm* entryArm, CArm* exitArm, std::uint32_t colour = 0);
     bool EditZone(CZone& zone, std::uint32_t number, CArm* entryArm, CArm* exitArm,
                   std::uint32_t colour);

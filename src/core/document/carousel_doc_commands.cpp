@@ -342,7 +342,8 @@ CZone* CCarouselDoc::AddZone(std::uint32_t number, CArm* entryArm, CArm* exitArm
                              std::uint32_t colour)
 {
     CZones& zones = GetNetwork().GetZones();
-    if (number < 1 || number > zones.GetCount() + 1 || number > CZones::MaxZones ||
+    if (!Accept(CheckFieldRange("zone colour", colour, kColourRange)) || number < 1 ||
+        number > zones.GetCount() + 1 || number > CZones::MaxZones ||
         (entryArm && entryArm == exitArm) || !Checkpoint("Add Zone"))
         return nullptr;
     CZone* zone = zones.InsertZone(number);
@@ -360,8 +361,9 @@ bool CCarouselDoc::EditZone(CZone& zone, std::uint32_t number, CArm* entryArm, C
     // An arm that stays keeps the zone's routes through it; only one that changes is let go.
     const bool entryChanges = zone.GetEntryArm() != entryArm;
     const bool exitChanges = zone.GetExitArm() != exitArm;
-    if (number < 1 || number > GetNetwork().GetZones().GetCount() ||
-        (entryArm && entryArm == exitArm) || !CanServeZone(zone, entryArm, true) ||
+    if (!Accept(CheckFieldRange("zone colour", colour, kColourRange)) || number < 1 ||
+        number > GetNetwork().GetZones().GetCount() || (entryArm && entryArm == exitArm) ||
+        !CanServeZone(zone, entryArm, true) ||
         !CanServeZone(zone, exitArm, false) || !Checkpoint("Edit Zone"))
         return false;
     GetNetwork().GetZones().MoveZone(zone.GetNumber(), number);
@@ -416,7 +418,8 @@ bool CCarouselDoc::EditLabel(CLabel& label, const std::string& text, std::int32_
                              std::uint32_t colour)
 {
     const std::string stored = LabelText(text);
-    if (!Accept(CheckSingleLine("label text", stored)) || !Checkpoint("Edit Label"))
+    if (!Accept(CheckSingleLine("label text", stored)) ||
+        !Accept(CheckFieldRange("label colour", colour, kColourRange)) || !Checkpoint("Edit Label"))
         return false;
     label.SetText(stored);
     label.SetTextHeight(std::clamp(textHeight, CLabel::MinTextHeight, CLabel::MaxTextHeight));

@@ -75,6 +75,12 @@ const RefusalCase RefusalCases[] = {
          return d.SetDesiredFlow(*zones.GetZone(1), *zones.GetZone(2), -5);
      },
      "The desired flow -5 is outside the range 0 to 99999"},
+    {"ZoneColourWithATopByte",
+     [](Doc& d) {
+         return d.EditZone(*d.GetNetwork().GetZones().GetZone(1), 1, d.GetNetwork().GetArms().GetArm(1),
+                           nullptr, 0xC2D8F0B6);
+     },
+     "The zone colour 3268997302 is outside the range 0 to 16777215"},
     {"LabelTextWithALineBreak",
      [](Doc& d) { return d.EditLabel(*d.GetLabels().InsertLabel(1), "Main\rRoad", 40, 0); },
      "The label text cannot hold a line break"},
