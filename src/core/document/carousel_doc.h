@@ -160,7 +160,8 @@ public:
     // proposal). A file that cannot be written shows why and leaves any old file as it was.
     bool ExportNetworkDiagramDxf(const std::filesystem::path& path, const CTextMeasurer& screen);
 
-    // Arms. Adding is two-phase: the arm is placed by the user between begin and commit.
+    // Arms. Adding is two-phase: the arm is placed by the user between begin and commit. New
+    // arms and labels go at 1..count + 1.
     CArm* BeginAddArm(std::uint32_t number, std::uint32_t laneCount);
     void CommitAddArm();
     void CancelAddArm(CArm& arm);

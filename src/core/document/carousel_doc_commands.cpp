@@ -170,7 +170,10 @@ bool CCarouselDoc::SetLaneFlowDisplay(int aggregation, int colouring, bool zeroF
 
 CArm* CCarouselDoc::BeginAddArm(std::uint32_t number, std::uint32_t laneCount)
 {
-    if (!Accept(CheckFieldRange("number of lanes", laneCount, kFiveColumnUnsignedRange)) ||
+    // The dialog offers 1..count + 1: an arm further on would first make the arms before it,
+    // which cancelling the placement would not take away again.
+    if (number < 1 || number > GetNetwork().GetArms().GetCount() + 1 ||
+        !Accept(CheckFieldRange("number of lanes", laneCount, kFiveColumnUnsignedRange)) ||
         !BeginCheckpoint("Add Arm"))
         return nullptr;
     CArm* arm = GetNetwork().GetArms().InsertArm(number);
@@ -391,7 +394,8 @@ bool CCarouselDoc::DeleteZone(CZone& zone)
 
 CLabel* CCarouselDoc::BeginAddLabel(std::uint32_t number)
 {
-    if (!BeginCheckpoint("Add Label"))
+    // As for arms: no labels made in between that a cancel would leave behind.
+    if (number < 1 || number > GetLabels().GetCount() + 1 || !BeginCheckpoint("Add Label"))
         return nullptr;
     // Into the range a stored label takes, as the reader would bring it.
     GetLabels().SetDefaultTextHeight(std::clamp(ProgramSettings::Instance().DefLabelTextHeight,

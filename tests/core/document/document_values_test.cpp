@@ -222,6 +222,17 @@ TEST_F(DocumentValuesTest, AFailingAutoSaveIsToldOnceUntilOneSucceeds)
     autoSave.CleanupAtExit();
 }
 
+// An arm or label beyond count + 1 would first make the ones before it, which cancelling the
+// placement would leave behind without a checkpoint: refused.
+TEST_F(DocumentValuesTest, ArmsAndLabelsAreAddedAtMostOneBeyondTheLast)
+{
+    EXPECT_EQ(doc.BeginAddArm(6, 2), nullptr);
+    EXPECT_EQ(doc.BeginAddLabel(2), nullptr);
+    EXPECT_FALSE(doc.HasPendingCheckpoint());
+    EXPECT_EQ(doc.GetNetwork().GetArms().GetCount(), 4u);
+    EXPECT_EQ(doc.GetLabels().GetCount(), 0u);
+}
+
 // Edit Zone lets go of an arm only when it changes: a new colour keeps every route with its
 // flow and lock.
 TEST_F(DocumentValuesTest, EditZoneKeepsTheRoutesOfTheArmsThatStay)
