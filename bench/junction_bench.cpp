@@ -5,8 +5,8 @@
 #include "routing/route_flows.h"
 
 #include <benchmark/benchmark.h>
-#include <optional>
 #include <map>
+#include <optional>
 
 namespace
 {
@@ -135,7 +135,12 @@ void BM_StopLineFlows(benchmark::State& state)
 
 // The shape nearest 100000 has 112,574 routes, more than a network file holds: that run times
 // the search stopping at the limit and the routes it had added going again.
-BENCHMARK(BM_BuildRoutes)->Arg(1000)->Arg(10000)->Arg(60000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BuildRoutes)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(60000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
 // One by one is quadratic in the routes held: kept to sizes that finish in seconds.
 BENCHMARK(BM_BuildRoutesOneByOne)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NormaliseAllArms)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);

@@ -49,9 +49,9 @@ public:
     long long Number()
     {
         static constexpr long long kEdges[] = {
-            -1,     -9999,      -10000,    99999,      100000,     9998,
-            9999,   1000,       1001,      123456,     2147483647, -2147483648LL,
-            4294967295LL, -999999999, 999999999, 1000000000, 59,   86400};
+            -1,           -9999,      -10000,    99999,      100000,     9998,
+            9999,         1000,       1001,      123456,     2147483647, -2147483648LL,
+            4294967295LL, -999999999, 999999999, 1000000000, 59,         86400};
         const std::uint8_t kind = Byte();
         if (kind < 192) {
             return static_cast<int>(Byte()) - 16;
@@ -89,8 +89,9 @@ public:
 
     std::string Text()
     {
-        static const char* const kPieces[] = {"A", " ", "\r", "\n", "\r\n", "\xC3\xA9", "\xE2\x82\xAC",
-                                              "\xC2\xAC", "\t", "9", "\xFF", "Peak"};
+        static const char* const kPieces[] = {"A",    " ",        "\r",           "\n",
+                                              "\r\n", "\xC3\xA9", "\xE2\x82\xAC", "\xC2\xAC",
+                                              "\t",   "9",        "\xFF",         "Peak"};
         std::string text;
         const std::uint32_t length = Byte() < 16 ? 60 + Pick(60) : Pick(12);
         for (std::uint32_t i = 0; i < length; ++i) {
@@ -210,8 +211,8 @@ struct CChooser
     CPrintPage* Page()
     {
         const int count = doc.GetPrintPages().GetCount();
-        return count ? doc.GetPrintPages().GetPage(1 + static_cast<int>(bytes.Pick(
-                                                           static_cast<std::uint32_t>(count))))
+        return count ? doc.GetPrintPages().GetPage(
+                           1 + static_cast<int>(bytes.Pick(static_cast<std::uint32_t>(count))))
                      : nullptr;
     }
 };
@@ -261,9 +262,8 @@ const std::vector<CCommand>& Commands()
         },
         [](CCarouselDoc& d, CChooser& c, CBytes& b) {
             CLane* lane = c.Lane();
-            CLane* neighbour = lane ? (b.Bool() ? lane->GetLeftNeighbour()
-                                                : lane->GetRightNeighbour())
-                                    : nullptr;
+            CLane* neighbour =
+                lane ? (b.Bool() ? lane->GetLeftNeighbour() : lane->GetRightNeighbour()) : nullptr;
             if (lane && neighbour)
                 d.ConvertToShortLane(*lane, *neighbour, b.Int());
         },
@@ -429,7 +429,8 @@ const std::vector<CCommand>& Commands()
             layout.scale = b.Real();
             layout.cropToPrintZone = b.Bool();
             layout.landscape = b.Bool();
-            layout.titleBlockPosition = b.Bool() ? TitleBlockPosition::Right : TitleBlockPosition::Bottom;
+            layout.titleBlockPosition =
+                b.Bool() ? TitleBlockPosition::Right : TitleBlockPosition::Bottom;
             layout.pageTitle = b.Text();
             layout.indicateScale = b.Bool();
             d.EditPrintZone(*page, layout);

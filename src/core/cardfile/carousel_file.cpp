@@ -17,9 +17,9 @@
 #include "cardfile/field_ranges.h"
 #include "cardfile/flow_cards.h"
 #include "cardfile/layout_cards.h"
-#include "cardfile/windows1252.h"
 #include "cardfile/network_cards.h"
 #include "cardfile/report_cards.h"
+#include "cardfile/windows1252.h"
 #include "model/arm.h"
 #include "model/capacity_assessor.h"
 #include "model/capacity_lane.h"
@@ -467,8 +467,8 @@ void CCarouselFileReaderV1::ReadFlowGroups(int count)
     for (int i = 1; i <= count; ++i) {
         CFlowGroup& group = *groups.GetFlowGroup(static_cast<std::uint32_t>(i));
         CCardFlowGroup card = CCardFlowGroup::FromLine(m_stream->ReadCard());
-        for (auto [time, field] : {std::pair{&card.start, "start time"},
-                                   std::pair{&card.end, "end time"}}) {
+        for (auto [time, field] :
+             {std::pair{&card.start, "start time"}, std::pair{&card.end, "end time"}}) {
             const std::int64_t withinDay = CCardFlowGroup::WithinOneDay(*time);
             if (withinDay != *time) {
                 Adjusted("FLWGP", field, std::to_string(*time) + " seconds",

@@ -80,8 +80,9 @@ protected:
 class CCarouselFileReaderV1 : public CCarouselFileReader
 {
 public:
-    CCarouselFileReaderV1(CDocumentData& document, CCardStream& stream, NetworkSettings& settings,
-                          std::string defaultLaneFlowDelimiter = NetworkSettings{}.LaneFlowDelimiter);
+    CCarouselFileReaderV1(
+        CDocumentData& document, CCardStream& stream, NetworkSettings& settings,
+        std::string defaultLaneFlowDelimiter = NetworkSettings{}.LaneFlowDelimiter);
     ~CCarouselFileReaderV1() override;
     std::string Version() const override { return "1.3"; }
     void Read(bool checkpoint) override;
@@ -94,8 +95,7 @@ private:
     void ReadFlowGroups(int count);
     void ReadLayout(bool checkpoint);
     // Records a change on the card read last.
-    void Adjusted(std::string card, std::string field, std::string oldValue,
-                  std::string newValue);
+    void Adjusted(std::string card, std::string field, std::string oldValue, std::string newValue);
     void BringIntoField(CCardRouteFlow& routeFlow, bool permitted);
 
     std::unique_ptr<CLineStream> m_lines;

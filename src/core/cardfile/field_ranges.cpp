@@ -10,8 +10,8 @@ CValidationResult CheckFieldRange(std::string_view field, long long value, const
         return CValidationResult::Accept();
     }
     return CValidationResult::Refuse("The " + std::string(field) + " " + std::to_string(value) +
-                                     " is outside the range " + std::to_string(range.min) +
-                                     " to " + std::to_string(range.max));
+                                     " is outside the range " + std::to_string(range.min) + " to " +
+                                     std::to_string(range.max));
 }
 
 CValidationResult CheckRouteFlow(std::string_view field, double value)
@@ -29,11 +29,11 @@ CValidationResult CheckPlanPoint(std::string_view what, double x, double y)
         const double whole = std::trunc(value);
         if (!std::isfinite(whole) || whole < static_cast<double>(kCoordinateRange.min) ||
             whole > static_cast<double>(kCoordinateRange.max)) {
-            return CValidationResult::Refuse(
-                "The " + std::string(what) + " cannot go to (" + FieldValueText(x) + ", " +
-                FieldValueText(y) + "): its coordinates must lie in the range " +
-                std::to_string(kCoordinateRange.min) + " to " +
-                std::to_string(kCoordinateRange.max));
+            return CValidationResult::Refuse("The " + std::string(what) + " cannot go to (" +
+                                             FieldValueText(x) + ", " + FieldValueText(y) +
+                                             "): its coordinates must lie in the range " +
+                                             std::to_string(kCoordinateRange.min) + " to " +
+                                             std::to_string(kCoordinateRange.max));
         }
     }
     return CValidationResult::Accept();

@@ -40,7 +40,8 @@ inline constexpr std::uint32_t kMaxRoutes = 99999;
 
 // Accepted when value lies in range; otherwise "The <field> <value> is outside the range <min>
 // to <max>".
-CValidationResult CheckFieldRange(std::string_view field, long long value, const CFieldRange& range);
+CValidationResult CheckFieldRange(std::string_view field, long long value,
+                                  const CFieldRange& range);
 // Accepted for a finite route flow less than kRouteFlowLimit in size.
 CValidationResult CheckRouteFlow(std::string_view field, double value);
 // Accepted for a plan point whose whole-number coordinates fit their fields.

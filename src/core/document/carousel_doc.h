@@ -47,9 +47,9 @@ enum class LaneSide
 // network file holds, as the reader would (trimmed, clamped), and refuses the others with a
 // message that names the field and its range, changing nothing; a checkpoint that still cannot
 // be written refuses the command with the writer's message, the document and its undo history
-// as they were. A refused command returns false (or none). Undo snapshots are the network file's card text; a
-// restore builds a fresh CDocumentData and swaps it in only when the read succeeded, so a
-// snapshot that cannot be read leaves the document as it was. The per-network settings are the
+// as they were. A refused command returns false (or none). Undo snapshots are the network file's
+// card text; a restore builds a fresh CDocumentData and swaps it in only when the read succeeded,
+// so a snapshot that cannot be read leaves the document as it was. The per-network settings are the
 // record given at construction (NetworkSettings::Instance() in the program).
 class CCarouselDoc : public CMultiViewDocument, public CDocumentWithUndo, public CAutoSaveDocument
 {
@@ -256,8 +256,8 @@ protected:
 private:
     // Shows a refusal's message; true when the value was accepted.
     bool Accept(const CValidationResult& result) const;
-    bool SetPrintZoneRect(CPrintPage& page, const char* checkpoint, long long left,
-                          long long top, long long right, long long bottom);
+    bool SetPrintZoneRect(CPrintPage& page, const char* checkpoint, long long left, long long top,
+                          long long right, long long bottom);
     // The end of every command: views, then the modified flag.
     void Changed(int hint);
     void RebuildRoutesIfAutomatic();

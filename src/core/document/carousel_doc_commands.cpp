@@ -250,8 +250,8 @@ CLane* CCarouselDoc::AddShortLane(CLane& selected, LaneSide side, std::int32_t l
     // the first or last lane) is fed from that one, or nothing would feed it.
     CLane* left = lane->GetLeftNeighbour();
     CLane* right = lane->GetRightNeighbour();
-    CLane* feeder = selectedShort && !selectedFedFromRight ? (left ? left : right)
-                                                           : (right ? right : left);
+    CLane* feeder =
+        selectedShort && !selectedFedFromRight ? (left ? left : right) : (right ? right : left);
     if (feeder && !lane->HasIncomingFrom(*feeder))
         GetNetwork().GetLaneConnectors().AddConnector(feeder, lane);
     Changed(HintRedraw);
@@ -366,8 +366,8 @@ bool CCarouselDoc::EditZone(CZone& zone, std::uint32_t number, CArm* entryArm, C
     const bool exitChanges = zone.GetExitArm() != exitArm;
     if (!Accept(CheckFieldRange("zone colour", colour, kColourRange)) || number < 1 ||
         number > GetNetwork().GetZones().GetCount() || (entryArm && entryArm == exitArm) ||
-        !CanServeZone(zone, entryArm, true) ||
-        !CanServeZone(zone, exitArm, false) || !Checkpoint("Edit Zone"))
+        !CanServeZone(zone, entryArm, true) || !CanServeZone(zone, exitArm, false) ||
+        !Checkpoint("Edit Zone"))
         return false;
     GetNetwork().GetZones().MoveZone(zone.GetNumber(), number);
     if (entryChanges)
@@ -655,7 +655,8 @@ CFlowGroup* CCarouselDoc::AddFlowGroup(FlowGroupAddPosition position, const CFlo
 bool CCarouselDoc::EditFlowGroup(CFlowGroup& group, std::uint32_t number, std::string description,
                                  std::int64_t start, std::int64_t end)
 {
-    for (const auto& [field, seconds] : {std::pair{"start time", start}, std::pair{"end time", end}})
+    for (const auto& [field, seconds] :
+         {std::pair{"start time", start}, std::pair{"end time", end}})
         if (seconds % 60 != 0) {
             Message("The " + std::string(field) + " " + std::to_string(seconds) +
                     " seconds is not a whole minute");
@@ -740,7 +741,8 @@ bool CCarouselDoc::ResizePrintZone(CPrintPage& page, int left, int top, int righ
 bool CCarouselDoc::SetPrintZoneRect(CPrintPage& page, const char* checkpoint, long long left,
                                     long long top, long long right, long long bottom)
 {
-    if (!Accept(CheckPlanPoint("print zone", static_cast<double>(left), static_cast<double>(top))) ||
+    if (!Accept(
+            CheckPlanPoint("print zone", static_cast<double>(left), static_cast<double>(top))) ||
         !Accept(CheckPlanPoint("print zone", static_cast<double>(right),
                                static_cast<double>(bottom))) ||
         !Checkpoint(checkpoint))

@@ -69,8 +69,8 @@ constexpr int ClampToInt(double value)
     if (!(value == value)) {
         return 0;
     }
-    return static_cast<int>(std::clamp(value, static_cast<double>(INT32_MIN),
-                                       static_cast<double>(INT32_MAX)));
+    return static_cast<int>(
+        std::clamp(value, static_cast<double>(INT32_MIN), static_cast<double>(INT32_MAX)));
 }
 
 // A rectangle of plan units; right and bottom are exclusive for shapes (as for GDI) and

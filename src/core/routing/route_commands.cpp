@@ -19,8 +19,7 @@ std::optional<std::size_t> BuildRoutes(CNetwork& network)
 
 std::string TooManyRoutesMessage()
 {
-    return "Build Routes stopped: the network has more than " +
-           std::to_string(CRoutes::MaxRoutes) +
+    return "Build Routes stopped: the network has more than " + std::to_string(CRoutes::MaxRoutes) +
            " routes, the most a network file can hold. The routes were left as they were.";
 }
 

@@ -335,7 +335,9 @@ struct AdjustCase
 
 std::function<std::string(std::string)> Replace(std::string card)
 {
-    return [card](const std::string&) { return card; };
+    return [card](const std::string&) {
+        return card;
+    };
 }
 
 class NetworkFileAdjusted : public NetworkFile, public testing::WithParamInterface<AdjustCase>
@@ -368,21 +370,33 @@ TEST_P(NetworkFileAdjusted, BringsTheValueIntoItsFieldAndSaysSo)
 INSTANTIATE_TEST_SUITE_P(
     Cards, NetworkFileAdjusted,
     testing::Values(
-        AdjustCase{"NegativeDesiredFlow", "ODFLW", Replace("ODFLW    1    2   -5"),
+        AdjustCase{"NegativeDesiredFlow",
+                   "ODFLW",
+                   Replace("ODFLW    1    2   -5"),
                    {"ODFLW card: the desired flow -5 became 0"}},
-        AdjustCase{"RouteFlowOfAnExponent", "RTFLW    1", Replace(Rtflw(1, "9.2e18", 0, "-1")),
+        AdjustCase{"RouteFlowOfAnExponent",
+                   "RTFLW    1",
+                   Replace(Rtflw(1, "9.2e18", 0, "-1")),
                    {"RTFLW card: the route flow 9.2e+18 became 99999"}},
-        AdjustCase{"ProportionOfAnExponent", "RTFLW    1", Replace(Rtflw(1, "50", 0, "1e22")),
+        AdjustCase{"ProportionOfAnExponent",
+                   "RTFLW    1",
+                   Replace(Rtflw(1, "50", 0, "1e22")),
                    {"RTFLW card: the proportion 1e+22 became 99999"}},
-        AdjustCase{"FlowOfARouteNotPermitted", "RTFLW    1", Replace(Rtflw(5, "50", 1, "0.5")),
+        AdjustCase{"FlowOfARouteNotPermitted",
+                   "RTFLW    1",
+                   Replace(Rtflw(5, "50", 1, "0.5")),
                    {"RTFLW card: the flow of a route that is not permitted 50 became 0"}},
-        AdjustCase{"CarriageReturnInsideAnArmText", "ARM  ",
+        AdjustCase{"CarriageReturnInsideAnArmText",
+                   "ARM  ",
                    [](std::string card) { return card.insert(22, "\r"); },
                    {"ARM card: the carriage return in column 22 became a blank"}},
-        AdjustCase{"LabelTextHeight", "LABEL LONG       500",
+        AdjustCase{"LabelTextHeight",
+                   "LABEL LONG       500",
                    Replace("LABEL LONG         1         2         3         4 5000         0x"),
                    {"LABEL card: the text height 5000 became 1000"}},
-        AdjustCase{"TimePastMidnight", "FLWGP", Replace(Flwgp("25:00-1:00")),
+        AdjustCase{"TimePastMidnight",
+                   "FLWGP",
+                   Replace(Flwgp("25:00-1:00")),
                    {"FLWGP card: the start time 90000 seconds became 01:00",
                     "FLWGP card: the end time -3600 seconds became 23:00"}}),
     CaseName());

@@ -1,8 +1,8 @@
 // What the commands do with values the network file cannot hold: bring them in as the reader
 // would, or refuse them naming the field and its range, and what a document that still cannot
 // be written does to a command, a save and an auto-save.
-#include "document_fixture.h"
 #include "document/program_settings.h"
+#include "document_fixture.h"
 #include "model/capacity_assessor.h"
 #include "printing/print_page_layout.h"
 #include "routing/route_commands.h"
@@ -33,9 +33,7 @@ struct RefusalCase
 
 const RefusalCase RefusalCases[] = {
     {"ThresholdAboveItsField",
-     [](Doc& d) {
-         return d.BeginAddCapacityAssessor(1, nullptr, nullptr, 100000) != nullptr;
-     },
+     [](Doc& d) { return d.BeginAddCapacityAssessor(1, nullptr, nullptr, 100000) != nullptr; },
      "The capacity assessor threshold 100000 is outside the range -9999 to 99999"},
     {"DefaultThresholdAboveItsField",
      [](Doc& d) {
@@ -77,15 +75,17 @@ const RefusalCase RefusalCases[] = {
      "The desired flow -5 is outside the range 0 to 99999"},
     {"ZoneColourWithATopByte",
      [](Doc& d) {
-         return d.EditZone(*d.GetNetwork().GetZones().GetZone(1), 1, d.GetNetwork().GetArms().GetArm(1),
-                           nullptr, 0xC2D8F0B6);
+         return d.EditZone(*d.GetNetwork().GetZones().GetZone(1), 1,
+                           d.GetNetwork().GetArms().GetArm(1), nullptr, 0xC2D8F0B6);
      },
      "The zone colour 3268997302 is outside the range 0 to 16777215"},
     {"LabelTextWithALineBreak",
      [](Doc& d) { return d.EditLabel(*d.GetLabels().InsertLabel(1), "Main\rRoad", 40, 0); },
      "The label text cannot hold a line break"},
     {"ShortLaneOfNoLength",
-     [](Doc& d) { return d.EditShortLane(*d.GetNetwork().GetArms().GetArm(1)->GetLanes().GetLane(1), 0); },
+     [](Doc& d) {
+         return d.EditShortLane(*d.GetNetwork().GetArms().GetArm(1)->GetLanes().GetLane(1), 0);
+     },
      "The short lane length 0 is outside the range 1 to 9998"},
     {"ArmMovedBeyondTheCoordinateFields",
      [](Doc& d) { return d.MoveArm(*d.GetNetwork().GetArms().GetArm(1), -3e9, 0.0); },
@@ -304,7 +304,8 @@ TEST_F(DocumentValuesTest, OpeningSaysWhatTheReaderChanged)
     ASSERT_TRUE(opened.OnOpenDocument(dir.File("edited.crs")));
     EXPECT_EQ(openedPrompt.messages,
               std::vector<std::string>{"Some values in the file could not be kept as they were:\n"
-                                       "Line " + std::to_string(line) +
+                                       "Line " +
+                                       std::to_string(line) +
                                        ", ODFLW card: the desired flow -5 became 0"});
     EXPECT_TRUE(opened.OnSaveDocument(dir.File("edited.crs")));
 }
@@ -315,8 +316,8 @@ TEST_F(DocumentValuesTest, BuildRoutesStopsAtTheMostRoutesAFileHolds)
 {
     CRoutes& routes = doc.GetNetwork().GetRoutes();
     routes.RemoveAllRoutes();
-    CCarouselLaneConnector* first = doc.GetNetwork().GetLaneConnectors().FindConnector(
-        Lane(1, 1), Lane(2, 1));
+    CCarouselLaneConnector* first =
+        doc.GetNetwork().GetLaneConnectors().FindConnector(Lane(1, 1), Lane(2, 1));
     while (routes.GetRouteCount() < CRoutes::MaxRoutes - 1)
         routes.AddRoute()->AppendEdge(first);
     const std::string before = doc.SaveSnapshot();

@@ -80,8 +80,8 @@ TEST_P(FarCoordinates, AreRecordedAndExportedWithinTheFormatsRange)
     const CEmfHeader header = CEmfReader(emf).GetHeader();
     // Drawn at the edge of the drawing range: the frame, ten times the bounds, still fits.
     const int reach = MaxDrawingCoordinate + 1000000;
-    for (const int edge : {header.bounds.left, header.bounds.top, header.bounds.right,
-                           header.bounds.bottom})
+    for (const int edge :
+         {header.bounds.left, header.bounds.top, header.bounds.right, header.bounds.bottom})
         EXPECT_LE(std::abs(static_cast<long long>(edge)), reach);
     EXPECT_EQ(static_cast<long long>(header.frame.right),
               static_cast<long long>(header.bounds.right) * 10 + 9);
