@@ -106,7 +106,8 @@ void CNetworkRenderer::DrawPrintPages(CDrawingSurface& surface, CBounds* bounds)
 {
     for (int n = 1; n <= m_printPages.GetCount(); ++n) {
         const CPrintZone& zone = m_printPages.GetPage(n)->GetPrintZone();
-        const CRect rect{zone.GetLeft(), zone.GetTop(), zone.GetRight(), zone.GetBottom()};
+        const CRect rect{DrawingCoordinate(zone.GetLeft()), DrawingCoordinate(zone.GetTop()),
+                         DrawingCoordinate(zone.GetRight()), DrawingCoordinate(zone.GetBottom())};
         if (Skip(surface, rect)) {
             continue;
         }
