@@ -220,6 +220,16 @@ public:
 
     void MoveODMatrix(int x, int y);
 
+    // Dragging and placing with the mouse. A drag takes its one checkpoint ("Move Arm", "Move
+    // Label", ...) through BeginDrag at its first move; these moves take none, so that placing
+    // a new object stays under its pending checkpoint too.
+    // False when the checkpoint could not be taken: the drag then moves nothing.
+    bool BeginDrag(const std::string& checkpointName);
+    void DragArm(CArm& arm, const CPlanPoint& first, const CPlanPoint& second);
+    void DragLabel(CLabel& label, const CLabelPoint& first, const CLabelPoint& second);
+    void DragCapacityAssessor(CCapacityAssessor& assessor, std::int32_t x, std::int32_t y);
+    void DragODMatrix(int x, int y);
+
     // Routes. DeleteAllRoutes asks first; false when the user said No.
     bool DeleteAllRoutes();
     std::size_t MakeCircularRoutesNonPermitted();
