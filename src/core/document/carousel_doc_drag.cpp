@@ -4,8 +4,19 @@
 
 bool CCarouselDoc::BeginDrag(const std::string& checkpointName)
 {
-    Checkpoint(checkpointName);
+    BeginCheckpoint(checkpointName);
     return true;
+}
+
+void CCarouselDoc::EndDrag()
+{
+    CommitCheckpoint();
+}
+
+void CCarouselDoc::CancelDrag()
+{
+    CancelCheckpoint();
+    UpdateAllViews(HintRedraw);
 }
 
 void CCarouselDoc::DragArm(CArm& arm, const CPlanPoint& first, const CPlanPoint& second)
