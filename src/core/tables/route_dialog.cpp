@@ -7,6 +7,7 @@
 #include "routing/route_flows.h"
 #include "tables/dialog_text.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace
@@ -127,10 +128,13 @@ CValidationResult CRouteCoupledFlowPageModel::SetProportionText(std::size_t row,
                                                                 std::string_view text)
 {
     const std::optional<double> percent = ParseNumber(text);
-    const double proportion = percent ? *percent / 100.0 : -1.0;
+    // To 1e-12 of a proportion, so that a percentage typed at a limit ("100.0001") is not
+    // refused for the rounding of the division.
+    const double proportion = percent ? std::round(*percent * 1e10) / 1e12 : -1.0;
     const CValidationResult accepted = ValidateCoupledProportion(proportion);
     if (accepted) {
-        m_rows.at(row).proportion = proportion;
+        // The slack stays out of the model, whose proportions lie in 0..1.
+        m_rows.at(row).proportion = std::clamp(proportion, 0.0, 1.0);
     }
     return accepted;
 }

@@ -68,7 +68,8 @@ private:
 // the current flow group), each with its proportion and flow. The share-equally box starts
 // ticked when none of them has a proportion; while it is ticked each route stands at 1/n and
 // shows "Shared Equally". A proportion typed in percent is taken when it lies in 0..100 (with
-// a little slack); otherwise the cell is edited again after the message.
+// a slack of 0.0001, kept out of the proportion); otherwise the cell is edited again after the
+// message.
 class CRouteCoupledFlowPageModel
 {
 public:
