@@ -16,6 +16,8 @@ class CDlgArmCreateModel
 {
 public:
     static constexpr const char* Title = "Create Arm";
+    static constexpr const char* NumberCaption = "Number";
+    static constexpr const char* LaneCountCaption = "Number of lanes";
     static constexpr std::uint32_t MaxLanes = 99;
 
     // The dialog's own preset is one lane and n preselected.
@@ -47,6 +49,7 @@ class CDlgEditArmModel
 {
 public:
     static constexpr const char* Title = "Edit Arm";
+    static constexpr const char* NumberCaption = "Arm Number";
 
     explicit CDlgEditArmModel(const CArm& arm);
 

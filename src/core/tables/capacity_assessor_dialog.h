@@ -29,6 +29,9 @@ class CDlgCapacityAssessorModel
 public:
     static constexpr const char* CreateTitle = "Create Capacity Assessor";
     static constexpr const char* EditTitle = "Edit Capacity Assessor";
+    static constexpr const char* EntryArmCaption = "Entry Arm";
+    static constexpr const char* CirculatoryArmCaption = "Circulatory Arm";
+    static constexpr const char* ThresholdCaption = "Capacity Threshold";
     static constexpr int MinThreshold = -9999;
     static constexpr int MaxThreshold = 99999;
 

@@ -18,6 +18,12 @@ class CDlgEditLaneModel
 {
 public:
     static constexpr const char* Title = "Edit Short Lane";
+    static constexpr const char* ParentFrame = "Parent lane";
+    static constexpr const char* ParentToLeftCaption = "Parent lane to left";
+    static constexpr const char* ParentToRightCaption = "Parent lane to right";
+    static constexpr const char* LengthCaption = "Lane Length (PCU)";
+    static constexpr const char* MaxCaption = "Max:";
+    static constexpr const char* MinCaption = "Min:";
 
     // Each neighbour and the lane may be none (an added lane has none yet); the length is 9999
     // before it is set.

@@ -30,6 +30,11 @@ public:
     static constexpr const char* CreateTitle = "Create Zone";
     static constexpr const char* EditTitle = "Edit Zone";
     static constexpr const char* NoArm = "(none)";
+    static constexpr const char* ZoneCaption = "Zone";
+    static constexpr const char* EntryArmCaption = "Entry arm no.";
+    static constexpr const char* ExitArmCaption = "Exit arm no.";
+    static constexpr const char* ColourCaption = "Colour";
+    static constexpr const char* ChangeButton = "Change...";
 
     // "Add Zone...": a new zone at count + 1, no arms, black.
     static CDlgEditZoneModel ForAddZone(const CNetwork& network);

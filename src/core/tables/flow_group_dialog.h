@@ -18,6 +18,11 @@ class CDlgEditFlowGroupModel
 {
 public:
     static constexpr const char* Title = "Edit Flow Group";
+    static constexpr const char* NumberCaption = "Flow Group Number :";
+    static constexpr const char* TitleCaption = "Flow Group Title";
+    static constexpr const char* StartCaption = "Flow Group Start Time";
+    static constexpr const char* EndCaption =
+        "Flow Group End Time (Assumed to be next day if prior to start time)";
     static constexpr std::size_t MaxTitleLength = 80;
 
     explicit CDlgEditFlowGroupModel(const CFlowGroup& group);

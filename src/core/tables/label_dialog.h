@@ -16,6 +16,11 @@ class CDlgEditLabelModel
 {
 public:
     static constexpr const char* Title = "Edit Label";
+    static constexpr const char* TextCaption = "Label Text";
+    static constexpr const char* TextNote = "(max 50 chars)";
+    static constexpr const char* HeightCaption = "Text Height";
+    static constexpr const char* ColourCaption = "Text Colour";
+    static constexpr const char* ChangeButton = "Change...";
     static constexpr std::int32_t MinTextHeight = 10;
     static constexpr std::int32_t MaxTextHeight = 1000;
 

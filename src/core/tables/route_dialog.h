@@ -22,6 +22,10 @@ class CRouteFlowPageModel
 {
 public:
     static constexpr double FlowLimit = 100000.0;
+    static constexpr const char* SheetTitle = "Edit Route";
+    static constexpr const char* FlowCaption = "Flow (PCU/Time Period)";
+    static constexpr const char* LockBox = "Lock this flow value when balancing";
+    static constexpr const char* ShowAllBox = "Show all d.p.";
 
     CRouteFlowPageModel(const CRoute& route, const CFlowGroup& group, int flowPrecision);
 
