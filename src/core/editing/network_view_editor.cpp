@@ -5,6 +5,7 @@
 #include "model/capacity_assessor.h"
 #include "model/label.h"
 #include "model/network.h"
+#include "model/zone_letter.h"
 #include "tables/arm_dialogs.h"
 #include "tables/capacity_assessor_dialog.h"
 #include "tables/edit_lane_dialog.h"
@@ -120,7 +121,6 @@ void CNetworkViewEditor::Select(const CHitResult& hit)
         m_state.ClearSelection();
         break;
     }
-    m_document.UpdateAllViews(HintDataChanged);
 }
 
 void CNetworkViewEditor::LeftButtonDown(CPoint p, bool ctrl)
@@ -138,7 +138,6 @@ void CNetworkViewEditor::LeftButtonDown(CPoint p, bool ctrl)
     if (hit.kind == EHitKind::Lane && ctrl) {
         if (CCapacityLane* lane = FindLane(m_document.GetNetwork(), hit.armId, hit.id)) {
             m_state.ToggleLane(*lane);
-            m_document.UpdateAllViews(HintDataChanged);
         }
         return;
     }
@@ -220,6 +219,47 @@ EPopupMenu CNetworkViewEditor::RightButtonDown(CPoint p)
         Select(HitTest(p));
     }
     return PopupMenuFor(m_state);
+}
+
+EPopupMenu CNetworkViewEditor::ContextMenu() const
+{
+    return PopupMenuFor(m_state);
+}
+
+std::string CNetworkViewEditor::ToolTipText(CPoint p) const
+{
+    const CHitResult hit = HitTest(p);
+    const CNetwork& network = m_document.GetNetwork();
+    const auto laneText = [&](std::uint32_t laneId) {
+        const CLane* lane = FindLaneById(network, laneId);
+        return lane != nullptr ? "lane " + std::to_string(lane->GetNumber()) + " of arm " +
+                                     lane->GetArm()->GetLabel()
+                               : std::string();
+    };
+    switch (hit.kind) {
+    case EHitKind::Arm:
+        return "Arm " + network.GetArms().GetArmById(hit.id)->GetLabel();
+    case EHitKind::Lane: {
+        std::string text = laneText(hit.id);
+        text[0] = 'L';
+        return text;
+    }
+    case EHitKind::Connector:
+        return "Lane connector from " + laneText(hit.id) + " to " + laneText(hit.toLaneId);
+    case EHitKind::Zone:
+        return "Zone " + ZoneLetter(network.GetZones().GetZoneById(hit.id)->GetNumber());
+    case EHitKind::Label:
+        return "Label \"" + m_document.GetLabels().GetLabelById(hit.id)->GetText() + "\"";
+    case EHitKind::CapacityAssessor:
+        return "Capacity Assessor " +
+               std::to_string(
+                   network.GetCapacityAssessors().GetCapacityAssessorById(hit.id)->GetNumber());
+    case EHitKind::ODMatrix:
+        return "OD Matrix";
+    case EHitKind::None:
+        break;
+    }
+    return {};
 }
 
 bool CNetworkViewEditor::Escape()

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 class CCarouselDoc;
 class CDrawingSurface;
@@ -59,6 +60,12 @@ public:
     void LeftDoubleClick();
     // Selects as a left click would, then names the context menu to show.
     EPopupMenu RightButtonDown(CPoint p);
+
+    // The menu key: the selection's context menu.
+    EPopupMenu ContextMenu() const;
+    // What lies under the cursor, named for a tooltip ("Arm E1", "Lane 2 of arm C3", "Zone A",
+    // ...); empty over nothing.
+    std::string ToolTipText(CPoint p) const;
 
     // Keys. Escape cancels a placement (the new object goes), a drag (the object goes back, no
     // undo step) or a band; true when it cancelled something.

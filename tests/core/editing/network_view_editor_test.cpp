@@ -275,6 +275,22 @@ TEST_F(Editing, UndoDuringAnEditDropsNothingHeld)
     EXPECT_EQ(restored->GetFirstPoint(), (CPlanPoint{1000, 1100})) << "found again by the hit";
 }
 
+TEST_F(Editing, ArrowsNudgeTheSelectionAsOneStepAndTooltipsNameIt)
+{
+    Click({3000, 1500});
+    editor.Nudge(1, -2);
+    EXPECT_EQ(arm2->GetFirstPoint(), (CPlanPoint{3010, 980})) << "1 mm a step without the grid";
+    EXPECT_EQ(Steps(), 1u);
+    EXPECT_EQ(doc.GetUndoName(), "Move Arm");
+    program.CurSnapToGrid = true;
+    editor.Nudge(-1, 0);
+    EXPECT_EQ(arm2->GetFirstPoint(), (CPlanPoint{2900, 1000})) << "a grid step, snapped";
+
+    EXPECT_EQ(editor.ToolTipText({2900, 1500}), "Arm 2");
+    EXPECT_EQ(editor.ToolTipText({964, 1500}), "Lane 2 of arm 1");
+    EXPECT_EQ(editor.ToolTipText({2000, 3000}), "");
+}
+
 TEST_F(Editing, LaneCommandsFollowTheLanesAndTheirLaneChanges)
 {
     struct Case
