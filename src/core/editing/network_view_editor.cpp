@@ -134,6 +134,8 @@ void CNetworkViewEditor::LeftButtonDown(CPoint p, bool ctrl)
         EndBand(p);
         return;
     }
+    m_target = ETarget::None;
+    m_grab.reset();
     const CHitResult hit = HitTest(p);
     if (hit.kind == EHitKind::Lane && ctrl) {
         if (CCapacityLane* lane = FindLane(m_document.GetNetwork(), hit.armId, hit.id)) {
