@@ -173,20 +173,6 @@ public:
     // proposal). A file that cannot be written shows why and leaves any old file as it was.
     bool ExportNetworkDiagramDxf(const std::filesystem::path& path, const CTextMeasurer& screen);
 
-    // Dragging and placing with the mouse. A drag opens its checkpoint ("Move Arm", "Move
-    // Label", ...) at its first move and keeps it when the button is released; on Escape the
-    // view moves the object back and CancelDrag drops it, leaving no undo step. The Drag* moves
-    // take no checkpoint of their own, so that placing a new object stays under its pending
-    // checkpoint too. BeginDrag is false when the checkpoint could not be taken: the drag then
-    // moves nothing.
-    bool BeginDrag(const std::string& checkpointName);
-    void EndDrag();
-    void CancelDrag();
-    void DragArm(CArm& arm, const CPlanPoint& first, const CPlanPoint& second);
-    void DragLabel(CLabel& label, const CLabelPoint& first, const CLabelPoint& second);
-    void DragCapacityAssessor(CCapacityAssessor& assessor, std::int32_t x, std::int32_t y);
-    void DragODMatrix(int x, int y);
-
     // Arms. Adding is two-phase: the arm is placed by the user between begin and commit.
     CArm* BeginAddArm(std::uint32_t number, std::uint32_t laneCount);
     void CommitAddArm();

@@ -1,6 +1,7 @@
 #include "editing/network_view_editor.h"
 
 #include "document/carousel_doc.h"
+#include "document/drag_commands.h"
 #include "editing/view_dialogs.h"
 #include "model/capacity_assessor.h"
 #include "model/label.h"
@@ -192,7 +193,7 @@ void CNetworkViewEditor::LeftButtonUp(CPoint p)
     m_mouse = p;
     switch (m_mode) {
     case EMode::Dragging:
-        m_document.EndDrag();
+        EndDrag(m_document);
         break;
     case EMode::Band:
         if (!m_bandFromMenu) {
@@ -272,7 +273,7 @@ bool CNetworkViewEditor::Escape()
         return true;
     case EMode::Dragging:
         Apply(m_target, m_targetId, m_grab->GetStart());
-        m_document.CancelDrag();
+        CancelDrag(m_document);
         break;
     case EMode::Band:
         break;
@@ -341,11 +342,11 @@ void CNetworkViewEditor::Nudge(int dx, int dy)
     const CDragGrab grab(from, EGrabPart::Body, *points);
     const CDragPoints moved =
         grab.PointsFor({from.x + dx * step, from.y + dy * step}, SnapGrid(), *points);
-    if (moved == *points || !m_document.BeginDrag(MoveCheckpointName(target))) {
+    if (moved == *points || !BeginDrag(m_document, MoveCheckpointName(target))) {
         return;
     }
     Apply(target, id, moved);
-    m_document.EndDrag();
+    EndDrag(m_document);
 }
 
 bool CNetworkViewEditor::CanUndo() const
@@ -410,22 +411,22 @@ void CNetworkViewEditor::Apply(ETarget target, std::uint32_t id, const CDragPoin
     switch (target) {
     case ETarget::Arm:
         if (CArm* arm = network.GetArms().GetArmById(id)) {
-            m_document.DragArm(*arm, points.first, points.second);
+            DragArm(m_document, *arm, points.first, points.second);
         }
         break;
     case ETarget::Label:
         if (CLabel* label = m_document.GetLabels().GetLabelById(id)) {
-            m_document.DragLabel(*label, {points.first.x, points.first.y},
-                                 {points.second.x, points.second.y});
+            DragLabel(m_document, *label, {points.first.x, points.first.y},
+                      {points.second.x, points.second.y});
         }
         break;
     case ETarget::CapacityAssessor:
         if (CCapacityAssessor* a = network.GetCapacityAssessors().GetCapacityAssessorById(id)) {
-            m_document.DragCapacityAssessor(*a, Whole(points.first.x), Whole(points.first.y));
+            DragCapacityAssessor(m_document, *a, Whole(points.first.x), Whole(points.first.y));
         }
         break;
     case ETarget::ODMatrix:
-        m_document.DragODMatrix(Whole(points.first.x), Whole(points.first.y));
+        DragODMatrix(m_document, Whole(points.first.x), Whole(points.first.y));
         break;
     case ETarget::None:
         break;
@@ -454,7 +455,7 @@ void CNetworkViewEditor::FollowMouse(CPoint p)
         return;
     }
     if (m_mode == EMode::Pressed) {
-        if (!m_document.BeginDrag(MoveCheckpointName(m_target))) {
+        if (!BeginDrag(m_document, MoveCheckpointName(m_target))) {
             m_mode = EMode::Idle;
             m_grab.reset();
             return;
