@@ -7,6 +7,7 @@
 #include "document/program_settings.h"
 #include "model/capacity_assessor.h"
 #include "model/capacity_lane.h"
+#include "model/carousel_lane_connector.h"
 #include "model/lane.h"
 #include "printing/print_page_layout.h"
 #include "routing/feedback.h"
@@ -21,37 +22,6 @@
 
 namespace
 {
-
-// A short lane fed through lane-change connectors from the lanes on its right, the chain ending
-// at an infinitely long lane.
-bool IsFedFromTheRightByALongLane(const CLane& lane)
-{
-    const CLane* current = &lane;
-    while (const CLane* right = current->GetRightNeighbour()) {
-        if (!current->HasIncomingFrom(*right))
-            return false;
-        if (!right->IsShort())
-            return true;
-        current = right;
-    }
-    return false;
-}
-
-// The conditions under which the network view may join two lanes.
-bool CanConnect(const CLane& from, const CLane& to)
-{
-    const CArm* fromArm = from.GetArm();
-    const CArm* toArm = to.GetArm();
-    if (&from == &to || fromArm == toArm || to.IsShort())
-        return false;
-    if (from.HasIncomingFrom(from) || to.HasIncomingFrom(from))
-        return false;
-    if (const CZone* zone = toArm->GetZone(); zone && zone->GetEntryArm() == toArm)
-        return false;
-    if (const CZone* zone = fromArm->GetZone(); zone && zone->GetExitArm() == fromArm)
-        return false;
-    return true;
-}
 
 // An arm may become the zone's entry (or exit) arm: none, the one it has in that role, or an
 // arm free of other zones and of a suitable kind. Checked before the checkpoint, so that a
@@ -271,8 +241,10 @@ CLane* CCarouselDoc::AddShortLane(CLane& selected, LaneSide side, std::int32_t l
     if (!Accept(CheckFieldRange("short lane length", length, kShortLaneLengthRange)) ||
         !Checkpoint(side == LaneSide::Left ? "Add Short Lane To Left" : "Add Short Lane To Right"))
         return nullptr;
-    const bool selectedFedFromRight = selected.IsShort() && IsFedFromTheRightByALongLane(selected);
-    const bool selectedShort = selected.IsShort();
+    // Which neighbour feeds the new lane is settled before it goes in between them.
+    const bool toRight = side == LaneSide::Right;
+    const bool fedFromTheLeft = NewShortLaneFeeder(selected, toRight) ==
+                                (toRight ? &selected : selected.GetLeftNeighbour());
     CLanes& lanes = *selected.GetOwner();
     const std::uint32_t number = selected.GetNumber() + (side == LaneSide::Right ? 1 : 0);
     CLane* lane = lanes.InsertLane(number);
@@ -281,12 +253,7 @@ CLane* CCarouselDoc::AddShortLane(CLane& selected, LaneSide side, std::int32_t l
         return nullptr;
     }
     lane->SetLength(length); // runs the lane-changed notification when it differs from 9999
-    // Fed from the side the rule names; a lane with a neighbour on one side only (added beside
-    // the first or last lane) is fed from that one, or nothing would feed it.
-    CLane* left = lane->GetLeftNeighbour();
-    CLane* right = lane->GetRightNeighbour();
-    CLane* feeder =
-        selectedShort && !selectedFedFromRight ? (left ? left : right) : (right ? right : left);
+    CLane* feeder = fedFromTheLeft ? lane->GetLeftNeighbour() : lane->GetRightNeighbour();
     if (feeder && !lane->HasIncomingFrom(*feeder))
         GetNetwork().GetLaneConnectors().AddConnector(feeder, lane);
     Changed(HintRedraw);
@@ -357,7 +324,7 @@ bool CCarouselDoc::DeleteLane(CLane& lane)
 CCarouselLaneConnector* CCarouselDoc::AddLaneConnector(CLane& from, CLane& to)
 {
     // The checkpoint opens with the drag and is kept only when the connector is made.
-    if (!CanConnect(from, to) || !Checkpoint("Add Lane Connector"))
+    if (!CanAddLaneConnector(&from, &to) || !Checkpoint("Add Lane Connector"))
         return nullptr;
     CCarouselLaneConnector* connector = GetNetwork().GetLaneConnectors().AddConnector(&from, &to);
     RebuildRoutesIfAutomatic();

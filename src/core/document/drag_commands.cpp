@@ -16,8 +16,8 @@ void Moved(CCarouselDoc& document, int hint)
 
 bool BeginDrag(CCarouselDoc& document, const std::string& checkpointName)
 {
-    document.BeginCheckpoint(checkpointName);
-    return true;
+    // A snapshot that cannot be written refuses the drag; the document has said why.
+    return document.BeginCheckpoint(checkpointName);
 }
 
 void EndDrag(CCarouselDoc& document)

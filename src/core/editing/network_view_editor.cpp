@@ -731,11 +731,10 @@ bool CNetworkViewEditor::AddCapacityAssessor()
     CCapacityAssessor* assessor = m_document.BeginAddCapacityAssessor(
         network.GetCapacityAssessors().GetCount() + 1,
         network.GetArms().GetArmById(dialog.GetEntryArmId()),
-        network.GetArms().GetArmById(dialog.GetCirculatoryArmId()));
+        network.GetArms().GetArmById(dialog.GetCirculatoryArmId()), dialog.GetThreshold());
     if (assessor == nullptr) {
         return false;
     }
-    assessor->SetThreshold(dialog.GetThreshold()); // under the pending checkpoint
     m_state.Select(ESelectionKind::CapacityAssessor, assessor->GetId());
     StartPlacing(ETarget::CapacityAssessor, assessor->GetId());
     return true;
@@ -788,14 +787,9 @@ bool CNetworkViewEditor::AddZone()
     if (!m_dialogs.EditZone(dialog) || !dialog.Validate()) {
         return false;
     }
-    CZone* zone = m_document.AddZone(dialog.GetZoneNumber(),
-                                     network.GetArms().GetArm(dialog.GetEntryArmNumber()),
-                                     network.GetArms().GetArm(dialog.GetExitArmNumber()));
-    if (zone == nullptr) {
-        return false;
-    }
-    zone->SetColour(dialog.GetColour()); // within the command's step
-    return true;
+    return m_document.AddZone(
+               dialog.GetZoneNumber(), network.GetArms().GetArm(dialog.GetEntryArmNumber()),
+               network.GetArms().GetArm(dialog.GetExitArmNumber()), dialog.GetColour()) != nullptr;
 }
 
 bool CNetworkViewEditor::EditZone()
@@ -806,11 +800,9 @@ bool CNetworkViewEditor::EditZone()
     if (!m_dialogs.EditZone(dialog) || !dialog.Validate()) {
         return false;
     }
-    const bool edited = m_document.EditZone(*zone, dialog.GetZoneNumber(),
-                                            network.GetArms().GetArm(dialog.GetEntryArmNumber()),
-                                            network.GetArms().GetArm(dialog.GetExitArmNumber()));
-    zone->SetColour(dialog.GetColour());
-    return edited;
+    return m_document.EditZone(
+        *zone, dialog.GetZoneNumber(), network.GetArms().GetArm(dialog.GetEntryArmNumber()),
+        network.GetArms().GetArm(dialog.GetExitArmNumber()), dialog.GetColour());
 }
 
 bool CNetworkViewEditor::EditLabel()
@@ -820,9 +812,8 @@ bool CNetworkViewEditor::EditLabel()
     if (!m_dialogs.EditLabel(dialog) || !dialog.Validate()) {
         return false;
     }
-    m_document.EditLabel(*label, dialog.GetText(), dialog.GetTextHeight());
-    label->SetColour(dialog.GetColour());
-    return true;
+    return m_document.EditLabel(*label, dialog.GetText(), dialog.GetTextHeight(),
+                                dialog.GetColour());
 }
 
 bool CNetworkViewEditor::EditCapacityAssessor()
@@ -834,11 +825,9 @@ bool CNetworkViewEditor::EditCapacityAssessor()
     if (!m_dialogs.EditCapacityAssessor(dialog) || !dialog.Validate()) {
         return false;
     }
-    const bool edited = m_document.EditCapacityAssessor(
+    return m_document.EditCapacityAssessor(
         *assessor, network.GetArms().GetArmById(dialog.GetEntryArmId()),
-        network.GetArms().GetArmById(dialog.GetCirculatoryArmId()));
-    assessor->SetThreshold(dialog.GetThreshold());
-    return edited;
+        network.GetArms().GetArmById(dialog.GetCirculatoryArmId()), dialog.GetThreshold());
 }
 
 bool CNetworkViewEditor::DeleteSelected(EViewCommand command)
