@@ -9,11 +9,21 @@
 #include "cardfile/carousel_file.h"
 #include "document/carousel_doc.h"
 #include "document/program_settings.h"
+#include "editing/network_view_editor.h"
+#include "editing/view_dialogs.h"
 #include "model/capacity_assessor.h"
 #include "model/lane.h"
+#include "platform/emf_recorder.h"
+#include "platform/freetype_text_measurer.h"
 #include "printing/print_page_layout.h"
 #include "routing/flow_group_commands.h"
 #include "routing/route_commands.h"
+#include "tables/arm_dialogs.h"
+#include "tables/capacity_assessor_dialog.h"
+#include "tables/edit_lane_dialog.h"
+#include "tables/edit_zone_dialog.h"
+#include "tables/label_dialog.h"
+#include "view/lane_geometry.h"
 
 #include <cmath>
 #include <cstdint>
@@ -120,6 +130,75 @@ private:
     CBytes* m_bytes;
 };
 
+// The edit dialogs answer OK or Cancel as the bytes say, now and then with a new colour, text,
+// threshold or lane count typed in; OK only when the model accepts, as the real ones.
+class CFuzzDialogs : public CNetworkViewDialogs
+{
+public:
+    explicit CFuzzDialogs(CBytes& bytes) : m_bytes(&bytes) {}
+
+    bool CreateArm(CDlgArmCreateModel& d) override
+    {
+        if (m_bytes->Bool())
+            d.SetLaneCountText(std::to_string(m_bytes->Number()));
+        return Ok() && d.Validate();
+    }
+    bool EditArm(CDlgEditArmModel&) override { return Ok(); }
+    bool EditShortLane(CDlgEditLaneModel& d) override
+    {
+        if (m_bytes->Bool())
+            d.SetLengthText(std::to_string(m_bytes->Number()));
+        return Ok() && d.Validate();
+    }
+    bool EditZone(CDlgEditZoneModel& d) override
+    {
+        if (m_bytes->Bool())
+            d.SetColour(m_bytes->UInt());
+        return Ok() && d.Validate();
+    }
+    bool EditCapacityAssessor(CDlgCapacityAssessorModel& d) override
+    {
+        if (m_bytes->Bool())
+            d.SetThresholdText(std::to_string(m_bytes->Number()));
+        return Ok() && d.Validate();
+    }
+    bool EditLabel(CDlgEditLabelModel& d) override
+    {
+        if (m_bytes->Bool())
+            d.SetTextField(m_bytes->Text());
+        if (m_bytes->Bool())
+            d.SetHeightText(std::to_string(m_bytes->Number()));
+        if (m_bytes->Bool())
+            d.SetColour(m_bytes->UInt());
+        return Ok() && d.Validate();
+    }
+
+private:
+    bool Ok() { return m_bytes->Pick(4) != 0; }
+    CBytes* m_bytes;
+};
+
+// The network view's editing over the document, told of its updates as the window tells it.
+struct CFuzzEditing : CDocumentView
+{
+    CFuzzEditing(CCarouselDoc& doc, CBytes& bytes, CPrompt& prompt)
+        : document(&doc), dialogs(bytes), recorder(measurer), state(doc.GetViewStates()),
+          editor(doc, state, ProgramSettings::Instance(), dialogs, prompt, recorder)
+    {
+        doc.AddView(this);
+    }
+    ~CFuzzEditing() override { document->RemoveView(this); }
+    void OnUpdate(int hint) override { editor.OnUpdate(hint); }
+    int GetViewKind() const override { return NetworkViewKind; }
+
+    CCarouselDoc* document;
+    CFuzzDialogs dialogs;
+    CFreeTypeTextMeasurer measurer;
+    CEmfRecorder recorder;
+    CNetworkViewState state;
+    CNetworkViewEditor editor;
+};
+
 // The junction of the document tests: arm 1 an entry of two lanes, arm 2 circulatory, arm 3 an
 // exit, arm 4 a spare exit; zone 1 enters by arm 1, zone 2 leaves by arm 3; routes built, a
 // desired flow of 600, a label, a capacity assessor and a print page.
@@ -162,6 +241,7 @@ struct CChooser
 {
     CCarouselDoc& doc;
     CBytes& bytes;
+    CNetworkViewEditor& editor;
 
     CNetwork& Net() { return doc.GetNetwork(); }
     CArm* Arm()
@@ -207,6 +287,48 @@ struct CChooser
     {
         const std::uint32_t count = Net().GetFlowGroups().GetCount();
         return count ? Net().GetFlowGroups().GetFlowGroup(1 + bytes.Pick(count)) : nullptr;
+    }
+    // A point on something the view can grab, or anywhere, near or far.
+    CPoint Point()
+    {
+        switch (bytes.Pick(6)) {
+        case 0:
+            if (CArm* arm = Arm())
+                return ArmSegment(*arm).PointAt(0.0, bytes.Pick(3) * 500.0);
+            break;
+        case 1:
+            if (CLabel* label = Label())
+                return {static_cast<int>(label->GetFirstPoint().x),
+                        static_cast<int>(label->GetFirstPoint().y)};
+            break;
+        case 2:
+            if (CCapacityAssessor* assessor = Assessor())
+                return {assessor->GetGraphics().x, assessor->GetGraphics().y};
+            break;
+        case 3:
+            return {doc.GetODMatrix().GetX() + static_cast<int>(bytes.Pick(40)),
+                    doc.GetODMatrix().GetY()};
+        default:
+            break;
+        }
+        return {bytes.Int(), bytes.Int()};
+    }
+    // Mouse moves from p, small steps or jumps to anywhere.
+    void Moves(CPoint& p)
+    {
+        for (std::uint32_t n = bytes.Pick(4); n > 0; --n) {
+            p = bytes.Bool() ? CPoint{p.x + bytes.Int(), p.y + bytes.Int()}
+                             : CPoint{bytes.Int(), bytes.Int()};
+            editor.MouseMove(p);
+        }
+    }
+    // A gesture ends with the view at rest: a placement or band still open is cancelled.
+    void Settle()
+    {
+        if (editor.GetMode() != CNetworkViewEditor::EMode::Idle)
+            editor.Escape();
+        if (editor.GetMode() != CNetworkViewEditor::EMode::Idle)
+            editor.LeftButtonUp({0, 0});
     }
     CPrintPage* Page()
     {
@@ -455,6 +577,53 @@ const std::vector<CCommand>& Commands()
             if (origin && destination)
                 d.SetODMatrixFlow(origin->GetNumber(), destination->GetNumber(), b.Number());
         },
+        // A press, moves and a release (or Escape) in the network view: drags, bands, pans.
+        [](CCarouselDoc&, CChooser& c, CBytes& b) {
+            CPoint p = c.Point();
+            c.editor.LeftButtonDown(p, b.Pick(4) == 0);
+            c.Moves(p);
+            if (b.Pick(4) == 0)
+                c.editor.Escape();
+            else
+                c.editor.LeftButtonUp(p);
+            c.Settle();
+        },
+        // A command of the view (dialogs and questions answered by the bytes); a placement or a
+        // band it starts follows the mouse and ends with a click or Escape.
+        [](CCarouselDoc&, CChooser& c, CBytes& b) {
+            const auto command = static_cast<EViewCommand>(
+                b.Pick(static_cast<std::uint32_t>(EViewCommand::NetworkDiagramDxfExport) + 1));
+            c.editor.RightButtonDown(c.Point());
+            c.editor.RunCommand(command);
+            CPoint p = c.Point();
+            c.Moves(p);
+            if (b.Bool()) {
+                c.editor.LeftButtonDown(p, false);
+                c.editor.LeftButtonUp(p);
+            }
+            c.Settle();
+        },
+        // Keys and a double click on what a click selects.
+        [](CCarouselDoc&, CChooser& c, CBytes& b) {
+            const CPoint p = c.Point();
+            c.editor.LeftButtonDown(p, false);
+            c.editor.LeftButtonUp(p);
+            switch (b.Pick(4)) {
+            case 0:
+                c.editor.Nudge(b.Int(), b.Int());
+                break;
+            case 1:
+                c.editor.DeleteSelection();
+                break;
+            case 2:
+                c.editor.EditSelection();
+                break;
+            default:
+                c.editor.LeftDoubleClick();
+                break;
+            }
+            c.Settle();
+        },
         [](CCarouselDoc& d, CChooser&, CBytes& b) {
             if (b.Pick(2))
                 d.Undo();
@@ -516,7 +685,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     MakeJunction(doc);
     const std::string start = doc.SaveSnapshot();
 
-    CChooser chooser{doc, bytes};
+    CFuzzEditing editing(doc, bytes, prompt);
+    CChooser chooser{doc, bytes, editing.editor};
     const std::vector<CCommand>& commands = Commands();
     for (std::size_t step = 1; step <= kMaxCommands && !bytes.Empty(); ++step) {
         const std::uint32_t command = bytes.Pick(static_cast<std::uint32_t>(commands.size()));
