@@ -20,6 +20,30 @@ ELaneFlowAggregation AggregationOf(int stored)
                                       : ELaneFlowAggregation::None;
 }
 
+// A renderer over the source as the exports draw it: for a view of its own, with the lane end
+// texts of the actual flows, nothing selected but the source's selected routes when the
+// settings highlight them.
+struct CDiagramDrawing
+{
+    CDiagramDrawing(const CDiagramSource& source, const CFlowGroup* group)
+        : renderer(source.network, source.labels, source.odMatrix, source.printPages,
+                   source.program, source.networkSettings, ownView)
+    {
+        renderer.SetFlowGroup(group);
+        renderer.SetLaneDataSource(&actualFlows);
+        renderer.Switches() = DiagramSwitches(source.settings);
+        if (source.settings.highlightSelectedRoute) {
+            for (const std::uint32_t routeId : source.selectedRoutes) {
+                ownView.SetRouteSelected(routeId, true);
+            }
+        }
+    }
+
+    const CLaneDataActualFlow actualFlows;
+    CNetworkViewState ownView;
+    CNetworkRenderer renderer;
+};
+
 } // namespace
 
 CDiagramSource DiagramSourceOf(const CDocumentData& data, const ProgramSettings& program,
@@ -64,30 +88,32 @@ std::vector<std::uint8_t> RecordNetworkEmf(const CDiagramSource& source, const C
                                            const CTextMeasurer& measurer,
                                            const std::string& description)
 {
-    const CLaneDataActualFlow actualFlows;
-    CNetworkViewState ownView;
-    CNetworkRenderer renderer(source.network, source.labels, source.odMatrix, source.printPages,
-                              source.program, source.networkSettings, ownView);
-    renderer.SetFlowGroup(group);
-    renderer.SetLaneDataSource(&actualFlows);
-    renderer.Switches() = DiagramSwitches(source.settings);
-    if (source.settings.highlightSelectedRoute) {
-        for (const std::uint32_t routeId : source.selectedRoutes) {
-            ownView.SetRouteSelected(routeId, true);
-        }
-    }
-
+    CDiagramDrawing drawing(source, group);
     CEmfRecorder recorder(measurer, description);
     CBounds bounds;
-    renderer.Draw(recorder, &bounds);
+    drawing.renderer.Draw(recorder, &bounds);
     if (clip) {
         recorder.IntersectClipRect(*clip);
     } else if (!bounds.IsEmpty()) {
         // The grid spans the clip box: make that the drawing's extent, not the device's.
         recorder.SetClipBox(bounds.GetRect());
     }
-    renderer.Draw(recorder);
+    drawing.renderer.Draw(recorder);
     return recorder.Finish();
+}
+
+void DrawDiagram(const CDiagramSource& source, const CFlowGroup* group, CDrawingSurface& surface)
+{
+    CDiagramDrawing(source, group).renderer.Draw(surface);
+}
+
+CRect DiagramBounds(const CDiagramSource& source, const CFlowGroup* group,
+                    const CTextMeasurer& measurer)
+{
+    CEmfRecorder scratch(measurer);
+    CBounds bounds;
+    CDiagramDrawing(source, group).renderer.Draw(scratch, &bounds);
+    return bounds.IsEmpty() ? CRect{} : bounds.GetRect();
 }
 
 void ExportNetworkDxf(const std::filesystem::path& path, const CDiagramSource& source,
