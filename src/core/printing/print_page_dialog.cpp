@@ -64,7 +64,9 @@ void CDlgEditPrintPageModel::LeaveScaleBox()
 {
     if (const std::optional<double> typed = ParseScale(m_scaleText))
         m_layout.scale = CPrintZone::ClampScale(*typed);
+    // The value is what the box shows, as OK reads it back.
     m_scaleText = FormatScale(m_layout.scale);
+    m_layout.scale = ParseScale(m_scaleText).value_or(m_layout.scale);
 }
 
 int CDlgEditPrintPageModel::GetPositionIndex() const
