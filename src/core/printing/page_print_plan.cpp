@@ -12,12 +12,22 @@
 namespace
 {
 
-// Where a span of size starts when centred between low and high; both halvings truncate.
-int Centred(int low, int high, int size)
+// A wide whole number brought into the range of int.
+int SaturatedInt(std::int64_t value)
 {
-    const std::int64_t origin = (std::int64_t{low} + high) / 2 - size / 2;
-    return static_cast<int>(std::clamp<std::int64_t>(origin, std::numeric_limits<int>::min(),
+    return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
                                                      std::numeric_limits<int>::max()));
+}
+
+// Where a span of size starts when centred between low and high; both halvings truncate.
+int Centred(int low, int high, std::int64_t size)
+{
+    return SaturatedInt((std::int64_t{low} + high) / 2 - size / 2);
+}
+
+std::int64_t Length(int low, int high)
+{
+    return std::int64_t{high} - low;
 }
 
 } // namespace
@@ -44,7 +54,8 @@ CPagePrintPlan PlanPrintedPage(const CPrintPage& page, const CPrinterCaps& caps)
     const CDrawingFrame& drawingFrame = page.GetDrawingFrame();
     plan.frame = FrameRect(caps, drawingFrame.GetMinimumMargin());
     plan.frameMapping = PageMapping(caps, 1.0);
-    plan.frameMapping.viewportOrigin = {-caps.originOffsetX, -caps.originOffsetY};
+    plan.frameMapping.viewportOrigin = {SaturatedInt(-std::int64_t{caps.originOffsetX}),
+                                        SaturatedInt(-std::int64_t{caps.originOffsetY})};
     plan.drawingArea = DrawingArea(drawingFrame, plan.frame);
     plan.deviceArea = plan.frameMapping.ToDevice(plan.drawingArea);
 
@@ -54,8 +65,10 @@ CPagePrintPlan PlanPrintedPage(const CPrintPage& page, const CPrinterCaps& caps)
     const CRect deviceZone = plan.zoneMapping.ToDevice(zone);
     // The device area was placed by frameMapping, whose origin took the offset off already.
     plan.zoneMapping.viewportOrigin = {
-        Centred(plan.deviceArea.left, plan.deviceArea.right, deviceZone.Width()),
-        Centred(plan.deviceArea.top, plan.deviceArea.bottom, deviceZone.Height())};
+        Centred(plan.deviceArea.left, plan.deviceArea.right,
+                Length(deviceZone.left, deviceZone.right)),
+        Centred(plan.deviceArea.top, plan.deviceArea.bottom,
+                Length(deviceZone.top, deviceZone.bottom))};
     plan.zoneMapping.windowOrigin = {zone.left, zone.top};
 
     const CRect area = plan.zoneMapping.ToLogical(plan.deviceArea);

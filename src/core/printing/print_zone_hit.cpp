@@ -37,8 +37,13 @@ int HighEdge(int value, int low, int high)
 
 CRect PrintZoneRect(const CPrintZone& zone)
 {
-    return {std::min(zone.GetLeft(), zone.GetRight()), std::min(zone.GetTop(), zone.GetBottom()),
-            std::max(zone.GetLeft(), zone.GetRight()), std::max(zone.GetTop(), zone.GetBottom())};
+    const auto limit = [](int value) {
+        return std::clamp(value, -PrintZoneCoordinateLimit, PrintZoneCoordinateLimit);
+    };
+    return {limit(std::min(zone.GetLeft(), zone.GetRight())),
+            limit(std::min(zone.GetTop(), zone.GetBottom())),
+            limit(std::max(zone.GetLeft(), zone.GetRight())),
+            limit(std::max(zone.GetTop(), zone.GetBottom()))};
 }
 
 EPrintZoneHit HitTestPrintZone(const CRect& zone, CPoint point)

@@ -26,7 +26,12 @@ inline constexpr int PrintZoneHitTolerance = 10;
 // its body always lies more than the tolerance from every edge and stays grabbable.
 inline constexpr int MinimumPrintZoneSize = 2 * PrintZoneHitTolerance + 2;
 
-// The zone's rectangle with its corners in order, whatever a file stored.
+// How far from the origin a zone is drawn and printed. A file may place one anywhere an int
+// reaches; within this range its sizes, handles and the margins drawn around it stay in int.
+inline constexpr int PrintZoneCoordinateLimit = 200'000'000;
+
+// The zone's rectangle with its corners in order and within the coordinate limit, whatever a
+// file stored.
 CRect PrintZoneRect(const CPrintZone& zone);
 
 // Tested in this order: the corners (top-left, top-right, bottom-left, bottom-right), the edges
