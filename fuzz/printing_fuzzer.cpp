@@ -38,8 +38,13 @@ void PrintEveryPage(CDocumentData& doc, const CPrinterCaps& caps)
     const ProgramSettings program;
     const NetworkSettings settings;
     const CDiagramSource source = DiagramSourceOf(doc, program, settings, true, true);
-    const CTitleBlockFacts facts{"Company", "Author", "Address\r\nTown", "file.crs",
-                                 "Project", "Flow group", std::chrono::year_month_day{}};
+    const CTitleBlockFacts facts{"Company",
+                                 "Author",
+                                 "Address\r\nTown",
+                                 "file.crs",
+                                 "Project",
+                                 "Flow group",
+                                 std::chrono::year_month_day{}};
     for (int n = 1; n <= doc.printPages.GetCount(); ++n) {
         CPrintPage& page = *doc.printPages.GetPage(n);
         SetDefaultTitleBlock(page, caps, facts);

@@ -20,10 +20,9 @@ CBearingFont FontOf(const CDrawingFrameFont& font)
 
 void Outline(CDrawingSurface& surface, const CRect& rect)
 {
-    const std::array<CPoint, 5> corners{CPoint{rect.left, rect.top}, CPoint{rect.right, rect.top},
-                                        CPoint{rect.right, rect.bottom},
-                                        CPoint{rect.left, rect.bottom},
-                                        CPoint{rect.left, rect.top}};
+    const std::array<CPoint, 5> corners{
+        CPoint{rect.left, rect.top}, CPoint{rect.right, rect.top}, CPoint{rect.right, rect.bottom},
+        CPoint{rect.left, rect.bottom}, CPoint{rect.left, rect.top}};
     surface.Polyline(corners);
 }
 

@@ -29,9 +29,8 @@ int PageUnits(std::int64_t pixels, int pixelsPerInch)
 
 int Margin(int physical, int printable, int offset, int pixelsPerInch, int minimum)
 {
-    const std::int64_t pixels =
-        std::max<std::int64_t>(std::int64_t{offset} + MarginPixels,
-                               std::int64_t{physical} - printable - offset);
+    const std::int64_t pixels = std::max<std::int64_t>(std::int64_t{offset} + MarginPixels,
+                                                       std::int64_t{physical} - printable - offset);
     return std::max(PageUnits(pixels, pixelsPerInch), minimum);
 }
 
@@ -58,8 +57,8 @@ CRect FrameRect(const CPrinterCaps& caps, int minimumMargin)
     const CSize sheet = SheetSize(caps);
     const int x = Margin(caps.physicalWidth, caps.horzRes, caps.physicalOffsetX, caps.logPixelsX,
                          minimumMargin);
-    const int y = Margin(caps.physicalHeight, caps.vertRes, caps.physicalOffsetY,
-                         caps.logPixelsY, minimumMargin);
+    const int y = Margin(caps.physicalHeight, caps.vertRes, caps.physicalOffsetY, caps.logPixelsY,
+                         minimumMargin);
     CRect frame{x, y, sheet.cx - x, sheet.cy - y};
     if (frame.right < frame.left)
         frame.left = frame.right = sheet.cx / 2;
@@ -118,8 +117,7 @@ CRect StripRect(const CDrawingFrame& drawingFrame, const CRect& frame)
 
 CRect DrawingArea(const CDrawingFrame& drawingFrame, const CRect& frame)
 {
-    return DrawingArea(drawingFrame.GetTitleBlockPosition(), frame,
-                       StripRect(drawingFrame, frame));
+    return DrawingArea(drawingFrame.GetTitleBlockPosition(), frame, StripRect(drawingFrame, frame));
 }
 
 std::vector<CSpan> RowSpans(const CDrawingFrameRows& rows, bool fromBottom, int height)
@@ -131,7 +129,8 @@ std::vector<CSpan> RowSpans(const CDrawingFrameRows& rows, bool fromBottom, int 
     for (int position = 1; position <= rows.GetCount(); ++position) {
         const CDrawingFrameRow& row = *rows.GetRow(position);
         const int free = fromBottom ? edge : height - edge;
-        const int rowHeight = row.HasFixedHeight() ? row.GetHeight() : Share(row.GetPercentage(), free);
+        const int rowHeight =
+            row.HasFixedHeight() ? row.GetHeight() : Share(row.GetPercentage(), free);
         if (fromBottom) {
             spans.push_back({edge - rowHeight, edge});
             edge -= rowHeight;
@@ -150,7 +149,8 @@ std::vector<CSpan> CellSpans(const CDrawingFrameCells& cells, bool fromLeft, int
     for (int position = 1; position <= cells.GetCount(); ++position) {
         const CDrawingFrameCell& cell = *cells.GetCell(position);
         const int free = fromLeft ? width - edge : edge;
-        const int cellWidth = cell.HasFixedWidth() ? cell.GetWidth() : Share(cell.GetPercentage(), free);
+        const int cellWidth =
+            cell.HasFixedWidth() ? cell.GetWidth() : Share(cell.GetPercentage(), free);
         if (fromLeft) {
             spans.push_back({edge, edge + cellWidth});
             edge += cellWidth;

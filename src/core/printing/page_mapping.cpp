@@ -12,7 +12,8 @@ int RoundToInt(double value)
     if (std::isnan(value))
         return 0;
     const double rounded = std::round(value);
-    return static_cast<int>(std::clamp(rounded, static_cast<double>(std::numeric_limits<int>::min()),
+    return static_cast<int>(std::clamp(rounded,
+                                       static_cast<double>(std::numeric_limits<int>::min()),
                                        static_cast<double>(std::numeric_limits<int>::max())));
 }
 

@@ -64,11 +64,10 @@ CPagePrintPlan PlanPrintedPage(const CPrintPage& page, const CPrinterCaps& caps)
     plan.zoneMapping = PageMapping(caps, plan.scale);
     const CRect deviceZone = plan.zoneMapping.ToDevice(zone);
     // The device area was placed by frameMapping, whose origin took the offset off already.
-    plan.zoneMapping.viewportOrigin = {
-        Centred(plan.deviceArea.left, plan.deviceArea.right,
-                Length(deviceZone.left, deviceZone.right)),
-        Centred(plan.deviceArea.top, plan.deviceArea.bottom,
-                Length(deviceZone.top, deviceZone.bottom))};
+    plan.zoneMapping.viewportOrigin = {Centred(plan.deviceArea.left, plan.deviceArea.right,
+                                               Length(deviceZone.left, deviceZone.right)),
+                                       Centred(plan.deviceArea.top, plan.deviceArea.bottom,
+                                               Length(deviceZone.top, deviceZone.bottom))};
     plan.zoneMapping.windowOrigin = {zone.left, zone.top};
 
     const CRect area = plan.zoneMapping.ToLogical(plan.deviceArea);

@@ -14,8 +14,8 @@ class CPrintPage;
 // nothing on Cancel. The page number is chosen from "1" to the number of pages (a change moves
 // the page). The scale box shows "%1.2f" and is enabled only with "Choose Specific Scale...";
 // leaving it brings a value below 0.1 up to 0.1 and one above 5.0 down to 5.0, and text that is
-// no number back to the value it had; the value is then the one shown, to two decimals. The title block position radios run "No Title Block",
-// "Right", "Bottom", "Left", "Top".
+// no number back to the value it had; the value is then the one shown, to two decimals. The title
+// block position radios run "No Title Block", "Right", "Bottom", "Left", "Top".
 class CDlgEditPrintPageModel
 {
 public:

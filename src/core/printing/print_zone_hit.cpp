@@ -24,13 +24,15 @@ bool Along(int value, int low, int high)
 int LowEdge(int value, int low, int high)
 {
     const long long limit = static_cast<long long>(high) - MinimumPrintZoneSize;
-    return static_cast<int>(std::min<long long>(value, std::max<long long>(limit, std::min(low, high))));
+    return static_cast<int>(
+        std::min<long long>(value, std::max<long long>(limit, std::min(low, high))));
 }
 
 int HighEdge(int value, int low, int high)
 {
     const long long limit = static_cast<long long>(low) + MinimumPrintZoneSize;
-    return static_cast<int>(std::max<long long>(value, std::min<long long>(limit, std::max(low, high))));
+    return static_cast<int>(
+        std::max<long long>(value, std::min<long long>(limit, std::max(low, high))));
 }
 
 } // namespace

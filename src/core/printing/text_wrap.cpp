@@ -36,7 +36,8 @@ public:
             start = end + 1;
             if (word.empty())
                 continue;
-            std::string candidate = line.empty() ? std::string(word) : line + ' ' + std::string(word);
+            std::string candidate =
+                line.empty() ? std::string(word) : line + ' ' + std::string(word);
             if (Fits(candidate)) {
                 line = std::move(candidate);
                 continue;

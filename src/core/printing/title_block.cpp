@@ -116,8 +116,7 @@ std::string ScaleText(const CPrintPage& page, const CRect& drawingArea)
     return ScaleText(PrintScale(page, drawingArea));
 }
 
-void SetDefaultTitleBlock(CPrintPage& page, const CPrinterCaps& caps,
-                          const CTitleBlockFacts& facts)
+void SetDefaultTitleBlock(CPrintPage& page, const CPrinterCaps& caps, const CTitleBlockFacts& facts)
 {
     CDrawingFrame& frame = page.GetDrawingFrame();
     frame.SetRowsFromBottom(true);

@@ -61,10 +61,9 @@ void CPrintZoneGraphics::Draw(CDrawingSurface& surface, CBounds* bounds) const
     const ColorRef outline = m_current ? program.CurSelectedItemColor : program.CurLaneColor;
     surface.SelectPen(CPenExt(EPenStyle::Solid, 0, outline));
     surface.SelectBrush(CBrush::Null());
-    const std::array<CPoint, 5> corners{CPoint{rect.left, rect.top}, CPoint{rect.right, rect.top},
-                                        CPoint{rect.right, rect.bottom},
-                                        CPoint{rect.left, rect.bottom},
-                                        CPoint{rect.left, rect.top}};
+    const std::array<CPoint, 5> corners{
+        CPoint{rect.left, rect.top}, CPoint{rect.right, rect.top}, CPoint{rect.right, rect.bottom},
+        CPoint{rect.left, rect.bottom}, CPoint{rect.left, rect.top}};
     surface.Polyline(corners);
     if (m_current)
         DrawHandles(surface, outline);
@@ -78,10 +77,10 @@ void CPrintZoneGraphics::DrawHandles(CDrawingSurface& surface, ColorRef colour) 
     const int midX = rect.left + rect.Width() / 2;
     const int midY = rect.top + rect.Height() / 2;
     surface.SelectBrush(CBrush(colour));
-    for (const CPoint p : {CPoint{rect.left, rect.top}, CPoint{midX, rect.top},
-                           CPoint{rect.right, rect.top}, CPoint{rect.right, midY},
-                           CPoint{rect.right, rect.bottom}, CPoint{midX, rect.bottom},
-                           CPoint{rect.left, rect.bottom}, CPoint{rect.left, midY}}) {
+    for (const CPoint p :
+         {CPoint{rect.left, rect.top}, CPoint{midX, rect.top}, CPoint{rect.right, rect.top},
+          CPoint{rect.right, midY}, CPoint{rect.right, rect.bottom}, CPoint{midX, rect.bottom},
+          CPoint{rect.left, rect.bottom}, CPoint{rect.left, midY}}) {
         surface.Rectangle({p.x - HandleHalfSize, p.y - HandleHalfSize, p.x + HandleHalfSize + 1,
                            p.y + HandleHalfSize + 1});
     }

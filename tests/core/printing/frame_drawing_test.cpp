@@ -2,9 +2,9 @@
 // outside metafile reader that finds the captions.
 #include "../platform/support/external_tools.h"
 #include "../view/support/recording_surface.h"
-#include "printer_caps_samples.h"
 #include "platform/emf_recorder.h"
 #include "platform/freetype_text_measurer.h"
+#include "printer_caps_samples.h"
 #include "printing/frame_drawing.h"
 #include "printing/page_layout.h"
 #include "printing/print_page.h"
@@ -20,59 +20,41 @@ using namespace std::chrono;
 namespace
 {
 
-struct WrapCase
-{
-    const char* Name;
-    const char* Text;
-    int Width;
-    std::vector<std::string> Lines;
-};
-
-class WrapTextTest : public testing::TestWithParam<WrapCase>
-{};
-
 // Characters are 10 wide in a font 20 high.
-TEST_P(WrapTextTest, LinesFitTheWidth)
+TEST(WrapTextTest, LinesFitTheWidth)
 {
+    const std::vector<std::tuple<const char*, int, std::vector<std::string>>> cases{
+        {"", 100, {}},
+        {"abcde fghij", 110, {"abcde fghij"}},
+        {"abcd efgh ijkl", 100, {"abcd efgh", "ijkl"}},
+        {"ab abcdefghijklmno", 100, {"ab", "abcdefghij", "klmno"}},
+        {"\xC3\xA9\xC3\xA9\xC3\xA9", 20, {"\xC3\xA9\xC3\xA9", "\xC3\xA9"}},
+        {"1 High Street\r\nTown\r\n", 1000, {"1 High Street", "Town"}},
+        {"ab", 5, {"a", "b"}}};
     const CRecordingSurface surface;
-    EXPECT_EQ(WrapText(surface, CBearingFont(90.0, 20, false), GetParam().Text, GetParam().Width),
-              GetParam().Lines);
+    for (const auto& [text, width, lines] : cases)
+        EXPECT_EQ(WrapText(surface, CBearingFont(90.0, 20, false), text, width), lines) << text;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, WrapTextTest,
-    testing::Values(
-        WrapCase{"Empty", "", 100, {}},
-        WrapCase{"FitsOnOneLine", "abc def", 100, {"abc def"}},
-        WrapCase{"ExactWidthFits", "abcde fghij", 110, {"abcde fghij"}},
-        WrapCase{"BreaksBetweenWords", "abcd efgh ijkl", 100, {"abcd efgh", "ijkl"}},
-        WrapCase{"LongWordBrokenBetweenCharacters", "abcdefghijklmnopqrstuvwxy", 100,
-                 {"abcdefghij", "klmnopqrst", "uvwxy"}},
-        WrapCase{"LongWordStartsItsOwnLine", "ab abcdefghijklmno", 100,
-                 {"ab", "abcdefghij", "klmno"}},
-        WrapCase{"MultiByteCharactersStayWhole", "\xC3\xA9\xC3\xA9\xC3\xA9", 20,
-                 {"\xC3\xA9\xC3\xA9", "\xC3\xA9"}},
-        WrapCase{"LineBreaksOfAnAddress", "1 High Street\r\nTown\r\n", 1000,
-                 {"1 High Street", "Town"}},
-        WrapCase{"NarrowerThanOneCharacter", "ab", 5, {"a", "b"}}),
-    [](const testing::TestParamInfo<WrapCase>& paramInfo) { return paramInfo.param.Name; });
-
+// A4 landscape at one pixel a unit: the frame is (100, 100)-(2870, 2000).
 class FrameDrawingTest : public testing::Test
 {
 protected:
-    // A4 landscape at one pixel a unit: the frame is (100, 100)-(2870, 2000).
     void Draw(TitleBlockPosition position)
     {
         CPrintPage& page = *pages.AddPage();
         page.SetTitleBlockPosition(position);
         SetDefaultTitleBlock(page, A4Landscape254(), facts);
-        DrawDrawingFrame(surface, page.GetDrawingFrame(),
-                         FrameRect(A4Landscape254(), page.GetDrawingFrame().GetMinimumMargin()));
+        DrawDrawingFrame(surface, page.GetDrawingFrame(), {100, 100, 2870, 2000});
     }
-
     bool Drawn(const std::string& call) const
     {
         return std::find(surface.calls.begin(), surface.calls.end(), call) != surface.calls.end();
+    }
+    static std::string Text(int x, int y, unsigned align, const std::string& text)
+    {
+        return "TextOut " + std::to_string(x) + "," + std::to_string(y) +
+               " align=" + std::to_string(align) + " colour=0x000000 esc=0 '" + text + "'";
     }
 
     CPrintPages pages;
@@ -94,39 +76,24 @@ TEST_F(FrameDrawingTest, CaptionInTheCornerAndValueCentredBelowIt)
     Draw(TitleBlockPosition::Right);
     // FileName is the bottom row of the strip at the right: (2270, 1900)-(2870, 2000).
     EXPECT_TRUE(Drawn("Polyline 2270,1900 2870,1900 2870,2000 2270,2000 2270,1900"));
-    EXPECT_TRUE(Drawn("TextOut 2272,1902 align=0 colour=0x000000 esc=0 'FileName'"));
+    EXPECT_TRUE(Drawn(Text(2272, 1902, 0, "FileName")));
     // Below the caption (25 high, 4 apart): (2272, 1931)-(2868, 1998); one line 30 high.
-    EXPECT_TRUE(Drawn("TextOut 2570,1949 align=6 colour=0x000000 esc=0 'roundabout.crs'"));
-    // Date and scale share row 5, laid from the right.
-    EXPECT_TRUE(Drawn("TextOut 2722,1302 align=0 colour=0x000000 esc=0 'Scale'"));
-    EXPECT_TRUE(Drawn("TextOut 2497,1302 align=0 colour=0x000000 esc=0 'Date'"));
-    EXPECT_TRUE(Drawn("TextOut 2272,1302 align=0 colour=0x000000 esc=0 'Author'"));
-    // Empty values write nothing; the company's value is 60 high.
-    EXPECT_EQ(surface.Texts().size(), 9u + 5u); // nine captions, five values
-    EXPECT_TRUE(Drawn("Font height=60 esc=0"));
+    EXPECT_TRUE(Drawn(Text(2570, 1949, 6, "roundabout.crs")));
+    // Scale, date and author share row 5, laid from the right.
+    EXPECT_TRUE(Drawn(Text(2722, 1302, 0, "Scale")));
+    EXPECT_TRUE(Drawn(Text(2497, 1302, 0, "Date")));
+    EXPECT_TRUE(Drawn(Text(2272, 1302, 0, "Author")));
+    EXPECT_EQ(surface.Texts().size(), 9u + 5u); // nine captions; empty values write nothing
+    EXPECT_TRUE(Drawn("Font height=60 esc=0")); // the company's value
 }
 
 TEST_F(FrameDrawingTest, ValueTooTallStartsAtTheTopAndDropsLinesBelowTheCell)
 {
     facts.documentTitle = std::string(100, 'a'); // 39 characters a line: three lines
     Draw(TitleBlockPosition::Right);
-    const std::string line(39, 'a');
-    EXPECT_TRUE(Drawn("TextOut 2570,1931 align=6 colour=0x000000 esc=0 '" + line + "'"));
-    EXPECT_TRUE(Drawn("TextOut 2570,1961 align=6 colour=0x000000 esc=0 '" + line + "'"));
-    EXPECT_FALSE(Drawn("TextOut 2570,1991 align=6 colour=0x000000 esc=0 '" +
-                       std::string(22, 'a') + "'"));
-}
-
-TEST_F(FrameDrawingTest, RowsBeyondAShortStripAreNotDrawn)
-{
-    CPrintPage& page = *pages.AddPage();
-    SetDefaultTitleBlock(page, A4Landscape254(), facts);
-    DrawDrawingFrame(surface, page.GetDrawingFrame(), {100, 100, 1000, 800}); // 70 mm high
-    for (const std::string& text : surface.Texts()) {
-        EXPECT_NE(text, "Company");
-        EXPECT_NE(text, "Address");
-    }
-    EXPECT_TRUE(Drawn("TextOut 402,102 align=0 colour=0x000000 esc=0 'Author'"));
+    EXPECT_TRUE(Drawn(Text(2570, 1931, 6, std::string(39, 'a'))));
+    EXPECT_TRUE(Drawn(Text(2570, 1961, 6, std::string(39, 'a'))));
+    EXPECT_FALSE(Drawn(Text(2570, 1991, 6, std::string(22, 'a'))));
 }
 
 TEST(TitleBlockEmf, OutsideReaderFindsCaptionsAndValues)
@@ -139,8 +106,8 @@ TEST(TitleBlockEmf, OutsideReaderFindsCaptionsAndValues)
     page.SetPageTitle("The ring");
     page.SetIndicateScaleOnTitleBlock(true);
     page.GetPrintZone().SetScale(0.5);
-    const CTitleBlockFacts facts{"Acme Traffic", "J. Smith",  "1 High Street", "roundabout.crs",
-                                 "Ring Road",    "AM Peak", 2026y / December / 7d};
+    const CTitleBlockFacts facts{"Acme Traffic", "J. Smith", "1 High Street",      "roundabout.crs",
+                                 "Ring Road",    "AM Peak",  2026y / December / 7d};
     SetDefaultTitleBlock(page, A4Landscape254(), facts);
     DrawDrawingFrame(recorder, page.GetDrawingFrame(), FrameRect(A4Landscape254(), 100));
     const auto emf = recorder.Finish();
@@ -149,9 +116,9 @@ TEST(TitleBlockEmf, OutsideReaderFindsCaptionsAndValues)
     }
     const auto dir = ScratchDir("emf2svg-title-block");
     WriteBytes(dir / "title.emf", emf);
-    const CCommandResult run = TestSupport::Run(std::string(Converter) + " -i " +
-                                                (dir / "title.emf").string() + " -o " +
-                                                (dir / "title.svg").string());
+    const CCommandResult run =
+        TestSupport::Run(std::string(Converter) + " -i " + (dir / "title.emf").string() + " -o " +
+                         (dir / "title.svg").string());
     ASSERT_EQ(run.status, 0) << run.output;
     const std::string svg = ReadText(dir / "title.svg");
     for (const char* text : {"FileName", "Flowgroup", "Drawing Title", "Project Title", "Scale",

@@ -6,41 +6,19 @@
 namespace TestSupport
 {
 
-// A4 landscape at 600 dpi: 7016 x 4961 pixels, 100 pixels unprintable at the left and top, 6816
-// x 4761 printable; the origin on the paper's corner, as a full-page device has it.
+// A4 at 600 dpi, 100 pixels unprintable at the left and top, on a full-page device.
 inline CPrinterCaps A4Landscape600()
 {
-    CPrinterCaps caps;
-    caps.physicalWidth = 7016;
-    caps.physicalHeight = 4961;
-    caps.physicalOffsetX = 100;
-    caps.physicalOffsetY = 100;
-    caps.horzRes = 6816;
-    caps.vertRes = 4761;
-    caps.logPixelsX = 600;
-    caps.logPixelsY = 600;
-    return caps;
+    return {7016, 4961, 100, 100, 6816, 4761, 600, 600, 0, 0};
 }
-
-// The same sheet portrait.
 inline CPrinterCaps A4Portrait600()
 {
-    CPrinterCaps caps = A4Landscape600();
-    caps.physicalWidth = 4961;
-    caps.physicalHeight = 7016;
-    caps.horzRes = 4761;
-    caps.vertRes = 6816;
-    return caps;
+    return {4961, 7016, 100, 100, 4761, 6816, 600, 600, 0, 0};
 }
-
-// A4 landscape at 254 dpi with no unprintable margin: one pixel per page unit.
+// A4 landscape at one pixel a page unit, all of it printable.
 inline CPrinterCaps A4Landscape254()
 {
-    CPrinterCaps caps;
-    caps.physicalWidth = caps.horzRes = 2970;
-    caps.physicalHeight = caps.vertRes = 2100;
-    caps.logPixelsX = caps.logPixelsY = 254;
-    return caps;
+    return {2970, 2100, 0, 0, 2970, 2100, 254, 254, 0, 0};
 }
 
 } // namespace TestSupport
