@@ -97,6 +97,7 @@ void CCarouselDoc::Adopt(std::unique_ptr<CDocumentData> data)
     data->network.SetRouteFilterRefreshNotifyer(
         std::make_unique<CInvalidateGraphicsOnFilterRefresh>(m_viewStates));
     m_data = std::move(data);
+    ForgetCurrentPrintPage(); // page ids start again in the new collection
 }
 
 void CCarouselDoc::UpdateAllViews(int hint, const CDocumentView* sender)

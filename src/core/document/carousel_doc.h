@@ -9,6 +9,7 @@
 #include "document/network_settings.h"
 #include "document/prompt.h"
 #include "model/label.h"
+#include "printing/printable_document.h"
 #include "routing/lane_flow_display.h"
 #include "view/network_view_state.h"
 
@@ -31,6 +32,8 @@ class CFlowGroup;
 class CLane;
 class CPrintPage;
 struct CPrintPageLayout;
+struct CTitleBlockFacts;
+enum class EPrintZoneHit : int;
 class CRoute;
 class CTextMeasurer;
 class CZone;
@@ -72,7 +75,10 @@ enum class LaneSide
 // Build Routes and balancing take an optional feedback object: they report progress and stop
 // when it is cancelled, and a cancelled command leaves the document as it was, with no
 // checkpoint.
-class CCarouselDoc : public CMultiViewDocument, public CDocumentWithUndo, public CAutoSaveDocument
+class CCarouselDoc : public CMultiViewDocument,
+                     public CDocumentWithUndo,
+                     public CAutoSaveDocument,
+                     public CPrintableDocument
 {
 public:
     static constexpr int MaxUndoCheckpoints = 100;
@@ -279,6 +285,20 @@ public:
     bool ResizePrintZone(CPrintPage& page, int left, int top, int right, int bottom);
     // "Edit Print Zone" on OK. False (nothing changes) for a position outside 1..count.
     bool EditPrintZone(CPrintPage& page, const CPrintPageLayout& layout);
+    // "Resize Print Zone" by a handle (hit code 2 to 9) dragged to a point: the zone keeps more
+    // than the hit tolerances each way and never turns inside out. False for the body or no
+    // handle, and when the resize was refused.
+    bool ResizePrintZoneByHandle(CPrintPage& page, EPrintZoneHit handle, CPoint point);
+
+    // Printing. The title block shows the network settings' company, author and address, the
+    // project title, the document's title and the current flow group as they are when printing.
+    CPrintPages& GetDocumentPrintPages() override { return GetPrintPages(); }
+    CTitleBlockFacts GetTitleBlockFacts(std::chrono::year_month_day today) const;
+    void SetDefaultTitleBlock(CPrintPage& page, const CPrinterCaps& caps,
+                              std::chrono::year_month_day today) override;
+    // "Draft Print Entire Network...": the quick-print page over the drawing's extent, measured
+    // as the printed drawing will be (an empty network gives an empty zone, printed at scale 1).
+    CPrintPage& PrepareQuickPrint(const CTextMeasurer& measurer);
 
     // The tables' commands (carousel_doc_tables.cpp). Flow edits without a current flow group
     // and desired flows outside 0..99999 are refused with a message before any checkpoint.
@@ -332,6 +352,8 @@ public:
 protected:
     void OnRestoreFailed(const std::exception& error) override;
     void OnCheckpointFailed(const std::exception& error) override;
+    // The diagram as the exports draw it, in the current flow group.
+    void DrawPrintedNetwork(CDrawingSurface& surface) override;
 
 private:
     // Shows a refusal's message; true when the value was accepted.
