@@ -340,8 +340,10 @@ void CNetworkViewEditor::Nudge(int dx, int dy)
         m_program.CurSnapToGrid ? m_document.GetNetworkSettings().GridSize : NudgeWithoutGrid;
     const CPoint from{Whole(points->first.x), Whole(points->first.y)};
     const CDragGrab grab(from, EGrabPart::Body, *points);
-    const CDragPoints moved =
-        grab.PointsFor({from.x + dx * step, from.y + dy * step}, SnapGrid(), *points);
+    // Wide: many steps may leave int; the plan limits then hold the object.
+    const CPoint to{ClampToInt(from.x + static_cast<long long>(dx) * step),
+                    ClampToInt(from.y + static_cast<long long>(dy) * step)};
+    const CDragPoints moved = grab.PointsFor(to, SnapGrid(), *points);
     if (moved == *points || !BeginDrag(m_document, MoveCheckpointName(target))) {
         return;
     }

@@ -5,6 +5,7 @@
 #include "../view/support/recording_surface.h"
 #include "document/carousel_doc.h"
 #include "editing/network_view_editor.h"
+#include "routing/flow_group.h"
 #include "scripted_dialogs.h"
 
 #include <gmock/gmock.h>
@@ -74,6 +75,36 @@ protected:
     CNetworkViewEditor editor{doc, state, program, dialogs, prompt, measure};
     CEditorView view;
 };
+
+// A document the network file cannot hold takes no checkpoint: the drag is refused with the
+// writer's message, moves nothing and leaves no step.
+TEST_F(Editing, ADragWhoseCheckpointCannotBeWrittenIsRefused)
+{
+    CFlowGroups& groups = network.GetFlowGroups();
+    CFlowGroup* group = groups.GetCount() ? groups.GetFlowGroup(1) : groups.InsertFlowGroup(1);
+    group->SetDescription("AM Peak ");
+    const CPlanPoint before = arm1->GetFirstPoint();
+    Drag({1000, 1500}, {1100, 1520});
+    EXPECT_EQ(editor.GetMode(), EMode::Idle);
+    EXPECT_EQ(arm1->GetFirstPoint(), before);
+    EXPECT_EQ(Steps(), 0u);
+    EXPECT_FALSE(doc.HasPendingCheckpoint());
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_NE(prompt.messages[0].find("\"AM Peak \""), std::string::npos) << prompt.messages[0];
+}
+
+// A nudge of more steps than int holds is worked out wide: past the plan limits it moves nothing.
+TEST_F(Editing, AHugeNudgeMovesNothingBeyondThePlan)
+{
+    Click({1000, 1500});
+    editor.Nudge(300000000, -300000000);
+    EXPECT_EQ(Steps(), 0u);
+    EXPECT_EQ(arm1->GetFirstPoint(), (CPlanPoint{1000, 1000}));
+    editor.Nudge(1, 0);
+    EXPECT_EQ(Steps(), 1u);
+    EXPECT_EQ(arm1->GetFirstPoint(),
+              (CPlanPoint{1000 + CNetworkViewEditor::NudgeWithoutGrid, 1000}));
+}
 
 TEST_F(Editing, ADragTakesOneCheckpointAtItsFirstMoveAndAClickNone)
 {
