@@ -16,6 +16,7 @@
 #include "platform/emf_recorder.h"
 #include "platform/freetype_text_measurer.h"
 #include "printing/print_page_layout.h"
+#include "printing/print_zone_hit.h"
 #include "routing/flow_group_commands.h"
 #include "routing/route_commands.h"
 #include "tables/arm_dialogs.h"
@@ -576,6 +577,21 @@ const std::vector<CCommand>& Commands()
             CZone* destination = c.Zone();
             if (origin && destination)
                 d.SetODMatrixFlow(origin->GetNumber(), destination->GetNumber(), b.Number());
+        },
+        // A print zone resized by one of its handles (or the body, or none) to any point; the
+        // page made current and its zone hit-tested as the view's print layout mode does.
+        [](CCarouselDoc& d, CChooser& c, CBytes& b) {
+            CPrintPage* page = c.Page();
+            if (!page)
+                return;
+            d.SetCurrentPrintPage(page);
+            const CPoint p = c.Point();
+            const EPrintZoneHit hit = b.Bool()
+                                          ? HitTestPrintZone(PrintZoneRect(page->GetPrintZone()), p)
+                                          : static_cast<EPrintZoneHit>(b.Pick(10));
+            d.ResizePrintZoneByHandle(*page, hit, c.Point());
+            if (d.GetCurrentPrintPage() != page)
+                Fail("the current print page was lost by its own resize");
         },
         // A press, moves and a release (or Escape) in the network view: drags, bands, pans.
         [](CCarouselDoc&, CChooser& c, CBytes& b) {
