@@ -1,9 +1,9 @@
 // Painting the large network the way a window repaints it: through the Qt drawing surface onto
 // a full-HD image, the whole network fitted in, antialiased, with the glyph fonts kept.
+#include "bench_application.h"
 #include "large_network.h"
 #include "view/diagram_painter.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -14,22 +14,9 @@
 namespace
 {
 
-// Fonts need an application object; benchmarks run without a screen.
-QGuiApplication& Application()
-{
-    static int argc = 1;
-    static char name[] = "gyrolith-bench";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    static QGuiApplication application(argc, argv);
-    return application;
-}
-
 void BM_PaintNetworkView(benchmark::State& state)
 {
-    Application();
+    JunctionBench::Application();
     JunctionBench::CLargeNetwork& large = JunctionBench::Large();
     const CDiagramSource source = large.Source();
     const CRect bounds = NetworkDiagramBounds(source, large.measurer);

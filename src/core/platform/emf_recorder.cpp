@@ -491,6 +491,13 @@ void CEmfRecorder::IntersectClipRect(const CRect& rect)
     m_clipBox = {inclusive.left, inclusive.top, inclusive.right + 1, inclusive.bottom + 1};
 }
 
+void CEmfRecorder::IncludeInPicture(const CRect& rect)
+{
+    if (!rect.IsEmpty()) {
+        AddBounds(rect.left, rect.top, rect.right - 1, rect.bottom - 1);
+    }
+}
+
 std::optional<CRect> CEmfRecorder::VisibleBounds() const
 {
     if (!m_hasBounds) {

@@ -30,6 +30,9 @@ public:
     // IntersectClipRect: a clip record, a clip box of the rectangle, and bounds and frame cut
     // to it, so the picture is the extent of what shows.
     void IntersectClipRect(const CRect& rect);
+    // Widens the picture's bounds and frame to hold the rectangle (right and bottom exclusive)
+    // though nothing is drawn there: a margin around a drawing.
+    void IncludeInPicture(const CRect& rect);
 
     std::vector<std::uint8_t> Finish();
 

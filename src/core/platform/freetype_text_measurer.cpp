@@ -50,6 +50,9 @@ struct CFreeTypeTextMeasurer::CFace
     int hheaDescender = 0;
     int avgCharWidth = 0;
     int maxAdvance = 0;
+    // Advances in font units of the first code points, which nearly all text uses: looking
+    // them up in the font is most of what measuring a drawing's texts costs.
+    std::array<FT_Fixed, 256> latinAdvances{};
     ~CFace()
     {
         if (face != nullptr) {
@@ -60,6 +63,21 @@ struct CFreeTypeTextMeasurer::CFace
         }
     }
     int CellUnits() const { return winAscent + winDescent; }
+    FT_Fixed AdvanceOf(char32_t cp) const
+    {
+        if (cp < latinAdvances.size()) {
+            return latinAdvances[cp];
+        }
+        return LookUpAdvance(cp);
+    }
+    FT_Fixed LookUpAdvance(char32_t cp) const
+    {
+        FT_Fixed advance = 0;
+        if (FT_Get_Advance(face, FT_Get_Char_Index(face, cp), FT_LOAD_NO_SCALE, &advance) != 0) {
+            advance = 0;
+        }
+        return advance;
+    }
 };
 
 std::string CFreeTypeTextMeasurer::FindLiberationSans()
@@ -103,6 +121,9 @@ CFreeTypeTextMeasurer::CFreeTypeTextMeasurer(const std::string& fontPath)
     if (m_face->CellUnits() <= 0) {
         throw std::runtime_error("Font " + fontPath + " has no cell height");
     }
+    for (char32_t cp = 0; cp < m_face->latinAdvances.size(); ++cp) {
+        m_face->latinAdvances[cp] = m_face->LookUpAdvance(cp);
+    }
 }
 
 CFreeTypeTextMeasurer::~CFreeTypeTextMeasurer() = default;
@@ -134,11 +155,7 @@ std::vector<int> CFreeTypeTextMeasurer::GetCharAdvances(const CLogFont& font,
     double total = 0.0;
     long placed = 0;
     for (char32_t cp : Utf8ToCodePoints(utf8)) {
-        const FT_UInt glyph = FT_Get_Char_Index(f.face, cp);
-        FT_Fixed advance = 0;
-        if (FT_Get_Advance(f.face, glyph, FT_LOAD_NO_SCALE, &advance) != 0) {
-            advance = 0;
-        }
+        const FT_Fixed advance = f.AdvanceOf(cp);
         // Rounding the running total keeps the sum equal to the rounded whole width.
         total += static_cast<double>(advance) * scale;
         const long end = std::lround(total);

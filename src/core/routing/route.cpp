@@ -55,10 +55,12 @@ void CRoute::OnEdgeAdded(Routing::CRouteableEdge* edge)
         throw std::logic_error("A route of the network holds lane connectors only");
     }
     AsConnector(edge)->GetRoutes().Add(this);
+    m_laneExitsKnown = false;
 }
 
 void CRoute::OnEdgeRemoved(Routing::CRouteableEdge* edge)
 {
+    m_laneExitsKnown = false;
     // An edit may pass the same connector twice; keep the link while the route still uses it.
     for (Routing::CRouteableEdge* held : GetEdges()) {
         if (held == edge) {
@@ -66,6 +68,25 @@ void CRoute::OnEdgeRemoved(Routing::CRouteableEdge* edge)
         }
     }
     AsConnector(edge)->GetRoutes().Remove(this);
+}
+
+void CRoute::BuildLaneExits() const
+{
+    m_laneExits.clear();
+    m_laneExits.reserve(GetConnectorCount());
+    std::uint32_t steps = 0;
+    for (Routing::CRouteableEdge* edge : GetEdges()) {
+        const CCarouselLaneConnector* connector = AsConnector(edge);
+        m_laneExits.push_back({connector->GetFromLane(), steps});
+        if (!connector->IsLaneChange()) {
+            ++steps;
+        }
+    }
+    m_stepCount = steps;
+    m_originArm = IsEmpty() ? nullptr : AsCapacityLane(GetConnector(0)->GetFromLane())->GetArm();
+    m_destinationArm =
+        IsEmpty() ? nullptr : AsCapacityLane(GetConnector(GetLength() - 1)->GetToLane())->GetArm();
+    m_laneExitsKnown = true;
 }
 
 CCapacityLane* CRoute::GetOriginLane() const
@@ -80,14 +101,18 @@ CCapacityLane* CRoute::GetDestinationLane() const
 
 CArm* CRoute::GetOriginArm() const
 {
-    CCapacityLane* lane = GetOriginLane();
-    return lane ? lane->GetArm() : nullptr;
+    if (!m_laneExitsKnown) {
+        BuildLaneExits();
+    }
+    return m_originArm;
 }
 
 CArm* CRoute::GetDestinationArm() const
 {
-    CCapacityLane* lane = GetDestinationLane();
-    return lane ? lane->GetArm() : nullptr;
+    if (!m_laneExitsKnown) {
+        BuildLaneExits();
+    }
+    return m_destinationArm;
 }
 
 CZone* CRoute::GetOriginZone() const

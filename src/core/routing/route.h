@@ -7,7 +7,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
+#include <vector>
 
 class CArm;
 class CCapacityLane;
@@ -35,6 +37,30 @@ public:
     CCarouselLaneConnector* GetConnector(std::size_t index) const
     {
         return AsConnector(GetEdge(index));
+    }
+
+    // Where the route leaves each lane it uses: the lane a connector starts from and the
+    // arm-to-arm steps made before it (lane changes are not steps), in route order; and the
+    // steps in all. Kept, with the end arms, until the connectors change: lane flows ask for
+    // every route through every lane drawn.
+    struct CLaneExit
+    {
+        const CLane* lane;
+        std::uint32_t stepsBefore;
+    };
+    std::span<const CLaneExit> GetLaneExits() const
+    {
+        if (!m_laneExitsKnown) {
+            BuildLaneExits();
+        }
+        return m_laneExits;
+    }
+    std::uint32_t GetStepCount() const
+    {
+        if (!m_laneExitsKnown) {
+            BuildLaneExits();
+        }
+        return m_stepCount;
     }
 
     // Derived ends; none for an empty route (or a missing zone).
@@ -88,11 +114,17 @@ private:
         return static_cast<CCarouselLaneConnector*>(static_cast<CRoutedLaneConnector*>(edge));
     }
     const CRouteFlowRecord& Cached(const CFlowGroup& group) const;
+    void BuildLaneExits() const;
 
     bool m_permitted = true;
     bool m_inFilter = true;
     mutable const CFlowGroup* m_cachedGroup = nullptr;
     mutable CRouteFlowRecord m_cachedRecord;
+    mutable std::vector<CLaneExit> m_laneExits;
+    mutable std::uint32_t m_stepCount = 0;
+    mutable CArm* m_originArm = nullptr;
+    mutable CArm* m_destinationArm = nullptr;
+    mutable bool m_laneExitsKnown = false;
 };
 
 // True when the value is a proportion (-1.0 stands for none; anything from -0.5 up counts).

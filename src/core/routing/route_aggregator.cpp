@@ -12,29 +12,19 @@
 
 CLanePosition GetLanePosition(const CRoute& route, const CLane& lane)
 {
-    std::uint32_t total = 0;
-    std::uint32_t before = 0;
-    bool found = false;
-    for (std::size_t i = 0; i < route.GetConnectorCount(); ++i) {
-        const CCarouselLaneConnector* connector = route.GetConnector(i);
-        if (!found && connector->GetFromLane() == &lane) {
-            found = true;
-            before = total;
-        }
-        if (!connector->IsLaneChange()) {
-            ++total;
+    const std::uint32_t total = route.GetStepCount();
+    for (const CRoute::CLaneExit& exit : route.GetLaneExits()) {
+        if (exit.lane == &lane) {
+            return {exit.stepsBefore, total - exit.stepsBefore};
         }
     }
     // A lane that starts no connector of the route must be where it ends. A lane followed only
     // by lane changes lies on the destination arm and is accepted as well: the stop-line
     // routes of an Exit arm lane include routes that change lanes after entering it.
-    if (!found && &lane != route.GetDestinationLane()) {
+    if (&lane != route.GetDestinationLane()) {
         throw std::logic_error("lane not on route");
     }
-    if (!found) {
-        before = total;
-    }
-    return {before, total - before};
+    return {total, 0};
 }
 
 double CRouteAggregator::GetValue(const CRoute& route) const
@@ -98,6 +88,7 @@ CNumList AggregateLane(const CRouteAggregator& aggregator, const CCapacityLane& 
     struct CKeyed
     {
         std::int64_t key;
+        std::size_t order;
         const CRoute* route;
     };
     // A sorted vector rather than a map: every lane of every drawing comes through here.
@@ -109,17 +100,18 @@ CNumList AggregateLane(const CRouteAggregator& aggregator, const CCapacityLane& 
             ((flags & AggregatePermittedOnly) && !route->IsPermitted())) {
             continue;
         }
-        keyed.push_back({aggregator.GetKey(*route, lane), route});
+        keyed.push_back({aggregator.GetKey(*route, lane), keyed.size(), route});
     }
-    // Routes come in number order and the sort is stable, so the first of a key picks the colour.
-    std::stable_sort(keyed.begin(), keyed.end(),
-                     [](const CKeyed& a, const CKeyed& b) { return a.key < b.key; });
+    // Routes come in number order and keep it within a key, so the first of a key picks the
+    // colour.
+    std::sort(keyed.begin(), keyed.end(), [](const CKeyed& a, const CKeyed& b) {
+        return a.key != b.key ? a.key < b.key : a.order < b.order;
+    });
     CNumList list;
     for (std::size_t i = 0; i < keyed.size();) {
         const CRoute& first = *keyed[i].route;
-        const std::uint32_t colour =
-            ColourOf(colourMode == ColourByDestination ? first.GetDestinationZone()
-                                                       : first.GetOriginZone());
+        const std::uint32_t colour = ColourOf(
+            colourMode == ColourByDestination ? first.GetDestinationZone() : first.GetOriginZone());
         double value = 0.0;
         for (const std::int64_t key = keyed[i].key; i < keyed.size() && keyed[i].key == key; ++i) {
             value += aggregator.GetValue(*keyed[i].route);

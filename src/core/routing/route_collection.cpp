@@ -68,6 +68,10 @@ CRoute* CRouteCollection::Next(const CRoute* route) const
 
 void CRouteCollection::AddAll(const CRouteCollection& other)
 {
+    if (m_routes.empty()) {
+        m_routes = other.m_routes;
+        return;
+    }
     std::vector<CRoute*> merged;
     merged.reserve(m_routes.size() + other.m_routes.size());
     std::set_union(m_routes.begin(), m_routes.end(), other.m_routes.begin(), other.m_routes.end(),

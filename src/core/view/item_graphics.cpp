@@ -10,7 +10,9 @@
 #include "view/network_view_state.h"
 #include "view/segment_text.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 
 namespace
@@ -37,6 +39,30 @@ void FilledCircle(CDrawingSurface& surface, CPoint centre, int radius, ColorRef 
 CPoint ArmStart(const CArm& arm)
 {
     return ArmSegment(arm).PointAt(0.0, 0.0);
+}
+
+// Where the line from a point inside a box (right and bottom exclusive) to a target leaves the
+// box's outline; none when the target lies within it.
+std::optional<CPoint> LeaveBox(CPoint from, CPoint to, const CRect& box)
+{
+    const double dx = to.x - from.x;
+    const double dy = to.y - from.y;
+    double t = 1.0;
+    if (dx > 0) {
+        t = std::min(t, (box.right - 1 - from.x) / dx);
+    } else if (dx < 0) {
+        t = std::min(t, (box.left - from.x) / dx);
+    }
+    if (dy > 0) {
+        t = std::min(t, (box.bottom - 1 - from.y) / dy);
+    } else if (dy < 0) {
+        t = std::min(t, (box.top - from.y) / dy);
+    }
+    if (t >= 1.0) {
+        return std::nullopt;
+    }
+    return CPoint{from.x + static_cast<int>(std::lround(t * dx)),
+                  from.y + static_cast<int>(std::lround(t * dy))};
 }
 
 } // namespace
@@ -193,9 +219,13 @@ void CCapacityAssessorDrawing::Draw(CDrawingSurface& surface, CBounds* bounds) c
     const ColorRef colour = GetColour();
     surface.SelectPen(
         CPenExt(EPenStyle::Dot, m_context.program->CurCapacityAssessorLineThickness, colour));
+    // The lines join the box, not its centre: through the box they would strike the number out.
     for (const CArm* arm : arms) {
-        if (arm != nullptr) {
-            surface.MoveTo(position);
+        if (arm == nullptr) {
+            continue;
+        }
+        if (const std::optional<CPoint> edge = LeaveBox(position, ArmStart(*arm), box)) {
+            surface.MoveTo(*edge);
             surface.LineTo(ArmStart(*arm));
         }
     }

@@ -4,6 +4,7 @@
 #include "dxf/metafile_to_dxf_converter.h"
 #include "model/network.h"
 #include "platform/emf_recorder.h"
+#include "view/bounds.h"
 #include "view/diagram_drawing.h"
 #include "view/od_matrix_graphics.h"
 
@@ -69,8 +70,9 @@ std::vector<std::uint8_t> RecordNetworkEmf(const CDiagramSource& source, const C
     if (clip) {
         recorder.IntersectClipRect(*clip);
     } else if (!bounds.IsEmpty()) {
-        // The grid spans the clip box: make that the drawing's extent, not the device's.
-        recorder.SetClipBox(bounds.GetRect());
+        // The grid spans the clip box: make that the picture, not the device.
+        recorder.SetClipBox(Inflate(bounds.GetRect(), DiagramMargin));
+        recorder.IncludeInPicture(Inflate(bounds.GetRect(), DiagramMargin));
     }
     drawing.Draw(recorder);
     return recorder.Finish();

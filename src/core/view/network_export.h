@@ -56,17 +56,22 @@ CDiagramSource DiagramSourceOf(const CDocumentData& data, const ProgramSettings&
                                const NetworkSettings& settings, bool highlightFilteredRoutes,
                                bool permittedOnly);
 
+// The white border around a whole diagram (5 mm at zoom 1): pasted or placed, a drawing that
+// ends at its outermost line reads as cut off.
+inline constexpr int DiagramMargin = 50;
+
 // Records the network drawing as an enhanced metafile; one logical unit is one plan unit.
 // The lane end texts show the actual flows, as in the network view. Drawn for a view of its
-// own: nothing selected but the source's selected routes when the settings highlight them. A
-// shown grid covers the drawing's extent. The measurer is the reference device.
+// own: nothing selected but the source's selected routes when the settings highlight them. The
+// picture is the drawing's extent with DiagramMargin around it, which a shown grid covers. The
+// measurer is the reference device.
 std::vector<std::uint8_t> RecordNetworkEmf(const CDiagramSource& source,
                                            const CTextMeasurer& measurer,
                                            const std::string& description = "DXFMetafile");
 
 // The same with the flows of the given flow group (none: no flows), and, when clip is given,
-// only what lies inside that rectangle (right and bottom exclusive): the metafile clips to it
-// and its bounds and frame are the clipped extent.
+// only what lies inside that rectangle (right and bottom exclusive), with no margin: the
+// metafile clips to it and its bounds and frame are the clipped extent.
 std::vector<std::uint8_t> RecordNetworkEmf(const CDiagramSource& source, const CFlowGroup* group,
                                            const std::optional<CRect>& clip,
                                            const CTextMeasurer& measurer,

@@ -149,11 +149,11 @@ CQPainterSurface::~CQPainterSurface()
 
 void CQPainterSurface::ApplyPen()
 {
-    const QPen pen = QPenOf(m_pen, m_mapping);
-    m_painter.setPen(pen);
+    m_qpen = QPenOf(m_pen, m_mapping);
+    m_painter.setPen(m_qpen);
     // A line of an odd number of pixels is sharp along pixel centres, an even one along the
     // edges between pixels.
-    const long pixels = pen.style() == Qt::NoPen ? 1 : std::lround(pen.widthF());
+    const long pixels = m_qpen.style() == Qt::NoPen ? 1 : std::lround(m_qpen.widthF());
     m_strokeOffset = pixels % 2 == 1 ? 0.5 : 0.0;
 }
 
@@ -331,14 +331,21 @@ void CQPainterSurface::ExtTextOut(CPoint reference, unsigned options, const CRec
     const double sx = m_mapping.pixelsPerUnitX;
     const double sy = m_mapping.pixelsPerUnitY;
 
+    // Saving the painter's whole state costs more than many a text: only the transform (and
+    // the pen the glyphs take their colour from) changes, unless the text is clipped.
     const bool clipped = (options & TextOutOption::Clipped) != 0;
-    m_painter.save();
     if (clipped) {
+        m_painter.save();
         m_painter.setClipRect(PixelBox(rect), Qt::IntersectClip);
     }
+    const QTransform page = m_painter.worldTransform();
+    QTransform frame = page;
+    frame.translate(m_mapping.ToDevice(reference).x(), m_mapping.ToDevice(reference).y());
     // Escapement turns anticlockwise on the page, which is a negative angle with y down.
-    m_painter.translate(m_mapping.ToDevice(reference));
-    m_painter.rotate(-font.escapement / 10.0);
+    if (font.escapement % 3600 != 0) {
+        frame.rotate(-font.escapement / 10.0);
+    }
+    m_painter.setWorldTransform(frame);
     if (m_bkMode == EBkMode::Opaque) {
         m_painter.fillRect(QRectF(u * sx, (baseline - metrics.ascent) * sy, width * sx,
                                   metrics.height * sy),
@@ -356,13 +363,17 @@ void CQPainterSurface::ExtTextOut(CPoint reference, unsigned options, const CRec
             }
         }
         QGlyphRun run;
-        run.setRawFont(m_fonts.AtPixelSize(em));
+        run.setRawFont(m_fonts.AtPixelSize(em, font.escapement));
         run.setGlyphIndexes(glyphs);
         run.setPositions(positions);
         m_painter.setPen(QColorOf(m_textColor));
         m_painter.drawGlyphRun(QPointF(0.0, 0.0), run);
+        m_painter.setPen(m_qpen);
     }
-    m_painter.restore();
+    m_painter.setWorldTransform(page);
+    if (clipped) {
+        m_painter.restore();
+    }
 }
 
 void CQPainterSurface::PatBlt(int x, int y, int width, int height, std::uint32_t rop)

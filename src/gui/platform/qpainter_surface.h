@@ -100,6 +100,7 @@ private:
 
     CPoint m_position;
     CPenExt m_pen{EPenStyle::Solid, 0, 0};
+    QPen m_qpen;
     CBrush m_brush{0xFFFFFF};
     CBearingFont m_font;
     ColorRef m_textColor = 0;

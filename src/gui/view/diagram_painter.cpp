@@ -34,10 +34,11 @@ CRect NetworkDiagramBounds(const CDiagramSource& source, const CTextMeasurer& me
 QImage NetworkDiagramImage(const CDiagramSource& source, double pixelsPerUnit,
                            const CTextMeasurer& measurer, CGlyphFonts* glyphFonts)
 {
-    const CRect bounds = NetworkDiagramBounds(source, measurer);
-    if (bounds.IsEmpty()) {
+    const CRect drawn = NetworkDiagramBounds(source, measurer);
+    if (drawn.IsEmpty()) {
         return {};
     }
+    const CRect bounds = Inflate(drawn, DiagramMargin);
     QImage image(static_cast<int>(std::ceil(bounds.Width() * pixelsPerUnit)),
                  static_cast<int>(std::ceil(bounds.Height() * pixelsPerUnit)),
                  QImage::Format_RGB32);

@@ -26,7 +26,7 @@ void PaintNetworkDiagram(const CDiagramSource& source, QPainter& painter,
 // The plan rectangle the diagram covers; empty for an empty network.
 CRect NetworkDiagramBounds(const CDiagramSource& source, const CTextMeasurer& measurer);
 
-// The diagram on a white image at a resolution in pixels per plan unit, from the top-left of its
-// bounds, antialiased. An empty network gives a null image.
+// The diagram on a white image at a resolution in pixels per plan unit, its bounds with the
+// metafile's margin around them, antialiased. An empty network gives a null image.
 QImage NetworkDiagramImage(const CDiagramSource& source, double pixelsPerUnit,
                            const CTextMeasurer& measurer, CGlyphFonts* glyphFonts = nullptr);

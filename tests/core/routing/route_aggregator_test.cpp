@@ -136,6 +136,31 @@ TEST_F(CRing, LaneFollowedOnlyByALaneChangeOnTheExitArmIsOnTheRoute)
     EXPECT_EQ(bands.GetCount(), 1u);
 }
 
+// Positions and end arms are worked out once per list of connectors: a route that was asked
+// and then changed answers from its new list.
+TEST_F(CRing, LanePositionFollowsARouteWhoseConnectorsChange)
+{
+    CRoute* route = network.GetRoutes().AddRoute();
+    route->AppendEdge(Find(c3, 1, x4, 1));
+    EXPECT_EQ(GetLanePosition(*route, *Lane(c3, 1)), (CLanePosition{0, 1}));
+    EXPECT_EQ(route->GetOriginArm(), c3);
+    EXPECT_EQ(route->GetDestinationArm(), x4);
+
+    Routing::CEdgeRoute toX4;
+    toX4.AppendEdge(Find(c3, 1, x4, 1));
+    Routing::CEdgeRoute toX7;
+    toX7.AppendEdge(Find(c3, 1, c6, 1));
+    toX7.AppendEdge(Find(c6, 1, x7, 1));
+    ASSERT_TRUE(route->ReplaceSubRoute(toX4, toX7));
+    EXPECT_EQ(GetLanePosition(*route, *Lane(c3, 1)), (CLanePosition{0, 2}));
+    EXPECT_EQ(GetLanePosition(*route, *Lane(x7, 1)), (CLanePosition{2, 0}));
+    EXPECT_EQ(route->GetDestinationArm(), x7);
+
+    route->PrependEdge(Find(c2, 1, c3, 1));
+    EXPECT_EQ(GetLanePosition(*route, *Lane(c3, 1)), (CLanePosition{1, 2}));
+    EXPECT_EQ(route->GetOriginArm(), c2);
+}
+
 struct CBandCase
 {
     const char* name;

@@ -3,8 +3,11 @@
 #include "../platform/support/external_tools.h"
 #include "platform/emf_format.h"
 #include "platform/emf_reader.h"
+#include "platform/emf_recorder.h"
 #include "platform/freetype_text_measurer.h"
 #include "support/roundabout.h"
+#include "view/bounds.h"
+#include "view/diagram_drawing.h"
 #include "view/network_export.h"
 #include "view/od_matrix_graphics.h"
 
@@ -76,6 +79,30 @@ TEST_F(NetworkExport, EmfConvertsToSvgWithArmLabelsAndLaneFlows)
     EXPECT_NE(svg.find("<![CDATA[50, ]]>"), std::string::npos) << "no delimited lane flow";
     EXPECT_NE(svg.find("<![CDATA[260]]>"), std::string::npos) << "no lane end text";
 }
+// A pasted or placed diagram has a white margin: its picture is the drawing's extent and
+// DiagramMargin more on every side; a clipped one (a print zone) ends at its clip.
+TEST_F(NetworkExport, PictureHasAMarginAroundTheDrawing)
+{
+    CDiagramDrawing drawing(Source(), m_roundabout.network.GetCurrentFlowGroup());
+    CEmfRecorder measuring(m_measurer);
+    CBounds drawn;
+    drawing.Draw(measuring, &drawn);
+    ASSERT_FALSE(drawn.IsEmpty());
+    const CRect extent = Inflate(drawn.GetRect(), DiagramMargin);
+    const CEmfHeader whole = CEmfReader(RecordNetworkEmf(Source(), m_measurer)).GetHeader();
+    EXPECT_EQ(whole.bounds, (CRect{extent.left, extent.top, extent.right - 1, extent.bottom - 1}));
+    EXPECT_EQ(whole.frame.left, extent.left * 10);
+    EXPECT_EQ(whole.frame.bottom, (extent.bottom - 1) * 10 + 9);
+
+    const CRect clip{1000, 1000, 1500, 1400};
+    const CEmfHeader clipped =
+        CEmfReader(RecordNetworkEmf(Source(), m_roundabout.network.GetCurrentFlowGroup(), clip,
+                                    m_measurer, "clip"))
+            .GetHeader();
+    EXPECT_GE(clipped.bounds.left, clip.left);
+    EXPECT_LE(clipped.bounds.right, clip.right - 1);
+}
+
 TEST_F(NetworkExport, DxfPassesAuditWithAnEntityPerDrawnFigure)
 {
     if (!HaveEzdxf()) {

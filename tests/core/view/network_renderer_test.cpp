@@ -3,11 +3,13 @@
 #include "../model/test_network.h"
 #include "support/recording_surface.h"
 #include "support/roundabout.h"
+#include "view/lane_geometry.h"
 #include "view/network_renderer.h"
 #include "view/network_view_state.h"
 #include "view/od_matrix_graphics.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <gtest/gtest.h>
 
 using TestSupport::CRecordingSurface;
@@ -244,6 +246,39 @@ TEST_F(Renderer, AssessorAtItsThresholdTakesTheExceededColour)
         << colourOfText();
     assessor.SetThreshold(flow + 1);
     EXPECT_NE(colourOfText().find("colour=0x00dd00"), std::string::npos);
+}
+
+// The lines to the two arms start on the box's outline, so they never strike through its
+// number, and they still reach the arms' first points.
+TEST_F(Renderer, AssessorLinesJoinItsBoxNotItsNumber)
+{
+    CCapacityAssessor& assessor = *m_net.network.GetCapacityAssessors().GetCapacityAssessor(1);
+    CNetworkRenderer renderer = Make();
+    CRecordingSurface surface;
+    renderer.DrawCapacityAssessor(surface, nullptr, assessor);
+    ASSERT_EQ(surface.Calls("Rectangle").size(), 1u);
+    CRect box;
+    ASSERT_EQ(std::sscanf(surface.Calls("Rectangle")[0].c_str(), "Rectangle %d,%d,%d,%d", &box.left,
+                          &box.top, &box.right, &box.bottom),
+              4);
+    const std::vector<std::string> starts = surface.Calls("MoveTo");
+    ASSERT_EQ(starts.size(), 2u);
+    for (const std::string& start : starts) {
+        CPoint p;
+        ASSERT_EQ(std::sscanf(start.c_str(), "MoveTo %d,%d", &p.x, &p.y), 2);
+        const bool onSide =
+            (p.x == box.left || p.x == box.right - 1) && p.y >= box.top && p.y < box.bottom;
+        const bool onEnd =
+            (p.y == box.top || p.y == box.bottom - 1) && p.x >= box.left && p.x < box.right;
+        EXPECT_TRUE(onSide || onEnd) << start << " on box " << surface.Calls("Rectangle")[0];
+    }
+    const auto armStart = [](const CArm* arm) {
+        const CPoint p = ArmSegment(*arm).PointAt(0.0, 0.0);
+        return "LineTo " + std::to_string(p.x) + "," + std::to_string(p.y);
+    };
+    EXPECT_EQ(surface.Calls("LineTo"),
+              (std::vector<std::string>{armStart(assessor.GetEntryArm()),
+                                        armStart(assessor.GetCirculatoryArm())}));
 }
 
 } // namespace

@@ -88,9 +88,12 @@ CAgreement CompareRenderings(const QImage& first, const QImage& second,
     result.sameSize = true;
     const QImage a = first.convertToFormat(QImage::Format_RGB32);
     const QImage b = second.convertToFormat(QImage::Format_RGB32);
-    const int tilesAcross = (a.width() + tolerance.tileSize - 1) / tolerance.tileSize;
-    const int tilesDown = (a.height() + tolerance.tileSize - 1) / tolerance.tileSize;
-    std::vector<int> tiles(static_cast<std::size_t>(tilesAcross * tilesDown), 0);
+    // Counted in cells of half a tile, so that tiles can stand at every half-tile step: a
+    // cluster of disagreement then lies whole in some tile wherever the drawing stands.
+    const int cell = std::max(tolerance.tileSize / 2, 1);
+    const int cellsAcross = (a.width() + cell - 1) / cell;
+    const int cellsDown = (a.height() + cell - 1) / cell;
+    std::vector<int> cells(static_cast<std::size_t>(cellsAcross * cellsDown), 0);
     if (withPicture) {
         result.picture = a.copy();
     }
@@ -115,16 +118,23 @@ CAgreement CompareRenderings(const QImage& first, const QImage& second,
                 out[x] = qRgb(255, 0, 0);
             }
             ++result.disagreeing;
-            ++tiles[static_cast<std::size_t>((y / tolerance.tileSize) * tilesAcross +
-                                             x / tolerance.tileSize)];
+            ++cells[static_cast<std::size_t>((y / cell) * cellsAcross + x / cell)];
         }
     }
-    const auto worst = std::max_element(tiles.begin(), tiles.end());
-    if (worst != tiles.end()) {
-        result.worstTile = *worst;
-        const auto index = static_cast<int>(worst - tiles.begin());
-        result.worstTileAt = {(index % tilesAcross) * tolerance.tileSize,
-                              (index / tilesAcross) * tolerance.tileSize};
+    const auto at = [&](int row, int column) {
+        return row < cellsDown && column < cellsAcross
+                   ? cells[static_cast<std::size_t>(row * cellsAcross + column)]
+                   : 0;
+    };
+    for (int row = 0; row < cellsDown; ++row) {
+        for (int column = 0; column < cellsAcross; ++column) {
+            const int tile = at(row, column) + at(row, column + 1) + at(row + 1, column) +
+                             at(row + 1, column + 1);
+            if (tile > result.worstTile) {
+                result.worstTile = tile;
+                result.worstTileAt = {column * cell, row * cell};
+            }
+        }
     }
     return result;
 }
