@@ -22,6 +22,6 @@ CNetworkSettingsPropertySheet::CNetworkSettingsPropertySheet(CCarouselDoc& docum
 
 bool CNetworkSettingsPropertySheet::OnApplied()
 {
-    m_document.EditNetworkSettings(m_project, m_settings);
-    return true;
+    // The document refuses, with its own message, what its file could not hold.
+    return m_document.EditNetworkSettings(m_project, m_settings);
 }
