@@ -6,6 +6,7 @@
 
 #include <benchmark/benchmark.h>
 #include <map>
+#include <optional>
 
 namespace
 {
@@ -55,14 +56,15 @@ std::size_t BuildRoutesOneByOne(CNetwork& network)
     return routes.GetCount() - before;
 }
 
-template <std::size_t (*Build)(CNetwork&)> void BuildOnJunction(benchmark::State& state)
+template <auto Build> void BuildOnJunction(benchmark::State& state)
 {
     const JunctionShape& shape = ShapeFor(state.range(0));
     CNetwork network;
     JunctionBench::MakeJunction(network, shape);
     std::size_t built = 0;
     for (auto _ : state) {
-        built = Build(network);
+        // A build that stopped at the most routes a file holds counts none.
+        built = std::optional<std::size_t>(Build(network)).value_or(0);
         state.PauseTiming(); // taking the routes down again is not part of building them
         network.GetRoutes().RemoveAllRoutes();
         state.ResumeTiming();
@@ -131,7 +133,14 @@ void BM_StopLineFlows(benchmark::State& state)
     state.counters["routes"] = static_cast<double>(junction.network.GetRoutes().GetCount());
 }
 
-BENCHMARK(BM_BuildRoutes)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+// The shape nearest 100000 has 112,574 routes, more than a network file holds: that run times
+// the search stopping at the limit and the routes it had added going again.
+BENCHMARK(BM_BuildRoutes)
+    ->Arg(1000)
+    ->Arg(10000)
+    ->Arg(60000)
+    ->Arg(100000)
+    ->Unit(benchmark::kMillisecond);
 // One by one is quadratic in the routes held: kept to sizes that finish in seconds.
 BENCHMARK(BM_BuildRoutesOneByOne)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NormaliseAllArms)->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);

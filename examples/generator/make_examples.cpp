@@ -46,12 +46,31 @@ CReportDefinition& AddReport(CDocumentData& document, const char* title, PaperSi
     return report;
 }
 
-// The roundabout's report on A4, with the ring alone on a landscape page at the end: a print
-// zone around it, drawn at its own scale.
+// Two print pages: the ring alone on a landscape page at half size, its scale on a title block
+// at the right; the whole junction with its OD matrix fitted to a portrait page above a title
+// block at the bottom.
+void AddRoundaboutPrintPages(CDocumentData& document)
+{
+    CPrintPage& ring = *document.printPages.AddPage();
+    ring.GetPrintZone().SetRect(4300, 4500, 7700, 7500);
+    ring.GetPrintZone().SetScale(0.5);
+    ring.SetPageTitle("The ring");
+    ring.SetIndicateScaleOnTitleBlock(true);
+
+    CPrintPage& whole = *document.printPages.AddPage();
+    whole.GetPrintZone().SetRect(1800, 1500, 11300, 10200);
+    whole.GetPrintZone().SetScaleToFit(true);
+    whole.SetLandscape(false);
+    whole.SetTitleBlockPosition(TitleBlockPosition::Bottom);
+    whole.SetPageTitle("The whole junction");
+    whole.SetIndicateScaleOnTitleBlock(true);
+}
+
+// The roundabout's report on A4, with the ring alone on a landscape page at the end: clipped
+// to print page 1's zone, drawn at its own scale.
 void AddRoundaboutReport(CDocumentData& document)
 {
-    CPrintPage& page = *document.printPages.AddPage();
-    page.GetPrintZone().SetRect(4300, 4500, 7700, 7500);
+    AddRoundaboutPrintPages(document);
     CReportDefinition& report = AddReport(document, "Four-arm roundabout: AM Peak", PaperSize::A4);
     auto& ring =
         Add<CCarouselNetworkDiagramReportFragment>(report, ReportFragmentType::NetworkDiagram);

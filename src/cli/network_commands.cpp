@@ -84,7 +84,7 @@ void AddNetworkCommands(CLI::App& app, CCliAction& action)
                *options)
         ->callback([options, &action] {
             action = [options] {
-                return Rewrite(*options, [](CNetwork& network) { BuildRoutes(network); });
+                return Rewrite(*options, [](CNetwork& network) { RunBuildRoutesJob(network); });
             };
         });
 

@@ -10,6 +10,8 @@
 #include "model/network.h"
 #include "routing/route_flows.h"
 
+#include <iostream>
+
 namespace
 {
 std::string Counted(std::size_t count, const std::string& what)
@@ -27,6 +29,10 @@ CLoadedNetwork LoadNetworkForCli(const std::filesystem::path& path)
                                           ProgramSettings::Instance().DefLaneFlowDelimiter);
     } catch (...) {
         throw CCliFailure(ExitFileError, failure.Text());
+    }
+    // What the reader changed to make the file savable goes to stderr, as the program shows it.
+    for (const CReadAdjustment& adjustment : loaded.document->readAdjustments) {
+        std::cerr << ReadAdjustmentText(adjustment) << '\n';
     }
     NormaliseAllArms(loaded.document->network);
     return loaded;

@@ -18,6 +18,14 @@ CFlowGroup* ChooseFlowGroup(CNetwork& network, std::optional<std::uint32_t> numb
     return group;
 }
 
+void RunBuildRoutesJob(CNetwork& network)
+{
+    // More routes than a network file holds could not be saved: stop here, as the command does.
+    if (!BuildRoutes(network)) {
+        throw CCliFailure(ExitFileError, TooManyRoutesMessage());
+    }
+}
+
 std::size_t RunBalanceJob(CNetwork& network, const CBalanceJob& job)
 {
     CFlowGroup* group = ChooseFlowGroup(network, job.flowGroup);
@@ -29,7 +37,7 @@ std::size_t RunBalanceJob(CNetwork& network, const CBalanceJob& job)
         }
     }
     if (job.buildRoutesFirst) {
-        BuildRoutes(network);
+        RunBuildRoutesJob(network);
     }
     if (arm) {
         return BalanceLaneFlowsOnArm(*arm, group) ? 1 : 0;

@@ -12,6 +12,10 @@ class CNetwork;
 // none). An unknown number is bad usage (CCliFailure).
 CFlowGroup* ChooseFlowGroup(CNetwork& network, std::optional<std::uint32_t> number);
 
+// "Build Routes"; more routes than a network file holds fail (CCliFailure, status 1) with the
+// program's message, the routes left as they were.
+void RunBuildRoutesJob(CNetwork& network);
+
 struct CBalanceJob
 {
     std::optional<std::uint32_t> arm;       // all entry arms when not given

@@ -6,6 +6,7 @@
 #include "reports/report_definition.h"
 #include "routing/route_commands.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -171,6 +172,24 @@ TEST_F(CCli, SaveRewritesAFileOfThisVersionUnchangedAndShowPrintsIt)
     EXPECT_EQ(json["flow_groups"][0]["current"], true);
     EXPECT_LT(LargestDifference(json), 1e-6);
     EXPECT_EQ(json["capacity_assessors"].size(), 4u);
+}
+
+// A value the reader brings into its field is reported on stderr; the file then saves.
+TEST_F(CCli, SaveReportsTheValuesTheReaderChanged)
+{
+    const fs::path good = Roundabout();
+    std::string text = ReadText(good);
+    const std::size_t at = text.find("ODFLW    1    2");
+    ASSERT_NE(at, std::string::npos);
+    text.replace(at + 15, 5, "   -5");
+    const fs::path edited = dir / "edited.crs";
+    WriteText(edited, text);
+    const int line = static_cast<int>(std::count(text.begin(), text.begin() + at, '\n')) + 1;
+    const CRun run = Run("save " + P(edited) + " -o " + P(edited));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err,
+              "Line " + std::to_string(line) + ", ODFLW card: the desired flow -5 became 0\n");
+    EXPECT_EQ(Run("save " + P(edited) + " -o " + P(edited)).err, "");
 }
 
 struct CDamage

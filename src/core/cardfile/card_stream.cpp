@@ -3,6 +3,12 @@
 
 #include "cardfile/card_errors.h"
 
+void CCardStream::LineTooLong()
+{
+    throw errCorruptCardData("The line is longer than any card can be (over " +
+                             std::to_string(kMaxCardLength) + " characters)");
+}
+
 std::string CCardStream::ReadCard(std::string_view keyword)
 {
     ++m_lineNumber;

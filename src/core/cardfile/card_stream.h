@@ -24,8 +24,9 @@ public:
 
     // The next line where a card is required: the end of the stream there means a corrupt
     // file, raised as eFileError::Corrupt. keyword names the card the reader expects, so that
-    // a failure can say where the file went wrong and what belonged there.
-    std::string ReadCard(std::string_view keyword = {});
+    // a failure can say where the file went wrong and what belonged there. A stream that
+    // filters another passes the call on, so that the other one knows where reading stopped.
+    virtual std::string ReadCard(std::string_view keyword = {});
 
     // The 1-based number of the line the last ReadCard returned or, at the end of the stream,
     // looked for; 0 before the first. Counted since construction or the last Rewind.
@@ -34,6 +35,8 @@ public:
     const std::string& ExpectedKeyword() const { return m_expectedKeyword; }
 
 protected:
+    // Raises errCorruptCardData for a line longer than any card, in characters.
+    [[noreturn]] static void LineTooLong();
     // Rewind of every stream calls this.
     void RestartLineCount()
     {

@@ -6,15 +6,6 @@
 
 #include <string>
 
-namespace
-{
-[[noreturn]] void LineTooLong()
-{
-    throw errCorruptCardData("The line is longer than any card can be (over " +
-                             std::to_string(CCardStream::kMaxCardLength) + " characters)");
-}
-} // namespace
-
 CCardStreamFile::CCardStreamFile(std::istream& file) : m_file(&file)
 {
     Rewind();

@@ -1,6 +1,8 @@
 // Line splitting of an in-memory snapshot.
 #include "cardfile/card_stream_memory.h"
 
+#include "cardfile/windows1252.h"
+
 bool CCardStreamMemory::ReadLine(std::string& line)
 {
     line.clear();
@@ -15,6 +17,10 @@ bool CCardStreamMemory::ReadLine(std::string& line)
     std::string_view raw = m_text.substr(m_offset, end - m_offset);
     if (!raw.empty() && raw.back() == '\r') {
         raw.remove_suffix(1);
+    }
+    // As in a file: a snapshot line no card could be is not read into a field it cannot fit.
+    if (raw.size() > kMaxCardLength && Utf8CharCount(raw) > kMaxCardLength) {
+        LineTooLong();
     }
     line.assign(raw);
     m_offset = next;

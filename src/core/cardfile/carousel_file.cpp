@@ -14,12 +14,14 @@
 #include "cardfile/card_writer.h"
 #include "cardfile/card_writer_file.h"
 #include "cardfile/card_writer_memory.h"
+#include "cardfile/field_ranges.h"
 #include "cardfile/flow_cards.h"
 #include "cardfile/input_file.h"
 #include "cardfile/layout_cards.h"
 #include "cardfile/network_cards.h"
 #include "cardfile/network_read_error.h"
 #include "cardfile/report_cards.h"
+#include "cardfile/windows1252.h"
 #include "model/arm.h"
 #include "model/capacity_assessor.h"
 #include "model/capacity_lane.h"
@@ -262,6 +264,101 @@ bool CCarouselFileWriterV1::Write(bool checkpoint)
     return true;
 }
 
+std::string ReadAdjustmentText(const CReadAdjustment& adjustment)
+{
+    return "Line " + std::to_string(adjustment.line) + ", " + adjustment.card + " card: the " +
+           adjustment.field + " " + adjustment.oldValue + " became " + adjustment.newValue;
+}
+
+std::string ReadAdjustmentsMessage(const std::vector<CReadAdjustment>& adjustments)
+{
+    constexpr std::size_t kShown = 20;
+    std::string text = "Some values in the file could not be kept as they were:";
+    for (std::size_t i = 0; i < adjustments.size() && i < kShown; ++i) {
+        text += "\n" + ReadAdjustmentText(adjustments[i]);
+    }
+    if (adjustments.size() > kShown) {
+        text += "\n... and " + std::to_string(adjustments.size() - kShown) + " more";
+    }
+    return text;
+}
+
+// Counts the lines read, for the line numbers of the adjustments, and turns a carriage return
+// inside a card into a blank: no writer puts one there, and written again it would end the card.
+// A blank keeps every column where it was and reads as the end of a number just as a CR did.
+class CCarouselFileReaderV1::CLineStream : public CCardStream
+{
+public:
+    CLineStream(CCardStream& inner, std::vector<CReadAdjustment>& adjustments)
+        : m_inner(&inner), m_adjustments(&adjustments)
+    {}
+
+    bool ReadLine(std::string& line) override
+    {
+        if (!m_inner->ReadLine(line)) {
+            return false;
+        }
+        Blank(line);
+        return true;
+    }
+
+    // The inner stream counts the lines and keeps the keyword: a read error names its place.
+    std::string ReadCard(std::string_view keyword = {}) override
+    {
+        std::string line = m_inner->ReadCard(keyword);
+        Blank(line);
+        return line;
+    }
+
+    std::int64_t Rewind() override
+    {
+        m_line = 0;
+        RestartLineCount();
+        return m_inner->Rewind();
+    }
+
+    int Line() const { return m_line; }
+
+private:
+    // Counts the line and turns each carriage return inside it into a blank, saying so.
+    void Blank(std::string& line)
+    {
+        ++m_line;
+        for (std::size_t at = line.find('\r'); at != std::string::npos;
+             at = line.find('\r', at + 1)) {
+            line[at] = ' ';
+            std::string keyword = CCardLine(line).Keyword();
+            keyword.erase(keyword.find_last_not_of(' ') + 1);
+            m_adjustments->push_back(
+                {std::move(keyword), m_line, "carriage return",
+                 "in column " + std::to_string(Utf8CharCount(std::string_view(line).substr(0, at))),
+                 "a blank"});
+        }
+    }
+
+    CCardStream* m_inner;
+    std::vector<CReadAdjustment>* m_adjustments;
+    int m_line = 0;
+};
+
+CCarouselFileReaderV1::CCarouselFileReaderV1(CDocumentData& document, CCardStream& stream,
+                                             NetworkSettings& settings,
+                                             std::string defaultLaneFlowDelimiter)
+    : CCarouselFileReader(document, stream, settings, std::move(defaultLaneFlowDelimiter)),
+      m_lines(std::make_unique<CLineStream>(stream, document.readAdjustments))
+{
+    m_stream = m_lines.get();
+}
+
+CCarouselFileReaderV1::~CCarouselFileReaderV1() = default;
+
+void CCarouselFileReaderV1::Adjusted(std::string card, std::string field, std::string oldValue,
+                                     std::string newValue)
+{
+    m_document->readAdjustments.push_back({std::move(card), m_lines->Line(), std::move(field),
+                                           std::move(oldValue), std::move(newValue)});
+}
+
 void CCarouselFileReaderV1::Read(bool checkpoint)
 {
     ReadHeader();
@@ -395,25 +492,39 @@ void CCarouselFileReaderV1::ReadFlowGroups(int count)
     const CRoutes& routes = network.GetRoutes();
     for (int i = 1; i <= count; ++i) {
         CFlowGroup& group = *groups.GetFlowGroup(static_cast<std::uint32_t>(i));
-        const CCardFlowGroup card =
+        CCardFlowGroup card =
             CCardFlowGroup::FromLine(m_stream->ReadCard(CCardFlowGroup::kKeyword));
+        for (auto [time, field] :
+             {std::pair{&card.start, "start time"}, std::pair{&card.end, "end time"}}) {
+            const std::int64_t withinDay = CCardFlowGroup::WithinOneDay(*time);
+            if (withinDay != *time) {
+                Adjusted("FLWGP", field, std::to_string(*time) + " seconds",
+                         CCardFlowGroup::FormatTime(withinDay));
+                *time = withinDay;
+            }
+        }
         card.Apply(group);
         for (int k = 0; k < card.odFlowCount; ++k) {
             const CCardODFlow od = CCardODFlow::FromLine(m_stream->ReadCard(CCardODFlow::kKeyword));
             CODMovement* movement = network.GetODMovements().Find(ZoneAt(network, od.origin),
                                                                   ZoneAt(network, od.destination));
+            const long long flow = kFiveColumnUnsignedRange.Clamp(od.flow);
+            if (flow != od.flow) {
+                Adjusted("ODFLW", "desired flow", std::to_string(od.flow), std::to_string(flow));
+            }
             if (movement != nullptr) {
-                group.SetDesiredFlow(movement, static_cast<std::int32_t>(od.flow));
+                group.SetDesiredFlow(movement, static_cast<std::int32_t>(flow));
             }
         }
         for (int k = 0; k < card.routeFlowCount; ++k) {
-            const CCardRouteFlow rf =
+            CCardRouteFlow rf =
                 CCardRouteFlow::FromLine(m_stream->ReadCard(CCardRouteFlow::kKeyword));
             CRoute* route =
                 rf.route > 0 ? routes.GetRoute(static_cast<std::uint32_t>(rf.route)) : nullptr;
             if (route == nullptr) {
                 continue;
             }
+            BringIntoField(rf, route->IsPermitted());
             group.SetRouteFlow(route->GetId(), route, rf.flow);
             group.SetLocked(route->GetId(), route, rf.locked);
             if (rf.hasProportion) {
@@ -424,11 +535,34 @@ void CCarouselFileReaderV1::ReadFlowGroups(int count)
     network.SetCurrentFlowGroup(groups.GetFlowGroup(1));
 }
 
+void CCarouselFileReaderV1::BringIntoField(CCardRouteFlow& rf, bool permitted)
+{
+    const auto adjust = [&](double& value, double wanted, const char* field) {
+        if (value != wanted) {
+            Adjusted("RTFLW", field, FieldValueText(value), FieldValueText(wanted));
+            value = wanted;
+        }
+    };
+    // A route that is not permitted carries no flow and can hold no other value.
+    adjust(rf.flow, permitted ? ClampRouteFlow(rf.flow) : 0.0,
+           permitted ? "route flow" : "flow of a route that is not permitted");
+    if (rf.hasProportion) {
+        adjust(rf.proportion, ClampRouteFlow(rf.proportion), "proportion");
+    }
+}
+
 void CCarouselFileReaderV1::ReadLayout(bool checkpoint)
 {
     CDocumentData& doc = *m_document;
     for (int k = 1; k <= m_labelCount; ++k) {
-        const CCardLabel card = CCardLabel::FromLine(m_stream->ReadCard(CCardLabel::kKeyword));
+        CCardLabel card = CCardLabel::FromLine(m_stream->ReadCard(CCardLabel::kKeyword));
+        const int height =
+            std::clamp(card.textHeight, CCardLabel::kMinTextHeight, CCardLabel::kMaxTextHeight);
+        if (height != card.textHeight) {
+            Adjusted("LABEL", "text height", std::to_string(card.textHeight),
+                     std::to_string(height));
+            card.textHeight = height;
+        }
         CLabel* label = doc.labels.InsertLabel(static_cast<std::uint32_t>(k));
         if (label == nullptr) {
             TooMany("label", k);
@@ -558,4 +692,18 @@ std::string WriteNetworkSnapshot(const CDocumentData& document, const NetworkSet
     CCardWriterMemory writer(ExpectedSnapshotSize(document));
     CCarouselFileWriterV1(document, writer, settings).Write(true);
     return writer.TakeText();
+}
+
+std::string UnstorableNetworkTextMessage(const CProjectInformation& project,
+                                         const NetworkSettings& settings)
+{
+    // The writer itself decides: the texts go through the cards they are stored in.
+    CDocumentData document;
+    document.project = project;
+    try {
+        WriteNetworkSnapshot(document, settings);
+    } catch (const errCardFieldRefused& refusal) {
+        return refusal.what();
+    }
+    return {};
 }

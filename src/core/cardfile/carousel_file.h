@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+class CCardRouteFlow;
 class CCardStream;
 class CCardWriter;
 struct CNetworkReadError;
@@ -48,8 +49,13 @@ public:
     std::string Version() const override { return "1.3"; }
 };
 
-// Reads a network file into an empty document and the per-network settings. Errors: a wrong
-// keyword raises errExpectedCardNotFound, a file that ends early eFileError::Corrupt, a later
+// Reads a network file into an empty document and the per-network settings. A value the writer
+// could not write again is brought into what its field holds and recorded in the document's
+// readAdjustments: a carriage return inside a card becomes a blank, a desired flow is clamped
+// into 0..99999, a route flow or proportion of 100000 or more in size becomes +-99999, and a
+// route that is not permitted has flow 0 in every flow group; label
+// text heights are clamped and flow group times taken into one day. Errors: a wrong keyword
+// raises errExpectedCardNotFound, a file that ends early eFileError::Corrupt, a later
 // schema errIncompatibleSchema, a route whose connectors do not join std::runtime_error
 // "Route End Match Error". On failure the document and settings are partly filled: use
 // ReadNetwork, which hands them over only on success.
@@ -76,16 +82,25 @@ protected:
 class CCarouselFileReaderV1 : public CCarouselFileReader
 {
 public:
-    using CCarouselFileReader::CCarouselFileReader;
+    CCarouselFileReaderV1(
+        CDocumentData& document, CCardStream& stream, NetworkSettings& settings,
+        std::string defaultLaneFlowDelimiter = NetworkSettings{}.LaneFlowDelimiter);
+    ~CCarouselFileReaderV1() override;
     std::string Version() const override { return "1.3"; }
     void Read(bool checkpoint) override;
 
 private:
+    class CLineStream;
+
     void ReadHeader();
     void ReadNetwork();
     void ReadFlowGroups(int count);
     void ReadLayout(bool checkpoint);
+    // Records a change on the card read last.
+    void Adjusted(std::string card, std::string field, std::string oldValue, std::string newValue);
+    void BringIntoField(CCardRouteFlow& routeFlow, bool permitted);
 
+    std::unique_ptr<CLineStream> m_lines;
     int m_labelCount = 0;
     int m_printPageCount = 0;
 };
@@ -113,5 +128,18 @@ LoadNetworkFile(const std::filesystem::path& path, NetworkSettings& settings,
 void SaveNetworkFile(const std::filesystem::path& path, const CDocumentData& document,
                      const NetworkSettings& settings);
 
+// "Line 12, ODFLW card: the desired flow -5 became 0".
+std::string ReadAdjustmentText(const CReadAdjustment& adjustment);
+// What opening a file tells the user of the adjustments: a heading, then one line each (the
+// first twenty, and how many more).
+std::string ReadAdjustmentsMessage(const std::vector<CReadAdjustment>& adjustments);
+
 // The undo snapshot of a document: LF-ended UTF-8 cards without view positions.
 std::string WriteNetworkSnapshot(const CDocumentData& document, const NetworkSettings& settings);
+
+// Why the project texts or the per-network settings cannot be stored in a network file (a text
+// longer than its card, a delimiter with a line break), as the writer words it; empty when they
+// can. Checked where they are entered, since a document holding them could not be saved and
+// could take no undo checkpoint.
+std::string UnstorableNetworkTextMessage(const CProjectInformation& project,
+                                         const NetworkSettings& settings);

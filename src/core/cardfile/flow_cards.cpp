@@ -48,6 +48,16 @@ std::int64_t CCardFlowGroup::ParseTime(std::string_view text)
            static_cast<std::int64_t>(ParseCardInt(text.substr(colon + 1))) * 60;
 }
 
+std::int64_t CCardFlowGroup::WithinOneDay(std::int64_t t)
+{
+    return (t % CFlowGroup::SecondsPerDay + CFlowGroup::SecondsPerDay) % CFlowGroup::SecondsPerDay;
+}
+
+std::string CCardFlowGroup::StoredDescription(std::string_view text)
+{
+    return std::string(Trim(CCardLine(text).Field(0, kMaxDescription)));
+}
+
 CCardFlowGroup CCardFlowGroup::FromLine(std::string_view line)
 {
     const CCardLine card = ExpectNetworkCard(line, kKeyword);
@@ -55,15 +65,9 @@ CCardFlowGroup CCardFlowGroup::FromLine(std::string_view line)
     group.number = card.Int(5, 5);
     group.routeFlowCount = card.Int(10, 5);
     group.odFlowCount = card.Int(15, 5);
-    // A hand-edited "25:00" or "-1:00" is brought into one day, where the writer puts every
-    // time, so that a file that opens can be saved again.
-    const auto withinDay = [](std::int64_t t) {
-        return (t % CFlowGroup::SecondsPerDay + CFlowGroup::SecondsPerDay) %
-               CFlowGroup::SecondsPerDay;
-    };
-    group.start = withinDay(ParseTime(card.Field(20, 5)));
-    group.end = withinDay(ParseTime(card.Field(25, 5)));
-    group.description = std::string(Trim(CCardLine(card.Rest(30)).Field(0, kMaxDescription)));
+    group.start = ParseTime(card.Field(20, 5));
+    group.end = ParseTime(card.Field(25, 5));
+    group.description = StoredDescription(card.Rest(30));
     return group;
 }
 

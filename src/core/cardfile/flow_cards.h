@@ -9,8 +9,9 @@ class CFlowGroup;
 
 // FLWGP: a flow group's counts of RTFLW and ODFLW cards that follow, its times and its
 // description. Times are stored as "HH:MM" and must be whole minutes of one day; a field
-// without ":" reads as whole hours, and a time read beyond one day is taken modulo a day. The
-// description is read as at most 80 characters, trimmed.
+// without ":" reads as whole hours. A time read beyond one day is what the card says: the
+// network reader takes it modulo a day (WithinOneDay). The description is read as at most 80
+// characters, trimmed.
 class CCardFlowGroup
 {
 public:
@@ -33,6 +34,11 @@ public:
 
     static std::string FormatTime(std::int64_t seconds);
     static std::int64_t ParseTime(std::string_view text);
+    // A hand-edited "25:00" or "-1:00" brought into the one day where the writer puts every
+    // time.
+    static std::int64_t WithinOneDay(std::int64_t seconds);
+    // What a description reads back as: its first 80 characters, blanks trimmed at both ends.
+    static std::string StoredDescription(std::string_view text);
 };
 
 // ODFLW: the desired flow between two zones, by number; a whole number of 0 to 99999.

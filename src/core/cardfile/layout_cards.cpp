@@ -32,7 +32,7 @@ CCardLabel CCardLabel::FromLine(std::string_view line)
     label.x2 = card.Int(first + 2 * width, width);
     label.y2 = card.Int(first + 3 * width, width);
     const std::size_t height = first + 4 * width;
-    label.textHeight = std::clamp(card.Int(height, 5), kMinTextHeight, kMaxTextHeight);
+    label.textHeight = card.Int(height, 5);
     label.colour = static_cast<std::uint32_t>(card.Int(height + 5, 10));
     label.text = std::string(card.Field(height + 15, 50));
     return label;

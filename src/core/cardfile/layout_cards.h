@@ -3,24 +3,24 @@
 #pragma once
 
 #include "document/document_data.h"
+#include "model/label.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-class CLabel;
 class CPrintPage;
 
 // LABEL: a label's two points (truncated to whole numbers), text height, colour and text
-// left-justified in 50 columns. Written in the long form; the short form is read too. Reading
-// clamps the text height into 10..1000; the label itself trims the text, cuts it to 50
-// characters and gives an empty one the default text.
+// left-justified in 50 columns. Written in the long form; the short form is read too. The
+// network reader clamps the text height into kMinTextHeight..kMaxTextHeight; the label itself
+// trims the text, cuts it to 50 characters and gives an empty one the default text.
 class CCardLabel
 {
 public:
     static constexpr std::string_view kKeyword = "LABEL";
-    static constexpr int kMinTextHeight = 10;
-    static constexpr int kMaxTextHeight = 1000;
+    static constexpr int kMinTextHeight = CLabel::MinTextHeight;
+    static constexpr int kMaxTextHeight = CLabel::MaxTextHeight;
 
     int x1 = 0;
     int y1 = 0;

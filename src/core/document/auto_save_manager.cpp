@@ -132,10 +132,14 @@ void CAutoSaveManager::IdleTick(CAutoSaveDocument* activeDocument)
         const std::string path = ChooseFileName();
         if (!path.empty()) {
             ReleaseLock();
+            // The next try follows after the interval; the user hears of a failure once.
             try {
                 activeDocument->SaveToPath(path);
-            } catch (...) {
-                // A failed auto-save is silent; the next one follows after the interval.
+                m_lastAutoSaveFailed = false;
+            } catch (const std::exception& error) {
+                if (!m_lastAutoSaveFailed)
+                    activeDocument->OnAutoSaveFailed(error.what());
+                m_lastAutoSaveFailed = true;
             }
             activeDocument->SetModifiedFlag(true);
             TakeLock();

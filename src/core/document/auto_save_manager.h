@@ -21,6 +21,8 @@ public:
     // Writes the whole document to path without making it the document's own path; throws on
     // failure.
     virtual void SaveToPath(const std::filesystem::path& path) = 0;
+    // An auto-save failed with message; told once, until an auto-save succeeds again.
+    virtual void OnAutoSaveFailed(const std::string& message) { (void)message; }
 };
 
 // What the program does once start-up is over: nothing, a blank network, or open a file.
@@ -96,6 +98,7 @@ private:
     std::string m_fileName;
     bool m_fileNameChosen = false;
     int m_lockFd = -1;
+    bool m_lastAutoSaveFailed = false;
 };
 
 // A long local date and time, such as "Monday, 07 December 2026 08:03:50".

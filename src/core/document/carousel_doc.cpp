@@ -97,6 +97,7 @@ void CCarouselDoc::Adopt(std::unique_ptr<CDocumentData> data)
     data->network.SetRouteFilterRefreshNotifyer(
         std::make_unique<CInvalidateGraphicsOnFilterRefresh>(m_viewStates));
     m_data = std::move(data);
+    ForgetCurrentPrintPage(); // page ids start again in the new collection
 }
 
 void CCarouselDoc::UpdateAllViews(int hint, const CDocumentView* sender)
@@ -204,6 +205,8 @@ bool CCarouselDoc::OnOpenDocument(const std::filesystem::path& path)
     m_modified = false;
     UpdateAllViews(HintNetworkChanged);
     UpdateStatusPanes();
+    if (!m_data->readAdjustments.empty())
+        Message(ReadAdjustmentsMessage(m_data->readAdjustments));
     return true;
 }
 
@@ -211,6 +214,11 @@ void CCarouselDoc::SaveToPath(const std::filesystem::path& path)
 {
     SaveNetworkFile(path, *m_data, *m_settings);
     SetModifiedFlag(false);
+}
+
+void CCarouselDoc::OnAutoSaveFailed(const std::string& message)
+{
+    Message("The network could not be auto-saved: " + message);
 }
 
 bool CCarouselDoc::OnSaveDocument(const std::filesystem::path& path)
@@ -308,6 +316,11 @@ void CCarouselDoc::OnRestoreFailed(const std::exception& error)
 {
     (void)error;
     Message("Cannot Undo\n");
+}
+
+void CCarouselDoc::OnCheckpointFailed(const std::exception& error)
+{
+    Message(error.what());
 }
 
 bool ApplyRecoveredFileRule(CCarouselDoc& document, const std::string& openedPath,

@@ -9,12 +9,14 @@
 #include "document/network_settings.h"
 #include "document/prompt.h"
 #include "model/label.h"
+#include "printing/printable_document.h"
 #include "routing/lane_flow_display.h"
 #include "view/network_view_state.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <set>
 #include <span>
 #include <string>
@@ -30,6 +32,8 @@ class CFlowGroup;
 class CLane;
 class CPrintPage;
 struct CPrintPageLayout;
+struct CTitleBlockFacts;
+enum class EPrintZoneHit : int;
 class CRoute;
 class CTextMeasurer;
 class CZone;
@@ -51,9 +55,13 @@ enum class LaneSide
 // texts, the OD matrix table and lane flow display settings) and the flags that live only as
 // long as the document. Every command that changes stored data takes its undo checkpoint
 // first, changes the model, updates the views with its hint and sets the modified flag, which
-// also refreshes the three status panes. Undo snapshots are the network file's card text; a
-// restore builds a fresh CDocumentData and swaps it in only when the read succeeded, so a
-// snapshot that cannot be read leaves the document as it was. The settings records are the
+// also refreshes the three status panes. A command brings the values it is given to what the
+// network file holds, as the reader would (trimmed, clamped), and refuses the others with a
+// message that names the field and its range, changing nothing; a checkpoint that still cannot
+// be written refuses the command with the writer's message, the document and its undo history
+// as they were. A refused command returns false (or none). Undo snapshots are the network file's
+// card text; a restore builds a fresh CDocumentData and swaps it in only when the read succeeded,
+// so a snapshot that cannot be read leaves the document as it was. The settings records are the
 // ones given at construction (the process-wide ones in the program): the program's are read,
 // the network's are the open network's own.
 //
@@ -67,7 +75,10 @@ enum class LaneSide
 // Build Routes and balancing take an optional feedback object: they report progress and stop
 // when it is cancelled, and a cancelled command leaves the document as it was, with no
 // checkpoint.
-class CCarouselDoc : public CMultiViewDocument, public CDocumentWithUndo, public CAutoSaveDocument
+class CCarouselDoc : public CMultiViewDocument,
+                     public CDocumentWithUndo,
+                     public CAutoSaveDocument,
+                     public CPrintableDocument
 {
 public:
     static constexpr int MaxUndoCheckpoints = 100;
@@ -137,6 +148,8 @@ public:
     bool SaveAs(const std::filesystem::path& path);
     // Writes the document to path, keeping its own path and title (auto-save).
     void SaveToPath(const std::filesystem::path& path) override;
+    // Shows "The network could not be auto-saved: " and the writer's message.
+    void OnAutoSaveFailed(const std::string& message) override;
     // Sends empty pane texts; the framework then destroys the document.
     void OnCloseDocument();
     // After a file was opened: the auto-save file opens as a recovered, modified network whose
@@ -161,15 +174,18 @@ public:
 
     // Document commands.
     void ToggleHighlightFilteredRoutes();
-    void ToggleODMatrixShown();
-    // Switching on builds the routes at once; false when that was cancelled (the flag stays off).
+    bool ToggleODMatrixShown();
+    // Switching on builds the routes at once; false when that was cancelled or refused (the flag
+    // stays off).
     bool ToggleAutoRebuildRoutes(CFeedback* feedback = nullptr);
-    // False when cancelled.
+    // False when cancelled, and refused with a message, the routes as they were, when they would
+    // be more than a network file holds.
     bool BuildRoutes(CFeedback* feedback = nullptr);
-    void EditNetworkSettings(const CProjectInformation& project, const NetworkSettings& settings);
+    // A grid size of 0 is taken as 100.
+    bool EditNetworkSettings(const CProjectInformation& project, const NetworkSettings& settings);
     // The lane flow display manager's commands ("Aggregate Flows By OD", ..., "Don't Show Zero
     // Flows"), each under a checkpoint of its own name; views are updated with hint 0.
-    void RunLaneFlowDisplayCommand(LaneFlowDisplayCommand command);
+    bool RunLaneFlowDisplayCommand(LaneFlowDisplayCommand command);
     CLaneFlowDisplaySettings GetLaneFlowDisplay() const;
 
     // The diagram as the network view shows it: the stored display settings, the route flags
@@ -183,19 +199,20 @@ public:
     // proposal). A file that cannot be written shows why and leaves any old file as it was.
     bool ExportNetworkDiagramDxf(const std::filesystem::path& path, const CTextMeasurer& screen);
 
-    // Arms. Adding is two-phase: the arm is placed by the user between begin and commit.
+    // Arms. Adding is two-phase: the arm is placed by the user between begin and commit. New
+    // arms and labels go at 1..count + 1.
     CArm* BeginAddArm(std::uint32_t number, std::uint32_t laneCount);
     void CommitAddArm();
     void CancelAddArm(CArm& arm);
     bool EditArm(CArm& arm, std::uint32_t number);
     bool DeleteArm(CArm& arm);
-    void MoveArm(CArm& arm, double dx, double dy);
+    bool MoveArm(CArm& arm, double dx, double dy);
 
-    // Lanes.
+    // Lanes. Short lane lengths are 1..9998 PCU.
     CLane* AddShortLane(CLane& selected, LaneSide side, std::int32_t length);
     CLane* AddInfinitelyLongLane(CLane& selected, LaneSide side);
-    void EditShortLane(CLane& lane, std::int32_t length);
-    void ConvertToInfinitelyLongLane(CLane& lane);
+    bool EditShortLane(CLane& lane, std::int32_t length);
+    bool ConvertToInfinitelyLongLane(CLane& lane);
     // The neighbour is the parent lane chosen in the dialog. False (no checkpoint) when the
     // routing edit refuses: the lane is short already, the neighbour is not beside it or the
     // length is infinite.
@@ -206,46 +223,55 @@ public:
     CCarouselLaneConnector* AddLaneConnector(CLane& from, CLane& to);
     bool DeleteLaneConnector(CCarouselLaneConnector& connector);
 
-    // Zones.
-    CZone* AddZone(std::uint32_t number, CArm* entryArm, CArm* exitArm);
-    bool EditZone(CZone& zone, std::uint32_t number, CArm* entryArm, CArm* exitArm);
+    // Zones. An edit lets go of an arm only when it changes, so the zone keeps the routes
+    // through the arms that stay. Colours (zones and labels) are 0x00BBGGRR.
+    CZone* AddZone(std::uint32_t number, CArm* entryArm, CArm* exitArm, std::uint32_t colour = 0);
+    bool EditZone(CZone& zone, std::uint32_t number, CArm* entryArm, CArm* exitArm,
+                  std::uint32_t colour);
     bool DeleteZone(CZone& zone);
 
     // Labels; the network view repaints itself after these.
     CLabel* BeginAddLabel(std::uint32_t number);
     void CommitAddLabel();
     void CancelAddLabel(CLabel& label);
-    void EditLabel(CLabel& label, const std::string& text, std::int32_t textHeight);
+    // The text as the label text rule makes it; the height clamped into 10..1000.
+    bool EditLabel(CLabel& label, const std::string& text, std::int32_t textHeight,
+                   std::uint32_t colour);
     bool DeleteLabel(CLabel& label);
-    void MoveLabel(CLabel& label, double dx, double dy);
+    bool MoveLabel(CLabel& label, double dx, double dy);
 
-    // Capacity assessors.
+    // Capacity assessors; thresholds are -9999..99999. Without a threshold a new assessor takes
+    // the program's default.
     CCapacityAssessor* BeginAddCapacityAssessor(std::uint32_t number, CArm* entryArm,
-                                                CArm* circulatoryArm);
+                                                CArm* circulatoryArm,
+                                                std::optional<std::int32_t> threshold = {});
     void CommitAddCapacityAssessor();
     void CancelAddCapacityAssessor(CCapacityAssessor& assessor);
-    bool EditCapacityAssessor(CCapacityAssessor& assessor, CArm* entryArm, CArm* circulatoryArm);
+    bool EditCapacityAssessor(CCapacityAssessor& assessor, CArm* entryArm, CArm* circulatoryArm,
+                              std::int32_t threshold);
     bool DeleteCapacityAssessor(CCapacityAssessor& assessor);
-    void MoveCapacityAssessor(CCapacityAssessor& assessor, std::int32_t x, std::int32_t y);
+    bool MoveCapacityAssessor(CCapacityAssessor& assessor, std::int32_t x, std::int32_t y);
 
-    void MoveODMatrix(int x, int y);
+    bool MoveODMatrix(int x, int y);
 
     // Routes. DeleteAllRoutes asks first; false when the user said No.
     bool DeleteAllRoutes();
     std::size_t MakeCircularRoutesNonPermitted();
-    void SetRoutePermitted(CRoute& route, bool permitted);
+    bool SetRoutePermitted(CRoute& route, bool permitted);
     bool DeleteRoute(CRoute& route);
     bool ToggleRouteLock(CRoute& route);
-    // "Edit Route" on OK; refused with a message without a current flow group.
+    // "Edit Route" on OK; refused with a message without a current flow group, for a flow
+    // of 100000 or more in size and for a proportion outside 0..1 (or -1, none).
     bool EditRoute(CRoute& route, const CRouteFlowEdit& edit);
-    void SetAllFilteredRoutesPermitted(bool permitted);
+    bool SetAllFilteredRoutesPermitted(bool permitted);
 
     // Lane flow balancing in the current flow group (wait cursor is the caller's). Cancelled,
     // they return false and 0.
     bool BalanceLaneFlowsOnArm(CArm& arm, CFeedback* feedback = nullptr);
     std::size_t BalanceLaneFlowsOnAllArms(CFeedback* feedback = nullptr);
 
-    // Flow groups.
+    // Flow groups. Times must be whole minutes and are taken into one day; the description is
+    // kept as the file keeps it: its first 80 characters, blanks trimmed.
     CFlowGroup* AddFlowGroup(FlowGroupAddPosition position, const CFlowGroup* selected);
     bool EditFlowGroup(CFlowGroup& group, std::uint32_t number, std::string description,
                        std::int64_t start, std::int64_t end);
@@ -256,10 +282,24 @@ public:
     void CommitAddPrintZone();
     void CancelAddPrintZone(CPrintPage& page);
     bool DeletePrintZone(CPrintPage& page);
-    void MovePrintZone(CPrintPage& page, int dx, int dy);
-    void ResizePrintZone(CPrintPage& page, int left, int top, int right, int bottom);
+    bool MovePrintZone(CPrintPage& page, int dx, int dy);
+    bool ResizePrintZone(CPrintPage& page, int left, int top, int right, int bottom);
     // "Edit Print Zone" on OK. False (nothing changes) for a position outside 1..count.
     bool EditPrintZone(CPrintPage& page, const CPrintPageLayout& layout);
+    // "Resize Print Zone" by a handle (hit code 2 to 9) dragged to a point: the zone keeps more
+    // than the hit tolerances each way and never turns inside out. False for the body or no
+    // handle, and when the resize was refused.
+    bool ResizePrintZoneByHandle(CPrintPage& page, EPrintZoneHit handle, CPoint point);
+
+    // Printing. The title block shows the network settings' company, author and address, the
+    // project title, the document's title and the current flow group as they are when printing.
+    CPrintPages& GetDocumentPrintPages() override { return GetPrintPages(); }
+    CTitleBlockFacts GetTitleBlockFacts(std::chrono::year_month_day today) const;
+    void SetDefaultTitleBlock(CPrintPage& page, const CPrinterCaps& caps,
+                              std::chrono::year_month_day today) override;
+    // "Draft Print Entire Network...": the quick-print page over the drawing's extent, measured
+    // as the printed drawing will be (an empty network gives an empty zone, printed at scale 1).
+    CPrintPage& PrepareQuickPrint(const CTextMeasurer& measurer);
 
     // The tables' commands (carousel_doc_tables.cpp). Flow edits without a current flow group
     // and desired flows outside 0..99999 are refused with a message before any checkpoint.
@@ -312,8 +352,15 @@ public:
 
 protected:
     void OnRestoreFailed(const std::exception& error) override;
+    void OnCheckpointFailed(const std::exception& error) override;
+    // The diagram as the exports draw it, in the current flow group.
+    void DrawPrintedNetwork(CDrawingSurface& surface) override;
 
 private:
+    // Shows a refusal's message; true when the value was accepted.
+    bool Accept(const CValidationResult& result) const;
+    bool SetPrintZoneRect(CPrintPage& page, const char* checkpoint, long long left, long long top,
+                          long long right, long long bottom);
     // The end of every command: views, then the modified flag.
     void Changed(int hint);
     // Desired flows read from a user's text (or why they were refused) under one checkpoint of

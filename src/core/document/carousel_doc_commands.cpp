@@ -1,8 +1,13 @@
 // The document's commands: checkpoint first, then the model, then views and the modified flag.
+// Each command first brings its values to what the network file holds (as the reader would) or
+// refuses them with a message, so that every state it leaves can be saved and undone.
+#include "cardfile/field_ranges.h"
+#include "cardfile/flow_cards.h"
 #include "document/carousel_doc.h"
 #include "document/program_settings.h"
 #include "model/capacity_assessor.h"
 #include "model/capacity_lane.h"
+#include "model/carousel_lane_connector.h"
 #include "model/lane.h"
 #include "printing/print_page_layout.h"
 #include "routing/feedback.h"
@@ -12,46 +17,44 @@
 #include "routing/route_commands.h"
 #include "routing/route_flows.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace
 {
 
-// A short lane fed through lane-change connectors from the lanes on its right, the chain ending
-// at an infinitely long lane.
-bool IsFedFromTheRightByALongLane(const CLane& lane)
+// An arm may become the zone's entry (or exit) arm: none, the one it has in that role, or an
+// arm free of other zones and of a suitable kind. Checked before the checkpoint, so that a
+// refusal leaves no half-made edit.
+bool CanServeZone(const CZone& zone, const CArm* arm, bool entry)
 {
-    const CLane* current = &lane;
-    while (const CLane* right = current->GetRightNeighbour()) {
-        if (!current->HasIncomingFrom(*right))
-            return false;
-        if (!right->IsShort())
-            return true;
-        current = right;
-    }
-    return false;
+    if (!arm || arm == (entry ? zone.GetEntryArm() : zone.GetExitArm()))
+        return true;
+    if (arm->GetZone() && arm->GetZone() != &zone)
+        return false;
+    const ArmKind kind = arm->GetKind();
+    return kind == ArmKind::Unconnected || kind == (entry ? ArmKind::Entry : ArmKind::Exit);
 }
 
-// The conditions under which the network view may join two lanes.
-bool CanConnect(const CLane& from, const CLane& to)
+// An arm may carry the assessor: none, one it holds already, or one without an assessor.
+bool CanCarryAssessor(const CCapacityAssessor* assessor, const CArm* arm)
 {
-    const CArm* fromArm = from.GetArm();
-    const CArm* toArm = to.GetArm();
-    if (&from == &to || fromArm == toArm || to.IsShort())
-        return false;
-    if (from.HasIncomingFrom(from) || to.HasIncomingFrom(from))
-        return false;
-    if (const CZone* zone = toArm->GetZone(); zone && zone->GetEntryArm() == toArm)
-        return false;
-    if (const CZone* zone = fromArm->GetZone(); zone && zone->GetExitArm() == fromArm)
-        return false;
-    return true;
+    return !arm || !arm->GetCapacityAssessor() || arm->GetCapacityAssessor() == assessor;
 }
 
 } // namespace
 
+bool CCarouselDoc::Accept(const CValidationResult& result) const
+{
+    if (!result)
+        Message(result.message);
+    return result.accepted;
+}
+
 void CCarouselDoc::RebuildRoutesIfAutomatic()
 {
-    if (m_autoRebuildRoutes)
-        GetNetwork().GetRoutes().DiscoverRoutes();
+    if (m_autoRebuildRoutes && !GetNetwork().GetRoutes().DiscoverRoutes(nullptr))
+        Message(TooManyRoutesMessage());
 }
 
 void CCarouselDoc::ToggleHighlightFilteredRoutes()
@@ -60,11 +63,13 @@ void CCarouselDoc::ToggleHighlightFilteredRoutes()
     Changed(HintRedraw);
 }
 
-void CCarouselDoc::ToggleODMatrixShown()
+bool CCarouselDoc::ToggleODMatrixShown()
 {
-    Checkpoint(m_data->odMatrixShown ? "Hide OD Matrix" : "Show OD Matrix");
+    if (!Checkpoint(m_data->odMatrixShown ? "Hide OD Matrix" : "Show OD Matrix"))
+        return false;
     m_data->odMatrixShown = !m_data->odMatrixShown;
     Changed(HintRedraw);
+    return true;
 }
 
 bool CCarouselDoc::EndLongCommand(const CFeedback* feedback, bool untouched)
@@ -97,24 +102,48 @@ bool CCarouselDoc::ToggleAutoRebuildRoutes(CFeedback* feedback)
 
 bool CCarouselDoc::BuildRoutes(CFeedback* feedback)
 {
-    BeginCheckpoint("Build Routes");
-    // A search that was cancelled has taken back what it added.
-    const bool built = GetNetwork().GetRoutes().DiscoverRoutes(feedback);
-    if (built)
-        NormaliseAllArms(GetNetwork());
+    if (!BeginCheckpoint("Build Routes"))
+        return false;
+    // A search that stopped, cancelled or at the route limit, has taken back what it added.
+    const bool built = ::BuildRoutes(GetNetwork(), feedback).has_value();
+    if (!built && !IsCancelled(feedback)) {
+        CancelCheckpoint();
+        Message(TooManyRoutesMessage());
+        return false;
+    }
     if (!EndLongCommand(feedback, !built))
         return false;
     Changed(HintRoutesChanged);
     return true;
 }
 
-void CCarouselDoc::EditNetworkSettings(const CProjectInformation& project,
+bool CCarouselDoc::EditNetworkSettings(const CProjectInformation& project,
                                        const NetworkSettings& settings)
 {
-    Checkpoint("Edit Network Settings");
+    NetworkSettings stored = settings;
+    if (stored.GridSize == 0)
+        stored.GridSize = 100; // as the reader takes a grid size of 0
+    const std::pair<const char*, std::int32_t> numbers[] = {
+        {"arm text height", stored.ArmTextHeight},
+        {"zone text height", stored.ZoneTextHeight},
+        {"capacity assessor text height", stored.CapacityAssessorTextHeight},
+        {"OD matrix text height", stored.ODMatrixTextHeight},
+        {"grid size", stored.GridSize},
+    };
+    for (const auto& [field, value] : numbers)
+        if (!Accept(CheckFieldRange(field, value, kFiveColumnRange)))
+            return false;
+    if (!Accept(CheckSingleLine("lane flow delimiter", stored.LaneFlowDelimiter)) ||
+        !Accept(CheckFieldRange("lane flow delimiter length",
+                                static_cast<long long>(stored.LaneFlowDelimiter.size()),
+                                kFiveColumnUnsignedRange)))
+        return false;
+    if (!Checkpoint("Edit Network Settings"))
+        return false;
     m_data->project = project;
-    *m_settings = settings;
+    *m_settings = std::move(stored);
     Changed(HintRedraw);
+    return true;
 }
 
 CLaneFlowDisplaySettings CCarouselDoc::GetLaneFlowDisplay() const
@@ -122,15 +151,17 @@ CLaneFlowDisplaySettings CCarouselDoc::GetLaneFlowDisplay() const
     return {m_data->laneFlowAggregation, m_data->laneFlowColouring, m_data->zeroFlowsShown};
 }
 
-void CCarouselDoc::RunLaneFlowDisplayCommand(LaneFlowDisplayCommand command)
+bool CCarouselDoc::RunLaneFlowDisplayCommand(LaneFlowDisplayCommand command)
 {
-    Checkpoint(std::string(LaneFlowDisplayCommandName(command)));
+    if (!Checkpoint(std::string(LaneFlowDisplayCommandName(command))))
+        return false;
     CLaneFlowDisplaySettings display = GetLaneFlowDisplay();
     ApplyLaneFlowDisplayCommand(display, command);
     m_data->laneFlowAggregation = display.aggregationMode;
     m_data->laneFlowColouring = display.colourMode;
     m_data->zeroFlowsShown = display.showZeroFlows;
     Changed(HintDataChanged);
+    return true;
 }
 
 bool CCarouselDoc::SetODMatrixFlowKind(int kind)
@@ -144,7 +175,12 @@ bool CCarouselDoc::SetODMatrixFlowKind(int kind)
 
 CArm* CCarouselDoc::BeginAddArm(std::uint32_t number, std::uint32_t laneCount)
 {
-    BeginCheckpoint("Add Arm");
+    // The dialog offers 1..count + 1: an arm further on would first make the arms before it,
+    // which cancelling the placement would not take away again.
+    if (number < 1 || number > GetNetwork().GetArms().GetCount() + 1 ||
+        !Accept(CheckFieldRange("number of lanes", laneCount, kFiveColumnUnsignedRange)) ||
+        !BeginCheckpoint("Add Arm"))
+        return nullptr;
     CArm* arm = GetNetwork().GetArms().InsertArm(number);
     if (!arm) {
         CancelCheckpoint();
@@ -171,7 +207,8 @@ void CCarouselDoc::CancelAddArm(CArm& arm)
 
 bool CCarouselDoc::EditArm(CArm& arm, std::uint32_t number)
 {
-    Checkpoint("Edit Arm");
+    if (number < 1 || number > GetNetwork().GetArms().GetCount() || !Checkpoint("Edit Arm"))
+        return false;
     const bool moved = GetNetwork().GetArms().MoveArm(arm.GetNumber(), number);
     Changed(HintRedraw);
     return moved;
@@ -179,27 +216,35 @@ bool CCarouselDoc::EditArm(CArm& arm, std::uint32_t number)
 
 bool CCarouselDoc::DeleteArm(CArm& arm)
 {
-    Checkpoint("Delete Arm");
+    if (!Checkpoint("Delete Arm"))
+        return false;
     const bool deleted = GetNetwork().GetArms().DeleteArm(arm.GetNumber());
     NormaliseAllArms(GetNetwork());
     Changed(HintNetworkChanged);
     return deleted;
 }
 
-void CCarouselDoc::MoveArm(CArm& arm, double dx, double dy)
+bool CCarouselDoc::MoveArm(CArm& arm, double dx, double dy)
 {
-    Checkpoint("Move Arm");
-    const CPlanPoint a = arm.GetFirstPoint();
-    const CPlanPoint b = arm.GetSecondPoint();
-    arm.SetPoints({a.x + dx, a.y + dy}, {b.x + dx, b.y + dy});
+    const CPlanPoint a{arm.GetFirstPoint().x + dx, arm.GetFirstPoint().y + dy};
+    const CPlanPoint b{arm.GetSecondPoint().x + dx, arm.GetSecondPoint().y + dy};
+    if (!Accept(CheckPlanPoint("arm", a.x, a.y)) || !Accept(CheckPlanPoint("arm", b.x, b.y)) ||
+        !Checkpoint("Move Arm"))
+        return false;
+    arm.SetPoints(a, b);
     Changed(HintRedraw);
+    return true;
 }
 
 CLane* CCarouselDoc::AddShortLane(CLane& selected, LaneSide side, std::int32_t length)
 {
-    Checkpoint(side == LaneSide::Left ? "Add Short Lane To Left" : "Add Short Lane To Right");
-    const bool selectedFedFromRight = selected.IsShort() && IsFedFromTheRightByALongLane(selected);
-    const bool selectedShort = selected.IsShort();
+    if (!Accept(CheckFieldRange("short lane length", length, kShortLaneLengthRange)) ||
+        !Checkpoint(side == LaneSide::Left ? "Add Short Lane To Left" : "Add Short Lane To Right"))
+        return nullptr;
+    // Which neighbour feeds the new lane is settled before it goes in between them.
+    const bool toRight = side == LaneSide::Right;
+    const bool fedFromTheLeft = NewShortLaneFeeder(selected, toRight) ==
+                                (toRight ? &selected : selected.GetLeftNeighbour());
     CLanes& lanes = *selected.GetOwner();
     const std::uint32_t number = selected.GetNumber() + (side == LaneSide::Right ? 1 : 0);
     CLane* lane = lanes.InsertLane(number);
@@ -208,48 +253,54 @@ CLane* CCarouselDoc::AddShortLane(CLane& selected, LaneSide side, std::int32_t l
         return nullptr;
     }
     lane->SetLength(length); // runs the lane-changed notification when it differs from 9999
-    CCarouselLaneConnectors& connectors = GetNetwork().GetLaneConnectors();
-    if (selectedShort && !selectedFedFromRight) {
-        if (CLane* left = lane->GetLeftNeighbour(); left && !lane->HasIncomingFrom(*left))
-            connectors.AddConnector(left, lane);
-    } else if (CLane* right = lane->GetRightNeighbour(); right && !lane->HasIncomingFrom(*right)) {
-        connectors.AddConnector(right, lane);
-    }
+    CLane* feeder = fedFromTheLeft ? lane->GetLeftNeighbour() : lane->GetRightNeighbour();
+    if (feeder && !lane->HasIncomingFrom(*feeder))
+        GetNetwork().GetLaneConnectors().AddConnector(feeder, lane);
     Changed(HintRedraw);
     return lane;
 }
 
 CLane* CCarouselDoc::AddInfinitelyLongLane(CLane& selected, LaneSide side)
 {
-    Checkpoint(side == LaneSide::Left ? "Add Infintely Long Lane To Left"
-                                      : "Add Infintely Long Lane To Right");
+    if (!Checkpoint(side == LaneSide::Left ? "Add Infintely Long Lane To Left"
+                                           : "Add Infintely Long Lane To Right"))
+        return nullptr;
     const std::uint32_t number = selected.GetNumber() + (side == LaneSide::Right ? 1 : 0);
     CLane* lane = selected.GetOwner()->InsertLane(number);
     Changed(HintRedraw);
     return lane;
 }
 
-void CCarouselDoc::EditShortLane(CLane& lane, std::int32_t length)
+bool CCarouselDoc::EditShortLane(CLane& lane, std::int32_t length)
 {
-    Checkpoint("Edit Short Lane");
+    if (!Accept(CheckFieldRange("short lane length", length, kShortLaneLengthRange)) ||
+        !Checkpoint("Edit Short Lane"))
+        return false;
     lane.SetLength(length);
     Changed(HintRedraw);
+    return true;
 }
 
-void CCarouselDoc::ConvertToInfinitelyLongLane(CLane& lane)
+bool CCarouselDoc::ConvertToInfinitelyLongLane(CLane& lane)
 {
-    Checkpoint("Convert To Infinitely Long Lane");
+    if (!Checkpoint("Convert To Infinitely Long Lane"))
+        return false;
     if (auto* capacityLane = dynamic_cast<CCapacityLane*>(&lane))
         ::ConvertToInfinitelyLongLane(*capacityLane);
     NormaliseAllArms(GetNetwork());
     Changed(HintNetworkChanged);
+    return true;
 }
 
 bool CCarouselDoc::ConvertToShortLane(CLane& lane, CLane& neighbour, std::int32_t length)
 {
     auto* shortLane = dynamic_cast<CCapacityLane*>(&lane);
     auto* parent = dynamic_cast<CCapacityLane*>(&neighbour);
-    BeginCheckpoint("Convert To Short Lane");
+    if (length != InfiniteLaneLength &&
+        !Accept(CheckFieldRange("short lane length", length, kShortLaneLengthRange)))
+        return false;
+    if (!BeginCheckpoint("Convert To Short Lane"))
+        return false;
     if (!shortLane || !parent || !::ConvertToShortLane(*shortLane, *parent, length)) {
         CancelCheckpoint();
         return false;
@@ -263,7 +314,8 @@ bool CCarouselDoc::ConvertToShortLane(CLane& lane, CLane& neighbour, std::int32_
 
 bool CCarouselDoc::DeleteLane(CLane& lane)
 {
-    Checkpoint("Delete Lane");
+    if (!Checkpoint("Delete Lane"))
+        return false;
     const bool deleted = ::DeleteLane(*lane.GetArm(), lane.GetNumber());
     Changed(HintNetworkChanged);
     return deleted;
@@ -272,9 +324,8 @@ bool CCarouselDoc::DeleteLane(CLane& lane)
 CCarouselLaneConnector* CCarouselDoc::AddLaneConnector(CLane& from, CLane& to)
 {
     // The checkpoint opens with the drag and is kept only when the connector is made.
-    if (!CanConnect(from, to))
+    if (!CanAddLaneConnector(&from, &to) || !Checkpoint("Add Lane Connector"))
         return nullptr;
-    Checkpoint("Add Lane Connector");
     CCarouselLaneConnector* connector = GetNetwork().GetLaneConnectors().AddConnector(&from, &to);
     RebuildRoutesIfAutomatic();
     NormaliseAllArms(GetNetwork());
@@ -284,42 +335,59 @@ CCarouselLaneConnector* CCarouselDoc::AddLaneConnector(CLane& from, CLane& to)
 
 bool CCarouselDoc::DeleteLaneConnector(CCarouselLaneConnector& connector)
 {
-    Checkpoint("Delete Lane Connector");
+    if (!Checkpoint("Delete Lane Connector"))
+        return false;
     const bool removed = GetNetwork().GetLaneConnectors().RemoveConnector(&connector);
     NormaliseAllArms(GetNetwork());
     Changed(HintNetworkChanged);
     return removed;
 }
 
-CZone* CCarouselDoc::AddZone(std::uint32_t number, CArm* entryArm, CArm* exitArm)
+CZone* CCarouselDoc::AddZone(std::uint32_t number, CArm* entryArm, CArm* exitArm,
+                             std::uint32_t colour)
 {
-    Checkpoint("Add Zone");
-    CZone* zone = GetNetwork().GetZones().InsertZone(number);
-    if (zone) {
-        zone->SetEntryArm(entryArm);
-        zone->SetExitArm(exitArm);
-        RebuildRoutesIfAutomatic();
-    }
+    CZones& zones = GetNetwork().GetZones();
+    if (!Accept(CheckFieldRange("zone colour", colour, kColourRange)) || number < 1 ||
+        number > zones.GetCount() + 1 || number > CZones::MaxZones ||
+        (entryArm && entryArm == exitArm) || !Checkpoint("Add Zone"))
+        return nullptr;
+    CZone* zone = zones.InsertZone(number);
+    zone->SetEntryArm(entryArm);
+    zone->SetExitArm(exitArm);
+    zone->SetColour(colour);
+    RebuildRoutesIfAutomatic();
     Changed(HintRedraw);
     return zone;
 }
 
-bool CCarouselDoc::EditZone(CZone& zone, std::uint32_t number, CArm* entryArm, CArm* exitArm)
+bool CCarouselDoc::EditZone(CZone& zone, std::uint32_t number, CArm* entryArm, CArm* exitArm,
+                            std::uint32_t colour)
 {
-    Checkpoint("Edit Zone");
-    const bool moved = GetNetwork().GetZones().MoveZone(zone.GetNumber(), number);
-    zone.SetEntryArm(nullptr);
-    zone.SetExitArm(nullptr);
-    const bool entrySet = zone.SetEntryArm(entryArm);
-    const bool exitSet = zone.SetExitArm(exitArm);
+    // An arm that stays keeps the zone's routes through it; only one that changes is let go.
+    const bool entryChanges = zone.GetEntryArm() != entryArm;
+    const bool exitChanges = zone.GetExitArm() != exitArm;
+    if (!Accept(CheckFieldRange("zone colour", colour, kColourRange)) || number < 1 ||
+        number > GetNetwork().GetZones().GetCount() || (entryArm && entryArm == exitArm) ||
+        !CanServeZone(zone, entryArm, true) || !CanServeZone(zone, exitArm, false) ||
+        !Checkpoint("Edit Zone"))
+        return false;
+    GetNetwork().GetZones().MoveZone(zone.GetNumber(), number);
+    if (entryChanges)
+        zone.SetEntryArm(nullptr);
+    if (exitChanges)
+        zone.SetExitArm(nullptr);
+    const bool entrySet = !entryChanges || zone.SetEntryArm(entryArm);
+    const bool exitSet = !exitChanges || zone.SetExitArm(exitArm);
+    zone.SetColour(colour);
     RebuildRoutesIfAutomatic();
     Changed(HintNetworkChanged);
-    return moved && entrySet && exitSet;
+    return entrySet && exitSet;
 }
 
 bool CCarouselDoc::DeleteZone(CZone& zone)
 {
-    Checkpoint("Delete Zone");
+    if (!Checkpoint("Delete Zone"))
+        return false;
     const bool deleted = GetNetwork().GetZones().DeleteZone(zone.GetNumber());
     NormaliseAllArms(GetNetwork());
     Changed(HintNetworkChanged);
@@ -328,8 +396,12 @@ bool CCarouselDoc::DeleteZone(CZone& zone)
 
 CLabel* CCarouselDoc::BeginAddLabel(std::uint32_t number)
 {
-    BeginCheckpoint("Add Label");
-    GetLabels().SetDefaultTextHeight(m_program->DefLabelTextHeight);
+    // As for arms: no labels made in between that a cancel would leave behind.
+    if (number < 1 || number > GetLabels().GetCount() + 1 || !BeginCheckpoint("Add Label"))
+        return nullptr;
+    // Into the range a stored label takes, as the reader would bring it.
+    GetLabels().SetDefaultTextHeight(
+        std::clamp(m_program->DefLabelTextHeight, CLabel::MinTextHeight, CLabel::MaxTextHeight));
     CLabel* label = GetLabels().InsertLabel(number);
     if (!label)
         CancelCheckpoint();
@@ -348,35 +420,52 @@ void CCarouselDoc::CancelAddLabel(CLabel& label)
     CancelCheckpoint();
 }
 
-void CCarouselDoc::EditLabel(CLabel& label, const std::string& text, std::int32_t textHeight)
+bool CCarouselDoc::EditLabel(CLabel& label, const std::string& text, std::int32_t textHeight,
+                             std::uint32_t colour)
 {
-    Checkpoint("Edit Label");
-    label.SetText(text);
-    label.SetTextHeight(textHeight);
+    const std::string stored = LabelText(text);
+    if (!Accept(CheckSingleLine("label text", stored)) ||
+        !Accept(CheckFieldRange("label colour", colour, kColourRange)) || !Checkpoint("Edit Label"))
+        return false;
+    label.SetText(stored);
+    label.SetTextHeight(std::clamp(textHeight, CLabel::MinTextHeight, CLabel::MaxTextHeight));
+    label.SetColour(colour);
     SetModifiedFlag(true);
+    return true;
 }
 
 bool CCarouselDoc::DeleteLabel(CLabel& label)
 {
-    Checkpoint("Delete Label");
+    if (!Checkpoint("Delete Label"))
+        return false;
     const bool removed = GetLabels().RemoveLabel(label.GetNumber());
     SetModifiedFlag(true);
     return removed;
 }
 
-void CCarouselDoc::MoveLabel(CLabel& label, double dx, double dy)
+bool CCarouselDoc::MoveLabel(CLabel& label, double dx, double dy)
 {
-    Checkpoint("Move Label");
+    const CLabelPoint a = label.GetFirstPoint();
+    const CLabelPoint b = label.GetSecondPoint();
+    if (!Accept(CheckPlanPoint("label", a.x + dx, a.y + dy)) ||
+        !Accept(CheckPlanPoint("label", b.x + dx, b.y + dy)) || !Checkpoint("Move Label"))
+        return false;
     label.Move(dx, dy);
     SetModifiedFlag(true);
+    return true;
 }
 
 CCapacityAssessor* CCarouselDoc::BeginAddCapacityAssessor(std::uint32_t number, CArm* entryArm,
-                                                          CArm* circulatoryArm)
+                                                          CArm* circulatoryArm,
+                                                          std::optional<std::int32_t> threshold)
 {
-    BeginCheckpoint("Add Capacity Assessor");
-    CCapacityAssessor* assessor = GetNetwork().GetCapacityAssessors().InsertCapacityAssessor(
-        number, m_program->DefCapacityAssessorThreshold);
+    const std::int32_t value = threshold.value_or(m_program->DefCapacityAssessorThreshold);
+    if (!Accept(CheckFieldRange("capacity assessor threshold", value, kFiveColumnRange)) ||
+        !CanCarryAssessor(nullptr, entryArm) || !CanCarryAssessor(nullptr, circulatoryArm) ||
+        !BeginCheckpoint("Add Capacity Assessor"))
+        return nullptr;
+    CCapacityAssessor* assessor =
+        GetNetwork().GetCapacityAssessors().InsertCapacityAssessor(number, value);
     if (!assessor) {
         CancelCheckpoint();
         return nullptr;
@@ -401,45 +490,54 @@ void CCarouselDoc::CancelAddCapacityAssessor(CCapacityAssessor& assessor)
 }
 
 bool CCarouselDoc::EditCapacityAssessor(CCapacityAssessor& assessor, CArm* entryArm,
-                                        CArm* circulatoryArm)
+                                        CArm* circulatoryArm, std::int32_t threshold)
 {
-    Checkpoint("Edit Capacity Assessor");
+    if (!Accept(CheckFieldRange("capacity assessor threshold", threshold, kFiveColumnRange)) ||
+        !CanCarryAssessor(&assessor, entryArm) || !CanCarryAssessor(&assessor, circulatoryArm) ||
+        !Checkpoint("Edit Capacity Assessor"))
+        return false;
     const bool entrySet = assessor.SetEntryArm(entryArm);
     const bool circulatorySet = assessor.SetCirculatoryArm(circulatoryArm);
+    assessor.SetThreshold(threshold);
     Changed(HintRedraw);
     return entrySet && circulatorySet;
 }
 
 bool CCarouselDoc::DeleteCapacityAssessor(CCapacityAssessor& assessor)
 {
-    Checkpoint("Delete Capacity Assessor");
+    if (!Checkpoint("Delete Capacity Assessor"))
+        return false;
     const bool removed =
         GetNetwork().GetCapacityAssessors().RemoveCapacityAssessor(assessor.GetNumber());
     Changed(HintRedraw);
     return removed;
 }
 
-void CCarouselDoc::MoveCapacityAssessor(CCapacityAssessor& assessor, std::int32_t x, std::int32_t y)
+bool CCarouselDoc::MoveCapacityAssessor(CCapacityAssessor& assessor, std::int32_t x, std::int32_t y)
 {
-    Checkpoint("Move Capacity Assessor");
+    if (!Accept(CheckPlanPoint("capacity assessor", x, y)) || !Checkpoint("Move Capacity Assessor"))
+        return false;
     assessor.GetGraphics().x = x;
     assessor.GetGraphics().y = y;
     Changed(HintRedraw);
+    return true;
 }
 
-void CCarouselDoc::MoveODMatrix(int x, int y)
+bool CCarouselDoc::MoveODMatrix(int x, int y)
 {
-    Checkpoint("Move OD Matrix");
+    if (!Accept(CheckPlanPoint("OD matrix", x, y)) || !Checkpoint("Move OD Matrix"))
+        return false;
     m_data->odMatrix.SetPosition(x, y);
     Changed(HintRedraw);
+    return true;
 }
 
 bool CCarouselDoc::DeleteAllRoutes()
 {
     if (!m_prompt ||
-        m_prompt->AskYesNo("Are you sure you want to delete all routes ?") != PromptAnswer::Yes)
+        m_prompt->AskYesNo("Are you sure you want to delete all routes ?") != PromptAnswer::Yes ||
+        !Checkpoint("Delete All Routes"))
         return false;
-    Checkpoint("Delete All Routes");
     ::DeleteAllRoutes(GetNetwork());
     Changed(HintNetworkChanged);
     return true;
@@ -447,22 +545,26 @@ bool CCarouselDoc::DeleteAllRoutes()
 
 std::size_t CCarouselDoc::MakeCircularRoutesNonPermitted()
 {
-    Checkpoint("Make Circular Routes Non-Permitted");
+    if (!Checkpoint("Make Circular Routes Non-Permitted"))
+        return 0;
     const std::size_t changed = ::MakeCircularRoutesNonPermitted(GetNetwork());
     Changed(HintRoutesChanged);
     return changed;
 }
 
-void CCarouselDoc::SetRoutePermitted(CRoute& route, bool permitted)
+bool CCarouselDoc::SetRoutePermitted(CRoute& route, bool permitted)
 {
-    Checkpoint(permitted ? "Allow Route" : "Disallow Route");
+    if (!Checkpoint(permitted ? "Allow Route" : "Disallow Route"))
+        return false;
     route.SetPermitted(permitted);
     Changed(HintRoutesChanged);
+    return true;
 }
 
 bool CCarouselDoc::DeleteRoute(CRoute& route)
 {
-    Checkpoint("Delete Route");
+    if (!Checkpoint("Delete Route"))
+        return false;
     const bool deleted = ::DeleteRoute(GetNetwork(), route);
     Changed(HintRoutesChanged);
     return deleted;
@@ -470,12 +572,8 @@ bool CCarouselDoc::DeleteRoute(CRoute& route)
 
 bool CCarouselDoc::ToggleRouteLock(CRoute& route)
 {
-    const CValidationResult allowed = ValidateFlowEditAllowed(GetNetwork());
-    if (!allowed) {
-        Message(allowed.message);
+    if (!Accept(ValidateFlowEditAllowed(GetNetwork())) || !Checkpoint("Lock Route Flow"))
         return false;
-    }
-    Checkpoint("Lock Route Flow");
     ::ToggleRouteLock(GetNetwork(), route);
     Changed(HintRoutesChanged);
     return true;
@@ -483,27 +581,38 @@ bool CCarouselDoc::ToggleRouteLock(CRoute& route)
 
 bool CCarouselDoc::EditRoute(CRoute& route, const CRouteFlowEdit& edit)
 {
-    const CValidationResult allowed = ValidateFlowEditAllowed(GetNetwork());
-    if (!allowed) {
-        Message(allowed.message);
+    if (!Accept(ValidateFlowEditAllowed(GetNetwork())) ||
+        !Accept(CheckRouteFlow("route flow", edit.flow)))
         return false;
+    if (!edit.shareEqually) {
+        for (const auto& [id, proportion] : edit.proportions) {
+            // The sheet's range, or none (-1).
+            if (!(proportion == -1.0 || (proportion >= -1e-6 && proportion <= 1.000001))) {
+                Message("Value must be in the range 0 to 100%");
+                return false;
+            }
+        }
     }
-    Checkpoint("Edit Route");
+    if (!Checkpoint("Edit Route"))
+        return false;
     EditRouteFlow(GetNetwork(), route, edit);
     Changed(HintRoutesChanged);
     return true;
 }
 
-void CCarouselDoc::SetAllFilteredRoutesPermitted(bool permitted)
+bool CCarouselDoc::SetAllFilteredRoutesPermitted(bool permitted)
 {
-    Checkpoint(permitted ? "Allow All Routes" : "Disallow All Routes");
+    if (!Checkpoint(permitted ? "Allow All Routes" : "Disallow All Routes"))
+        return false;
     ::SetAllFilteredRoutesPermitted(GetNetwork(), permitted);
     Changed(HintRoutesChanged);
+    return true;
 }
 
 bool CCarouselDoc::BalanceLaneFlowsOnArm(CArm& arm, CFeedback* feedback)
 {
-    BeginCheckpoint("Balance Lane Flows On Arm");
+    if (!BeginCheckpoint("Balance Lane Flows On Arm"))
+        return false;
     const bool balanced =
         ::BalanceLaneFlowsOnArm(arm, GetNetwork().GetCurrentFlowGroup(), feedback);
     if (!EndLongCommand(feedback, false))
@@ -514,7 +623,8 @@ bool CCarouselDoc::BalanceLaneFlowsOnArm(CArm& arm, CFeedback* feedback)
 
 std::size_t CCarouselDoc::BalanceLaneFlowsOnAllArms(CFeedback* feedback)
 {
-    BeginCheckpoint("Balance Lane Flows On All Arms");
+    if (!BeginCheckpoint("Balance Lane Flows On All Arms"))
+        return 0;
     const std::size_t balanced =
         ::BalanceLaneFlowsOnAllArms(GetNetwork(), GetNetwork().GetCurrentFlowGroup(), feedback);
     if (!EndLongCommand(feedback, false))
@@ -525,7 +635,9 @@ std::size_t CCarouselDoc::BalanceLaneFlowsOnAllArms(CFeedback* feedback)
 
 CFlowGroup* CCarouselDoc::AddFlowGroup(FlowGroupAddPosition position, const CFlowGroup* selected)
 {
-    Checkpoint("Add Flowgroup");
+    if (GetNetwork().GetFlowGroups().GetCount() >= CFlowGroups::MaxFlowGroups ||
+        !Checkpoint("Add Flowgroup"))
+        return nullptr;
     CFlowGroup* group = ::AddFlowGroup(GetNetwork(), position, selected);
     Changed(HintNetworkChanged);
     return group;
@@ -534,12 +646,23 @@ CFlowGroup* CCarouselDoc::AddFlowGroup(FlowGroupAddPosition position, const CFlo
 bool CCarouselDoc::EditFlowGroup(CFlowGroup& group, std::uint32_t number, std::string description,
                                  std::int64_t start, std::int64_t end)
 {
-    const CValidationResult times = ValidateFlowGroupTimes(start, end);
-    if (!times) {
-        Message(times.message);
+    for (const auto& [field, seconds] :
+         {std::pair{"start time", start}, std::pair{"end time", end}})
+        if (seconds % 60 != 0) {
+            Message("The " + std::string(field) + " " + std::to_string(seconds) +
+                    " seconds is not a whole minute");
+            return false;
+        }
+    // As the reader takes them.
+    start = CCardFlowGroup::WithinOneDay(start);
+    end = CCardFlowGroup::WithinOneDay(end);
+    description = CCardFlowGroup::StoredDescription(description);
+    if (!Accept(ValidateFlowGroupTimes(start, end)) ||
+        !Accept(CheckSingleLine("flow group description", description)))
         return false;
-    }
-    Checkpoint("Edit Flowgroup");
+    if (number < 1 || number > GetNetwork().GetFlowGroups().GetCount() ||
+        !Checkpoint("Edit Flowgroup"))
+        return false;
     const CValidationResult edited =
         ::EditFlowGroup(GetNetwork(), group, number, std::move(description), start, end);
     Changed(HintNetworkChanged);
@@ -549,9 +672,10 @@ bool CCarouselDoc::EditFlowGroup(CFlowGroup& group, std::uint32_t number, std::s
 bool CCarouselDoc::DeleteFlowGroup(CFlowGroup& group)
 {
     if (!m_prompt ||
-        m_prompt->AskYesNo("Are you sure you want to delete this flowgroup ?") != PromptAnswer::Yes)
+        m_prompt->AskYesNo("Are you sure you want to delete this flowgroup ?") !=
+            PromptAnswer::Yes ||
+        !Checkpoint("Delete Flowgroup"))
         return false;
-    Checkpoint("Delete Flowgroup");
     const bool deleted = ::DeleteFlowGroup(GetNetwork(), group.GetNumber());
     Changed(HintNetworkChanged);
     return deleted;
@@ -559,7 +683,8 @@ bool CCarouselDoc::DeleteFlowGroup(CFlowGroup& group)
 
 CPrintPage* CCarouselDoc::BeginAddPrintZone()
 {
-    BeginCheckpoint("Add Print Zone");
+    if (!BeginCheckpoint("Add Print Zone"))
+        return nullptr;
     CPrintPage* page = m_data->printPages.AddPage();
     if (!page)
         CancelCheckpoint();
@@ -581,34 +706,50 @@ void CCarouselDoc::CancelAddPrintZone(CPrintPage& page)
 
 bool CCarouselDoc::DeletePrintZone(CPrintPage& page)
 {
-    Checkpoint("Delete Print Zone");
+    if (!Checkpoint("Delete Print Zone"))
+        return false;
     const bool removed = m_data->printPages.RemovePageById(page.GetId());
     Changed(HintRedraw);
     return removed;
 }
 
-void CCarouselDoc::MovePrintZone(CPrintPage& page, int dx, int dy)
+bool CCarouselDoc::MovePrintZone(CPrintPage& page, int dx, int dy)
 {
-    Checkpoint("Move Print Zone");
-    CPrintZone& zone = page.GetPrintZone();
-    zone.SetRect(zone.GetLeft() + dx, zone.GetTop() + dy, zone.GetRight() + dx,
-                 zone.GetBottom() + dy);
-    Changed(HintRedraw);
+    const CPrintZone& zone = page.GetPrintZone();
+    // In 64 bits: the sums may leave the range of int, and are refused then.
+    const long long left = static_cast<long long>(zone.GetLeft()) + dx;
+    const long long top = static_cast<long long>(zone.GetTop()) + dy;
+    const long long right = static_cast<long long>(zone.GetRight()) + dx;
+    const long long bottom = static_cast<long long>(zone.GetBottom()) + dy;
+    return SetPrintZoneRect(page, "Move Print Zone", left, top, right, bottom);
 }
 
-void CCarouselDoc::ResizePrintZone(CPrintPage& page, int left, int top, int right, int bottom)
+bool CCarouselDoc::ResizePrintZone(CPrintPage& page, int left, int top, int right, int bottom)
 {
-    Checkpoint("Resize Print Zone");
-    page.GetPrintZone().SetRect(left, top, right, bottom);
+    return SetPrintZoneRect(page, "Resize Print Zone", left, top, right, bottom);
+}
+
+bool CCarouselDoc::SetPrintZoneRect(CPrintPage& page, const char* checkpoint, long long left,
+                                    long long top, long long right, long long bottom)
+{
+    if (!Accept(
+            CheckPlanPoint("print zone", static_cast<double>(left), static_cast<double>(top))) ||
+        !Accept(CheckPlanPoint("print zone", static_cast<double>(right),
+                               static_cast<double>(bottom))) ||
+        !Checkpoint(checkpoint))
+        return false;
+    page.GetPrintZone().SetRect(static_cast<int>(left), static_cast<int>(top),
+                                static_cast<int>(right), static_cast<int>(bottom));
     Changed(HintRedraw);
+    return true;
 }
 
 bool CCarouselDoc::EditPrintZone(CPrintPage& page, const CPrintPageLayout& layout)
 {
     CPrintPages& pages = m_data->printPages;
-    if (layout.position < 1 || layout.position > pages.GetCount())
+    if (layout.position < 1 || layout.position > pages.GetCount() ||
+        !Accept(CheckSingleLine("page title", layout.pageTitle)) || !Checkpoint("Edit Print Zone"))
         return false;
-    Checkpoint("Edit Print Zone");
     pages.MovePage(page.GetPosition(), layout.position);
     CPrintZone& zone = page.GetPrintZone();
     zone.SetScaleToFit(layout.scaleToFit);

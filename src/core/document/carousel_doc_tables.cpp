@@ -24,7 +24,9 @@ bool CCarouselDoc::SetODMatrixFlow(std::uint32_t origin, std::uint32_t destinati
     }
     const CDesiredFlowEdit edit{origin, destination, static_cast<std::int32_t>(flow)};
     CFlowGroup& group = *network.GetCurrentFlowGroup();
-    BeginCheckpoint("Set OD Matrix Flow");
+    if (!BeginCheckpoint("Set OD Matrix Flow")) {
+        return false;
+    }
     if (ApplyDesiredFlowEdits(network, group, {&edit, 1}) == 0) {
         CancelCheckpoint();
         return true;
@@ -48,7 +50,9 @@ bool CCarouselDoc::ApplyDesiredFlows(const char* checkpoint, const CValidationRe
     if (CountDesiredFlowChanges(network, group, edits) == 0) {
         return true;
     }
-    Checkpoint(checkpoint);
+    if (!Checkpoint(checkpoint)) {
+        return false;
+    }
     ApplyDesiredFlowEdits(network, group, edits);
     Changed(HintDataChanged);
     return true;
@@ -136,7 +140,9 @@ bool CCarouselDoc::DeleteSelectedRoutes()
     if (doomed.IsEmpty()) {
         return false;
     }
-    Checkpoint("Delete Route");
+    if (!Checkpoint("Delete Route")) {
+        return false;
+    }
     DeleteRoutes(network, doomed);
     Changed(HintRoutesChanged);
     return true;

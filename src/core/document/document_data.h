@@ -41,6 +41,19 @@ struct CProjectInformation
     friend bool operator==(const CProjectInformation&, const CProjectInformation&) = default;
 };
 
+// A value the network file reader changed so that the document can hold it and save it again:
+// the card's keyword, the line it stood on (counted from 1), the field, and the value the card
+// carried and the one the document took.
+struct CReadAdjustment
+{
+    std::string card;
+    int line = 0;
+    std::string field;
+    std::string oldValue;
+    std::string newValue;
+    friend bool operator==(const CReadAdjustment&, const CReadAdjustment&) = default;
+};
+
 // A plain holder of a document's stored data: the network with its flows, labels, print pages,
 // report definitions, project texts, the document's display settings, the OD matrix table drawn
 // on the plan and the placement of its open views. The network file reader fills a fresh one and
@@ -72,4 +85,7 @@ public:
     // their count, in resizeableViewCount; a full read fills both.
     std::vector<CViewPosition> viewPositions;
     int resizeableViewCount = 0;
+
+    // What the reader changed to fit, in file order; empty for a document not read from a file.
+    std::vector<CReadAdjustment> readAdjustments;
 };

@@ -33,7 +33,14 @@ std::int64_t CDocumentWithUndo::CurrentTime() const
 std::unique_ptr<CDocumentWithUndo::CUndoCheckpoint>
 CDocumentWithUndo::TakeSnapshot(const std::string& name)
 {
-    return std::make_unique<CUndoCheckpoint>(*this, name, SaveSnapshot(), CurrentTime(),
+    std::string snapshot;
+    try {
+        snapshot = SaveSnapshot();
+    } catch (const std::exception& error) {
+        OnCheckpointFailed(error);
+        return nullptr;
+    }
+    return std::make_unique<CUndoCheckpoint>(*this, name, std::move(snapshot), CurrentTime(),
                                              GetCheckpointTag());
 }
 
@@ -49,14 +56,19 @@ void CDocumentWithUndo::AddCheckpoint(std::unique_ptr<CUndoCheckpoint> checkpoin
     m_current = 0;
 }
 
-void CDocumentWithUndo::Checkpoint(const std::string& name)
+bool CDocumentWithUndo::Checkpoint(const std::string& name)
 {
-    AddCheckpoint(TakeSnapshot(name));
+    std::unique_ptr<CUndoCheckpoint> checkpoint = TakeSnapshot(name);
+    if (!checkpoint)
+        return false;
+    AddCheckpoint(std::move(checkpoint));
+    return true;
 }
 
-void CDocumentWithUndo::BeginCheckpoint(const std::string& name)
+bool CDocumentWithUndo::BeginCheckpoint(const std::string& name)
 {
     m_pending = TakeSnapshot(name);
+    return m_pending != nullptr;
 }
 
 void CDocumentWithUndo::CommitCheckpoint()
@@ -127,7 +139,8 @@ bool CDocumentWithUndo::Step(int n)
         const std::size_t before = m_current;
         bool addedPresent = false;
         if (m_current == 0) {
-            Checkpoint(std::string());
+            if (!Checkpoint(std::string()))
+                return false;
             addedPresent = true;
             m_current = 1;
         }

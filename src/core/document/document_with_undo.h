@@ -11,7 +11,9 @@
 // can be undone. The first undo of a run of undos first checkpoints the present state under an
 // empty name, so that redo can come back to it. A new checkpoint drops the redo entries, and the
 // oldest go beyond GetMaxCheckpoints(). A restore that throws leaves the history where it was
-// and calls OnRestoreFailed; the document keeps its state.
+// and calls OnRestoreFailed; the document keeps its state. A snapshot that cannot be taken (the
+// document holds a value its file cannot) leaves the history where it was and calls
+// OnCheckpointFailed; the command that asked for it must then change nothing.
 class CDocumentWithUndo
 {
 public:
@@ -52,8 +54,9 @@ public:
     virtual int GetCheckpointTag() { return 0; }
     virtual void ReleaseTag(int tag) { (void)tag; }
 
-    void Checkpoint(const std::string& name);
-    void BeginCheckpoint(const std::string& name);
+    // False when the snapshot could not be taken.
+    [[nodiscard]] bool Checkpoint(const std::string& name);
+    [[nodiscard]] bool BeginCheckpoint(const std::string& name);
     void CommitCheckpoint();
     void CancelCheckpoint();
     // For a command stopped half-way: restores the pending checkpoint and drops it, leaving the
@@ -61,7 +64,8 @@ public:
     bool RollBackToPendingCheckpoint();
     bool HasPendingCheckpoint() const { return m_pending != nullptr; }
 
-    // n > 0 undoes n steps, n < 0 redoes -n steps. False when a restore failed.
+    // n > 0 undoes n steps, n < 0 redoes -n steps. False when a restore or the snapshot of the
+    // present state failed.
     bool Step(int n);
     bool CanUndo() const;
     bool CanRedo() const;
@@ -75,6 +79,7 @@ public:
 
 protected:
     virtual void OnRestoreFailed(const std::exception& error) { (void)error; }
+    virtual void OnCheckpointFailed(const std::exception& error) { (void)error; }
     virtual std::int64_t CurrentTime() const;
 
 private:

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // Lengths are whole tenths of a millimetre; colours are 0x00BBGGRR. The "Def" fields are what a
 // new network (and each new label or capacity assessor) starts from; the "Cur" fields are the
@@ -19,6 +20,9 @@ struct ProgramSettings
     static constexpr std::int32_t MaxLineThickness = 100;
     static constexpr std::int32_t MinFlowPrecision = 0;
     static constexpr std::int32_t MaxFlowPrecision = 2;
+    // The capacity assessor's card holds its threshold in five columns.
+    static constexpr std::int32_t MinCapacityAssessorThreshold = -9999;
+    static constexpr std::int32_t MaxCapacityAssessorThreshold = 99999;
     static constexpr std::size_t RouteListColumnCount = 9;
     static constexpr std::array<std::int32_t, RouteListColumnCount> DefaultRouteListColumnWidths{
         41, 50, 0, 50, 50, 0, 50, 60, 59};
@@ -79,3 +83,10 @@ struct ProgramSettings
 // a number yields the minimum.
 std::int32_t TenthsOfMillimetreFromMillimetres(double millimetres, std::int32_t minimum,
                                                std::int32_t maximum);
+// The same for the text of an edit box: the number it starts with, blanks before it allowed,
+// with "." or "," as its decimal point ("2,5" is 2.5 mm); text that starts with no number
+// yields the minimum.
+std::int32_t TenthsOfMillimetreFromText(std::string_view millimetres, std::int32_t minimum,
+                                        std::int32_t maximum);
+// Tenths of a millimetre shown in millimetres with one decimal ("%1.1f"): 250 is "25.0".
+std::string MillimetreText(std::int32_t tenths);

@@ -128,12 +128,14 @@ std::string NoViewerMessage(int code)
            std::to_string(code) + ")";
 }
 
-template <typename F> void CReportCommands::Change(const std::string& name, F&& change)
+template <typename F> bool CReportCommands::Change(const std::string& name, F&& change)
 {
-    m_document->Checkpoint(name);
+    if (!m_document->Checkpoint(name))
+        return false;
     change();
     m_document->UpdateAllViews(HintDataChanged);
     m_document->SetModifiedFlag(true);
+    return true;
 }
 
 void CReportCommands::Message(const std::string& text) const
@@ -142,12 +144,12 @@ void CReportCommands::Message(const std::string& text) const
         prompt->ShowMessage(text);
 }
 
-CReportDefinition& CReportCommands::CreateReport()
+CReportDefinition* CReportCommands::CreateReport()
 {
     CReportDefinition* report = nullptr;
     Change("Create Report",
            [&] { report = m_document->GetReportDefinitions().AppendDefinition(); });
-    return *report;
+    return report;
 }
 
 bool CReportCommands::DeleteReport(CReportDefinition& report)
@@ -157,8 +159,8 @@ bool CReportCommands::DeleteReport(CReportDefinition& report)
         prompt->AskYesNo("Are you sure you want to delete this report ?") != PromptAnswer::Yes)
         return false;
     const std::uint32_t id = report.GetId();
-    Change("Delete Report", [&] { m_document->GetReportDefinitions().RemoveDefinitionById(id); });
-    return true;
+    return Change("Delete Report",
+                  [&] { m_document->GetReportDefinitions().RemoveDefinitionById(id); });
 }
 
 void CReportCommands::EditReportTitle(CReportDefinition& report, std::string title)
@@ -195,9 +197,8 @@ bool CReportCommands::MoveFragmentUp(CReportFragment& fragment)
     const int position = fragment.GetPosition();
     if (position <= 1)
         return false;
-    Change("Move Report Fragment Up",
-           [&] { fragment.GetOwner().MoveFragment(position, position - 1); });
-    return true;
+    return Change("Move Report Fragment Up",
+                  [&] { fragment.GetOwner().MoveFragment(position, position - 1); });
 }
 
 bool CReportCommands::MoveFragmentDown(CReportFragment& fragment)
@@ -205,16 +206,16 @@ bool CReportCommands::MoveFragmentDown(CReportFragment& fragment)
     const int position = fragment.GetPosition();
     if (position >= fragment.GetOwner().GetCount())
         return false;
-    Change("Move Report Fragment Down",
-           [&] { fragment.GetOwner().MoveFragment(position, position + 1); });
-    return true;
+    return Change("Move Report Fragment Down",
+                  [&] { fragment.GetOwner().MoveFragment(position, position + 1); });
 }
 
-CReportDefinition& CReportCommands::BeginCreateFromTemplate()
+CReportDefinition* CReportCommands::BeginCreateFromTemplate()
 {
-    m_document->BeginCheckpoint("Report: Create From Template");
-    CReportDefinition& report = *m_document->GetReportDefinitions().AppendDefinition();
-    m_templateReportId = report.GetId();
+    if (!m_document->BeginCheckpoint("Report: Create From Template"))
+        return nullptr;
+    CReportDefinition* report = m_document->GetReportDefinitions().AppendDefinition();
+    m_templateReportId = report->GetId();
     m_document->UpdateAllViews(HintDataChanged);
     return report;
 }
@@ -249,8 +250,7 @@ void CReportCommands::CancelCreateFromTemplate()
 
 CReportDefinition* CReportCommands::CreateReportFromTemplate(const std::filesystem::path& path)
 {
-    BeginCreateFromTemplate();
-    return CommitCreateFromTemplate(path);
+    return BeginCreateFromTemplate() ? CommitCreateFromTemplate(path) : nullptr;
 }
 
 bool CReportCommands::SaveTemplate(const CReportDefinition& report,

@@ -61,14 +61,15 @@ std::string NoViewerMessage(int code);
 // first, then the change, then the views (hint 0) and the modified flag. Reports and fragments
 // are passed as the objects the builder holds now; undo replaces them all, so the builder lets
 // go of them on hint 8 and finds its selection again by position. Messages and the delete
-// question go through the document's prompt.
+// question go through the document's prompt. A checkpoint the document refuses refuses the
+// change: nothing happens and the commands that return something return false or none.
 class CReportCommands
 {
 public:
     explicit CReportCommands(CCarouselDoc& document) : m_document(&document) {}
 
     // "Create Report": appended, titled after its position.
-    CReportDefinition& CreateReport();
+    CReportDefinition* CreateReport();
     // "Delete Report" after the user said Yes; false when they said No.
     bool DeleteReport(CReportDefinition& report);
     void EditReportTitle(CReportDefinition& report, std::string title);
@@ -85,7 +86,7 @@ public:
     // new report inside a pending checkpoint; Commit reads the chosen template into it, or on
     // failure shows why, removes the report and drops the checkpoint; Cancel does that silently.
     // The one-call form runs both for a path already chosen. The report on success, else none.
-    CReportDefinition& BeginCreateFromTemplate();
+    CReportDefinition* BeginCreateFromTemplate();
     // None, and nothing done, without a Begin before it.
     CReportDefinition* CommitCreateFromTemplate(const std::filesystem::path& path);
     void CancelCreateFromTemplate();
@@ -136,7 +137,8 @@ public:
                     const CTextMeasurer& measurer);
 
 private:
-    template <typename F> void Change(const std::string& name, F&& change);
+    // False when the checkpoint was refused and nothing changed.
+    template <typename F> bool Change(const std::string& name, F&& change);
     void Message(const std::string& text) const;
 
     CCarouselDoc* m_document;

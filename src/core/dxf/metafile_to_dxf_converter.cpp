@@ -125,10 +125,8 @@ void CMetaFileToDxfConverter::OnBitBlt(int x, int y, int width, int height, std:
     if (rop != PatCopy || !BrushVisible()) {
         return;
     }
-    const int right = static_cast<int>(
-        std::clamp<long long>(static_cast<long long>(x) + width - 1, INT32_MIN, INT32_MAX));
-    const int bottom = static_cast<int>(
-        std::clamp<long long>(static_cast<long long>(y) + height - 1, INT32_MIN, INT32_MAX));
+    const int right = ClampToInt(static_cast<long long>(x) + width - 1);
+    const int bottom = ClampToInt(static_cast<long long>(y) + height - 1);
     const CPoint corners[] = {{x, y}, {right, y}, {right, bottom}, {x, bottom}};
     Fill(corners, GetBrush().color);
 }

@@ -51,3 +51,22 @@ void CCarouselLaneConnectors::BeforeRemove(CLaneConnector& connector)
         network->NotifyLaneConnectorRemoving(static_cast<CCarouselLaneConnector&>(connector));
     }
 }
+
+bool IsZoneOriginArm(const CArm& arm)
+{
+    return arm.GetZone() != nullptr && arm.GetZone()->GetEntryArm() == &arm;
+}
+
+bool IsZoneDestinationArm(const CArm& arm)
+{
+    return arm.GetZone() != nullptr && arm.GetZone()->GetExitArm() == &arm;
+}
+
+bool CanAddLaneConnector(const CLane* from, const CLane* to)
+{
+    if (from == nullptr || to == nullptr || from == to || from->GetArm() == to->GetArm()) {
+        return false;
+    }
+    return !to->HasIncomingFrom(*from) && !to->IsShort() && !IsZoneOriginArm(*to->GetArm()) &&
+           !IsZoneDestinationArm(*from->GetArm());
+}

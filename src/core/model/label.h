@@ -24,6 +24,9 @@ class CLabel
 {
 public:
     static constexpr std::size_t MaxTextLength = 50;
+    // The text heights a stored label takes (the network file reader clamps into them).
+    static constexpr std::int32_t MinTextHeight = 10;
+    static constexpr std::int32_t MaxTextHeight = 1000;
 
     CLabel(CLabels* owner, std::uint32_t number, std::uint32_t id, std::int32_t textHeight);
     virtual ~CLabel() = default;

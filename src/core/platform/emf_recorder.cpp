@@ -312,7 +312,10 @@ void CEmfRecorder::AddPointBounds(std::span<const CPoint> points)
 {
     const int m = PenMargin();
     for (const CPoint& p : points) {
-        AddBounds(p.x - m, p.y - m, p.x + m, p.y + m);
+        AddBounds(ClampToInt(static_cast<long long>(p.x) - m),
+                  ClampToInt(static_cast<long long>(p.y) - m),
+                  ClampToInt(static_cast<long long>(p.x) + m),
+                  ClampToInt(static_cast<long long>(p.y) + m));
     }
 }
 
@@ -425,8 +428,8 @@ CRect CEmfRecorder::TextBounds(CPoint reference, std::string_view text) const
             maxY = std::max(maxY, y);
         }
     }
-    return {static_cast<int>(std::floor(minX)), static_cast<int>(std::floor(minY)),
-            static_cast<int>(std::ceil(maxX)), static_cast<int>(std::ceil(maxY))};
+    return {ClampToInt(std::floor(minX)), ClampToInt(std::floor(minY)), ClampToInt(std::ceil(maxX)),
+            ClampToInt(std::ceil(maxY))};
 }
 
 void CEmfRecorder::TextOut(CPoint reference, std::string_view text)
@@ -577,9 +580,14 @@ std::vector<std::uint8_t> CEmfRecorder::HeaderRecord() const
     CRecord header(out, Emf::Header);
     const std::optional<CRect> visible = VisibleBounds();
     const CRect b = visible.value_or(CRect{0, 0, -1, -1});
-    const CRect frame = visible
-                            ? CRect{b.left * 10, b.top * 10, b.right * 10 + 9, b.bottom * 10 + 9}
-                            : CRect{0, 0, -1, -1};
+    // The frame is in 0.01 mm, ten times the bounds: computed wide and held to what its
+    // 32-bit fields take.
+    const auto hundredths = [](int value, int add) {
+        return ClampToInt(static_cast<long long>(value) * 10 + add);
+    };
+    const CRect frame = visible ? CRect{hundredths(b.left, 0), hundredths(b.top, 0),
+                                        hundredths(b.right, 9), hundredths(b.bottom, 9)}
+                                : CRect{0, 0, -1, -1};
     header.Rect(b).Rect(frame).U32(Emf::Signature).U32(Emf::Version);
     const std::size_t nBytesAt = header.Size();
     header.U32(0).U32(m_records).I16(static_cast<int>(m_handles)).I16(0);

@@ -307,3 +307,24 @@ bool ConvertToInfinitelyLongLane(CCapacityLane& lane)
     Normalise(lane);
     return true;
 }
+
+const CLane* NewShortLaneFeeder(const CLane& selected, bool toRight)
+{
+    bool fedFromTheRightByALongLane = false;
+    for (const CLane* current = &selected; const CLane* right = current->GetRightNeighbour();
+         current = right) {
+        if (!current->HasIncomingFrom(*right)) {
+            break;
+        }
+        if (!right->IsShort()) {
+            fedFromTheRightByALongLane = true;
+            break;
+        }
+    }
+    const CLane* left = toRight ? &selected : selected.GetLeftNeighbour();
+    const CLane* right = toRight ? selected.GetRightNeighbour() : &selected;
+    if (selected.IsShort() && !fedFromTheRightByALongLane) {
+        return left != nullptr ? left : right;
+    }
+    return right != nullptr ? right : left;
+}

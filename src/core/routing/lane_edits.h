@@ -39,3 +39,9 @@ bool ConvertToShortLane(CCapacityLane& lane, CCapacityLane& neighbour, std::int3
 // up to C is rewritten to go straight from E's from-lane to S (connector made if missing); then
 // C is destroyed with the routes still on it. False when S is not short.
 bool ConvertToInfinitelyLongLane(CCapacityLane& lane);
+
+// The lane that feeds a short lane added beside `selected` (on its right when toRight, else on
+// its left), among the new lane's neighbours: the left one when the selected lane is short and
+// not fed through a chain of lane changes from an infinitely long lane on its right, else the
+// right one; the other one when that side has no lane.
+const CLane* NewShortLaneFeeder(const CLane& selected, bool toRight);

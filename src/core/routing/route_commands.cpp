@@ -6,13 +6,21 @@
 #include "routing/flow_group_commands.h"
 #include "routing/route_flows.h"
 
-std::size_t BuildRoutes(CNetwork& network)
+std::optional<std::size_t> BuildRoutes(CNetwork& network, CFeedback* feedback)
 {
     CRoutes& routes = network.GetRoutes();
     const std::size_t before = routes.GetCount();
-    routes.DiscoverRoutes();
+    if (!routes.DiscoverRoutes(feedback)) {
+        return std::nullopt;
+    }
     NormaliseAllArms(network);
     return routes.GetCount() - before;
+}
+
+std::string TooManyRoutesMessage()
+{
+    return "Build Routes stopped: the network has more than " + std::to_string(CRoutes::MaxRoutes) +
+           " routes, the most a network file can hold. The routes were left as they were.";
 }
 
 void DeleteAllRoutes(CNetwork& network)

@@ -7,14 +7,21 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <optional>
+#include <string>
 
+class CFeedback;
 class CFlowGroup;
 class CNetwork;
 class CRoute;
 
 // "Build Routes": appends the routes not held yet, refreshes the filter flags and normalises
-// the coupled proportions of every Entry arm in every flow group. Returns the routes added.
-std::size_t BuildRoutes(CNetwork& network);
+// the coupled proportions of every Entry arm in every flow group. Returns the routes added, or
+// none when the search was cancelled or stopped at CRoutes::MaxRoutes and left the routes as
+// they were.
+std::optional<std::size_t> BuildRoutes(CNetwork& network, CFeedback* feedback = nullptr);
+// Why Build Routes left the routes as they were.
+std::string TooManyRoutesMessage();
 // "Delete All Routes" (after the user said Yes), then normalise.
 void DeleteAllRoutes(CNetwork& network);
 // "Delete Route", then normalise; false when the route is not the network's.

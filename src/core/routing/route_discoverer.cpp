@@ -26,7 +26,8 @@ void CRouteDiscoverer::Search(const CRouteableNode& node)
     const std::unique_ptr<CRouteableNode::COutgoingEdgeIter> edges = node.CreateOutgoingEdgeIter();
     if (!edges)
         return;
-    for (CRouteableEdge* edge = edges->First(); edge != nullptr; edge = edges->Next()) {
+    for (CRouteableEdge* edge = edges->First(); edge != nullptr && !m_limitReached;
+         edge = edges->Next()) {
         if (IsCancelled(m_feedback))
             return;
         // The same refusal AppendEdge would give for an edge that does not leave this node.
@@ -65,6 +66,10 @@ void CRouteDiscoverer::RouteEndReached(const CRouteableNodeGroup& group)
                                      std::pair<std::uint32_t, std::size_t>(id, 0));
     // Every target with this id (groups are told apart by id only) keeps the path.
     for (auto at = it; at != m_targetIds.end() && at->first == id; ++at) {
+        if (++m_collectedPaths > m_limit) {
+            m_limitReached = true;
+            return;
+        }
         m_collected[(m_startCount - 1) * m_targetCount + at->second].push_back(
             {m_collectedEdges.size(), m_path.size()});
         m_collectedEdges.insert(m_collectedEdges.end(), m_path.begin(), m_path.end());
@@ -98,13 +103,17 @@ void CRouteDiscoverer::CollectFrom(const CRouteableNode& start)
 std::size_t CRouteDiscoverer::AddCollected()
 {
     std::size_t added = 0;
-    for (std::size_t t = 0; t < m_targetCount; ++t) {
-        for (std::size_t s = 0; s < m_startCount; ++s) {
+    for (std::size_t t = 0; t < m_targetCount && !m_limitReached; ++t) {
+        for (std::size_t s = 0; s < m_startCount && !m_limitReached; ++s) {
             for (const CPathSlice& slice : m_collected[s * m_targetCount + t]) {
                 const std::span<CRouteableEdge* const> edges(m_collectedEdges.data() + slice.begin,
                                                              slice.length);
                 if (m_routes.ContainsEdgeList(edges))
                     continue;
+                if (m_routes.GetCount() >= m_limit) {
+                    m_limitReached = true;
+                    break;
+                }
                 CDiscoveredRoute* route = m_routes.AddNewRoute();
                 for (CRouteableEdge* step : edges)
                     route->AppendEdge(step);

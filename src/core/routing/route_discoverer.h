@@ -28,6 +28,10 @@ namespace Routing
 //
 // With a feedback object the search stops as soon as it sees the cancel flag; what was added
 // until then stays, and the caller decides what to keep.
+//
+// A route limit stops a collecting search as soon as the routes would certainly be more than
+// the limit (every path kept is a different route) and AddCollected before the collection would
+// pass it; LimitReached then says so, and what was added before stays for the caller to drop.
 class CRouteDiscoverer
 {
 public:
@@ -45,6 +49,9 @@ public:
     // Adds what was collected (skipping routes already held) and forgets it; returns how many.
     std::size_t AddCollected();
 
+    void SetRouteLimit(std::size_t limit) { m_limit = limit; }
+    bool LimitReached() const { return m_limitReached; }
+
 private:
     struct CPathSlice
     {
@@ -60,6 +67,9 @@ private:
     const CFeedback* m_feedback;
     const CRouteableNodeGroup* m_target = nullptr;
     std::size_t m_added = 0;
+    std::size_t m_limit = SIZE_MAX;
+    std::size_t m_collectedPaths = 0; // since the first BeginCollecting
+    bool m_limitReached = false;
     // Collecting: target ids sorted (with their index), and per (start, target) the paths.
     bool m_collecting = false;
     std::vector<std::pair<std::uint32_t, std::size_t>> m_targetIds;

@@ -48,18 +48,16 @@ bool CRoutes::DiscoverRoutes(CFeedback* feedback)
     if (!m_network) {
         return true;
     }
-    // When cancelled, the routes added so far are removed again.
+    // When cancelled or past the limit, the routes added so far are removed again; only routes
+    // were appended, so dropping those behind the old count restores them.
     const std::size_t before = GetCount();
-    auto cancelled = [&] {
-        if (!IsCancelled(feedback)) {
-            return false;
-        }
+    auto takeBack = [&] {
         std::vector<Routing::CDiscoveredRoute*> added;
         for (std::size_t i = before; i < GetCount(); ++i) {
             added.push_back(GetRoutes()[i].get());
         }
         Routing::CDiscoveredRoutes::RemoveRoutes(added);
-        return true;
+        return false;
     };
     const double origins = std::max<double>(1.0, m_network->GetZones().GetCount());
     double originsDone = 0.0;
@@ -68,6 +66,7 @@ bool CRoutes::DiscoverRoutes(CFeedback* feedback)
     CArms& arms = m_network->GetArms();
     CArmKindFreeze freeze(arms);
     Routing::CRouteDiscoverer discoverer(*this, feedback);
+    discoverer.SetRouteLimit(MaxRoutes);
     const CODMovements& movements = m_network->GetODMovements();
     // Movements come by origin first: one search per lane of an origin serves all of its
     // destinations, and the routes are then added in movement order as if searched one by one.
@@ -91,7 +90,8 @@ bool CRoutes::DiscoverRoutes(CFeedback* feedback)
         }
         discoverer.BeginCollecting(targets);
         const CCapLanes& lanes = entry->GetLanes();
-        for (std::uint32_t n = 1; n <= lanes.GetCount() && !IsCancelled(feedback); ++n) {
+        for (std::uint32_t n = 1;
+             n <= lanes.GetCount() && !IsCancelled(feedback) && !discoverer.LimitReached(); ++n) {
             const CCapacityLane* lane = lanes.GetLane(n);
             if (!lane->IsShort()) {
                 discoverer.CollectFrom(*lane);
@@ -102,16 +102,19 @@ bool CRoutes::DiscoverRoutes(CFeedback* feedback)
                     origins);
             }
         }
-        if (cancelled()) {
-            return false;
+        if (IsCancelled(feedback)) {
+            return takeBack();
         }
         discoverer.AddCollected();
+        if (discoverer.LimitReached()) {
+            return takeBack();
+        }
     }
     if (feedback) {
         feedback->SetProgress(100.0);
     }
-    if (cancelled()) {
-        return false;
+    if (IsCancelled(feedback)) {
+        return takeBack();
     }
     RefreshInFilterFlags();
     return true;

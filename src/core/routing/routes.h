@@ -19,7 +19,9 @@ class CZone;
 // for each, the infinitely long lanes of the origin's entry arm in lane order, appending every
 // route not held yet; routes kept from earlier builds keep number, id and flows. Given a feedback
 // object, it reports progress by start lane and, when cancelled, removes what it added and
-// refreshes nothing, leaving the routes exactly as they were.
+// refreshes nothing, leaving the routes exactly as they were. A network holds at most MaxRoutes
+// routes, the most that the five columns of the network file's route count hold: a search that
+// would pass it stops the same way.
 class CRoutes : public Routing::CDiscoveredRoutes, public CNetworkObserver
 {
 public:
@@ -28,8 +30,11 @@ public:
 
     CNetwork* GetNetwork() const { return m_network; }
 
+    static constexpr std::uint32_t MaxRoutes = 99999;
+
     void DiscoverRoutes() override;
-    // False when cancelled.
+    // False when cancelled or stopped at MaxRoutes, the routes left as they were either way
+    // (IsCancelled on the feedback tells which).
     bool DiscoverRoutes(CFeedback* feedback);
 
     // A new, empty route at count + 1 (what the file reader fills with AppendEdge).

@@ -74,13 +74,20 @@ void CHTTPUpdateNotificationChecker::SetNextNotificationTime(std::optional<std::
     m_settings.NextNotificationTime = FormatNotificationTime(time);
 }
 
-void CHTTPUpdateNotificationChecker::ChangeNotificationFrequency(NotificationFrequency frequency)
+void ChangeNotificationFrequency(ProgramSettings& settings, NotificationFrequency frequency,
+                                 std::int64_t now)
 {
-    if (frequency == GetNotificationFrequency()) {
+    if (frequency == ParseNotificationFrequency(settings.NotificationFrequency)) {
         return;
     }
-    m_settings.NotificationFrequency = FormatNotificationFrequency(frequency);
-    SetNextNotificationTime(m_clock() + NotificationIntervalDays(frequency) * SecondsPerDay);
+    settings.NotificationFrequency = FormatNotificationFrequency(frequency);
+    settings.NextNotificationTime =
+        FormatNotificationTime(now + NotificationIntervalDays(frequency) * SecondsPerDay);
+}
+
+void CHTTPUpdateNotificationChecker::ChangeNotificationFrequency(NotificationFrequency frequency)
+{
+    ::ChangeNotificationFrequency(m_settings, frequency, m_clock());
 }
 
 void CHTTPUpdateNotificationChecker::CheckAtStartup()

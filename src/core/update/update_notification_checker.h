@@ -26,6 +26,11 @@ public:
 inline constexpr const char* DefaultUpdateNotificationURL =
     "https://www.pellmoorsystems.com/updates/gyrolith.txt";
 
+// What choosing a frequency on the settings page does: the new frequency is due its interval
+// from now (seconds since 1970); choosing the one already set changes nothing.
+void ChangeNotificationFrequency(ProgramSettings& settings, NotificationFrequency frequency,
+                                 std::int64_t now);
+
 enum class UpdateCheckResult
 {
     Announced,    // an applicable announcement was shown
@@ -55,8 +60,7 @@ public:
     std::optional<std::int64_t> GetNextNotificationTime() const;
     NotificationFrequency GetNotificationFrequency() const;
 
-    // From the settings page: a new frequency is due its interval from now; choosing the one
-    // already set changes nothing.
+    // As the free function, on this checker's clock.
     void ChangeNotificationFrequency(NotificationFrequency frequency);
 
     // The last step of start-up. With no next time yet it asks whether to check automatically

@@ -32,7 +32,7 @@ void FilledCircle(CDrawingSurface& surface, CPoint centre, int radius, ColorRef 
 
 CPoint ToPoint(double x, double y)
 {
-    return {static_cast<int>(std::floor(x + 0.5)), static_cast<int>(std::floor(y + 0.5))};
+    return {ClampToInt(std::floor(x + 0.5)), ClampToInt(std::floor(y + 0.5))};
 }
 
 CSegment Between(CPoint a, CPoint b)

@@ -35,6 +35,13 @@ CRect Unite(const CRect& a, const CRect& b)
             std::max(a.bottom, b.bottom)};
 }
 
+CRect Intersect(const CRect& a, const CRect& b)
+{
+    const CRect overlap{std::max(a.left, b.left), std::max(a.top, b.top),
+                        std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
+    return overlap.IsEmpty() ? CRect{} : overlap;
+}
+
 CRect BoxOf(std::span<const CPoint> points)
 {
     if (points.empty()) {

@@ -21,5 +21,7 @@ private:
 
 CRect Inflate(const CRect& rect, int by);
 CRect Unite(const CRect& a, const CRect& b);
+// The overlap of two rectangles; all zero when they do not meet.
+CRect Intersect(const CRect& a, const CRect& b);
 // The smallest rectangle holding the points, with right and bottom one past them.
 CRect BoxOf(std::span<const CPoint> points);

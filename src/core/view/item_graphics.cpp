@@ -162,8 +162,9 @@ void CZoneGraphics::Draw(CDrawingSurface& surface, CBounds* bounds) const
 void DrawLabel(const CRenderContext& context, CDrawingSurface& surface, CBounds* bounds,
                const CLabel& label)
 {
-    const CSegment segment(label.GetFirstPoint().x, label.GetFirstPoint().y,
-                           label.GetSecondPoint().x, label.GetSecondPoint().y);
+    const CSegment segment(
+        DrawingCoordinate(label.GetFirstPoint().x), DrawingCoordinate(label.GetFirstPoint().y),
+        DrawingCoordinate(label.GetSecondPoint().x), DrawingCoordinate(label.GetSecondPoint().y));
     const bool selected = context.switches.showSelection &&
                           context.viewState->IsSelected(ESelectionKind::Label, label.GetId());
     if (bounds == nullptr && selected) {
@@ -193,8 +194,8 @@ CRect CCapacityAssessorDrawing::GetTextRect(const CDrawingSurface& surface) cons
     const CSize size = surface.GetTextExtent(
         font, std::to_string(m_assessor.GetAssessedFlow(m_context.flowGroup)));
     const CCapacityAssessorGraphics& g = m_assessor.GetGraphics();
-    const int left = g.x - size.cx / 2;
-    const int top = g.y - size.cy / 2;
+    const int left = DrawingCoordinate(g.x) - size.cx / 2;
+    const int top = DrawingCoordinate(g.y) - size.cy / 2;
     return {left - AssessorMargin, top - AssessorMargin, left + size.cx + AssessorMargin,
             top + size.cy + AssessorMargin};
 }
@@ -202,7 +203,7 @@ CRect CCapacityAssessorDrawing::GetTextRect(const CDrawingSurface& surface) cons
 void CCapacityAssessorDrawing::Draw(CDrawingSurface& surface, CBounds* bounds) const
 {
     const CCapacityAssessorGraphics& g = m_assessor.GetGraphics();
-    const CPoint position{g.x, g.y};
+    const CPoint position{DrawingCoordinate(g.x), DrawingCoordinate(g.y)};
     const CRect box = GetTextRect(surface);
     const CArm* arms[] = {m_assessor.GetEntryArm(), m_assessor.GetCirculatoryArm()};
     if (bounds != nullptr) {

@@ -8,8 +8,8 @@
 
 CSegment ArmSegment(const CArm& arm)
 {
-    return {arm.GetFirstPoint().x, arm.GetFirstPoint().y, arm.GetSecondPoint().x,
-            arm.GetSecondPoint().y};
+    return {DrawingCoordinate(arm.GetFirstPoint().x), DrawingCoordinate(arm.GetFirstPoint().y),
+            DrawingCoordinate(arm.GetSecondPoint().x), DrawingCoordinate(arm.GetSecondPoint().y)};
 }
 
 int LaneWidth(int armTextHeight)

@@ -78,6 +78,20 @@ std::vector<std::uint8_t> RecordNetworkEmf(const CDiagramSource& source, const C
     return recorder.Finish();
 }
 
+void DrawDiagram(const CDiagramSource& source, const CFlowGroup* group, CDrawingSurface& surface)
+{
+    CDiagramDrawing(source, group).Draw(surface);
+}
+
+CRect DiagramBounds(const CDiagramSource& source, const CFlowGroup* group,
+                    const CTextMeasurer& measurer)
+{
+    CEmfRecorder scratch(measurer);
+    CBounds bounds;
+    CDiagramDrawing(source, group).Draw(scratch, &bounds);
+    return bounds.IsEmpty() ? CRect{} : bounds.GetRect();
+}
+
 void ExportNetworkDxf(const std::filesystem::path& path, const CDiagramSource& source,
                       const CTextMeasurer& measurer)
 {

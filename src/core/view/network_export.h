@@ -1,7 +1,7 @@
 // The network drawing as metafile bytes (clipboard, reports) and as a DXF file.
 #pragma once
 
-#include "platform/text_measurer.h"
+#include "platform/drawing_surface.h"
 #include "view/render_context.h"
 
 #include <cstdint>
@@ -76,6 +76,14 @@ std::vector<std::uint8_t> RecordNetworkEmf(const CDiagramSource& source, const C
                                            const std::optional<CRect>& clip,
                                            const CTextMeasurer& measurer,
                                            const std::string& description);
+
+// The same drawing onto a surface, clipped to what its clip box shows (a printed page).
+void DrawDiagram(const CDiagramSource& source, const CFlowGroup* group, CDrawingSurface& surface);
+
+// The extent of that drawing, measured by a bounds pass (the grid adds none); empty for an
+// empty network.
+CRect DiagramBounds(const CDiagramSource& source, const CFlowGroup* group,
+                    const CTextMeasurer& measurer);
 
 // Records the drawing and converts it into a DXF file at path, atomically. Throws errFileWrite
 // when the file cannot be written.

@@ -8,6 +8,7 @@
 #include "view/item_graphics.h"
 #include "view/network_view_state.h"
 #include "view/od_matrix_graphics.h"
+#include "view/print_zone_graphics.h"
 
 #include <cmath>
 
@@ -105,22 +106,15 @@ void CNetworkRenderer::DrawGrid(CDrawingSurface& surface) const
 void CNetworkRenderer::DrawPrintPages(CDrawingSurface& surface, CBounds* bounds) const
 {
     for (int n = 1; n <= m_printPages.GetCount(); ++n) {
-        const CPrintZone& zone = m_printPages.GetPage(n)->GetPrintZone();
-        const CRect rect{zone.GetLeft(), zone.GetTop(), zone.GetRight(), zone.GetBottom()};
-        if (Skip(surface, rect)) {
+        const CPrintPage& page = *m_printPages.GetPage(n);
+        const bool current =
+            m_context.switches.showSelection &&
+            m_context.viewState->IsSelected(ESelectionKind::PrintZone, page.GetId());
+        const CPrintZoneGraphics graphics(m_context, page, current);
+        if (m_context.switches.clipTest && Skip(surface, graphics.GetBoundingRect(surface))) {
             continue;
         }
-        if (bounds != nullptr) {
-            bounds->Add(Inflate(rect, 1));
-            continue;
-        }
-        const bool selected = m_context.viewState->IsSelected(ESelectionKind::PrintZone,
-                                                              m_printPages.GetPage(n)->GetId());
-        const ColorRef colour =
-            selected ? m_context.program->CurSelectedItemColor : m_context.program->CurLaneColor;
-        surface.SelectPen(CPenExt(EPenStyle::DashDot, 1, colour));
-        surface.SelectBrush(CBrush::Null());
-        surface.Rectangle(rect);
+        graphics.Draw(surface, bounds);
     }
 }
 

@@ -21,8 +21,8 @@ public:
     int GetY() const { return m_y; }
     void SetPosition(int x, int y)
     {
-        m_x = x;
-        m_y = y;
+        m_x = DrawingCoordinate(x);
+        m_y = DrawingCoordinate(y);
     }
     ODFlowKind GetKind() const { return m_kind; }
     void SetKind(ODFlowKind kind) { m_kind = kind; }

@@ -48,7 +48,7 @@ CPoint CSegment::PointAt(double across, double along) const
     const double c = std::cos(t);
     const double x = m_x0 - s * along - c * across + 0.5;
     const double y = m_y0 + c * along - s * across + 0.5;
-    return {static_cast<int>(x), static_cast<int>(y)};
+    return {ClampToInt(x), ClampToInt(y)};
 }
 
 CPoint CSegment::PointAtPercent(double percent) const
@@ -58,8 +58,8 @@ CPoint CSegment::PointAtPercent(double percent) const
 
 CRect CSegment::BoundingRect() const
 {
-    return {static_cast<int>(std::floor(std::min(m_x0, m_x1))),
-            static_cast<int>(std::floor(std::min(m_y0, m_y1))),
-            static_cast<int>(std::ceil(std::max(m_x0, m_x1))) + 1,
-            static_cast<int>(std::ceil(std::max(m_y0, m_y1))) + 1};
+    return {ClampToInt(std::floor(std::min(m_x0, m_x1))),
+            ClampToInt(std::floor(std::min(m_y0, m_y1))),
+            ClampToInt(std::ceil(std::max(m_x0, m_x1)) + 1.0),
+            ClampToInt(std::ceil(std::max(m_y0, m_y1)) + 1.0)};
 }

@@ -85,9 +85,8 @@ CRect TurnedTextBox(CPoint reference, double textBearing, double u0, double u1, 
     }
     // sin and cos of right angles are not exact zeros: keep such noise from moving a whole unit.
     constexpr double Noise = 1e-9;
-    return {static_cast<int>(std::floor(minX + Noise)), static_cast<int>(std::floor(minY + Noise)),
-            static_cast<int>(std::ceil(maxX - Noise)) + 1,
-            static_cast<int>(std::ceil(maxY - Noise)) + 1};
+    return {ClampToInt(std::floor(minX + Noise)), ClampToInt(std::floor(minY + Noise)),
+            ClampToInt(std::ceil(maxX - Noise) + 1.0), ClampToInt(std::ceil(maxY - Noise) + 1.0)};
 }
 
 void DrawSegmentText(CDrawingSurface& surface, CBounds* bounds, const CSegment& segment,

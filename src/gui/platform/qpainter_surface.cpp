@@ -1,5 +1,6 @@
 #include "platform/qpainter_surface.h"
 
+#include "platform/qt_colour.h"
 #include "platform/raster_operation.h"
 
 #include <QGlyphRun>
@@ -14,11 +15,6 @@
 
 namespace
 {
-QColor QColorOf(ColorRef c)
-{
-    return {RedOf(c), GreenOf(c), BlueOf(c)};
-}
-
 // Dashes of plain pens in device pixels, as styled cosmetic lines are drawn on the screen.
 QList<qreal> PlainDashes(EPenStyle style)
 {

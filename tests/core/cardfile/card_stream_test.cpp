@@ -133,6 +133,24 @@ TEST(CardStreamFile, LineLongerThanAnyCardIsDamageReportedWithoutReadingOn)
     }
 }
 
+// A snapshot is held to the same length in characters: a two-byte character counts once.
+TEST(CardStreamMemory, LineLongerThanAnyCardIsDamage)
+{
+    const std::size_t max = CCardStream::kMaxCardLength;
+    const auto lines = [](const std::string& text) {
+        CCardStreamMemory stream(text);
+        std::size_t count = 0;
+        for (std::string line; stream.ReadLine(line);)
+            ++count;
+        return count;
+    };
+    EXPECT_EQ(lines(std::string(max, 'x') + "\r\nA"), 2u);
+    EXPECT_EQ(lines(std::string(max - 1, 'x') + "\xC2\xAC"), 1u);
+    for (const std::string& text :
+         {std::string(max + 1, 'x'), std::string(max, 'x') + "\xC2\xAC\r\n"})
+        EXPECT_THROW(lines(text), errCorruptCardData) << text.size();
+}
+
 TEST(CardWriterFile, EveryCardEndsInCrLfAndIsWindows1252)
 {
     std::ostringstream file(std::ios::binary);

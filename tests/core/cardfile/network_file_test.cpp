@@ -13,6 +13,7 @@
 #include "routing/route.h"
 #include "sample_document.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -314,6 +315,108 @@ INSTANTIATE_TEST_SUITE_P(
                  " group -1 1 matrix 2 2"}),
     CaseName());
 
+// An RTFLW card with the flow and proportion fields as given (22 columns each).
+std::string Rtflw(int route, const std::string& flow, int locked, const std::string& proportion)
+{
+    char head[16];
+    std::snprintf(head, sizeof head, "RTFLW%5d", route);
+    char lock[8];
+    std::snprintf(lock, sizeof lock, "%5d", locked);
+    return head + std::string(22 - flow.size(), ' ') + flow + lock +
+           std::string(22 - proportion.size(), ' ') + proportion;
+}
+
+struct AdjustCase
+{
+    const char* name;
+    const char* keyword; // the first card that starts with it is edited
+    std::function<std::string(std::string)> edit;
+    std::vector<std::string> adjustments; // after "Line N, "
+};
+
+std::function<std::string(std::string)> Replace(std::string card)
+{
+    return [card](const std::string&) {
+        return card;
+    };
+}
+
+class NetworkFileAdjusted : public NetworkFile, public testing::WithParamInterface<AdjustCase>
+{};
+
+// A value the writer could not write back is brought into its field and reported with its card
+// and line; the document then saves, and reads back with nothing left to change.
+TEST_P(NetworkFileAdjusted, BringsTheValueIntoItsFieldAndSaysSo)
+{
+    std::vector<std::string> lines = SplitLines(WriteFull(doc, settings));
+    const int at = FindCard(lines, GetParam().keyword);
+    ASSERT_GE(at, 0);
+    lines[static_cast<std::size_t>(at)] = GetParam().edit(lines[static_cast<std::size_t>(at)]);
+    const CRead read = Read(JoinLines(lines));
+    std::vector<std::string> told;
+    for (const CReadAdjustment& adjustment : read.doc->readAdjustments) {
+        EXPECT_EQ(adjustment.line, at + 1);
+        told.push_back(ReadAdjustmentText(adjustment));
+    }
+    std::vector<std::string> expected;
+    for (const std::string& text : GetParam().adjustments) {
+        expected.push_back("Line " + std::to_string(at + 1) + ", " + text);
+    }
+    EXPECT_EQ(told, expected);
+    std::string saved;
+    ASSERT_NO_THROW(saved = WriteFull(*read.doc, read.settings));
+    EXPECT_TRUE(Read(saved).doc->readAdjustments.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cards, NetworkFileAdjusted,
+    testing::Values(
+        AdjustCase{"NegativeDesiredFlow",
+                   "ODFLW",
+                   Replace("ODFLW    1    2   -5"),
+                   {"ODFLW card: the desired flow -5 became 0"}},
+        AdjustCase{"RouteFlowOfAnExponent",
+                   "RTFLW    1",
+                   Replace(Rtflw(1, "9.2e18", 0, "-1")),
+                   {"RTFLW card: the route flow 9.2e+18 became 99999"}},
+        AdjustCase{"ProportionOfAnExponent",
+                   "RTFLW    1",
+                   Replace(Rtflw(1, "50", 0, "1e22")),
+                   {"RTFLW card: the proportion 1e+22 became 99999"}},
+        AdjustCase{"FlowOfARouteNotPermitted",
+                   "RTFLW    1",
+                   Replace(Rtflw(5, "50", 1, "0.5")),
+                   {"RTFLW card: the flow of a route that is not permitted 50 became 0"}},
+        AdjustCase{"CarriageReturnInsideAnArmText",
+                   "ARM  ",
+                   [](std::string card) { return card.insert(22, "\r"); },
+                   {"ARM card: the carriage return in column 22 became a blank"}},
+        AdjustCase{"LabelTextHeight",
+                   "LABEL LONG       500",
+                   Replace("LABEL LONG         1         2         3         4 5000         0x"),
+                   {"LABEL card: the text height 5000 became 1000"}},
+        AdjustCase{"TimePastMidnight",
+                   "FLWGP",
+                   Replace(Flwgp("25:00-1:00")),
+                   {"FLWGP card: the start time 90000 seconds became 01:00",
+                    "FLWGP card: the end time -3600 seconds became 23:00"}}),
+    CaseName());
+
+TEST_F(NetworkFile, ARouteNotPermittedHasNoFlowInAnyGroupAfterReading)
+{
+    std::vector<std::string> lines = SplitLines(WriteFull(doc, settings));
+    const int at = FindCard(lines, "RTFLW    6");
+    ASSERT_GE(at, 0);
+    lines[static_cast<std::size_t>(at)] = Rtflw(5, "50", 0, "-1");
+    const CRead read = Read(JoinLines(lines));
+    const CNetwork& network = read.doc->network;
+    const CRoute* route = network.GetRoutes().GetRoute(5);
+    ASSERT_FALSE(route->IsPermitted());
+    for (std::uint32_t g = 1; g <= network.GetFlowGroups().GetCount(); ++g) {
+        EXPECT_EQ(route->GetFlow(network.GetFlowGroups().GetFlowGroup(g)), 0.0);
+    }
+}
+
 // --- Failures --------------------------------------------------------------------------------
 
 struct BrokenCase
@@ -506,6 +609,22 @@ TEST_F(NetworkFile, TextsAtTheLengthOfACardSurviveADiskFile)
     NetworkSettings loaded;
     EXPECT_EQ(LoadNetworkFile(path, loaded)->project.notes, doc.project.notes);
     std::filesystem::remove(path);
+}
+
+// What the settings sheets ask before they hand texts to a document.
+TEST(UnstorableNetworkText, NamesTheTextTheWriterWouldRefuse)
+{
+    CProjectInformation project{"title", "location", "two\r\nlines", "name", "scn"};
+    NetworkSettings settings;
+    EXPECT_EQ(UnstorableNetworkTextMessage(project, settings), "");
+
+    project.notes = std::string(CCardStream::kMaxCardLength, 'n');
+    EXPECT_EQ(UnstorableNetworkTextMessage(project, settings),
+              "Notes: The text of 32768 characters is longer than the 32763 a file can hold");
+
+    settings.LaneFlowDelimiter = "\n";
+    EXPECT_EQ(UnstorableNetworkTextMessage({}, settings),
+              "Network settings: The lane flow delimiter cannot be written: it holds a line break");
 }
 
 TEST_F(NetworkFile, RefusedSaveLeavesTheFileOnDiskAsItWas)

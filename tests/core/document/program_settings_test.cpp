@@ -68,4 +68,31 @@ INSTANTIATE_TEST_SUITE_P(
                     LengthCase{"NotANumber", std::nan(""), L, LMax, 1}),
     [](const testing::TestParamInfo<LengthCase>& paramInfo) { return paramInfo.param.Name; });
 
+struct TypedTextCase
+{
+    const char* Name;
+    const char* Text;
+    std::int32_t Expected;
+};
+
+class TypedTextTest : public testing::TestWithParam<TypedTextCase>
+{};
+
+TEST_P(TypedTextTest, ReadsTheNumberTheTextStartsWith)
+{
+    EXPECT_EQ(TenthsOfMillimetreFromText(GetParam().Text, T, TMax), GetParam().Expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EditBoxes, TypedTextTest,
+    testing::Values(TypedTextCase{"Plain", "2.5", 25}, TypedTextCase{"BlanksAround", "  4.0 ", 40},
+                    TypedTextCase{"Plus", "+3", 30},
+                    TypedTextCase{"CommaAsDecimalPoint", "2,5", 25},
+                    TypedTextCase{"UnitAfterTheNumber", "12mm", 120},
+                    TypedTextCase{"NoNumberIsTheMinimum", "abc", T},
+                    TypedTextCase{"EmptyIsTheMinimum", "", T}, TypedTextCase{"Negative", "-3", T},
+                    TypedTextCase{"BeyondADouble", "1e400", TMax},
+                    TypedTextCase{"TooSmallForADouble", "1e-400", T}),
+    [](const testing::TestParamInfo<TypedTextCase>& paramInfo) { return paramInfo.param.Name; });
+
 } // namespace

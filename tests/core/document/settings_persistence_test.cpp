@@ -188,7 +188,11 @@ INSTANTIATE_TEST_SUITE_P(
                     ClampCase{"ThickLine", "CurZoneLineThickness", 101, 100},
                     ClampCase{"PrecisionThree", "CurRouteFlowPrecision", 3, 2},
                     ClampCase{"NegativePrecision", "CurODFlowPrecision", -1, 0},
-                    ClampCase{"AnyNonZeroIsTrue", "CurDisplayGrid", -3, 1}),
+                    ClampCase{"AnyNonZeroIsTrue", "CurDisplayGrid", -3, 1},
+                    ClampCase{"ThresholdBeyondItsField", "DefCapacityAssessorThreshold", 100000,
+                              99999},
+                    ClampCase{"ThresholdBelowItsField", "DefCapacityAssessorThreshold", -10000,
+                              -9999}),
     [](const testing::TestParamInfo<ClampCase>& paramInfo) { return paramInfo.param.Name; });
 
 // All nine stored widths zero means "never saved": the default widths. One that is not zero

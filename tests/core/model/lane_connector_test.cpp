@@ -127,4 +127,42 @@ TEST_F(LaneConnectors, LaneIdsThatShareTheirLow16BitsStayDistinct)
     EXPECT_EQ(connectors.GetCount(), 2u);
 }
 
+// The seven conditions under which the network view joins two lanes. Arm 1 is zone A's origin
+// arm, arm 3 zone B's destination arm; lane 2.2 is short.
+TEST(ViewConnectorRules, EveryConditionRefusesOnItsOwn)
+{
+    CNetwork network;
+    CArm* arm1 = AddArm(network, 1);
+    CArm* arm2 = AddArm(network, 2);
+    CArm* arm3 = AddArm(network, 1);
+    CArm* arm4 = AddArm(network, 1);
+    Lane(arm2, 2)->SetLength(50);
+    network.GetZones().InsertZone(1)->SetEntryArm(arm1);
+    network.GetZones().InsertZone(2)->SetExitArm(arm3);
+    network.GetLaneConnectors().AddConnector(Lane(arm2, 1), Lane(arm4, 1));
+
+    struct
+    {
+        const char* name;
+        const CLane* from;
+        const CLane* to;
+        bool allowed;
+    } const cases[] = {
+        {"origin to other arms", Lane(arm1, 1), Lane(arm2, 1), true},
+        {"no from-lane", nullptr, Lane(arm2, 1), false},
+        {"no to-lane", Lane(arm1, 1), nullptr, false},
+        {"the same lane", Lane(arm2, 1), Lane(arm2, 1), false},
+        {"a lane of the same arm", Lane(arm2, 2), Lane(arm2, 1), false},
+        {"a connector there already", Lane(arm2, 1), Lane(arm4, 1), false},
+        {"the other way is new", Lane(arm4, 1), Lane(arm2, 1), true},
+        {"onto a short lane", Lane(arm1, 1), Lane(arm2, 2), false},
+        {"into a zone's origin arm", Lane(arm2, 1), Lane(arm1, 1), false},
+        {"out of a zone's destination arm", Lane(arm3, 1), Lane(arm4, 1), false},
+        {"into a zone's destination arm", Lane(arm2, 1), Lane(arm3, 1), true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(CanAddLaneConnector(c.from, c.to), c.allowed) << c.name;
+    }
+}
+
 } // namespace

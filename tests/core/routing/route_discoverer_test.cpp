@@ -171,4 +171,42 @@ TEST_P(AgreementTest, SameRoutesInTheSameOrderAsThePlainSearch)
 
 INSTANTIATE_TEST_SUITE_P(Seeds, AgreementTest, ::testing::Range(1u, 9u));
 
+// Three ways from s to x. A limit the routes would pass stops collecting or adding and says so;
+// one they meet exactly does not, and routes held already count towards it.
+TEST_F(RouteDiscovererTest, RouteLimitStopsBeforeTheCollectionWouldPassIt)
+{
+    CToyNode* s = m_graph.AddNode(m_entry);
+    CToyNode* x = m_graph.AddNode(m_exit, true);
+    for (int way = 0; way < 3; ++way) {
+        CToyNode* p = m_graph.AddNode(m_middle);
+        m_graph.AddEdge(s, p);
+        m_graph.AddEdge(p, x);
+    }
+    const Routing::CRouteableNodeGroup* targets[] = {m_exit};
+    const auto collect = [&](std::size_t limit) {
+        CRouteDiscoverer discoverer(m_routes);
+        discoverer.SetRouteLimit(limit);
+        discoverer.BeginCollecting(targets);
+        discoverer.CollectFrom(*s);
+        discoverer.AddCollected();
+        return discoverer.LimitReached();
+    };
+    EXPECT_TRUE(collect(2)) << "three paths found";
+    EXPECT_EQ(m_routes.GetCount(), 0u);
+    EXPECT_FALSE(collect(3));
+    EXPECT_EQ(m_routes.GetCount(), 3u);
+    EXPECT_FALSE(collect(3)) << "the same three again add nothing";
+
+    // Two ways from another start: each found once, but with the three held they pass four.
+    CToyNode* t = m_graph.AddNode(m_entry);
+    for (int way = 0; way < 2; ++way) {
+        CToyNode* p = m_graph.AddNode(m_middle);
+        m_graph.AddEdge(t, p);
+        m_graph.AddEdge(p, x);
+    }
+    s = t;
+    EXPECT_TRUE(collect(4));
+    EXPECT_EQ(m_routes.GetCount(), 4u) << "added up to the limit, for the caller to drop";
+}
+
 } // namespace
