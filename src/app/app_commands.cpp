@@ -3,6 +3,8 @@
 #include "document/command_state.h"
 #include "document/view_placement.h"
 #include "routing/progress_feedback.h"
+#include "settings/network_settings_property_sheet.h"
+#include "settings/preferences_sheets.h"
 #include "view/diagram_clipboard.h"
 #include "view/network_view.h"
 #include "view/network_view_child_frame.h"
@@ -125,8 +127,10 @@ void CCarouselApp::OnCommand(ECommand command)
                                .arg(QCoreApplication::applicationVersion()));
         break;
     case ECommand::WindowCascade:
+        m_mainFrame->GetMdiArea()->cascadeSubWindows();
+        break;
     case ECommand::WindowTile:
-        // The MDI area arranges its windows itself.
+        m_mainFrame->GetMdiArea()->tileSubWindows();
         break;
     case ECommand::ZoomIn:
     case ECommand::ZoomOut:
@@ -136,10 +140,27 @@ void CCarouselApp::OnCommand(ECommand command)
         Zoom(command);
         break;
     case ECommand::EditProjectInformation:
+        CNetworkSettingsPropertySheet(*document,
+                                      CNetworkSettingsPropertySheet::EPage::ProjectInformation,
+                                      m_mainFrame.get())
+            .ExecAndApply();
+        break;
     case ECommand::EditNetworkGraphicsSettings:
+        CNetworkSettingsPropertySheet(*document,
+                                      CNetworkSettingsPropertySheet::EPage::GraphicsSettings,
+                                      m_mainFrame.get())
+            .ExecAndApply();
+        break;
     case ECommand::ProgramOptions:
+        CPreferencesPropertySheet(m_env.program, m_mainFrame.get(), m_env.clock).ExecAndApply();
+        break;
     case ECommand::DefaultOptions:
+        CPreferencesDefaultsPropertySheet(m_env.program, m_mainFrame.get()).ExecAndApply();
+        break;
     case ECommand::GraphicsOptions:
+        // The display settings apply to whatever is shown.
+        if (CPreferencesGraphicsPropertySheet(m_env.program, m_mainFrame.get()).ExecAndApply())
+            RedrawViews();
         break;
     }
     UpdateCommandUI();

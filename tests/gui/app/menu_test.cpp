@@ -8,6 +8,7 @@
 #include <QPageSetupDialog>
 #include <QPrinter>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
 #include <gtest/gtest.h>
@@ -197,6 +198,38 @@ TEST_F(MenuTest, PrintSetupWorksOnTheProgramsOnePrinter)
     shown = nullptr;
     TitleOfDialogOpenedBy(*Action(C::PrintSetup), check);
     EXPECT_EQ(shown, &app->GetPrinter()) << "the same printer the second time";
+}
+
+TEST_F(MenuTest, SettingsCommandsOpenTheirSheetShowingOnlyTheirPages)
+{
+    Start({Example("roundabout.crs")});
+    struct Case
+    {
+        C command;
+        QString title;
+        QStringList pages;
+    };
+    const Case cases[] = {
+        {C::ProgramOptions, "Options", {"Current Program Settings"}},
+        {C::DefaultOptions,
+         "Default Options For New Files",
+         {"Default Network Parameters", "Default Author Information",
+          "Default Graphical Settings"}},
+        {C::GraphicsOptions, "Graphics Options", {"Current Display Settings"}},
+        {C::EditProjectInformation, "Network Settings", {"Project Information"}},
+        {C::EditNetworkGraphicsSettings, "Network Settings", {"Network Graphics Settings"}},
+    };
+    for (const Case& c : cases) {
+        QStringList pages;
+        const QString title = TitleOfDialogOpenedBy(*Action(c.command), [&](QWidget& dialog) {
+            if (auto* tabs = dialog.findChild<QTabWidget*>())
+                for (int i = 0; i < tabs->count(); ++i)
+                    pages << tabs->tabText(i);
+        });
+        EXPECT_EQ(title, c.title);
+        EXPECT_EQ(pages, c.pages) << c.title.toStdString();
+    }
+    EXPECT_FALSE(app->GetDocument()->CanUndo()) << "closing a sheet changes nothing";
 }
 
 TEST_F(MenuTest, ZoomCommandsActOnTheActiveNetworkViewWithinTheirRange)
