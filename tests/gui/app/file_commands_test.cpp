@@ -224,7 +224,7 @@ TEST_F(FileCommandsTest, AutoSaveWaitsWhileACommandHoldsAPendingCheckpoint)
 {
     Start();
     Change();
-    app->GetDocument()->BeginCheckpoint("Add Arm");
+    ASSERT_TRUE(app->GetDocument()->BeginCheckpoint("Add Arm"));
     now += CAutoSaveManager::AutoSaveInterval + 1;
     app->GetIdleAutoSave().OnIdle();
     EXPECT_FALSE(app->GetAutoSave().IsFileNameChosen());
