@@ -132,6 +132,14 @@ void CCarouselApp::OnCommand(ECommand command)
     case ECommand::WindowTile:
         m_mainFrame->GetMdiArea()->tileSubWindows();
         break;
+    // Network view editing
+    case ECommand::AddArm:
+    case ECommand::AddZone:
+    case ECommand::AddLabel:
+    case ECommand::AddCapacityAssessor:
+    case ECommand::BalanceLaneFlowsOnSelectedArm:
+        ActiveNetworkFrame()->GetNetworkView()->RunCommand(*ViewCommandOf(command));
+        break;
     case ECommand::ZoomIn:
     case ECommand::ZoomOut:
     case ECommand::ZoomToFit:

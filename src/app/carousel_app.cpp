@@ -7,6 +7,7 @@
 #include "platform/freetype_text_measurer.h"
 #include "reports/report_builder_main_frame.h"
 #include "tables/flow_views_child_frame.h"
+#include "view/network_view.h"
 #include "view/network_view_child_frame.h"
 
 #include <QAbstractEventDispatcher>
@@ -194,6 +195,12 @@ void CCarouselApp::CreateFrame(int kind, int index)
                 [this] { CopyDiagram(); });
         connect(network, &CNetworkViewChildFrame::zoomChanged, this,
                 &CCarouselApp::UpdateCommandUI);
+        // Network view editing
+        CNetworkView* view = network->GetNetworkView();
+        view->EnableEditing(m_env.program, m_env.prompt);
+        view->SetWindowCommand(EViewCommand::CopyDiagramToClipboard, [this] { CopyDiagram(); });
+        view->SetWindowCommand(EViewCommand::NetworkDiagramDxfExport, [this] { ExportDxf(); });
+        connect(view, &CNetworkView::editingChanged, this, &CCarouselApp::UpdateCommandUI);
         frame = network;
         break;
     }

@@ -62,11 +62,11 @@ CCommandState CommandState(ECommand command, const CCommandContext& context)
         state.enabled = document != nullptr;
         break;
     case ECommand::Undo:
-        state.enabled = document && document->CanUndo();
+        state.enabled = document && document->CanUndo() && !(view && view->interacting);
         state.text = WithShortcut(document ? document->GetUndoMenuText() : "Can't Undo", command);
         break;
     case ECommand::Redo:
-        state.enabled = document && document->CanRedo();
+        state.enabled = document && document->CanRedo() && !(view && view->interacting);
         state.text = WithShortcut(document ? document->GetRedoMenuText() : "Can't Redo", command);
         break;
     case ECommand::HighlightFilteredRoutes:
@@ -104,6 +104,14 @@ CCommandState CommandState(ECommand command, const CCommandContext& context)
     case ECommand::MakeCircularRoutesNonPermitted:
     case ECommand::DeleteAllRoutes:
         state.enabled = viewActive && HasRoutes(*document);
+        break;
+    // Network view editing
+    case ECommand::AddArm:
+    case ECommand::AddZone:
+    case ECommand::AddLabel:
+    case ECommand::AddCapacityAssessor:
+    case ECommand::BalanceLaneFlowsOnSelectedArm:
+        state.enabled = viewActive && view->isEnabled && view->isEnabled(*ViewCommandOf(command));
         break;
     }
     return state;

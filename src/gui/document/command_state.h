@@ -4,6 +4,7 @@
 #include "document/command_table.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 class CCarouselDoc;
@@ -16,6 +17,10 @@ struct CNetworkViewStatus
     bool zoomable = false;
     double zoom = 1.0;
     bool hasBounds = false;
+    // The view's editing: a drag, band or placement under way holds Undo and Redo back, and
+    // the editing commands follow the view's rules (all disabled while it cannot edit).
+    bool interacting = false;
+    std::function<bool(EViewCommand)> isEnabled;
 };
 
 struct CCommandContext

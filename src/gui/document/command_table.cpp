@@ -11,7 +11,7 @@ namespace
 using K = QKeySequence;
 
 // The shown key comes first; Ctrl+= is Ctrl++ without the shift key.
-const std::array<CCommandInfo, 37> Table{{
+const std::array<CCommandInfo, 42> Table{{
     {ECommand::FileNew, "&New\tCtrl+N", {K(Qt::CTRL | Qt::Key_N)}, false, EToolBar::Main},
     {ECommand::FileOpen, "&Open...\tCtrl+O", {K(Qt::CTRL | Qt::Key_O)}, false, EToolBar::Main},
     {ECommand::FileClose, "&Close", {}, false, EToolBar::None},
@@ -109,6 +109,21 @@ const std::array<CCommandInfo, 37> Table{{
     {ECommand::WindowTile, "&Tile", {}, false, EToolBar::None},
     {ECommand::CheckForProgramUpdates, "Check For Program Updates...", {}, false, EToolBar::None},
     {ECommand::About, "&About Gyrolith...", {}, false, EToolBar::None},
+    // Network view editing
+    {ECommand::AddArm, "Add Arm...", {}, false, EToolBar::Network, "Arm"},
+    {ECommand::AddZone, "Add Zone...", {}, false, EToolBar::Network, "Zone"},
+    {ECommand::AddLabel, "Add Label...", {}, false, EToolBar::Network, "Label"},
+    {ECommand::AddCapacityAssessor,
+     "Add Capacity Assessor...",
+     {},
+     false,
+     EToolBar::Network,
+     "Assessor"},
+    {ECommand::BalanceLaneFlowsOnSelectedArm,
+     "Balance Lane Flows on Selected Arm",
+     {},
+     false,
+     EToolBar::None},
 }};
 } // namespace
 
@@ -150,4 +165,22 @@ QString ShortcutText(ECommand command)
     const QString text = QString::fromUtf8(CommandInfo(command).text);
     const qsizetype tab = text.indexOf(u'\t');
     return tab < 0 ? QString() : text.mid(tab + 1);
+}
+
+std::optional<EViewCommand> ViewCommandOf(ECommand command)
+{
+    switch (command) {
+    case ECommand::AddArm:
+        return EViewCommand::AddArm;
+    case ECommand::AddZone:
+        return EViewCommand::AddZone;
+    case ECommand::AddLabel:
+        return EViewCommand::AddLabel;
+    case ECommand::AddCapacityAssessor:
+        return EViewCommand::AddCapacityAssessor;
+    case ECommand::BalanceLaneFlowsOnSelectedArm:
+        return EViewCommand::BalanceLaneFlowsOnSelectedArm;
+    default:
+        return std::nullopt;
+    }
 }

@@ -1,8 +1,11 @@
 // The main window's commands: their menu texts, shortcuts and toolbars.
 #pragma once
 
+#include "editing/view_commands.h"
+
 #include <QKeySequence>
 #include <QList>
+#include <optional>
 #include <span>
 
 // Every command of the menus and toolbars that the main window owns. The network view's own
@@ -53,6 +56,12 @@ enum class ECommand
     WindowTile,
     CheckForProgramUpdates,
     About,
+    // Network view editing: the active network view's own commands
+    AddArm,
+    AddZone,
+    AddLabel,
+    AddCapacityAssessor,
+    BalanceLaneFlowsOnSelectedArm,
 };
 
 // The five toolbars, in the order they are docked along the top.
@@ -87,3 +96,5 @@ const CCommandInfo& CommandInfo(ECommand command);
 const char* ToolBarTitle(EToolBar toolBar);
 // The text after the tab of a command's menu text; empty when it has none.
 QString ShortcutText(ECommand command);
+// The network view's command a command of the main window runs; none for the window's own.
+std::optional<EViewCommand> ViewCommandOf(ECommand command);

@@ -136,6 +136,11 @@ void CMainFrame::CreateMenus()
     network->setObjectName("NetworkMenu");
     Add(network, ECommand::EditProjectInformation);
     Add(network, ECommand::EditNetworkGraphicsSettings);
+    // Network view editing
+    network->addSeparator();
+    for (ECommand c : {ECommand::AddArm, ECommand::AddZone, ECommand::AddLabel,
+                       ECommand::AddCapacityAssessor})
+        Add(network, c);
 
     QMenu* routes = menuBar()->addMenu("&Routes");
     Add(routes, ECommand::BuildRoutes);
@@ -144,6 +149,9 @@ void CMainFrame::CreateMenus()
     for (ECommand c : {ECommand::BalanceLaneFlowsOnAllEntryArms,
                        ECommand::MakeCircularRoutesNonPermitted, ECommand::DeleteAllRoutes})
         Add(routes, c);
+    // Network view editing: beside its sibling for all entry arms
+    routes->insertAction(m_actions.at(ECommand::BalanceLaneFlowsOnAllEntryArms),
+                         m_actions.at(ECommand::BalanceLaneFlowsOnSelectedArm));
 
     QMenu* options = menuBar()->addMenu("&Options");
     for (ECommand c :

@@ -1,12 +1,22 @@
 #include "view/network_view.h"
 
 #include "document/carousel_doc.h"
+#include "editing/band_overlay.h"
+#include "editing/network_view_editor.h"
+#include "editing/window_dialogs.h"
 #include "platform/emf_recorder.h"
 #include "platform/qpainter_surface.h"
 #include "view/network_export.h"
 #include "view/network_renderer.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
+#include <QToolTip>
+#include <cmath>
 
 namespace
 {
@@ -29,18 +39,33 @@ CNetworkRenderer ViewRenderer(CCarouselDoc& doc, CNetworkViewState& state,
     switches.showSelectedRoute = true;
     return renderer;
 }
+
+CPoint PlanPoint(QPointF plan)
+{
+    return {static_cast<int>(std::lround(plan.x())), static_cast<int>(std::lround(plan.y()))};
+}
+
+// The commands the window carries out itself rather than the editor.
+bool IsWindowCommand(EViewCommand command)
+{
+    return command == EViewCommand::PrintLayoutMode ||
+           command == EViewCommand::CopyDiagramToClipboard ||
+           command == EViewCommand::NetworkDiagramDxfExport;
+}
 } // namespace
 
 CNetworkView::CNetworkView(CCarouselDoc& document, QWidget* parent)
     : CScrollPanView(parent), m_document(document), m_state(document.GetViewStates())
 {
     m_document.AddView(this);
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 CNetworkView::~CNetworkView()
 {
     m_document.RemoveView(this);
 }
+
 
 void CNetworkView::SetOverlay(const CRendererOverlay* overlay)
 {
@@ -80,9 +105,267 @@ bool CNetworkView::IsWheelZoomBackwards() const
 
 void CNetworkView::OnUpdate(int hint)
 {
+    if (m_editor) {
+        m_editor->OnUpdate(hint);
+    }
     m_bounds.reset();
     Redraw();
     if (hint != HintObjectsReplaced) {
         UpdateScrollBars();
     }
+}
+
+void CNetworkView::EnableEditing(ProgramSettings& program, CPrompt& prompt,
+                                 CNetworkViewDialogs* dialogs)
+{
+    if (dialogs == nullptr) {
+        m_ownDialogs = std::make_unique<CWindowDialogs>(this);
+        dialogs = m_ownDialogs.get();
+    }
+    m_editor = std::make_unique<CNetworkViewEditor>(m_document, m_state, program, *dialogs, prompt,
+                                                    m_measureSurface);
+    m_bandOverlay = std::make_unique<CBandOverlay>(m_document, *m_editor);
+    SetOverlay(m_bandOverlay.get());
+}
+
+bool CNetworkView::IsInteracting() const
+{
+    if (!m_editor) {
+        return false;
+    }
+    const auto mode = m_editor->GetMode();
+    return mode != CNetworkViewEditor::EMode::Idle && mode != CNetworkViewEditor::EMode::Panning;
+}
+
+bool CNetworkView::IsCommandEnabled(EViewCommand command) const
+{
+    if (!m_editor) {
+        return false;
+    }
+    if (IsWindowCommand(command)) {
+        return !IsInteracting() && m_windowCommands.contains(command);
+    }
+    return m_editor->IsCommandEnabled(command);
+}
+
+bool CNetworkView::IsCommandChecked(EViewCommand command) const
+{
+    return m_editor && m_editor->IsCommandChecked(command);
+}
+
+bool CNetworkView::RunCommand(EViewCommand command)
+{
+    if (!IsCommandEnabled(command)) {
+        return false;
+    }
+    bool done = true;
+    if (IsWindowCommand(command)) {
+        m_windowCommands.at(command)();
+    } else {
+        done = m_editor->RunCommand(command);
+    }
+    Edited();
+    return done;
+}
+
+void CNetworkView::SetWindowCommand(EViewCommand command, std::function<void()> run)
+{
+    if (run) {
+        m_windowCommands[command] = std::move(run);
+    } else {
+        m_windowCommands.erase(command);
+    }
+}
+
+void CNetworkView::Edited()
+{
+    Redraw();
+    if (IsInteracting() && m_editor->GetMode() != CNetworkViewEditor::EMode::Pressed) {
+        viewport()->setCursor(Qt::CrossCursor);
+    } else if (!IsPanning()) {
+        viewport()->unsetCursor();
+    }
+    emit editingChanged();
+}
+
+bool CNetworkView::OnPlanPress(QMouseEvent& event, QPointF plan)
+{
+    if (!m_editor) {
+        return false;
+    }
+    setFocus(Qt::MouseFocusReason);
+    m_pressPixel = event.position().toPoint();
+    m_dragStarted = false;
+    m_editor->LeftButtonDown(PlanPoint(plan), event.modifiers().testFlag(Qt::ControlModifier));
+    const bool pans = m_editor->GetMode() == CNetworkViewEditor::EMode::Panning;
+    if (pans) {
+        // Panning is the view's own: the editor only had to clear the selection.
+        m_editor->LeftButtonUp(PlanPoint(plan));
+    }
+    Edited();
+    return !pans;
+}
+
+void CNetworkView::OnPlanMove(QMouseEvent& event, QPointF plan)
+{
+    if (m_editor->GetMode() == CNetworkViewEditor::EMode::Pressed && !m_dragStarted) {
+        const QPoint moved = event.position().toPoint() - m_pressPixel;
+        if (moved.manhattanLength() < QApplication::startDragDistance()) {
+            return;
+        }
+        m_dragStarted = true;
+    }
+    m_editor->MouseMove(PlanPoint(plan));
+    Edited();
+}
+
+void CNetworkView::OnPlanRelease(QMouseEvent& /*event*/, QPointF plan)
+{
+    m_editor->LeftButtonUp(PlanPoint(plan));
+    Edited();
+}
+
+void CNetworkView::mouseMoveEvent(QMouseEvent* event)
+{
+    // The editor knows where the mouse is (a new object is placed there); a band started from a
+    // menu and a new object follow it with no button held.
+    if (m_editor && event->buttons() == Qt::NoButton && !IsPanning()) {
+        m_editor->MouseMove(PlanPoint(ToPlan(event->position())));
+        if (IsInteracting()) {
+            Redraw();
+        }
+    }
+    CScrollPanView::mouseMoveEvent(event);
+}
+
+void CNetworkView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (!m_editor || event->button() != Qt::LeftButton || IsPanning()) {
+        CScrollPanView::mouseDoubleClickEvent(event);
+        return;
+    }
+    m_editor->LeftDoubleClick();
+    Edited();
+}
+
+void CNetworkView::contextMenuEvent(QContextMenuEvent* event)
+{
+    if (!m_editor || IsInteracting() || IsPanning()) {
+        return;
+    }
+    EPopupMenu menu = EPopupMenu::Background;
+    QPointF plan;
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        // Delivered through the viewport: its position is the viewport's.
+        plan = ToPlan(QPointF(event->pos()));
+        menu = m_editor->RightButtonDown(PlanPoint(plan));
+    } else {
+        plan = ToPlan(QPointF(viewport()->width() / 2.0, viewport()->height() / 2.0));
+        menu = m_editor->ContextMenu();
+    }
+    Edited();
+    ShowContextMenu(menu, plan, event->globalPos());
+    event->accept();
+}
+
+std::unique_ptr<QMenu> CNetworkView::NewContextMenu(EPopupMenu menu)
+{
+    auto popup = std::make_unique<QMenu>(this);
+    popup->setObjectName(PopupMenuName(menu));
+    for (const CMenuItem& item : PopupMenuItems(menu)) {
+        const EViewCommand command = item.command;
+        QAction* action = popup->addAction(QString::fromUtf8(item.text));
+        action->setEnabled(IsCommandEnabled(command));
+        if (command == EViewCommand::DisplayGrid || command == EViewCommand::SnapToGrid) {
+            action->setCheckable(true);
+            action->setChecked(IsCommandChecked(command));
+        }
+        connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
+    }
+    return popup;
+}
+
+void CNetworkView::ShowContextMenu(EPopupMenu menu, QPointF plan, QPoint global)
+{
+    auto popup = std::make_unique<QMenu>(this);
+    if (!m_menuSource || !m_menuSource(*popup, plan)) {
+        popup = NewContextMenu(menu);
+    }
+    if (m_menuRunner) {
+        m_menuRunner(*popup, global);
+    } else {
+        popup->exec(global);
+    }
+}
+
+void CNetworkView::keyPressEvent(QKeyEvent* event)
+{
+    if (!m_editor || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+        CScrollPanView::keyPressEvent(event);
+        return;
+    }
+    const auto nudge = [this](int dx, int dy) {
+        switch (m_state.GetSelectionKind()) {
+        case ESelectionKind::Arm:
+        case ESelectionKind::Label:
+        case ESelectionKind::CapacityAssessor:
+        case ESelectionKind::ODMatrix:
+            m_editor->Nudge(dx, dy);
+            return true;
+        default:
+            return false; // the arrows scroll
+        }
+    };
+    bool taken = true;
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        taken = m_editor->Escape();
+        break;
+    case Qt::Key_Delete:
+        m_editor->DeleteSelection();
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_F2:
+        m_editor->EditSelection();
+        break;
+    // Plan y grows downwards, as on the screen.
+    case Qt::Key_Left:
+        taken = nudge(-1, 0);
+        break;
+    case Qt::Key_Right:
+        taken = nudge(1, 0);
+        break;
+    case Qt::Key_Up:
+        taken = nudge(0, -1);
+        break;
+    case Qt::Key_Down:
+        taken = nudge(0, 1);
+        break;
+    default:
+        taken = false;
+        break;
+    }
+    if (!taken) {
+        CScrollPanView::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    Edited();
+}
+
+bool CNetworkView::viewportEvent(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip && m_editor) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const std::string text = m_editor->ToolTipText(PlanPoint(ToPlan(help->pos())));
+        if (text.empty()) {
+            QToolTip::hideText();
+            event->ignore();
+        } else {
+            QToolTip::showText(help->globalPos(), QString::fromStdString(text), viewport());
+        }
+        return true;
+    }
+    return CScrollPanView::viewportEvent(event);
 }

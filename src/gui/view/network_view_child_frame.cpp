@@ -44,7 +44,15 @@ CNetworkViewStatus CNetworkViewChildFrame::GetViewStatus() const
 {
     if (!m_view)
         return {};
-    return {true, m_view->GetZoom(), m_view->CanZoomToFit()};
+    CNetworkViewStatus status;
+    status.zoomable = true;
+    status.zoom = m_view->GetZoom();
+    status.hasBounds = m_view->CanZoomToFit();
+    status.interacting = m_view->IsInteracting();
+    status.isEnabled = [view = m_view](EViewCommand command) {
+        return view && view->IsCommandEnabled(command);
+    };
+    return status;
 }
 
 CViewPosition CNetworkViewChildFrame::GetViewPosition() const
