@@ -404,3 +404,95 @@ TEST_F(ViewEditing, TooltipsNameWhatIsUnderTheCursor)
     EXPECT_EQ(tip({1500, 500}).toStdString(), "");
 }
 } // namespace
+
+namespace
+{
+// A lane's two ends as a press would take them: 50 units in from its stop line and its far end.
+std::pair<CPoint, CPoint> LaneEnds(const CArm& arm)
+{
+    const CLane& lane = *arm.GetLanes().GetLane(1);
+    const CPoint stop = LaneStopLineMidpoint(lane, 30);
+    const CPoint far = LaneFarEndMidpoint(lane, 30);
+    const double length = std::hypot(far.x - stop.x, far.y - stop.y);
+    const int dx = static_cast<int>(std::lround((far.x - stop.x) * 50 / length));
+    const int dy = static_cast<int>(std::lround((far.y - stop.y) * 50 / length));
+    return {{stop.x + dx, stop.y + dy}, {far.x - dx, far.y - dy}};
+}
+} // namespace
+
+// A three-arm roundabout drawn from an empty network with the mouse and the dialogs alone:
+// three entries, three exits and three circulatory arms placed from the background menu, nine
+// connectors drawn as rubber bands, three zones, a label and a capacity assessor; then every
+// step undone back to the empty network.
+TEST_F(ViewEditing, DrawsARoundaboutFromNothingAndUndoesItStepByStep)
+{
+    doc.OnNewDocument();
+    ASSERT_EQ(doc.GetNetwork().GetArms().GetCount(), 0u);
+    dialogs.createArm = [](CDlgArmCreateModel& d) { return d.SetLaneCountText("1"); };
+    dialogs.editZone = [](CDlgEditZoneModel& d) {
+        return d.SetEntryArmNumber(d.GetEntryChoices().at(1).armNumber) &&
+               d.SetExitArmNumber(d.GetExitChoices().at(1).armNumber);
+    };
+    dialogs.editAssessor = [](CDlgCapacityAssessorModel& d) {
+        return d.SetCirculatoryArmId(d.GetCirculatoryChoices().at(0).armId);
+    };
+    dialogs.editLabel = [](CDlgEditLabelModel& d) {
+        d.SetTextField("Ring");
+        return true;
+    };
+
+    // Rows of entries, exits and circulatory arms, each arm 500 long to the right of its place.
+    for (const int y : {1000, 1500, 2000}) {
+        for (const int x : {800, 1500, 2200}) {
+            EXPECT_EQ(RightClick({x, y}, "Add Arm...").name, "POP_BACKGROUND");
+            Hover({x, y});
+            Click({x, y});
+        }
+    }
+    const CArms& arms = doc.GetNetwork().GetArms();
+    ASSERT_EQ(arms.GetCount(), 9u);
+    const auto arm = [&arms](std::uint32_t n) { return arms.GetArm(n); };
+    const auto join = [&](std::uint32_t from, std::uint32_t to) {
+        Drag(LaneEnds(*arm(from)).first, LaneEnds(*arm(to)).second);
+    };
+    for (std::uint32_t i = 0; i < 3; ++i) {
+        join(1 + i, 7 + i);             // entry onto the ring
+        join(7 + i, 7 + (i + 1) % 3);   // round the ring
+        join(7 + i, 4 + i);             // off the ring
+    }
+    EXPECT_EQ(doc.GetNetwork().GetLaneConnectors().GetCount(), 9u);
+    EXPECT_EQ(arm(1)->GetKind(), ArmKind::Entry);
+    EXPECT_EQ(arm(4)->GetKind(), ArmKind::Exit);
+    EXPECT_EQ(arm(7)->GetKind(), ArmKind::Circulatory);
+
+    for (int zone = 0; zone < 3; ++zone) {
+        RightClick({3100, 600}, "Add Zone...");
+    }
+    EXPECT_EQ(doc.GetNetwork().GetZones().GetCount(), 3u);
+    RightClick({3100, 600}, "Add Label...");
+    Click({3100, 600});
+    EXPECT_EQ(doc.GetLabels().GetCount(), 1u);
+    // From the entry arm's own menu: the arm is proposed as the assessor's entry.
+    EXPECT_EQ(RightClick({1050, 1000}, "Add Capacity Assessor...").name, "POP_ARM");
+    Click({3100, 1300});
+    ASSERT_EQ(doc.GetNetwork().GetCapacityAssessors().GetCount(), 1u);
+    EXPECT_EQ(doc.GetNetwork().GetCapacityAssessors().GetCapacityAssessor(1)->GetEntryArm(),
+              arm(1));
+
+    std::vector<std::string> steps;
+    while (doc.CanUndo()) {
+        steps.push_back(doc.GetUndoName());
+        doc.Undo();
+    }
+    std::vector<std::string> expected{"Add Capacity Assessor", "Add Label", "Add Zone",
+                                      "Add Zone", "Add Zone"};
+    expected.insert(expected.end(), 9, "Add Lane Connector");
+    expected.insert(expected.end(), 9, "Add Arm");
+    EXPECT_EQ(steps, expected);
+    const CNetwork& empty = doc.GetNetwork();
+    EXPECT_EQ(empty.GetArms().GetCount(), 0u);
+    EXPECT_EQ(empty.GetZones().GetCount(), 0u);
+    EXPECT_EQ(empty.GetLaneConnectors().GetCount(), 0u);
+    EXPECT_EQ(empty.GetCapacityAssessors().GetCount(), 0u);
+    EXPECT_EQ(doc.GetLabels().GetCount(), 0u);
+}
