@@ -1,6 +1,8 @@
 // The main window.
 #include "document/main_frame.h"
 
+#include "editing/editing_icons.h"
+
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -31,7 +33,8 @@ QIcon StandardIcon(ECommand command, const QStyle& style)
     case ECommand::FileSave:
         return style.standardIcon(QStyle::SP_DialogSaveButton);
     default:
-        return {};
+        // Network view editing
+        return EditingIcon(command);
     }
 }
 
