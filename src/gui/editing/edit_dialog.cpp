@@ -27,6 +27,8 @@ CEditDialog::CEditDialog(const QString& title, QWidget* parent)
       m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel))
 {
     setWindowTitle(title);
+    // Lists and buttons keep their natural width: a "Change..." button is no wider than its text.
+    m_form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(m_form);
     layout->addWidget(m_buttons);
