@@ -2,8 +2,8 @@
 
 #include "document/carousel_doc.h"
 #include "editing/network_view_editor.h"
-#include "view/hit_test.h"
 #include "platform/drawing_surface.h"
+#include "view/hit_test.h"
 #include "view/lane_geometry.h"
 
 bool CBandOverlay::IsVisible() const

@@ -28,11 +28,10 @@ std::uint32_t ChosenArm(const QComboBox& list)
 }
 } // namespace
 
-CCapacityAssessorDialog::CCapacityAssessorDialog(CDlgCapacityAssessorModel& model,
-                                                 QWidget* parent)
+CCapacityAssessorDialog::CCapacityAssessorDialog(CDlgCapacityAssessorModel& model, QWidget* parent)
     : CEditDialog(model.GetTitle(), parent), m_model(model),
-      m_entry(NewArmList(model.GetEntryChoices(), model.GetEntryArmId(),
-                         model.IsEntryListEnabled())),
+      m_entry(
+          NewArmList(model.GetEntryChoices(), model.GetEntryArmId(), model.IsEntryListEnabled())),
       m_circulatory(NewArmList(model.GetCirculatoryChoices(), model.GetCirculatoryArmId(),
                                model.IsCirculatoryListEnabled())),
       m_threshold(new QLineEdit(QString::fromStdString(model.GetThresholdText())))

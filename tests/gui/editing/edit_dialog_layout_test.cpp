@@ -33,9 +33,8 @@
 namespace
 {
 // The models the dialogs edit, kept alive beside them.
-using CModel = std::variant<std::monostate, CDlgArmCreateModel, CDlgEditArmModel,
-                            CDlgEditLaneModel, CDlgEditZoneModel, CDlgCapacityAssessorModel,
-                            CDlgEditLabelModel>;
+using CModel = std::variant<std::monostate, CDlgArmCreateModel, CDlgEditArmModel, CDlgEditLaneModel,
+                            CDlgEditZoneModel, CDlgCapacityAssessorModel, CDlgEditLabelModel>;
 
 struct DialogCase
 {
@@ -102,8 +101,8 @@ class EditDialogLayout : public testing::TestWithParam<DialogCase>
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(document.OnOpenDocument(std::string(GYROLITH_SOURCE_DIR) +
-                                            "/examples/roundabout.crs"));
+        ASSERT_TRUE(
+            document.OnOpenDocument(std::string(GYROLITH_SOURCE_DIR) + "/examples/roundabout.crs"));
     }
 
     ProgramSettings program;

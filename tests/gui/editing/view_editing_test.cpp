@@ -17,8 +17,8 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QMenu>
 #include <QHelpEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QToolTip>
 #include <cmath>
@@ -61,10 +61,7 @@ protected:
         view.SetZoomAndScroll(1.0, {0, 0});
     }
 
-    QPoint At(CPoint plan) const
-    {
-        return view.ToPixel(QPointF(plan.x, plan.y)).toPoint();
-    }
+    QPoint At(CPoint plan) const { return view.ToPixel(QPointF(plan.x, plan.y)).toPoint(); }
 
     void Mouse(QEvent::Type type, QPoint at, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
                Qt::MouseButtons held = Qt::LeftButton)
@@ -315,8 +312,8 @@ TEST_F(ViewEditing, EachSelectionHasItsOwnContextMenu)
         {ESelectionKind::Label, "POP_LABEL", {"Edit Label...", "Delete Label"}},
     };
     for (const Case& c : cases) {
-        view.GetViewState().Select(c.kind, c.kind == ESelectionKind::Zone ? zone->GetId()
-                                                                           : label->GetId());
+        view.GetViewState().Select(c.kind,
+                                   c.kind == ESelectionKind::Zone ? zone->GetId() : label->GetId());
         const CShownMenu shown = MenuKey();
         EXPECT_EQ(shown.name, c.name);
         EXPECT_EQ(shown.items, c.items) << c.name;
@@ -428,7 +425,9 @@ TEST_F(ViewEditing, DrawsARoundaboutFromNothingAndUndoesItStepByStep)
 {
     doc.OnNewDocument();
     ASSERT_EQ(doc.GetNetwork().GetArms().GetCount(), 0u);
-    dialogs.createArm = [](CDlgArmCreateModel& d) { return d.SetLaneCountText("1"); };
+    dialogs.createArm = [](CDlgArmCreateModel& d) {
+        return d.SetLaneCountText("1");
+    };
     dialogs.editZone = [](CDlgEditZoneModel& d) {
         return d.SetEntryArmNumber(d.GetEntryChoices().at(1).armNumber) &&
                d.SetExitArmNumber(d.GetExitChoices().at(1).armNumber);
@@ -451,14 +450,16 @@ TEST_F(ViewEditing, DrawsARoundaboutFromNothingAndUndoesItStepByStep)
     }
     const CArms& arms = doc.GetNetwork().GetArms();
     ASSERT_EQ(arms.GetCount(), 9u);
-    const auto arm = [&arms](std::uint32_t n) { return arms.GetArm(n); };
+    const auto arm = [&arms](std::uint32_t n) {
+        return arms.GetArm(n);
+    };
     const auto join = [&](std::uint32_t from, std::uint32_t to) {
         Drag(LaneEnds(*arm(from)).first, LaneEnds(*arm(to)).second);
     };
     for (std::uint32_t i = 0; i < 3; ++i) {
-        join(1 + i, 7 + i);             // entry onto the ring
-        join(7 + i, 7 + (i + 1) % 3);   // round the ring
-        join(7 + i, 4 + i);             // off the ring
+        join(1 + i, 7 + i);           // entry onto the ring
+        join(7 + i, 7 + (i + 1) % 3); // round the ring
+        join(7 + i, 4 + i);           // off the ring
     }
     EXPECT_EQ(doc.GetNetwork().GetLaneConnectors().GetCount(), 9u);
     EXPECT_EQ(arm(1)->GetKind(), ArmKind::Entry);
@@ -484,8 +485,8 @@ TEST_F(ViewEditing, DrawsARoundaboutFromNothingAndUndoesItStepByStep)
         steps.push_back(doc.GetUndoName());
         doc.Undo();
     }
-    std::vector<std::string> expected{"Add Capacity Assessor", "Add Label", "Add Zone",
-                                      "Add Zone", "Add Zone"};
+    std::vector<std::string> expected{"Add Capacity Assessor", "Add Label", "Add Zone", "Add Zone",
+                                      "Add Zone"};
     expected.insert(expected.end(), 9, "Add Lane Connector");
     expected.insert(expected.end(), 9, "Add Arm");
     EXPECT_EQ(steps, expected);
