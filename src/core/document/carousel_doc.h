@@ -353,6 +353,8 @@ public:
 protected:
     void OnRestoreFailed(const std::exception& error) override;
     void OnCheckpointFailed(const std::exception& error) override;
+    void OnPendingCheckpointBegun() override { m_modifiedBeforePending = m_modified; }
+    void OnPendingCheckpointCancelled() override { SetModifiedFlag(m_modifiedBeforePending); }
     // The diagram as the exports draw it, in the current flow group.
     void DrawPrintedNetwork(CDrawingSurface& surface) override;
 
@@ -392,6 +394,7 @@ private:
     std::set<std::uint32_t> m_selectedRoutes;
 
     bool m_modified = false;
+    bool m_modifiedBeforePending = false;
     std::string m_pathName;
     std::string m_title = NewDocumentTitle;
     bool m_hasSavePath = false;

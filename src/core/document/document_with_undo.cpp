@@ -68,7 +68,10 @@ bool CDocumentWithUndo::Checkpoint(const std::string& name)
 bool CDocumentWithUndo::BeginCheckpoint(const std::string& name)
 {
     m_pending = TakeSnapshot(name);
-    return m_pending != nullptr;
+    if (!m_pending)
+        return false;
+    OnPendingCheckpointBegun();
+    return true;
 }
 
 void CDocumentWithUndo::CommitCheckpoint()
@@ -79,7 +82,10 @@ void CDocumentWithUndo::CommitCheckpoint()
 
 void CDocumentWithUndo::CancelCheckpoint()
 {
+    if (!m_pending)
+        return;
     m_pending.reset();
+    OnPendingCheckpointCancelled();
 }
 
 bool CDocumentWithUndo::RollBackToPendingCheckpoint()

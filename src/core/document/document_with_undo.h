@@ -81,6 +81,10 @@ protected:
     virtual void OnRestoreFailed(const std::exception& error) { (void)error; }
     virtual void OnCheckpointFailed(const std::exception& error) { (void)error; }
     virtual std::int64_t CurrentTime() const;
+    // A cancelled pending checkpoint means the document is back where it began: whatever marks
+    // it as changed since the last save goes back too.
+    virtual void OnPendingCheckpointBegun() {}
+    virtual void OnPendingCheckpointCancelled() {}
 
 private:
     std::unique_ptr<CUndoCheckpoint> TakeSnapshot(const std::string& name);

@@ -143,6 +143,7 @@ TEST_F(Editing, EscapeTakesADragBackWithoutAnUndoStep)
     EXPECT_EQ(arm2->GetFirstPoint(), (CPlanPoint{3000, 1000}));
     EXPECT_EQ(Steps(), 0u);
     EXPECT_FALSE(doc.CanUndo());
+    EXPECT_FALSE(doc.IsModified()) << "closing would ask to save nothing";
     editor.LeftButtonUp({3400, 1500});
     EXPECT_EQ(arm2->GetFirstPoint(), (CPlanPoint{3000, 1000}));
 }
@@ -261,6 +262,12 @@ TEST_F(Editing, EscapeWhilePlacingLeavesTheNetworkAsItWas)
     EXPECT_EQ(network.GetArms().GetCount(), 3u);
     EXPECT_EQ(Steps(), 0u);
     EXPECT_EQ(state.GetSelectionKind(), ESelectionKind::None);
+    EXPECT_FALSE(doc.IsModified());
+
+    doc.SetModifiedFlag(true);
+    ASSERT_TRUE(editor.RunCommand(EViewCommand::AddArm));
+    EXPECT_TRUE(editor.Escape());
+    EXPECT_TRUE(doc.IsModified()) << "an earlier change stays unsaved";
 
     dialogs.createArm = [](auto&) {
         return false;
