@@ -6,6 +6,7 @@
 #include <iterator>
 #include <sstream>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace TestSupport
 {
@@ -33,7 +34,10 @@ bool HaveExecutable(const std::string& path)
 
 std::filesystem::path ScratchDir(const std::string& name)
 {
-    const auto dir = std::filesystem::temp_directory_path() / "gyrolith-tests" / name;
+    // ctest runs each case in a process of its own, and cases of one suite side by side: a folder
+    // per process keeps one from removing what another is writing.
+    const auto dir = std::filesystem::temp_directory_path() / "gyrolith-tests" /
+                     (name + "-" + std::to_string(::getpid()));
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     return dir;
