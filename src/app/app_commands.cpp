@@ -117,6 +117,9 @@ void CCarouselApp::OnCommand(ECommand command)
     case ECommand::DeleteAllRoutes:
         document->DeleteAllRoutes();
         break;
+    case ECommand::DeleteSelectedRoute:
+        document->DeleteSelectedRoutes();
+        break;
     case ECommand::CheckForProgramUpdates:
         m_updateChecker.Check(true);
         break;

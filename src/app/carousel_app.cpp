@@ -190,7 +190,7 @@ void CCarouselApp::CreateFrame(int kind, int index)
     CChildFrame* frame = nullptr;
     switch (kind) {
     case NetworkViewKind: {
-        auto* network = new CNetworkViewChildFrame(*m_document, *this, index);
+        auto* network = new CNetworkViewChildFrame(*m_document, *this, index, m_env.program);
         connect(network, &CNetworkViewChildFrame::copyDiagramRequested, this,
                 [this] { CopyDiagram(); });
         connect(network, &CNetworkViewChildFrame::zoomChanged, this,

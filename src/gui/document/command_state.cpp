@@ -105,6 +105,9 @@ CCommandState CommandState(ECommand command, const CCommandContext& context)
     case ECommand::DeleteAllRoutes:
         state.enabled = viewActive && HasRoutes(*document);
         break;
+    case ECommand::DeleteSelectedRoute:
+        state.enabled = viewActive && !document->GetSelectedRoutes().empty();
+        break;
     // Network view editing
     case ECommand::AddArm:
     case ECommand::AddZone:

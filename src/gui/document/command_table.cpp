@@ -11,7 +11,7 @@ namespace
 using K = QKeySequence;
 
 // The shown key comes first; Ctrl+= is Ctrl++ without the shift key.
-const std::array<CCommandInfo, 42> Table{{
+const std::array<CCommandInfo, 43> Table{{
     {ECommand::FileNew, "&New\tCtrl+N", {K(Qt::CTRL | Qt::Key_N)}, false, EToolBar::Main},
     {ECommand::FileOpen, "&Open...\tCtrl+O", {K(Qt::CTRL | Qt::Key_O)}, false, EToolBar::Main},
     {ECommand::FileClose, "&Close", {}, false, EToolBar::None},
@@ -102,6 +102,7 @@ const std::array<CCommandInfo, 42> Table{{
      EToolBar::Routes,
      "No Circular"},
     {ECommand::DeleteAllRoutes, "Delete All Routes", {}, false, EToolBar::Routes, "Delete All"},
+    {ECommand::DeleteSelectedRoute, "Delete the Selected Route", {}, false, EToolBar::None},
     {ECommand::ProgramOptions, "Program Options...", {}, false, EToolBar::None},
     {ECommand::DefaultOptions, "Default Options...", {}, false, EToolBar::None},
     {ECommand::GraphicsOptions, "Graphics Options...", {}, false, EToolBar::None},

@@ -47,6 +47,7 @@ enum class ECommand
     BalanceLaneFlowsOnAllEntryArms,
     MakeCircularRoutesNonPermitted,
     DeleteAllRoutes,
+    DeleteSelectedRoute,
     // Options
     ProgramOptions,
     DefaultOptions,

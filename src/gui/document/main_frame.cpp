@@ -150,7 +150,8 @@ void CMainFrame::CreateMenus()
     Add(routes, ECommand::AutomaticallyRebuildRoutes);
     routes->addSeparator();
     for (ECommand c : {ECommand::BalanceLaneFlowsOnAllEntryArms,
-                       ECommand::MakeCircularRoutesNonPermitted, ECommand::DeleteAllRoutes})
+                       ECommand::MakeCircularRoutesNonPermitted, ECommand::DeleteAllRoutes,
+                       ECommand::DeleteSelectedRoute})
         Add(routes, c);
     // Network view editing: beside its sibling for all entry arms
     routes->insertAction(m_actions.at(ECommand::BalanceLaneFlowsOnAllEntryArms),

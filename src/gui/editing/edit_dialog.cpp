@@ -53,15 +53,19 @@ void CEditDialog::accept()
 {
     const CValidationResult result = TakeValues();
     if (!result) {
-        const QString message = QString::fromStdString(result.message);
-        if (Sink()) {
-            Sink()(*this, message);
-        } else {
-            QMessageBox::warning(this, windowTitle(), message);
-        }
+        ShowRefusal(*this, QString::fromStdString(result.message));
         return;
     }
     QDialog::accept();
+}
+
+void CEditDialog::ShowRefusal(QWidget& dialog, const QString& message)
+{
+    if (Sink()) {
+        Sink()(dialog, message);
+    } else {
+        QMessageBox::warning(&dialog, dialog.windowTitle(), message);
+    }
 }
 
 QComboBox* NewNumberList(const std::vector<std::string>& choices, std::uint32_t chosen)

@@ -24,6 +24,8 @@ public:
     // Where refusals go: a warning box over the dialog unless replaced (tests record them).
     using RefusalSink = std::function<void(QWidget& dialog, const QString& message)>;
     static void SetRefusalSink(RefusalSink sink);
+    // Shows a refusal over any dialog of the program the way these dialogs do.
+    static void ShowRefusal(QWidget& dialog, const QString& message);
 
     QDialogButtonBox* Buttons() const { return m_buttons; }
     QPushButton* OkButton() const;

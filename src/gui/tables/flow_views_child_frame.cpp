@@ -1,7 +1,8 @@
 // The traffic flows window's panes.
 #include "tables/flow_views_child_frame.h"
 
-#include "document/placeholder_pane.h"
+#include "tables/flow_group_list_view.h"
+#include "tables/od_matrix_pane.h"
 
 #include <QSplitter>
 
@@ -9,8 +10,9 @@ CFlowViewsChildFrame::CFlowViewsChildFrame(CCarouselDoc& document, CFrameOwner& 
     : CChildFrame(document, owner, TrafficFlowsViewKind, index, KindName)
 {
     auto* panes = new QSplitter(Qt::Horizontal);
-    panes->addWidget(new CPlaceholderPane("Flow Group List", QSize(310, 300)));
-    panes->addWidget(new CPlaceholderPane("OD Matrix View", QSize(150, 300)));
-    panes->setSizes({310, 150});
+    panes->addWidget(new CFlowGroupListView(document));
+    panes->addWidget(new CODMatrixPane(document));
+    panes->setSizes({310, 450});
+    panes->setStretchFactor(1, 1);
     setWidget(panes);
 }

@@ -1,14 +1,16 @@
 // The network window's panes.
 #include "view/network_view_child_frame.h"
 
-#include "document/placeholder_pane.h"
+#include "tables/lane_flow_display_view.h"
+#include "tables/route_list_view.h"
+#include "tables/route_manager_view.h"
 #include "view/network_view.h"
 
 #include <QShortcut>
 #include <QSplitter>
 
 CNetworkViewChildFrame::CNetworkViewChildFrame(CCarouselDoc& document, CFrameOwner& owner,
-                                               int index)
+                                               int index, ProgramSettings& program)
     : CChildFrame(document, owner, NetworkViewKind, index, KindName)
 {
     auto* panes = new QSplitter(Qt::Horizontal);
@@ -16,10 +18,12 @@ CNetworkViewChildFrame::CNetworkViewChildFrame(CCarouselDoc& document, CFrameOwn
     m_view->setMinimumSize(150, 100);
     panes->addWidget(m_view.data());
     m_columns = new QSplitter(Qt::Vertical);
-    m_columns->addWidget(new CPlaceholderPane("Lane Flow Display Manager", QSize(300, 100)));
-    m_columns->addWidget(new CPlaceholderPane("Route List", QSize(300, 200)));
-    m_columns->addWidget(new CPlaceholderPane("Route Manager", QSize(300, 100)));
+    m_columns->addWidget(new CLaneFlowDisplayView(document));
+    m_routeList = new CRouteListView(document, program);
+    m_columns->addWidget(m_routeList.data());
+    m_columns->addWidget(new CRouteManagerView(document));
     m_columns->setSizes({100, 200, 100});
+    m_columns->setStretchFactor(1, 1);
     panes->addWidget(m_columns);
     panes->setSizes({300, 300});
     // The view takes the room the window gains.
@@ -38,6 +42,11 @@ CNetworkViewChildFrame::CNetworkViewChildFrame(CCarouselDoc& document, CFrameOwn
 CNetworkView* CNetworkViewChildFrame::GetNetworkView() const
 {
     return m_view.data();
+}
+
+CRouteListView* CNetworkViewChildFrame::GetRouteList() const
+{
+    return m_routeList.data();
 }
 
 CNetworkViewStatus CNetworkViewChildFrame::GetViewStatus() const

@@ -8,6 +8,8 @@
 #include <QPointer>
 
 class CNetworkView;
+class CRouteListView;
+struct ProgramSettings;
 class QSplitter;
 
 // Kind 1, the window File New and File Open make. Its network view is the frame's main pane:
@@ -20,10 +22,13 @@ class CNetworkViewChildFrame : public CChildFrame
 public:
     static constexpr const char* KindName = "Network";
 
-    CNetworkViewChildFrame(CCarouselDoc& document, CFrameOwner& owner, int index);
+    // The route list keeps its column widths in the program settings.
+    CNetworkViewChildFrame(CCarouselDoc& document, CFrameOwner& owner, int index,
+                           ProgramSettings& program);
 
     // None once the window was closed.
     CNetworkView* GetNetworkView() const;
+    CRouteListView* GetRouteList() const;
     // What the zoom and grid commands need to know of the view.
     CNetworkViewStatus GetViewStatus() const;
 
@@ -39,5 +44,6 @@ signals:
 private:
     // Closing the window deletes its panes at once, before the frame goes.
     QPointer<CNetworkView> m_view;
+    QPointer<CRouteListView> m_routeList;
     QSplitter* m_columns;
 };

@@ -84,7 +84,8 @@ TEST_F(MenuTest, MenusHoldEveryCommandWithItsExactText)
         MenuTexts(*Menu("&Routes")),
         (QStringList{"&Routes", "Build Routes", "Automatically Rebuild Routes",
                      "Balance Lane Flows on Selected Arm", "Balance Lane Flows on All Entry Arms",
-                     "Make Any Existing Circular Routes Non-Permitted", "Delete All Routes"}));
+                     "Make Any Existing Circular Routes Non-Permitted", "Delete All Routes",
+                     "Delete the Selected Route"}));
     EXPECT_EQ(MenuTexts(*Menu("&Options")),
               (QStringList{"&Options", "Program Options...", "Default Options...",
                            "Graphics Options..."}));
@@ -102,6 +103,7 @@ TEST_F(MenuTest, WithoutANetworkOnlyTheProgramsCommandsAreOffered)
             Action(info.command)->text().startsWith("Zoom") || info.command == C::Undo ||
             info.command == C::Redo || info.command == C::DisplayGrid ||
             info.command == C::SnapToGrid || info.toolBar == EToolBar::Routes ||
+            info.command == C::DeleteSelectedRoute ||
             ViewCommandOf(info.command).has_value();
         EXPECT_EQ(Action(info.command)->isEnabled(), !needsDocument) << info.text;
     }

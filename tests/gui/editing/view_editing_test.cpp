@@ -190,7 +190,7 @@ TEST_F(ViewEditing, UndoWaitsForTheDragAndTheMenusFollowTheView)
         bool QueryCloseFrame(CChildFrame&) override { return true; }
         void OnFrameClosed(CChildFrame&) override {}
     } owner;
-    CNetworkViewChildFrame frame(doc, owner, 0);
+    CNetworkViewChildFrame frame(doc, owner, 0, program);
     CNetworkView& shown = *frame.GetNetworkView();
     shown.EnableEditing(program, prompt, &dialogs);
     Drag({1000, 1500}, {1100, 1500});
