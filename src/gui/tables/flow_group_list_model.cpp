@@ -5,15 +5,7 @@
 #include "model/network.h"
 #include "routing/flow_group.h"
 #include "tables/flow_group_list.h"
-
-namespace
-{
-Qt::Alignment AlignmentOf(ColumnAlignment alignment)
-{
-    return alignment == ColumnAlignment::Left ? Qt::AlignLeft | Qt::AlignVCenter
-                                              : Qt::Alignment(Qt::AlignCenter);
-}
-} // namespace
+#include "tables/list_look.h"
 
 CFlowGroupListModel::CFlowGroupListModel(CCarouselDoc& document, QObject* parent)
     : QAbstractTableModel(parent), m_document(document)
@@ -61,10 +53,5 @@ QVariant CFlowGroupListModel::headerData(int section, Qt::Orientation orientatio
 {
     if (orientation != Qt::Horizontal || section < 0 || section >= FlowGroupListColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
-    const CListColumn& column = FlowGroupListColumns()[static_cast<std::size_t>(section)];
-    if (role == Qt::DisplayRole)
-        return QString::fromLatin1(column.header);
-    if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(AlignmentOf(column.alignment));
-    return {};
+    return ListHeaderData(FlowGroupListColumns()[static_cast<std::size_t>(section)], role);
 }

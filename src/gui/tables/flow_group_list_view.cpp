@@ -9,6 +9,7 @@
 #include "tables/flow_group_edit_dialog.h"
 #include "tables/flow_group_list.h"
 #include "tables/flow_group_list_model.h"
+#include "tables/list_look.h"
 
 #include <QContextMenuEvent>
 #include <QHeaderView>
@@ -20,12 +21,7 @@ CFlowGroupListView::CFlowGroupListView(CCarouselDoc& document, QWidget* parent)
     setObjectName("Flow Group List");
     m_model = new CFlowGroupListModel(document, this);
     setModel(m_model);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setWordWrap(false);
-    verticalHeader()->hide();
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    SetUpListView(*this, QAbstractItemView::SingleSelection);
     for (int column = 0; column < FlowGroupListColumnCount; ++column)
         setColumnWidth(column, FlowGroupListColumns()[static_cast<std::size_t>(column)].width);
     horizontalHeader()->setStretchLastSection(true);

@@ -136,8 +136,9 @@ CGridView::CGridView(CGridTableModel& model, QWidget* parent) : QTableView(paren
     horizontalHeader()->setHighlightSections(true);
     verticalHeader()->setHighlightSections(true);
     connect(&model, &QAbstractItemModel::modelAboutToBeReset, this, &CGridView::RememberCell);
-    connect(&model, &QAbstractItemModel::modelReset, this, &CGridView::RestoreCell);
+    connect(&model, &QAbstractItemModel::modelReset, this, &CGridView::FollowReset);
     ApplySizes();
+    FollowReset();
 }
 
 void CGridView::ApplySizes()
@@ -195,8 +196,12 @@ void CGridView::RememberCell()
     m_cellBeforeReset = working ? GetCurrentCell() : std::nullopt;
 }
 
-void CGridView::RestoreCell()
+void CGridView::FollowReset()
 {
+    // An empty grid leaves its whole area to whatever the view says instead.
+    const bool empty = m_model->rowCount() == 0 || m_model->columnCount() == 0;
+    horizontalHeader()->setVisible(!empty);
+    verticalHeader()->setVisible(!empty);
     if (m_cellBeforeReset)
         SetCurrentCell(*m_cellBeforeReset);
     m_cellBeforeReset.reset();

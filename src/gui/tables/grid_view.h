@@ -49,7 +49,8 @@ private:
     friend class CGridDelegate;
     void ApplySizes();
     void RememberCell();
-    void RestoreCell();
+    // After a refresh: headers only over cells, and the cell being worked in back.
+    void FollowReset();
 
     CGridTableModel* m_model;
     // The editor last opened; the view deletes it when it closes.

@@ -4,24 +4,9 @@
 #include "document/carousel_doc.h"
 #include "model/network.h"
 #include "routing/route.h"
+#include "tables/list_look.h"
 
 #include <unordered_map>
-
-namespace
-{
-Qt::Alignment AlignmentOf(ColumnAlignment alignment)
-{
-    switch (alignment) {
-    case ColumnAlignment::Left:
-        return Qt::AlignLeft | Qt::AlignVCenter;
-    case ColumnAlignment::Centre:
-        return Qt::AlignCenter;
-    case ColumnAlignment::Right:
-        return Qt::AlignRight | Qt::AlignVCenter;
-    }
-    return Qt::AlignLeft | Qt::AlignVCenter;
-}
-} // namespace
 
 CRouteListModel::CRouteListModel(CCarouselDoc& document, QObject* parent)
     : QAbstractTableModel(parent), m_document(document)
@@ -133,12 +118,7 @@ QVariant CRouteListModel::headerData(int section, Qt::Orientation orientation, i
 {
     if (orientation != Qt::Horizontal || section < 0 || section >= RouteListColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
-    const CListColumn& column = RouteListColumns()[static_cast<std::size_t>(section)];
-    if (role == Qt::DisplayRole)
-        return QString::fromLatin1(column.header);
-    if (role == Qt::TextAlignmentRole)
-        return QVariant::fromValue(AlignmentOf(column.alignment));
-    return {};
+    return ListHeaderData(RouteListColumns()[static_cast<std::size_t>(section)], role);
 }
 
 Qt::ItemFlags CRouteListModel::flags(const QModelIndex& index) const

@@ -5,6 +5,7 @@
 #include "document/program_settings.h"
 #include "model/network.h"
 #include "routing/route.h"
+#include "tables/list_look.h"
 #include "tables/route_dialog.h"
 #include "tables/route_edit_dialog.h"
 #include "tables/route_list_model.h"
@@ -21,13 +22,7 @@ CRouteListView::CRouteListView(CCarouselDoc& document, ProgramSettings& program,
     setObjectName("Route List");
     m_model = new CRouteListModel(document, this);
     setModel(m_model);
-    setShowGrid(true);
-    setSelectionBehavior(QAbstractItemView::SelectRows);
-    setSelectionMode(QAbstractItemView::ExtendedSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setWordWrap(false);
-    verticalHeader()->hide();
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    SetUpListView(*this, QAbstractItemView::ExtendedSelection);
 
     QHeaderView* header = horizontalHeader();
     header->setMinimumSectionSize(0);

@@ -1,7 +1,7 @@
 // The flow group list, its dialog, and the "Edit Route" sheet.
 #include "document/carousel_doc.h"
-#include "document/prompt.h"
 #include "model/network.h"
+#include "recording_prompt.h"
 #include "routing/flow_group.h"
 #include "routing/route.h"
 #include "tables/flow_group_dialog.h"
@@ -22,19 +22,6 @@
 
 namespace
 {
-class CCountingPrompt : public CPrompt
-{
-public:
-    PromptAnswer AskYesNo(const std::string& text) override
-    {
-        questions.push_back(text);
-        return PromptAnswer::Yes;
-    }
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    std::vector<std::string> questions;
-    std::vector<std::string> messages;
-};
-
 class FlowPanesTest : public testing::Test
 {
 protected:
@@ -56,7 +43,7 @@ protected:
 
     ProgramSettings m_program;
     NetworkSettings m_settings;
-    CCountingPrompt m_prompt;
+    CRecordingPrompt m_prompt;
     CCarouselDoc m_document{m_program, m_settings, &m_prompt};
     QStringList m_refusals;
 };

@@ -1,8 +1,8 @@
 // The route list, route manager and lane flow display manager over a real network.
 #include "document/carousel_doc.h"
-#include "document/prompt.h"
 #include "document/settings_persistence.h"
 #include "model/network.h"
+#include "recording_prompt.h"
 #include "routing/route.h"
 #include "routing/route_filter.h"
 #include "tables/lane_flow_display_view.h"
@@ -23,14 +23,6 @@
 
 namespace
 {
-class CAnsweringPrompt : public CPrompt
-{
-public:
-    PromptAnswer AskYesNo(const std::string&) override { return PromptAnswer::Yes; }
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    std::vector<std::string> messages;
-};
-
 class NetworkPanesTest : public testing::Test
 {
 protected:
@@ -58,7 +50,7 @@ protected:
 
     ProgramSettings m_program;
     NetworkSettings m_settings;
-    CAnsweringPrompt m_prompt;
+    CRecordingPrompt m_prompt;
     CCarouselDoc m_document{m_program, m_settings, &m_prompt};
     std::optional<CRouteListView> m_list;
     std::optional<QAbstractItemModelTester> m_tester;

@@ -1,7 +1,7 @@
 // The OD matrix pane worked with the keyboard: edits, moves, refusals, the kinds and undo.
 #include "document/carousel_doc.h"
-#include "document/prompt.h"
 #include "model/network.h"
+#include "recording_prompt.h"
 #include "routing/flow_group.h"
 #include "tables/grid_table_model.h"
 #include "tables/od_matrix_pane.h"
@@ -19,21 +19,6 @@
 
 namespace
 {
-class CRecordingPrompt : public CPrompt
-{
-public:
-    PromptAnswer AskYesNo(const std::string& text) override
-    {
-        questions.push_back(text);
-        return answer;
-    }
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
-
-    PromptAnswer answer = PromptAnswer::No;
-    std::vector<std::string> questions;
-    std::vector<std::string> messages;
-};
-
 class ODMatrixPaneTest : public testing::Test
 {
 protected:
@@ -221,10 +206,13 @@ TEST_F(ODMatrixPaneTest, CopyAndPasteGoThroughTheClipboardAsOneCheckpoint)
 TEST_F(ODMatrixPaneTest, WithoutFlowGroupsTheGridIsEmpty)
 {
     while (CFlowGroup* group = m_document.GetNetwork().GetFlowGroups().GetFlowGroup(1)) {
-        m_prompt.answer = PromptAnswer::Yes;
         ASSERT_TRUE(m_document.DeleteFlowGroup(*group));
     }
     EXPECT_EQ(m_pane->GetModel().rowCount(), 0);
     EXPECT_EQ(m_pane->GetModel().columnCount(), 0);
+    EXPECT_FALSE(View().horizontalHeader()->isVisible());
+    ASSERT_TRUE(m_document.Undo());
+    EXPECT_GT(m_pane->GetModel().rowCount(), 0);
+    EXPECT_TRUE(View().verticalHeader()->isVisible());
 }
 } // namespace
