@@ -2,6 +2,7 @@
 #include "view/network_view_child_frame.h"
 
 #include "document/placeholder_pane.h"
+#include "printing/print_layout_controller.h"
 #include "view/network_view.h"
 
 #include <QShortcut>
@@ -38,6 +39,17 @@ CNetworkViewChildFrame::CNetworkViewChildFrame(CCarouselDoc& document, CFrameOwn
 CNetworkView* CNetworkViewChildFrame::GetNetworkView() const
 {
     return m_view.data();
+}
+
+void CNetworkViewChildFrame::EnablePrintLayout(const ProgramSettings& program, CPrompt& prompt)
+{
+    if (m_view && !m_printLayout)
+        m_printLayout = new CPrintLayoutController(*m_view, program, prompt);
+}
+
+CPrintLayoutController* CNetworkViewChildFrame::GetPrintLayout() const
+{
+    return m_printLayout.data();
 }
 
 CNetworkViewStatus CNetworkViewChildFrame::GetViewStatus() const

@@ -8,6 +8,9 @@
 #include <QPointer>
 
 class CNetworkView;
+class CPrintLayoutController;
+class CPrompt;
+struct ProgramSettings;
 class QSplitter;
 
 // Kind 1, the window File New and File Open make. Its network view is the frame's main pane:
@@ -24,6 +27,10 @@ public:
 
     // None once the window was closed.
     CNetworkView* GetNetworkView() const;
+    // Print layout mode on the view, toggled by "Print Layout Mode"; none until enabled or once
+    // the window was closed.
+    void EnablePrintLayout(const ProgramSettings& program, CPrompt& prompt);
+    CPrintLayoutController* GetPrintLayout() const;
     // What the zoom and grid commands need to know of the view.
     CNetworkViewStatus GetViewStatus() const;
 
@@ -39,5 +46,6 @@ signals:
 private:
     // Closing the window deletes its panes at once, before the frame goes.
     QPointer<CNetworkView> m_view;
+    QPointer<CPrintLayoutController> m_printLayout;
     QSplitter* m_columns;
 };
