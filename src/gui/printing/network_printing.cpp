@@ -36,10 +36,11 @@ bool CNetworkPrinting::HasPages(CCarouselDoc& document)
     return document.GetPrintPages().GetCount() > 0;
 }
 
-int CNetworkPrinting::PrintTo(CCarouselDoc& document, QPrinter& printer, int first, int last)
+int CNetworkPrinting::PrintTo(CCarouselDoc& document, QPrinter& printer, int first, int last,
+                              bool eachPageOrientation)
 {
     return PrintPages(document, document.GetPagesToPrint(m_quickPrint), printer, first, last,
-                      m_measurer, PrintingDay());
+                      m_measurer, PrintingDay(), eachPageOrientation);
 }
 
 bool CNetworkPrinting::Print(CCarouselDoc& document, QWidget* parent)
@@ -81,7 +82,7 @@ void CNetworkPrinting::ShowPreview(CCarouselDoc& document, QWidget* parent)
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [this, &document](QPrinter* printer) {
                          PrintTo(document, *printer, 1,
-                                 document.GetPagesToPrint(m_quickPrint).GetCount());
+                                 document.GetPagesToPrint(m_quickPrint).GetCount(), false);
                      });
     m_runDialog(preview);
 }

@@ -38,8 +38,9 @@ public:
     void DraftPrintEntireNetwork(CCarouselDoc& document, QWidget* parent);
 
     // The pages in use (the quick-print page in quick-print mode) from first to last on the
-    // printer; the number printed.
-    int PrintTo(CCarouselDoc& document, QPrinter& printer, int first, int last);
+    // printer; the number printed. The preview keeps the first page's orientation throughout.
+    int PrintTo(CCarouselDoc& document, QPrinter& printer, int first, int last,
+                bool eachPageOrientation = true);
 
 private:
     void ShowPreview(CCarouselDoc& document, QWidget* parent);

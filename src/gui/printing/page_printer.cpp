@@ -110,7 +110,8 @@ std::chrono::year_month_day PrintingDay()
 }
 
 int PrintPages(CPrintableDocument& document, CPrintPages& pages, QPrinter& printer, int first,
-               int last, const CTextMeasurer& measurer, std::chrono::year_month_day today)
+               int last, const CTextMeasurer& measurer, std::chrono::year_month_day today,
+               bool eachPageOrientation)
 {
     first = std::max(first, 1);
     last = std::min(last, pages.GetCount());
@@ -124,8 +125,9 @@ int PrintPages(CPrintableDocument& document, CPrintPages& pages, QPrinter& print
     for (int n = first; n <= last; ++n) {
         CPrintPage& page = *pages.GetPage(n);
         // The orientation counts from the page it is set before.
-        printer.setPageOrientation(page.IsLandscape() ? QPageLayout::Landscape
-                                                      : QPageLayout::Portrait);
+        if (n == first || eachPageOrientation)
+            printer.setPageOrientation(page.IsLandscape() ? QPageLayout::Landscape
+                                                          : QPageLayout::Portrait);
         const bool started = n == first ? painter.begin(&printer) : printer.newPage();
         if (!started)
             break;

@@ -23,6 +23,9 @@ std::chrono::year_month_day PrintingDay();
 // through the core's surface with the measurer's layout; text is real text in a PDF. Returns
 // the number of pages printed: 0 when there was none or the printer could not start. The
 // document's stored data is not changed (each title block is rebuilt for the moment of
-// printing). Shows the wait cursor while it works when a desktop is running.
+// printing). Shows the wait cursor while it works when a desktop is running. The print preview
+// shows every page on paper of one orientation: there each page is laid out on the paper as the
+// first page set it (eachPageOrientation false).
 int PrintPages(CPrintableDocument& document, CPrintPages& pages, QPrinter& printer, int first,
-               int last, const CTextMeasurer& measurer, std::chrono::year_month_day today);
+               int last, const CTextMeasurer& measurer, std::chrono::year_month_day today,
+               bool eachPageOrientation = true);
