@@ -92,7 +92,7 @@ protected:
             chosen->trigger();
     }
     CRect Rect(const CPrintPage& page) const { return PrintZoneRect(page.GetPrintZone()); }
-    std::uint32_t Selected() const
+    std::uint32_t Selected()
     {
         return view.GetViewState().GetSelectionKind() == ESelectionKind::PrintZone
                    ? view.GetViewState().GetSelectedId()
