@@ -2,6 +2,7 @@
 #include "carousel_app.h"
 #include "document/command_state.h"
 #include "document/view_placement.h"
+#include "printing/network_printing.h"
 #include "routing/progress_feedback.h"
 #include "settings/network_settings_property_sheet.h"
 #include "settings/preferences_sheets.h"
@@ -68,6 +69,16 @@ void CCarouselApp::OnCommand(ECommand command)
         dialog.exec();
         break;
     }
+    // Printing
+    case ECommand::Print:
+        m_printing->Print(*document, m_mainFrame.get());
+        break;
+    case ECommand::PrintPreview:
+        m_printing->PrintPreview(*document, m_mainFrame.get());
+        break;
+    case ECommand::DraftPrintEntireNetwork:
+        m_printing->DraftPrintEntireNetwork(*document, m_mainFrame.get());
+        break;
     case ECommand::Exit:
         m_mainFrame->close();
         break;

@@ -5,6 +5,8 @@
 #include "document/startup.h"
 #include "document/view_placement.h"
 #include "platform/freetype_text_measurer.h"
+#include "printing/network_printing.h"
+#include "printing/print_layout_controller.h"
 #include "reports/report_builder_main_frame.h"
 #include "tables/flow_views_child_frame.h"
 #include "view/network_view.h"
@@ -47,6 +49,7 @@ bool CCarouselApp::InitInstance(const std::vector<std::string>& arguments)
         return false;
     }
     m_printer = std::make_unique<QPrinter>();
+    m_printing = std::make_unique<CNetworkPrinting>(*m_printer, *m_measurer);
 
     // 2-5. The window kinds are the documents' view factory; the main window accepts drops.
     CreateMainFrame();
@@ -200,6 +203,9 @@ void CCarouselApp::CreateFrame(int kind, int index)
         view->EnableEditing(m_env.program, m_env.prompt);
         view->SetWindowCommand(EViewCommand::CopyDiagramToClipboard, [this] { CopyDiagram(); });
         view->SetWindowCommand(EViewCommand::NetworkDiagramDxfExport, [this] { ExportDxf(); });
+        network->EnablePrintLayout(m_env.program, m_env.prompt);
+        view->SetWindowCommand(EViewCommand::PrintLayoutMode,
+                               [layout = network->GetPrintLayout()] { layout->Toggle(); });
         connect(view, &CNetworkView::editingChanged, this, &CCarouselApp::UpdateCommandUI);
         frame = network;
         break;

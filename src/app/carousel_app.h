@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+class CNetworkPrinting;
 class CNetworkViewChildFrame;
 class CTextMeasurer;
 class QPrinter;
@@ -74,6 +75,7 @@ public:
     CAutoSaveManager& GetAutoSave() { return m_autoSave; }
     CIdleAutoSave& GetIdleAutoSave() { return *m_idleAutoSave; }
     QPrinter& GetPrinter() { return *m_printer; }
+    CNetworkPrinting& GetPrinting() { return *m_printing; }
     const CTextMeasurer& GetMeasurer() const { return *m_measurer; }
 
     // Commands of the menus and toolbars.
@@ -125,6 +127,7 @@ private:
     CHTTPUpdateNotificationChecker m_updateChecker;
     std::unique_ptr<CTextMeasurer> m_measurer;
     std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<CNetworkPrinting> m_printing;
     std::unique_ptr<CMainFrame> m_mainFrame;
     std::unique_ptr<CIdleAutoSave> m_idleAutoSave;
     std::unique_ptr<CCarouselDoc> m_document;

@@ -6,6 +6,9 @@
 #include "export_commands.h"
 #include "network_commands.h"
 #include "od_commands.h"
+#ifdef GYROLITH_PRINT_PDF
+#include "print_pdf_command.h"
+#endif
 #include "report_commands.h"
 
 #include <CLI/CLI.hpp>
@@ -26,6 +29,9 @@ int main(int argc, char** argv)
     AddExportCommands(app, action);
     AddODCommands(app, action);
     AddReportCommands(app, action);
+#ifdef GYROLITH_PRINT_PDF
+    AddPrintPdfCommand(app, action);
+#endif
     std::ostringstream usage; // --help and --version, checked on the way out like any result
     int parsed = 0;
     try {

@@ -2,6 +2,7 @@
 
 #include "document/carousel_doc.h"
 #include "model/capacity_assessor.h"
+#include "printing/print_page.h"
 
 namespace
 {
@@ -56,5 +57,11 @@ void DragCapacityAssessor(CCarouselDoc& document, CCapacityAssessor& assessor, s
 void DragODMatrix(CCarouselDoc& document, int x, int y)
 {
     document.GetData().odMatrix.SetPosition(x, y);
+    Moved(document, HintRedraw);
+}
+
+void DragPrintZone(CCarouselDoc& document, CPrintPage& page, const CRect& rect)
+{
+    page.GetPrintZone().SetRect(rect.left, rect.top, rect.right, rect.bottom);
     Moved(document, HintRedraw);
 }

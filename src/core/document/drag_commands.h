@@ -9,6 +9,8 @@
 
 class CCapacityAssessor;
 class CCarouselDoc;
+class CPrintPage;
+struct CRect;
 
 // A drag opens its checkpoint ("Move Arm", "Move Label", ...) with BeginDrag at its first move
 // and keeps it with EndDrag when the button is released; on Escape the view moves the object
@@ -27,3 +29,5 @@ void DragLabel(CCarouselDoc& document, CLabel& label, const CLabelPoint& first,
 void DragCapacityAssessor(CCarouselDoc& document, CCapacityAssessor& assessor, std::int32_t x,
                           std::int32_t y);
 void DragODMatrix(CCarouselDoc& document, int x, int y);
+// "Move Print Zone" and "Resize Print Zone": the zone takes the rectangle.
+void DragPrintZone(CCarouselDoc& document, CPrintPage& page, const CRect& rect);

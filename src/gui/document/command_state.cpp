@@ -77,6 +77,14 @@ CCommandState CommandState(ECommand command, const CCommandContext& context)
         state.enabled = document != nullptr;
         state.checked = document && document->IsODMatrixShown();
         break;
+    // Printing: the network view prints, and only pages that exist
+    case ECommand::Print:
+    case ECommand::PrintPreview:
+        state.enabled = viewActive && document->GetData().printPages.GetCount() > 0;
+        break;
+    case ECommand::DraftPrintEntireNetwork:
+        state.enabled = viewActive;
+        break;
     case ECommand::AutomaticallyRebuildRoutes:
         state.enabled = document != nullptr;
         state.checked = document && document->IsAutoRebuildRoutes();

@@ -11,7 +11,7 @@ namespace
 using K = QKeySequence;
 
 // The shown key comes first; Ctrl+= is Ctrl++ without the shift key.
-const std::array<CCommandInfo, 43> Table{{
+const std::array<CCommandInfo, 46> Table{{
     {ECommand::FileNew, "&New\tCtrl+N", {K(Qt::CTRL | Qt::Key_N)}, false, EToolBar::Main},
     {ECommand::FileOpen, "&Open...\tCtrl+O", {K(Qt::CTRL | Qt::Key_O)}, false, EToolBar::Main},
     {ECommand::FileClose, "&Close", {}, false, EToolBar::None},
@@ -19,6 +19,14 @@ const std::array<CCommandInfo, 43> Table{{
     {ECommand::FileSaveAs, "Save &As...", {}, false, EToolBar::None},
     {ECommand::NetworkDiagramDxfExport, "Network Diagram DXF Export...", {}, false, EToolBar::None},
     {ECommand::PrintSetup, "P&rint Setup...", {}, false, EToolBar::None},
+    // Printing
+    {ECommand::Print, "&Print...\tCtrl+P", {K(Qt::CTRL | Qt::Key_P)}, false, EToolBar::None},
+    {ECommand::PrintPreview, "Print Pre&view", {}, false, EToolBar::None},
+    {ECommand::DraftPrintEntireNetwork,
+     "Draft Print Entire Network...",
+     {},
+     false,
+     EToolBar::None},
     {ECommand::Exit, "E&xit\tCtrl+Q", {K(Qt::CTRL | Qt::Key_Q)}, false, EToolBar::None},
     {ECommand::Undo,
      "Can't Undo\tCtrl+Z",

@@ -20,6 +20,10 @@ enum class ECommand
     FileSaveAs,
     NetworkDiagramDxfExport,
     PrintSetup,
+    // Printing
+    Print,
+    PrintPreview,
+    DraftPrintEntireNetwork,
     Exit,
     // Edit
     Undo,

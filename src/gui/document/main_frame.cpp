@@ -2,6 +2,7 @@
 #include "document/main_frame.h"
 
 #include "editing/editing_icons.h"
+#include "printing/network_printing.h"
 
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -98,7 +99,12 @@ void CMainFrame::CreateMenus()
     m_fileMenu->addSeparator();
     Add(m_fileMenu, ECommand::NetworkDiagramDxfExport);
     m_fileMenu->addSeparator();
+    // Printing
+    Add(m_fileMenu, ECommand::Print);
+    Add(m_fileMenu, ECommand::PrintPreview);
     Add(m_fileMenu, ECommand::PrintSetup);
+    Add(m_fileMenu, ECommand::DraftPrintEntireNetwork)
+        ->setStatusTip(QString::fromUtf8(CNetworkPrinting::DraftPrintStatusText));
     m_fileMenu->addSeparator();
     m_recentEnd = m_fileMenu->addSeparator();
     Add(m_fileMenu, ECommand::Exit);

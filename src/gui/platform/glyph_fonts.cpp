@@ -3,8 +3,11 @@
 #include "platform/freetype_text_measurer.h"
 #include "platform/text_encoding.h"
 
+#include <QFontDatabase>
+
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <stdexcept>
 #include <vector>
 
@@ -13,6 +16,29 @@ namespace
 // Sizes closer than this share one font.
 constexpr double SizeSteps = 64.0;
 constexpr double LoadSize = 64.0;
+
+// The face as the font database knows it: glyphs from a font loaded straight from its file
+// reach a PDF as outlines, which no reader can search; through the database they stay text.
+// The glyphs on the screen are the same either way.
+QRawFont LoadFont(const QString& fontPath)
+{
+    // Each file is added once, however many views and printouts load it.
+    static std::map<QString, QString> familyOfFile;
+    auto known = familyOfFile.find(fontPath);
+    if (known == familyOfFile.end()) {
+        const QStringList families =
+            QFontDatabase::applicationFontFamilies(QFontDatabase::addApplicationFont(fontPath));
+        known = familyOfFile.emplace(fontPath, families.value(0)).first;
+    }
+    if (known->second.isEmpty()) {
+        return QRawFont(fontPath, LoadSize);
+    }
+    QFont font(known->second);
+    font.setPixelSize(static_cast<int>(LoadSize));
+    font.setStyleStrategy(QFont::NoFontMerging);
+    QRawFont raw = QRawFont::fromFont(font);
+    return raw.isValid() ? raw : QRawFont(fontPath, LoadSize);
+}
 } // namespace
 
 CGlyphFonts::CGlyphFonts()
@@ -24,7 +50,7 @@ CGlyphFonts::CGlyphFonts(const QString& fontPath)
     if (fontPath.isEmpty()) {
         throw std::runtime_error("Liberation Sans not found: install fonts-liberation");
     }
-    m_base = QRawFont(fontPath, LoadSize);
+    m_base = LoadFont(fontPath);
     if (!m_base.isValid()) {
         throw std::runtime_error("Cannot load font " + fontPath.toStdString());
     }

@@ -8,6 +8,7 @@
 #include "platform/qpainter_surface.h"
 #include "view/network_export.h"
 #include "view/network_renderer.h"
+#include "view/plan_input_mode.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -23,7 +24,7 @@ namespace
 // The renderer set up as the network view draws: the document's display settings with the
 // selection, the selected routes and the clip test on.
 CNetworkRenderer ViewRenderer(CCarouselDoc& doc, CNetworkViewState& state,
-                              const CLaneDataSource& laneData)
+                              const CLaneDataSource& laneData, bool printLayout)
 {
     const CDiagramSource source =
         DiagramSourceOf(doc.GetData(), doc.GetProgramSettings(), doc.GetNetworkSettings(),
@@ -37,6 +38,7 @@ CNetworkRenderer ViewRenderer(CCarouselDoc& doc, CNetworkViewState& state,
     switches.clipTest = true;
     switches.showSelection = true;
     switches.showSelectedRoute = true;
+    switches.drawPrintPages = printLayout;
     return renderer;
 }
 
@@ -77,7 +79,8 @@ void CNetworkView::SetOverlay(const CRendererOverlay* overlay)
 CRect CNetworkView::DrawingBounds()
 {
     if (!m_bounds) {
-        CNetworkRenderer renderer = ViewRenderer(m_document, m_state, m_actualFlows);
+        CNetworkRenderer renderer =
+            ViewRenderer(m_document, m_state, m_actualFlows, m_inputMode != nullptr);
         renderer.SetOverlay(m_overlay);
         // Everything counts, not only what a clip box meets.
         renderer.Switches().clipTest = false;
@@ -92,7 +95,8 @@ CRect CNetworkView::DrawingBounds()
 
 void CNetworkView::DrawPlan(QPainter& painter, const CPlanMapping& mapping)
 {
-    CNetworkRenderer renderer = ViewRenderer(m_document, m_state, m_actualFlows);
+    CNetworkRenderer renderer =
+        ViewRenderer(m_document, m_state, m_actualFlows, m_inputMode != nullptr);
     renderer.SetOverlay(m_overlay);
     CQPainterSurface surface(painter, mapping, m_measurer, &m_fonts);
     renderer.Draw(surface);
@@ -107,6 +111,9 @@ void CNetworkView::OnUpdate(int hint)
 {
     if (m_editor) {
         m_editor->OnUpdate(hint);
+    }
+    if (m_inputMode) {
+        m_inputMode->OnUpdate(hint);
     }
     m_bounds.reset();
     Redraw();
@@ -128,8 +135,19 @@ void CNetworkView::EnableEditing(ProgramSettings& program, CPrompt& prompt,
     SetOverlay(m_bandOverlay.get());
 }
 
+void CNetworkView::SetInputMode(CPlanInputMode* mode)
+{
+    m_inputMode = mode;
+    m_bounds.reset();
+    UpdateScrollBars();
+    Edited();
+}
+
 bool CNetworkView::IsInteracting() const
 {
+    if (m_inputMode) {
+        return m_inputMode->IsInteracting();
+    }
     if (!m_editor) {
         return false;
     }
@@ -145,11 +163,19 @@ bool CNetworkView::IsCommandEnabled(EViewCommand command) const
     if (IsWindowCommand(command)) {
         return !IsInteracting() && m_windowCommands.contains(command);
     }
+    // In print layout mode the network itself is not edited; the grid still switches.
+    if (m_inputMode && command != EViewCommand::DisplayGrid &&
+        command != EViewCommand::SnapToGrid) {
+        return false;
+    }
     return m_editor->IsCommandEnabled(command);
 }
 
 bool CNetworkView::IsCommandChecked(EViewCommand command) const
 {
+    if (command == EViewCommand::PrintLayoutMode) {
+        return m_inputMode != nullptr;
+    }
     return m_editor && m_editor->IsCommandChecked(command);
 }
 
@@ -180,7 +206,9 @@ void CNetworkView::SetWindowCommand(EViewCommand command, std::function<void()> 
 void CNetworkView::Edited()
 {
     Redraw();
-    if (IsInteracting() && m_editor->GetMode() != CNetworkViewEditor::EMode::Pressed) {
+    const bool pressed = m_inputMode == nullptr && m_editor &&
+                         m_editor->GetMode() == CNetworkViewEditor::EMode::Pressed;
+    if (IsInteracting() && !pressed) {
         viewport()->setCursor(Qt::CrossCursor);
     } else if (!IsPanning()) {
         viewport()->unsetCursor();
@@ -196,6 +224,11 @@ bool CNetworkView::OnPlanPress(QMouseEvent& event, QPointF plan)
     setFocus(Qt::MouseFocusReason);
     m_pressPixel = event.position().toPoint();
     m_dragStarted = false;
+    if (m_inputMode) {
+        const bool taken = m_inputMode->Press(PlanPoint(plan));
+        Edited();
+        return taken;
+    }
     m_editor->LeftButtonDown(PlanPoint(plan), event.modifiers().testFlag(Qt::ControlModifier));
     const bool pans = m_editor->GetMode() == CNetworkViewEditor::EMode::Panning;
     if (pans) {
@@ -208,20 +241,30 @@ bool CNetworkView::OnPlanPress(QMouseEvent& event, QPointF plan)
 
 void CNetworkView::OnPlanMove(QMouseEvent& event, QPointF plan)
 {
-    if (m_editor->GetMode() == CNetworkViewEditor::EMode::Pressed && !m_dragStarted) {
+    const bool pressed =
+        m_inputMode != nullptr || m_editor->GetMode() == CNetworkViewEditor::EMode::Pressed;
+    if (pressed && !m_dragStarted) {
         const QPoint moved = event.position().toPoint() - m_pressPixel;
         if (moved.manhattanLength() < QApplication::startDragDistance()) {
             return;
         }
         m_dragStarted = true;
     }
-    m_editor->MouseMove(PlanPoint(plan));
+    if (m_inputMode) {
+        m_inputMode->Move(PlanPoint(plan));
+    } else {
+        m_editor->MouseMove(PlanPoint(plan));
+    }
     Edited();
 }
 
 void CNetworkView::OnPlanRelease(QMouseEvent& /*event*/, QPointF plan)
 {
-    m_editor->LeftButtonUp(PlanPoint(plan));
+    if (m_inputMode) {
+        m_inputMode->Release(PlanPoint(plan));
+    } else {
+        m_editor->LeftButtonUp(PlanPoint(plan));
+    }
     Edited();
 }
 
@@ -229,7 +272,7 @@ void CNetworkView::mouseMoveEvent(QMouseEvent* event)
 {
     // The editor knows where the mouse is (a new object is placed there); a band started from a
     // menu and a new object follow it with no button held.
-    if (m_editor && event->buttons() == Qt::NoButton && !IsPanning()) {
+    if (m_editor && !m_inputMode && event->buttons() == Qt::NoButton && !IsPanning()) {
         m_editor->MouseMove(PlanPoint(ToPlan(event->position())));
         if (IsInteracting()) {
             Redraw();
@@ -244,13 +287,33 @@ void CNetworkView::mouseDoubleClickEvent(QMouseEvent* event)
         CScrollPanView::mouseDoubleClickEvent(event);
         return;
     }
-    m_editor->LeftDoubleClick();
+    if (m_inputMode) {
+        m_inputMode->DoubleClick();
+    } else {
+        m_editor->LeftDoubleClick();
+    }
     Edited();
 }
 
 void CNetworkView::contextMenuEvent(QContextMenuEvent* event)
 {
     if (!m_editor || IsInteracting() || IsPanning()) {
+        return;
+    }
+    if (m_inputMode) {
+        QMenu popup(this);
+        std::optional<CPoint> at;
+        if (event->reason() == QContextMenuEvent::Mouse) {
+            at = PlanPoint(ToPlan(QPointF(event->pos())));
+        }
+        m_inputMode->FillContextMenu(popup, at);
+        Edited();
+        if (m_menuRunner) {
+            m_menuRunner(popup, event->globalPos());
+        } else {
+            popup.exec(event->globalPos());
+        }
+        event->accept();
         return;
     }
     EPopupMenu menu = EPopupMenu::Background;
@@ -302,6 +365,15 @@ void CNetworkView::keyPressEvent(QKeyEvent* event)
 {
     if (!m_editor || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
         CScrollPanView::keyPressEvent(event);
+        return;
+    }
+    if (m_inputMode) {
+        if (!m_inputMode->Key(event->key())) {
+            CScrollPanView::keyPressEvent(event);
+            return;
+        }
+        event->accept();
+        Edited();
         return;
     }
     const auto nudge = [this](int dx, int dy) {
@@ -356,7 +428,7 @@ void CNetworkView::keyPressEvent(QKeyEvent* event)
 
 bool CNetworkView::viewportEvent(QEvent* event)
 {
-    if (event->type() == QEvent::ToolTip && m_editor) {
+    if (event->type() == QEvent::ToolTip && m_editor && !m_inputMode) {
         auto* help = static_cast<QHelpEvent*>(event);
         const std::string text = m_editor->ToolTipText(PlanPoint(ToPlan(help->pos())));
         if (text.empty()) {

@@ -19,6 +19,7 @@ class CBandOverlay;
 class CCarouselDoc;
 class CNetworkViewDialogs;
 class CNetworkViewEditor;
+class CPlanInputMode;
 class CPrompt;
 class CRendererOverlay;
 class QMenu;
@@ -71,6 +72,11 @@ public:
     // A drag, a connector or a placement is under way: Undo and Redo wait for it.
     bool IsInteracting() const;
 
+    // Print layout mode: while a mode is set it takes the input and the print pages are drawn;
+    // none returns to editing the network. The mode must outlive its use.
+    void SetInputMode(CPlanInputMode* mode);
+    CPlanInputMode* GetInputMode() const { return m_inputMode; }
+
     // The view's commands, for the menus, the toolbar and the context menus. The window's own
     // (the clipboard, the DXF export, print layout mode) run the handler set for them and are
     // greyed out without one.
@@ -115,6 +121,7 @@ private:
     std::unique_ptr<CNetworkViewDialogs> m_ownDialogs;
     std::unique_ptr<CNetworkViewEditor> m_editor;
     std::unique_ptr<CBandOverlay> m_bandOverlay;
+    CPlanInputMode* m_inputMode = nullptr;
     std::map<EViewCommand, std::function<void()>> m_windowCommands;
     ContextMenuSource m_menuSource;
     MenuRunner m_menuRunner;

@@ -1,6 +1,7 @@
 // The network window's panes.
 #include "view/network_view_child_frame.h"
 
+#include "printing/print_layout_controller.h"
 #include "tables/lane_flow_display_view.h"
 #include "tables/route_list_view.h"
 #include "tables/route_manager_view.h"
@@ -47,6 +48,17 @@ CNetworkView* CNetworkViewChildFrame::GetNetworkView() const
 CRouteListView* CNetworkViewChildFrame::GetRouteList() const
 {
     return m_routeList.data();
+}
+
+void CNetworkViewChildFrame::EnablePrintLayout(const ProgramSettings& program, CPrompt& prompt)
+{
+    if (m_view && !m_printLayout)
+        m_printLayout = new CPrintLayoutController(*m_view, program, prompt);
+}
+
+CPrintLayoutController* CNetworkViewChildFrame::GetPrintLayout() const
+{
+    return m_printLayout.data();
 }
 
 CNetworkViewStatus CNetworkViewChildFrame::GetViewStatus() const

@@ -9,6 +9,8 @@
 
 class CNetworkView;
 class CRouteListView;
+class CPrintLayoutController;
+class CPrompt;
 struct ProgramSettings;
 class QSplitter;
 
@@ -29,6 +31,10 @@ public:
     // None once the window was closed.
     CNetworkView* GetNetworkView() const;
     CRouteListView* GetRouteList() const;
+    // Print layout mode on the view, toggled by "Print Layout Mode"; none until enabled or once
+    // the window was closed.
+    void EnablePrintLayout(const ProgramSettings& program, CPrompt& prompt);
+    CPrintLayoutController* GetPrintLayout() const;
     // What the zoom and grid commands need to know of the view.
     CNetworkViewStatus GetViewStatus() const;
 
@@ -45,5 +51,6 @@ private:
     // Closing the window deletes its panes at once, before the frame goes.
     QPointer<CNetworkView> m_view;
     QPointer<CRouteListView> m_routeList;
+    QPointer<CPrintLayoutController> m_printLayout;
     QSplitter* m_columns;
 };

@@ -65,7 +65,8 @@ TEST_F(MenuTest, MenusHoldEveryCommandWithItsExactText)
     Start();
     EXPECT_EQ(MenuTexts(*Menu("&File")),
               (QStringList{"&File", "&New\tCtrl+N", "&Open...\tCtrl+O", "&Close", "&Save\tCtrl+S",
-                           "Save &As...", "Network Diagram DXF Export...", "P&rint Setup...",
+                           "Save &As...", "Network Diagram DXF Export...", "&Print...\tCtrl+P",
+                           "Print Pre&view", "P&rint Setup...", "Draft Print Entire Network...",
                            "E&xit\tCtrl+Q"}));
     EXPECT_EQ(MenuTexts(*Menu("&Edit")),
               (QStringList{"&Edit", "Can't Undo\tCtrl+Z", "Can't Redo\tCtrl+Y",
@@ -104,6 +105,8 @@ TEST_F(MenuTest, WithoutANetworkOnlyTheProgramsCommandsAreOffered)
             info.command == C::Redo || info.command == C::DisplayGrid ||
             info.command == C::SnapToGrid || info.toolBar == EToolBar::Routes ||
             info.command == C::DeleteSelectedRoute ||
+            info.command == C::Print || info.command == C::PrintPreview ||
+            info.command == C::DraftPrintEntireNetwork ||
             ViewCommandOf(info.command).has_value();
         EXPECT_EQ(Action(info.command)->isEnabled(), !needsDocument) << info.text;
     }

@@ -1,0 +1,157 @@
+// print-pdf: a network's print pages written as a PDF without a display, through the desktop's
+// own printing path (Qt's PDF printer), so the file shows what the printer would get.
+#include "print_pdf_command.h"
+
+#include "cardfile/atomic_file.h"
+#include "cli_arguments.h"
+#include "cli_failure.h"
+#include "cli_output.h"
+#include "document/carousel_doc.h"
+#include "document/program_settings.h"
+#include "document/prompt.h"
+#include "network_file.h"
+#include "platform/freetype_text_measurer.h"
+#include "printing/page_printer.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include <CLI/CLI.hpp>
+#include <charconv>
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <string_view>
+
+namespace
+{
+
+struct CPrintPdfOptions
+{
+    std::string network;
+    std::string out;
+    std::optional<int> page;
+};
+
+// What the document would say in a message box goes to stderr; the last message is kept for
+// the failure it explains.
+class CStderrPrompt : public CPrompt
+{
+public:
+    PromptAnswer AskYesNo(const std::string& /*text*/) override { return PromptAnswer::No; }
+    void ShowMessage(const std::string& text) override
+    {
+        m_last = text;
+        std::cerr << text << '\n';
+    }
+    void ShowMessageWithDetail(const std::string& text, const std::string& detail) override
+    {
+        m_last = detail.empty() ? text : text + "\n" + detail;
+    }
+    const std::string& GetLast() const { return m_last; }
+
+private:
+    std::string m_last;
+};
+
+// The day on the title block: SOURCE_DATE_EPOCH (seconds since 1970, UTC) when set, so that a
+// build prints the same file every time; today otherwise.
+std::chrono::year_month_day TitleBlockDay()
+{
+    const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
+    if (epoch == nullptr || *epoch == '\0')
+        return PrintingDay();
+    const std::string_view text(epoch);
+    long long seconds = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+    if (error != std::errc() || end != text.data() + text.size())
+        throw CCliFailure(ExitBadUsage, "SOURCE_DATE_EPOCH is not a number of seconds: " +
+                                            std::string(text));
+    return std::chrono::floor<std::chrono::days>(
+        std::chrono::sys_seconds(std::chrono::seconds(seconds)));
+}
+
+int PrintPdf(const CPrintPdfOptions& options)
+{
+    // The printer needs an application object, but never a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "gyrolith-cli";
+    char* argv[] = {name, nullptr};
+    const QApplication application(argc, argv);
+
+    const std::chrono::year_month_day day = TitleBlockDay();
+    NetworkSettings settings;
+    CStderrPrompt prompt;
+    CCarouselDoc document(ProgramSettings::Instance(), settings, &prompt);
+    if (!document.OnOpenDocument(options.network))
+        throw CCliFailure(ExitFileError, prompt.GetLast());
+
+    const CFreeTypeTextMeasurer measurer;
+    const bool quickPrint = document.GetPrintPages().GetCount() == 0;
+    if (quickPrint)
+        document.PrepareQuickPrint(measurer);
+    CPrintPages& pages = document.GetPagesToPrint(quickPrint);
+    int first = 1;
+    int last = pages.GetCount();
+    if (options.page) {
+        if (*options.page < 1 || *options.page > pages.GetCount())
+            throw CCliFailure(ExitBadUsage, "The network has no print page " +
+                                                std::to_string(*options.page) + " (it has " +
+                                                std::to_string(pages.GetCount()) + ")");
+        first = last = *options.page;
+    }
+
+    const QTemporaryDir scratch;
+    if (!scratch.isValid())
+        throw CCliFailure(ExitFileError, "Cannot write " + options.out +
+                                             ": no temporary folder for the PDF");
+    const QString pdfPath = scratch.filePath("print.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdfPath);
+    printer.setCreator("gyrolith-cli");
+    printer.setDocName(QString::fromStdString(document.GetTitle()));
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    // The frame keeps its own 10 mm from the paper's edge.
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    const int printed = PrintPages(document, pages, printer, first, last, measurer, day);
+    QFile pdf(pdfPath);
+    if (printed != last - first + 1 || !pdf.open(QIODevice::ReadOnly))
+        throw CCliFailure(ExitFileError, "Cannot write " + options.out + ": the printer failed");
+    const QByteArray bytes = pdf.readAll();
+
+    const std::filesystem::path out = options.out;
+    WriteFileForCli(out, [&] {
+        WriteFileAtomically(out, [&](std::ostream& stream) {
+            stream.write(bytes.constData(), static_cast<std::streamsize>(bytes.size()));
+        });
+    });
+    TellWritten(out, std::to_string(printed) + (printed == 1 ? " page" : " pages") +
+                         (quickPrint ? " (the whole network)" : "") + ", " + SizeOf(out));
+    return 0;
+}
+
+} // namespace
+
+void AddPrintPdfCommand(CLI::App& app, CCliAction& action)
+{
+    auto options = std::make_shared<CPrintPdfOptions>();
+    CLI::App* command = app.add_subcommand(
+        "print-pdf", "Print the network's print pages (or, without any, the whole network) "
+                     "into a PDF file on A4 paper");
+    AddNetworkArgument(*command, options->network);
+    command->add_option("-o,--out", options->out, "PDF file to write")
+        ->required()
+        ->check(NonEmptyFileName);
+    command->add_option("--page", options->page, "Only this print page (1 to the count)");
+    command->callback([options, &action] {
+        action = [options] { return PrintPdf(*options); };
+    });
+}
