@@ -63,11 +63,11 @@ CCarouselReportBuilderView::CCarouselReportBuilderView(CCarouselDoc& document, C
     auto* left = new QWidget;
     auto* column = new QVBoxLayout(left);
     column->setContentsMargins(0, 0, 0, 0);
-    column->addWidget(MakeReportsBox(), 2);
+    column->addWidget(MakeReportsBox(), 1);
     m_reportBox = MakeReportBox();
     column->addWidget(m_reportBox);
     m_fragmentsBox = MakeFragmentsBox();
-    column->addWidget(m_fragmentsBox, 3);
+    column->addWidget(m_fragmentsBox, 2);
     column->addWidget(MakeOutputRow());
 
     m_options = new CReportFragmentOptions(document, m_commands);

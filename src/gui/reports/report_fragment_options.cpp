@@ -58,6 +58,16 @@ QGroupBox* Box(const QString& title, QLayout* layout)
     box->setLayout(layout);
     return box;
 }
+// The stack is as tall as its tallest page: the shorter ones keep their own height at the top.
+QWidget* TopAligned(QWidget* page)
+{
+    auto* holder = new QWidget;
+    auto* layout = new QVBoxLayout(holder);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(page);
+    layout->addStretch(1);
+    return holder;
+}
 } // namespace
 
 CReportFragmentOptions::CReportFragmentOptions(CCarouselDoc& document, CReportCommands& commands,
@@ -65,10 +75,9 @@ CReportFragmentOptions::CReportFragmentOptions(CCarouselDoc& document, CReportCo
     : QWidget(parent), m_document(&document), m_commands(&commands)
 {
     m_pages = new QStackedWidget;
-    m_pages->addWidget(MakeDiagramPage());
-    m_pages->addWidget(MakeFlowsPage());
-    m_pages->addWidget(MakeRoutesPage());
-    m_pages->addWidget(MakeHeaderFooterPage());
+    for (QWidget* page :
+         {MakeDiagramPage(), MakeFlowsPage(), MakeRoutesPage(), MakeHeaderFooterPage()})
+        m_pages->addWidget(TopAligned(page));
     auto* blank = new QLabel(tr("Select a fragment of the report to set its options."));
     blank->setWordWrap(true);
     blank->setAlignment(Qt::AlignTop | Qt::AlignLeft);
