@@ -2,6 +2,7 @@
 #include "carousel_app.h"
 #include "document/command_state.h"
 #include "document/view_placement.h"
+#include "document/wait_cursor.h"
 #include "printing/network_printing.h"
 #include "routing/progress_feedback.h"
 #include "settings/network_settings_property_sheet.h"
@@ -18,16 +19,6 @@
 
 namespace
 {
-// The wait cursor for the length of a command.
-class CWaitCursor
-{
-public:
-    CWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~CWaitCursor() { QApplication::restoreOverrideCursor(); }
-    CWaitCursor(const CWaitCursor&) = delete;
-    CWaitCursor& operator=(const CWaitCursor&) = delete;
-};
-
 std::string Trimmed(const std::string& text)
 {
     const auto first = text.find_first_not_of(' ');

@@ -214,7 +214,7 @@ void CCarouselApp::CreateFrame(int kind, int index)
         frame = new CFlowViewsChildFrame(*m_document, *this, index);
         break;
     case ReportBuilderViewKind:
-        frame = new CReportBuilderMainFrame(*m_document, *this, index);
+        frame = new CReportBuilderMainFrame(*m_document, *this, index, m_env.files, *m_measurer);
         break;
     default:
         return;

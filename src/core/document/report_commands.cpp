@@ -10,6 +10,7 @@
 #include "reports/report_source.h"
 #include "reports/routes_report_fragment.h"
 
+#include <algorithm>
 #include <fstream>
 #include <stdexcept>
 #include <utility>
@@ -163,9 +164,15 @@ bool CReportCommands::DeleteReport(CReportDefinition& report)
                   [&] { m_document->GetReportDefinitions().RemoveDefinitionById(id); });
 }
 
-void CReportCommands::EditReportTitle(CReportDefinition& report, std::string title)
+bool CReportCommands::EditReportTitle(CReportDefinition& report, std::string title)
 {
-    Change("Edit Report Title", [&] { report.SetTitle(std::move(title)); });
+    // The title is one card line in the network file and the template: a line break would end
+    // it early and make the rest a card of its own.
+    std::replace_if(
+        title.begin(), title.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    if (title == report.GetTitle())
+        return false;
+    return Change("Edit Report Title", [&] { report.SetTitle(std::move(title)); });
 }
 
 void CReportCommands::SetPaperSize(CReportDefinition& report, PaperSize paperSize)

@@ -72,7 +72,8 @@ public:
     CReportDefinition* CreateReport();
     // "Delete Report" after the user said Yes; false when they said No.
     bool DeleteReport(CReportDefinition& report);
-    void EditReportTitle(CReportDefinition& report, std::string title);
+    // Line breaks become spaces. False, and no checkpoint, when the title stays as it was.
+    bool EditReportTitle(CReportDefinition& report, std::string title);
     void SetPaperSize(CReportDefinition& report, PaperSize paperSize);
 
     // "Add Report Fragment": appended, named after its type. None for an unknown type.

@@ -1,6 +1,8 @@
 // File dialogs.
 #include "document/file_chooser.h"
 
+#include "reports/report_file_names.h"
+
 #include <QApplication>
 #include <QFileDialog>
 
@@ -23,10 +25,7 @@ std::optional<std::string> Chosen(QFileDialog& dialog)
 
 std::optional<std::string> CDialogFileChooser::ChooseNetworkToOpen()
 {
-    QFileDialog dialog(m_parent, QStringLiteral("Open"), QString(), NetworkFilter);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    return Chosen(dialog);
+    return ChooseOpen("Open", NetworkFilter);
 }
 
 std::optional<std::string> CDialogFileChooser::ChooseNetworkSaveAs(const std::string& proposal)
@@ -37,6 +36,29 @@ std::optional<std::string> CDialogFileChooser::ChooseNetworkSaveAs(const std::st
 std::optional<std::string> CDialogFileChooser::ChooseDxfExport(const std::string& proposal)
 {
     return ChooseSave("DXF Export As", proposal, DxfFilter, "dxf");
+}
+
+std::optional<std::string> CDialogFileChooser::ChooseReportSaveAs(const std::string& proposal)
+{
+    return ChooseSave(ReportSaveTitle, proposal, ReportFileFilter, "rtf");
+}
+
+std::optional<std::string> CDialogFileChooser::ChooseTemplateSaveAs(const std::string& proposal)
+{
+    return ChooseSave(TemplateSaveTitle, proposal, TemplateFileFilter, "rep");
+}
+
+std::optional<std::string> CDialogFileChooser::ChooseTemplateToOpen()
+{
+    return ChooseOpen(TemplateOpenTitle, TemplateFileFilter);
+}
+
+std::optional<std::string> CDialogFileChooser::ChooseOpen(const char* title, const char* filter)
+{
+    QFileDialog dialog(m_parent, QString::fromUtf8(title), QString(), QString::fromUtf8(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return Chosen(dialog);
 }
 
 std::optional<std::string> CDialogFileChooser::ChooseSave(const char* title,

@@ -17,6 +17,11 @@ public:
     virtual std::optional<std::string> ChooseNetworkSaveAs(const std::string& proposal) = 0;
     // "DXF Export As", likewise.
     virtual std::optional<std::string> ChooseDxfExport(const std::string& proposal) = 0;
+    // The report builder's "Report Save As", "Report Save Template As" and, for an existing
+    // template, "Create Report From Template".
+    virtual std::optional<std::string> ChooseReportSaveAs(const std::string& proposal) = 0;
+    virtual std::optional<std::string> ChooseTemplateSaveAs(const std::string& proposal) = 0;
+    virtual std::optional<std::string> ChooseTemplateToOpen() = 0;
 };
 
 // The platform's file dialogs over a parent window.
@@ -32,8 +37,12 @@ public:
     std::optional<std::string> ChooseNetworkToOpen() override;
     std::optional<std::string> ChooseNetworkSaveAs(const std::string& proposal) override;
     std::optional<std::string> ChooseDxfExport(const std::string& proposal) override;
+    std::optional<std::string> ChooseReportSaveAs(const std::string& proposal) override;
+    std::optional<std::string> ChooseTemplateSaveAs(const std::string& proposal) override;
+    std::optional<std::string> ChooseTemplateToOpen() override;
 
 private:
+    std::optional<std::string> ChooseOpen(const char* title, const char* filter);
     std::optional<std::string> ChooseSave(const char* title, const std::string& proposal,
                                           const char* filter, const char* suffix);
     QWidget* m_parent;

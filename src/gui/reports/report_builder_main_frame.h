@@ -3,6 +3,12 @@
 
 #include "document/child_frame.h"
 
+#include <QPointer>
+
+class CCarouselReportBuilderView;
+class CFileChooser;
+class CTextMeasurer;
+
 // Kind 3.
 class CReportBuilderMainFrame : public CChildFrame
 {
@@ -10,5 +16,14 @@ class CReportBuilderMainFrame : public CChildFrame
 public:
     static constexpr const char* KindName = "Report Builder";
 
-    CReportBuilderMainFrame(CCarouselDoc& document, CFrameOwner& owner, int index);
+    CReportBuilderMainFrame(CCarouselDoc& document, CFrameOwner& owner, int index,
+                            CFileChooser& files, const CTextMeasurer& measurer);
+
+    CCarouselReportBuilderView* GetReportBuilderView() const;
+
+protected:
+    void OnDocumentUpdate(int hint) override;
+
+private:
+    QPointer<CCarouselReportBuilderView> m_view;
 };

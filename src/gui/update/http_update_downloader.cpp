@@ -1,6 +1,8 @@
 // One bounded HTTP read of the update file, run in a local event loop.
 #include "update/http_update_downloader.h"
 
+#include "document/wait_cursor.h"
+
 #include <QCursor>
 #include <QDeadlineTimer>
 #include <QEventLoop>
@@ -19,29 +21,6 @@ using Status = CUpdateDownload::Status;
 // Qt holds at most this much of the body before we take it, so an endless body costs no more
 // memory than the limit and one chunk.
 constexpr qint64 ReadChunkBytes = 16 * 1024;
-
-// The wait cursor for as long as the download runs, where there is a screen to show it on.
-class CWaitCursor
-{
-public:
-    CWaitCursor() : m_shown(qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr)
-    {
-        if (m_shown) {
-            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-        }
-    }
-    ~CWaitCursor()
-    {
-        if (m_shown) {
-            QGuiApplication::restoreOverrideCursor();
-        }
-    }
-    CWaitCursor(const CWaitCursor&) = delete;
-    CWaitCursor& operator=(const CWaitCursor&) = delete;
-
-private:
-    bool m_shown;
-};
 
 // What one request to one URL came to.
 struct CAttempt

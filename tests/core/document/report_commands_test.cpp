@@ -210,6 +210,18 @@ TEST_F(ReportCommands, UndoReplacesTheReportsAndKeepsPositions)
               ReportFragmentType::NetworkDiagram);
 }
 
+// A title is one card line: a pasted line break must not split it, and the same title again is
+// no step to undo.
+TEST_F(ReportCommands, TitleStaysOneLineAndAnUnchangedTitleTakesNoStep)
+{
+    EXPECT_TRUE(commands.EditReportTitle(*report, "Morning\r\npeak\nsurvey"));
+    EXPECT_EQ(report->GetTitle(), "Morning  peak survey");
+    EXPECT_EQ(doc.GetCheckpointCount(), 1u);
+    EXPECT_FALSE(commands.EditReportTitle(*report, "Morning  peak survey"));
+    EXPECT_FALSE(commands.EditReportTitle(*report, "Morning\n peak survey"));
+    EXPECT_EQ(doc.GetCheckpointCount(), 1u);
+}
+
 TEST_F(ReportCommands, DeleteAsksAndNoKeepsTheReport)
 {
     prompt.Answer(PromptAnswer::No);

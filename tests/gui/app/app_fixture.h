@@ -64,6 +64,21 @@ public:
         asked.push_back("dxf " + proposal);
         return Next();
     }
+    std::optional<std::string> ChooseReportSaveAs(const std::string& proposal) override
+    {
+        asked.push_back("report " + proposal);
+        return Next();
+    }
+    std::optional<std::string> ChooseTemplateSaveAs(const std::string& proposal) override
+    {
+        asked.push_back("template " + proposal);
+        return Next();
+    }
+    std::optional<std::string> ChooseTemplateToOpen() override
+    {
+        asked.push_back("open template");
+        return Next();
+    }
 
     std::deque<std::optional<std::string>> answers;
     std::vector<std::string> asked;
