@@ -2,7 +2,7 @@
 #include "../tests/core/routing/toy_graph.h"
 #include "junction_generator.h"
 #include "routing/route_commands.h"
-#include "routing/route_flows.h"
+#include "model/route_flows.h"
 
 #include <benchmark/benchmark.h>
 #include <map>

@@ -1,6 +1,6 @@
 // Printing a large network: one whole page (title block, frame and the network fitted to it)
 // recorded as a metafile, and the repaint of print layout mode with a hundred print zones.
-#include "document/document_data.h"
+#include "cardfile/document_data.h"
 #include "junction_generator.h"
 #include "model/label.h"
 #include "platform/emf_recorder.h"

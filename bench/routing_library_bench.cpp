@@ -1,7 +1,7 @@
 // Route search over a layered graph: the search with the hashed duplicate test against the search
 // that copies its route at every step and compares a found route with every held one.
 #include "layered_graph.h"
-#include "routing/route_discoverer.h"
+#include "graph/route_discoverer.h"
 
 #include <benchmark/benchmark.h>
 #include <stdexcept>

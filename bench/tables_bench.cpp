@@ -2,8 +2,8 @@
 // the route list rebuilt and sorted, and a full-size CSV file read.
 #include "junction_generator.h"
 #include "model/zone_letter.h"
-#include "tables/od_matrix_csv.h"
-#include "tables/od_matrix_table.h"
+#include "routing/od_matrix_csv.h"
+#include "routing/od_matrix_table.h"
 #include "tables/route_list.h"
 
 #include <benchmark/benchmark.h>

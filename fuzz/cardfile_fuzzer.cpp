@@ -11,7 +11,7 @@
 #include "cardfile/card_text.h"
 #include "cardfile/card_vect.h"
 #include "cardfile/card_writer_memory.h"
-#include "cardfile/windows1252.h"
+#include "platform/text_encoding.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // Types arbitrary text into every edit box of the edit dialogs: whatever a dialog accepts must
 // be a value the document and the network file take, and nothing may crash.
 #include "model/network.h"
-#include "routing/route.h"
+#include "model/route.h"
 #include "tables/arm_dialogs.h"
 #include "tables/capacity_assessor_dialog.h"
 #include "tables/edit_lane_dialog.h"

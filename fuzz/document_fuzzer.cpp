@@ -8,7 +8,7 @@
 #include "cardfile/card_writer_file.h"
 #include "cardfile/carousel_file.h"
 #include "document/carousel_doc.h"
-#include "document/program_settings.h"
+#include "settings/program_settings.h"
 #include "editing/network_view_editor.h"
 #include "editing/view_dialogs.h"
 #include "model/capacity_assessor.h"

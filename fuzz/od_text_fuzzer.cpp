@@ -1,9 +1,9 @@
 // Feeds arbitrary bytes to the readers of OD matrix text, a CSV file and a pasted block, for
 // matrices of several sizes: each must accept with edits inside the matrix and the field, or
 // refuse with a message and no edits, never anything else.
-#include "tables/grid_text.h"
-#include "tables/od_matrix_csv.h"
-#include "tables/od_matrix_paste.h"
+#include "routing/grid_text.h"
+#include "routing/od_matrix_csv.h"
+#include "routing/od_matrix_paste.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // Start-up, exit, the open network and its windows.
 #include "carousel_app.h"
 
-#include "document/settings_persistence.h"
+#include "settings/settings_persistence.h"
 #include "document/startup.h"
 #include "document/view_placement.h"
 #include "platform/freetype_text_measurer.h"

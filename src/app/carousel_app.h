@@ -10,10 +10,10 @@
 #include "document/file_chooser.h"
 #include "document/idle_auto_save.h"
 #include "document/main_frame.h"
-#include "document/network_settings.h"
-#include "document/program_settings.h"
+#include "settings/network_settings.h"
+#include "settings/program_settings.h"
 #include "document/recent_file_list.h"
-#include "document/settings_store.h"
+#include "settings/settings_store.h"
 #include "update/update_downloader.h"
 #include "update/update_notification_checker.h"
 

@@ -2,7 +2,7 @@
 // the file, with the display settings the file stores and the route flags a document starts with.
 #include "export_commands.h"
 
-#include "cardfile/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "cli_arguments.h"
 #include "cli_output.h"
 #include "document/carousel_doc.h"

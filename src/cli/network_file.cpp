@@ -1,14 +1,14 @@
 // Network files for the command line.
 #include "network_file.h"
 
-#include "cardfile/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "cardfile/carousel_file.h"
 #include "cardfile/network_read_error.h"
 #include "cli_failure.h"
 #include "cli_output.h"
-#include "document/program_settings.h"
+#include "settings/program_settings.h"
 #include "model/network.h"
-#include "routing/route_flows.h"
+#include "model/route_flows.h"
 
 #include <iostream>
 

@@ -1,8 +1,8 @@
 // Loading and saving network files for gyrolith-cli, with the program's own messages.
 #pragma once
 
-#include "document/document_data.h"
-#include "document/network_settings.h"
+#include "cardfile/document_data.h"
+#include "settings/network_settings.h"
 
 #include <filesystem>
 #include <functional>

@@ -6,7 +6,7 @@
 #include "network_json.h"
 #include "routing/flow_group_commands.h"
 #include "routing/od_flow_matrix.h"
-#include "routing/route.h"
+#include "model/route.h"
 #include "text_table.h"
 
 #include <charconv>

@@ -1,13 +1,13 @@
 // export-od, import-od: OD matrices as CSV files, read and written as the OD matrix view does.
 #include "od_commands.h"
 
-#include "cardfile/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "cli_failure.h"
 #include "network_file.h"
 #include "network_jobs.h"
 #include "routing/desired_flow_edits.h"
 #include "routing/flow_group_commands.h"
-#include "tables/od_matrix_csv.h"
+#include "routing/od_matrix_csv.h"
 
 #include <CLI/CLI.hpp>
 #include <fstream>

@@ -2,12 +2,12 @@
 // own printing path (Qt's PDF printer), so the file shows what the printer would get.
 #include "print_pdf_command.h"
 
-#include "cardfile/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "cli_arguments.h"
 #include "cli_failure.h"
 #include "cli_output.h"
 #include "document/carousel_doc.h"
-#include "document/program_settings.h"
+#include "settings/program_settings.h"
 #include "document/prompt.h"
 #include "network_file.h"
 #include "platform/freetype_text_measurer.h"

@@ -1,7 +1,7 @@
 // Column widths and blocks of columns.
 #include "text_table.h"
 
-#include "cardfile/windows1252.h"
+#include "platform/text_encoding.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // The checked field formatter of the card writers.
 #include "cardfile/card_builder.h"
 
-#include "cardfile/windows1252.h"
+#include "platform/text_encoding.h"
 
 #include <algorithm>
 #include <charconv>

@@ -2,7 +2,7 @@
 #include "cardfile/card_stream_file.h"
 
 #include "cardfile/card_errors.h"
-#include "cardfile/windows1252.h"
+#include "platform/text_encoding.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // Line splitting of an in-memory snapshot.
 #include "cardfile/card_stream_memory.h"
 
-#include "cardfile/windows1252.h"
+#include "platform/text_encoding.h"
 
 bool CCardStreamMemory::ReadLine(std::string& line)
 {

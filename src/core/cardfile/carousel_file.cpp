@@ -1,7 +1,7 @@
 // The card sequence of a network file, written and read in one order.
 #include "cardfile/carousel_file.h"
 
-#include "cardfile/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "cardfile/card_builder.h"
 #include "cardfile/card_checksum.h"
 #include "cardfile/card_errors.h"
@@ -21,15 +21,15 @@
 #include "cardfile/network_cards.h"
 #include "cardfile/network_read_error.h"
 #include "cardfile/report_cards.h"
-#include "cardfile/windows1252.h"
+#include "platform/text_encoding.h"
 #include "model/arm.h"
 #include "model/capacity_assessor.h"
 #include "model/capacity_lane.h"
 #include "model/carousel_lane_connector.h"
 #include "model/zone.h"
-#include "routing/flow_group.h"
-#include "routing/od_movement.h"
-#include "routing/route.h"
+#include "model/flow_group.h"
+#include "model/od_movement.h"
+#include "model/route.h"
 
 #include <algorithm>
 #include <fstream>

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "cardfile/input_file.h" // errFileRead, which LoadNetworkFile raises
-#include "document/document_data.h"
-#include "document/network_settings.h"
+#include "cardfile/document_data.h"
+#include "settings/network_settings.h"
 
 #include <filesystem>
 #include <memory>

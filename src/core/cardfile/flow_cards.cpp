@@ -4,7 +4,7 @@
 #include "cardfile/card_builder.h"
 #include "cardfile/card_line.h"
 #include "cardfile/network_cards.h"
-#include "routing/flow_group.h"
+#include "model/flow_group.h"
 
 #include <cstdio>
 

@@ -2,7 +2,7 @@
 // and closing checksum: LABEL, PPAGE, ODGRF, VWPOS and FITGR.
 #pragma once
 
-#include "document/document_data.h"
+#include "cardfile/document_data.h"
 #include "model/label.h"
 
 #include <cstdint>

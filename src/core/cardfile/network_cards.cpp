@@ -11,7 +11,7 @@
 #include "model/lane_connector.h"
 #include "model/network.h"
 #include "model/zone.h"
-#include "routing/route.h"
+#include "model/route.h"
 
 #include <algorithm>
 

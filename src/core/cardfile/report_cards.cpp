@@ -13,7 +13,7 @@
 #include "reports/network_diagram_report_fragment.h"
 #include "reports/report_definition.h"
 #include "reports/routes_report_fragment.h"
-#include "routing/flow_group.h"
+#include "model/flow_group.h"
 
 #include <array>
 

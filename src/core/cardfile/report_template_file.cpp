@@ -1,7 +1,7 @@
 // Saving report templates and creating reports from them.
 #include "cardfile/report_template_file.h"
 
-#include "cardfile/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "cardfile/card_errors.h"
 #include "cardfile/card_stream_file.h"
 #include "cardfile/card_writer_file.h"

@@ -1,16 +1,12 @@
 // Auto-save file choice, idle saving, the lock between running copies and the recovery offer.
 #include "document/auto_save_manager.h"
 
-#include "document/program_settings.h"
-#include "document/settings_persistence.h"
+#include "settings/program_settings.h"
+#include "settings/settings_persistence.h"
 
 #include <algorithm>
 #include <chrono>
 #include <ctime>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace
@@ -21,19 +17,6 @@ std::int64_t SystemSeconds()
     return std::chrono::duration_cast<std::chrono::seconds>(
                std::chrono::system_clock::now().time_since_epoch())
         .count();
-}
-
-// An exclusive lock that fails at once when another open file holds one.
-int OpenLocked(const std::string& path)
-{
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return -1;
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
 }
 
 } // namespace
@@ -108,17 +91,14 @@ const std::string& CAutoSaveManager::ChooseFileName()
 
 void CAutoSaveManager::TakeLock()
 {
-    if (m_lockFd >= 0 || m_fileName.empty())
+    if (m_lock.IsHeld() || m_fileName.empty())
         return;
-    m_lockFd = OpenLocked(m_fileName);
+    m_lock = CFileLock::TryExclusive(m_fileName);
 }
 
 void CAutoSaveManager::ReleaseLock()
 {
-    if (m_lockFd < 0)
-        return;
-    ::close(m_lockFd); // closing drops the flock
-    m_lockFd = -1;
+    m_lock.Release();
 }
 
 void CAutoSaveManager::IdleTick(CAutoSaveDocument* activeDocument)
@@ -188,15 +168,13 @@ bool CAutoSaveManager::CheckAtStartup(CStartupCommand& command, CPrompt& prompt)
     std::sort(matches.begin(), matches.end());
 
     for (const std::string& path : matches) {
-        const int fd = OpenLocked(path);
-        if (fd < 0)
-            continue; // a running copy holds it
         std::optional<std::int64_t> lastSaved;
-        struct stat status
-        {};
-        if (::fstat(fd, &status) == 0)
-            lastSaved = static_cast<std::int64_t>(status.st_mtime);
-        ::close(fd);
+        {
+            const CFileLock lock = CFileLock::TryExclusive(path);
+            if (!lock.IsHeld())
+                continue; // a running copy holds it
+            lastSaved = lock.LastModified();
+        }
 
         const bool open = prompt.AskYesNo(RecoveryMessage(lastSaved)) == PromptAnswer::Yes;
         if (open)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "document/prompt.h"
+#include "platform/file_lock.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -74,7 +75,7 @@ public:
     // Opens the chosen file (when one is chosen and exists) and locks it; failures are ignored.
     void TakeLock();
     void ReleaseLock();
-    bool IsLocked() const { return m_lockFd >= 0; }
+    bool IsLocked() const { return m_lock.IsHeld(); }
 
     void IdleTick(CAutoSaveDocument* activeDocument);
     // Releases the lock and deletes this run's auto-save file.
@@ -97,7 +98,7 @@ private:
     std::int64_t m_nextCheckTime = 0;
     std::string m_fileName;
     bool m_fileNameChosen = false;
-    int m_lockFd = -1;
+    CFileLock m_lock;
     bool m_lastAutoSaveFailed = false;
 };
 

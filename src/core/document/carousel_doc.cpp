@@ -5,11 +5,11 @@
 #include "cardfile/card_stream_memory.h"
 #include "cardfile/carousel_file.h"
 #include "cardfile/network_read_error.h"
-#include "document/program_settings.h"
+#include "settings/program_settings.h"
 #include "document/recent_file_list.h"
 #include "routing/flow_group_commands.h"
-#include "routing/route_filter.h"
-#include "routing/route_flows.h"
+#include "model/route_filter.h"
+#include "model/route_flows.h"
 #include "view/colour_category.h"
 
 #include <cstdio>

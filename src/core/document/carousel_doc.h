@@ -2,11 +2,11 @@
 #pragma once
 
 #include "document/auto_save_manager.h"
-#include "document/document_data.h"
+#include "cardfile/document_data.h"
 #include "document/document_view.h"
 #include "document/document_with_undo.h"
 #include "document/multi_view_document.h"
-#include "document/network_settings.h"
+#include "settings/network_settings.h"
 #include "document/prompt.h"
 #include "model/label.h"
 #include "printing/printable_document.h"

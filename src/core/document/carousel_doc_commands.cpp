@@ -4,18 +4,18 @@
 #include "cardfile/field_ranges.h"
 #include "cardfile/flow_cards.h"
 #include "document/carousel_doc.h"
-#include "document/program_settings.h"
+#include "settings/program_settings.h"
 #include "model/capacity_assessor.h"
 #include "model/capacity_lane.h"
 #include "model/carousel_lane_connector.h"
 #include "model/lane.h"
 #include "printing/print_page_layout.h"
-#include "routing/feedback.h"
+#include "graph/feedback.h"
 #include "routing/flow_group_commands.h"
-#include "routing/lane_edits.h"
+#include "model/lane_edits.h"
 #include "routing/lane_flow_balancer.h"
 #include "routing/route_commands.h"
-#include "routing/route_flows.h"
+#include "model/route_flows.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 #include "document/carousel_doc.h"
 #include "printing/print_zone_hit.h"
 #include "printing/title_block.h"
-#include "routing/flow_group.h"
+#include "model/flow_group.h"
 #include "view/network_export.h"
 
 CTitleBlockFacts CCarouselDoc::GetTitleBlockFacts(std::chrono::year_month_day today) const

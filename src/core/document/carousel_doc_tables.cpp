@@ -4,9 +4,9 @@
 #include "routing/desired_flow_edits.h"
 #include "routing/flow_group_commands.h"
 #include "routing/route_commands.h"
-#include "routing/route_filter.h"
-#include "tables/od_matrix_csv.h"
-#include "tables/od_matrix_paste.h"
+#include "model/route_filter.h"
+#include "routing/od_matrix_csv.h"
+#include "routing/od_matrix_paste.h"
 
 bool CCarouselDoc::SetODMatrixFlow(std::uint32_t origin, std::uint32_t destination, long long flow,
                                    std::string_view typed)

@@ -1,7 +1,7 @@
 // The list of recently opened network files.
 #pragma once
 
-#include "document/settings_store.h"
+#include "settings/settings_store.h"
 
 #include <cstddef>
 #include <string>

@@ -1,7 +1,7 @@
 // Start-up and exit decisions.
 #include "document/startup.h"
 
-#include "document/settings_persistence.h"
+#include "settings/settings_persistence.h"
 
 CStartupCommand ParseCommandLine(const std::vector<std::string>& arguments)
 {

@@ -2,10 +2,10 @@
 #pragma once
 
 #include "document/auto_save_manager.h"
-#include "document/program_settings.h"
+#include "settings/program_settings.h"
 #include "document/prompt.h"
 #include "document/recent_file_list.h"
-#include "document/settings_store.h"
+#include "settings/settings_store.h"
 
 #include <string>
 #include <vector>

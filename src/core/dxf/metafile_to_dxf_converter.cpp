@@ -1,7 +1,7 @@
 #include "dxf/metafile_to_dxf_converter.h"
 
-#include "cardfile/atomic_file.h"
-#include "cardfile/windows1252.h"
+#include "platform/atomic_file.h"
+#include "platform/text_encoding.h"
 #include "platform/text_encoding.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "model/capacity_lane.h"
-#include "routing/routeable.h"
+#include "graph/routeable.h"
 
 #include <cstdint>
 #include <map>

@@ -3,7 +3,7 @@
 
 #include "model/arm.h"
 #include "model/routed_lane_connector.h"
-#include "routing/route.h"
+#include "model/route.h"
 
 std::unique_ptr<CLane> CCapLanes::CreateLane(std::uint32_t number)
 {

@@ -3,7 +3,7 @@
 
 #include "model/lane.h"
 #include "model/routed_lane.h"
-#include "routing/route_collection.h"
+#include "model/route_collection.h"
 
 class CFlowGroup;
 class CZone;

@@ -6,10 +6,10 @@
 #include "model/carousel_lane_connector.h"
 #include "model/network_observer.h"
 #include "model/zone.h"
-#include "routing/flow_group.h"
-#include "routing/od_movement.h"
-#include "routing/route_filter_refresh_notifyer.h"
-#include "routing/routes.h"
+#include "model/flow_group.h"
+#include "model/od_movement.h"
+#include "model/route_filter_refresh_notifyer.h"
+#include "model/routes.h"
 
 #include <cstdint>
 #include <memory>

@@ -4,7 +4,7 @@
 #include "model/arm.h"
 #include "model/carousel_lane_connector.h"
 #include "model/routed_lane_connector.h"
-#include "routing/lane_edits.h"
+#include "model/lane_edits.h"
 
 #include <typeinfo>
 

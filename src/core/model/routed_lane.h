@@ -2,7 +2,7 @@
 #pragma once
 
 #include "model/lane.h"
-#include "routing/routeable.h"
+#include "graph/routeable.h"
 
 // A lane that is also a Routing node: its id is the lane id, its group the lane's arm, and a
 // route may end on it when its arm is an Exit arm. The edge iterators walk the connector lists

@@ -2,8 +2,8 @@
 #pragma once
 
 #include "model/lane_connector.h"
-#include "routing/route_collection.h"
-#include "routing/routeable.h"
+#include "model/route_collection.h"
+#include "graph/routeable.h"
 
 // A connector that is also a Routing edge: its from- and to-nodes are the node parts of its
 // lanes. It holds the routes that use it, kept up to date by the routes themselves.

@@ -3,7 +3,7 @@
 
 #include "platform/drawing_surface.h"
 #include "printing/drawing_frame.h"
-#include "view/bounds.h"
+#include "platform/bounds.h"
 
 #include <algorithm>
 #include <cstdint>

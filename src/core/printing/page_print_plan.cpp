@@ -3,7 +3,7 @@
 #include "printing/page_layout.h"
 #include "printing/print_page.h"
 #include "printing/print_zone_hit.h"
-#include "view/bounds.h"
+#include "platform/bounds.h"
 
 #include <algorithm>
 #include <cstdint>

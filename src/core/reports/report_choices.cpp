@@ -2,7 +2,7 @@
 #include "reports/report_choices.h"
 
 #include "printing/print_page.h"
-#include "routing/flow_group.h"
+#include "model/flow_group.h"
 
 std::vector<CReportChoice> PaperSizeChoices()
 {

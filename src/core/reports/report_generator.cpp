@@ -1,7 +1,7 @@
 // Generating a report from its definition.
 #include "reports/report_generator.h"
 
-#include "cardfile/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "reports/header_footer_report_fragment.h"
 #include "reports/report_definition.h"
 #include "reports/report_document.h"

@@ -1,7 +1,7 @@
 // RTF tokens as bytes.
 #include "reports/rtf_syntax_writer.h"
 
-#include "cardfile/windows1252.h"
+#include "platform/text_encoding.h"
 
 #include <charconv>
 

@@ -3,8 +3,8 @@
 
 #include "model/network.h"
 #include "model/zone_collection.h"
-#include "routing/feedback.h"
-#include "routing/route.h"
+#include "graph/feedback.h"
+#include "model/route.h"
 
 #include <algorithm>
 #include <unordered_map>

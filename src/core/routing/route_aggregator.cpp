@@ -4,7 +4,7 @@
 #include "model/capacity_lane.h"
 #include "model/carousel_lane_connector.h"
 #include "model/zone.h"
-#include "routing/route.h"
+#include "model/route.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -4,7 +4,7 @@
 #include "model/capacity_lane.h"
 #include "model/network.h"
 #include "routing/flow_group_commands.h"
-#include "routing/route_flows.h"
+#include "model/route_flows.h"
 
 std::optional<std::size_t> BuildRoutes(CNetwork& network, CFeedback* feedback)
 {

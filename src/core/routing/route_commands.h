@@ -2,7 +2,7 @@
 #pragma once
 
 #include "model/validation.h"
-#include "routing/route_collection.h"
+#include "model/route_collection.h"
 
 #include <cstddef>
 #include <cstdint>

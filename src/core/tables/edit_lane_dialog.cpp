@@ -1,6 +1,6 @@
 #include "tables/edit_lane_dialog.h"
 
-#include "routing/lane_edits.h"
+#include "model/lane_edits.h"
 #include "tables/dialog_text.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "tables/flow_group_dialog.h"
 
-#include "routing/flow_group.h"
+#include "model/flow_group.h"
 #include "routing/flow_group_commands.h"
 #include "tables/dialog_text.h"
 

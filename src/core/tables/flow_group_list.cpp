@@ -1,7 +1,7 @@
 // Flow group list rows.
 #include "tables/flow_group_list.h"
 
-#include "routing/flow_group.h"
+#include "model/flow_group.h"
 #include "routing/flow_group_commands.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 #include "tables/od_matrix_grid_data_provider.h"
 
 #include "document/carousel_doc.h"
-#include "tables/grid_text.h"
+#include "routing/grid_text.h"
 
 CODMatrixGridDataProvider::CODMatrixGridDataProvider(CCarouselDoc& document) : m_document(&document)
 {

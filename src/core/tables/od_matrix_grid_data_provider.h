@@ -2,7 +2,7 @@
 #pragma once
 
 #include "tables/grid_data_provider.h"
-#include "tables/od_matrix_table.h"
+#include "routing/od_matrix_table.h"
 
 #include <cstdint>
 #include <string_view>

@@ -3,8 +3,8 @@
 #include "model/network.h"
 #include "model/zone_letter.h"
 #include "routing/flow_group_commands.h"
-#include "routing/route.h"
-#include "routing/route_flows.h"
+#include "model/route.h"
+#include "model/route_flows.h"
 #include "tables/dialog_text.h"
 
 #include <algorithm>

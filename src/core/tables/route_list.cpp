@@ -4,8 +4,8 @@
 #include "document/document_view.h"
 #include "model/network.h"
 #include "model/zone_letter.h"
-#include "routing/route.h"
-#include "tables/grid_text.h"
+#include "model/route.h"
+#include "routing/grid_text.h"
 
 #include <algorithm>
 

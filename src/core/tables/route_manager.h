@@ -1,7 +1,7 @@
 // The route manager's six filter lists and what choosing in them does to the route filter.
 #pragma once
 
-#include "routing/route_filter.h"
+#include "model/route_filter.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -4,7 +4,7 @@
 #include "cardfile/card_line.h"
 #include "cardfile/card_stream_memory.h"
 #include "cardfile/card_text.h"
-#include "cardfile/windows1252.h"
+#include "platform/text_encoding.h"
 
 namespace
 {

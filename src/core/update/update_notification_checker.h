@@ -1,7 +1,7 @@
 // The update check: at start-up on the user's schedule, and on demand from the menu.
 #pragma once
 
-#include "document/program_settings.h"
+#include "settings/program_settings.h"
 #include "document/prompt.h"
 #include "update/notification_schedule.h"
 #include "update/running_program.h"

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "platform/drawing_surface.h"
-#include "view/bounds.h"
+#include "platform/bounds.h"
 #include "view/lane_geometry.h"
 #include "view/render_context.h"
 

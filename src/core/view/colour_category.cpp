@@ -1,7 +1,7 @@
 #include "view/colour_category.h"
 
 #include "model/network.h"
-#include "routing/route.h"
+#include "model/route.h"
 #include "view/network_view_state.h"
 
 namespace

@@ -1,8 +1,8 @@
 // Colour categories of lanes and lane connectors, and the two notifiers that invalidate them.
 #pragma once
 
-#include "routing/route_filter_refresh_notifyer.h"
-#include "routing/route_status_notifyer.h"
+#include "model/route_filter_refresh_notifyer.h"
+#include "model/route_status_notifyer.h"
 
 class CCapacityLane;
 class CCarouselLaneConnector;

@@ -1,10 +1,9 @@
 #include "view/network_export.h"
 
-#include "document/document_data.h"
 #include "dxf/metafile_to_dxf_converter.h"
 #include "model/network.h"
 #include "platform/emf_recorder.h"
-#include "view/bounds.h"
+#include "platform/bounds.h"
 #include "view/diagram_drawing.h"
 #include "view/od_matrix_graphics.h"
 
@@ -20,21 +19,6 @@ ELaneFlowAggregation AggregationOf(int stored)
 }
 
 } // namespace
-
-CDiagramSource DiagramSourceOf(const CDocumentData& data, const ProgramSettings& program,
-                               const NetworkSettings& settings, bool highlightFilteredRoutes,
-                               bool permittedOnly)
-{
-    CDiagramSource source{data.network, data.labels, data.printPages, data.odMatrix,
-                          {},           program,     settings};
-    source.settings.odMatrixShown = data.odMatrixShown;
-    source.settings.laneFlowAggregation = data.laneFlowAggregation;
-    source.settings.laneFlowColouring = data.laneFlowColouring;
-    source.settings.zeroFlowsShown = data.zeroFlowsShown;
-    source.settings.highlightFilteredRoutes = highlightFilteredRoutes;
-    source.settings.permittedOnly = permittedOnly;
-    return source;
-}
 
 CRenderSwitches DiagramSwitches(const CDiagramSettings& settings)
 {

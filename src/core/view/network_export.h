@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-class CDocumentData;
 class CFlowGroup;
 class CLabels;
 class CNetwork;
@@ -50,11 +49,6 @@ struct CDiagramSource
     std::set<std::uint32_t> selectedRoutes = {};
 };
 
-// A document's diagram: its stored display settings (SENV) and OD matrix table with its two
-// route flags, which are not stored, drawn with the given settings.
-CDiagramSource DiagramSourceOf(const CDocumentData& data, const ProgramSettings& program,
-                               const NetworkSettings& settings, bool highlightFilteredRoutes,
-                               bool permittedOnly);
 
 // The white border around a whole diagram (5 mm at zoom 1): pasted or placed, a drawing that
 // ends at its outermost line reads as cut off.

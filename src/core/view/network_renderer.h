@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/drawing_surface.h"
-#include "view/bounds.h"
+#include "platform/bounds.h"
 #include "view/render_context.h"
 
 class CArm;

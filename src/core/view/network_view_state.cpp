@@ -1,7 +1,7 @@
 #include "view/network_view_state.h"
 
 #include "model/capacity_lane.h"
-#include "routing/route.h"
+#include "model/route.h"
 #include "view/colour_category.h"
 
 #include <algorithm>

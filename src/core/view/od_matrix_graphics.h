@@ -3,7 +3,7 @@
 
 #include "platform/drawing_surface.h"
 #include "routing/od_flow_matrix.h"
-#include "view/bounds.h"
+#include "platform/bounds.h"
 #include "view/render_context.h"
 
 #include <string>

@@ -1,8 +1,8 @@
 // What every graphics companion reads while drawing: settings, the flow group and the switches.
 #pragma once
 
-#include "document/network_settings.h"
-#include "document/program_settings.h"
+#include "settings/network_settings.h"
+#include "settings/program_settings.h"
 #include "platform/geometry.h"
 
 class CFlowGroup;

@@ -1,7 +1,7 @@
 // A window of the main window's MDI area that shows one kind of view over the document.
 #pragma once
 
-#include "document/document_data.h"
+#include "cardfile/document_data.h"
 #include "document/document_view.h"
 
 #include <QMdiSubWindow>

@@ -2,7 +2,7 @@
 #include "document/command_state.h"
 
 #include "document/carousel_doc.h"
-#include "document/program_settings.h"
+#include "settings/program_settings.h"
 
 namespace
 {

@@ -4,7 +4,7 @@
 #include "document/command_state.h"
 #include "document/command_table.h"
 #include "document/document_view.h"
-#include "document/settings_store.h"
+#include "settings/settings_store.h"
 
 #include <QMainWindow>
 #include <functional>

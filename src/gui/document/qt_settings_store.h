@@ -1,7 +1,7 @@
 // The per-user settings store of the desktop program, over QSettings.
 #pragma once
 
-#include "document/settings_store.h"
+#include "settings/settings_store.h"
 
 #include <QSettings>
 

@@ -1,7 +1,7 @@
 // The open windows' places as the network file keeps them (VWPOS), and back.
 #pragma once
 
-#include "document/document_data.h"
+#include "cardfile/document_data.h"
 
 #include <QRect>
 #include <cstddef>

@@ -3,7 +3,7 @@
 #include "document/carousel_doc.h"
 #include "document/document_view.h"
 #include "document/drag_commands.h"
-#include "document/program_settings.h"
+#include "settings/program_settings.h"
 #include "document/prompt.h"
 #include "printing/edit_print_page_dialog.h"
 #include "printing/print_page.h"

@@ -1,7 +1,7 @@
 // Progress of long work (Build Routes, balancing) in a dialog with Cancel.
 #pragma once
 
-#include "routing/feedback.h"
+#include "graph/feedback.h"
 
 #include <QElapsedTimer>
 #include <QString>

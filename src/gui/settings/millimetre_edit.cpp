@@ -1,6 +1,6 @@
 #include "settings/millimetre_edit.h"
 
-#include "document/program_settings.h"
+#include "settings/program_settings.h"
 
 CMillimetreEdit::CMillimetreEdit(std::int32_t tenths, std::int32_t minimum, std::int32_t maximum,
                                  QWidget* parent)

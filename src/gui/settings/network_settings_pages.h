@@ -1,8 +1,8 @@
 // The pages of one network's settings: its project information and its graphics settings.
 #pragma once
 
-#include "document/document_data.h"
-#include "document/network_settings.h"
+#include "cardfile/document_data.h"
+#include "settings/network_settings.h"
 #include "settings/property_sheet.h"
 
 class CGraphicalSettingsBoxes;

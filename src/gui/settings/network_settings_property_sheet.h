@@ -2,8 +2,8 @@
 // Settings...".
 #pragma once
 
-#include "document/document_data.h"
-#include "document/network_settings.h"
+#include "cardfile/document_data.h"
+#include "settings/network_settings.h"
 #include "settings/property_sheet.h"
 
 class CCarouselDoc;

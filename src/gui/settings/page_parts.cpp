@@ -1,7 +1,7 @@
 #include "settings/page_parts.h"
 
 #include "cardfile/carousel_file.h"
-#include "document/program_settings.h"
+#include "settings/program_settings.h"
 #include "settings/edit_text.h"
 #include "settings/millimetre_edit.h"
 

@@ -1,8 +1,8 @@
 // Pieces the settings pages share: their layout and their checks.
 #pragma once
 
-#include "document/document_data.h"
-#include "document/network_settings.h"
+#include "cardfile/document_data.h"
+#include "settings/network_settings.h"
 #include "settings/property_sheet.h"
 
 #include <cstdint>

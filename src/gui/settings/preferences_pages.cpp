@@ -1,6 +1,6 @@
 #include "settings/preferences_pages.h"
 
-#include "document/network_settings.h"
+#include "settings/network_settings.h"
 #include "settings/colour_swatch.h"
 #include "settings/edit_text.h"
 #include "settings/graphical_settings_boxes.h"

@@ -2,7 +2,7 @@
 // and "Graphics Options".
 #pragma once
 
-#include "document/program_settings.h"
+#include "settings/program_settings.h"
 #include "settings/property_sheet.h"
 #include "update/update_notification_checker.h"
 

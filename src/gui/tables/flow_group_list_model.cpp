@@ -3,7 +3,7 @@
 
 #include "document/carousel_doc.h"
 #include "model/network.h"
-#include "routing/flow_group.h"
+#include "model/flow_group.h"
 #include "tables/flow_group_list.h"
 #include "tables/list_look.h"
 

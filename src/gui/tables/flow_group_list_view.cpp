@@ -3,7 +3,7 @@
 
 #include "document/carousel_doc.h"
 #include "model/network.h"
-#include "routing/flow_group.h"
+#include "model/flow_group.h"
 #include "routing/flow_group_commands.h"
 #include "tables/flow_group_dialog.h"
 #include "tables/flow_group_edit_dialog.h"

@@ -3,7 +3,7 @@
 
 #include "document/carousel_doc.h"
 #include "model/network.h"
-#include "routing/route.h"
+#include "model/route.h"
 #include "tables/list_look.h"
 
 #include <unordered_map>

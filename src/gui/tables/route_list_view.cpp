@@ -2,9 +2,9 @@
 #include "tables/route_list_view.h"
 
 #include "document/carousel_doc.h"
-#include "document/program_settings.h"
+#include "settings/program_settings.h"
 #include "model/network.h"
-#include "routing/route.h"
+#include "model/route.h"
 #include "tables/list_look.h"
 #include "tables/route_dialog.h"
 #include "tables/route_edit_dialog.h"

@@ -2,7 +2,7 @@
 #include "tables/route_manager_view.h"
 
 #include "document/carousel_doc.h"
-#include "routing/route_filter.h"
+#include "model/route_filter.h"
 
 #include <QCheckBox>
 #include <QComboBox>

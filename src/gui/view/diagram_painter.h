@@ -5,7 +5,7 @@
 #include "platform/glyph_fonts.h"
 #include "platform/plan_mapping.h"
 #include "platform/drawing_surface.h"
-#include "view/bounds.h"
+#include "platform/bounds.h"
 #include "view/network_export.h"
 
 #include <QImage>

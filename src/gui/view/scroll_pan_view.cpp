@@ -1,6 +1,6 @@
 #include "view/scroll_pan_view.h"
 
-#include "document/document_data.h"
+#include "cardfile/document_data.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>

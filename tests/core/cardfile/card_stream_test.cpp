@@ -6,7 +6,7 @@
 #include "cardfile/card_text.h"
 #include "cardfile/card_writer_file.h"
 #include "cardfile/card_writer_memory.h"
-#include "cardfile/windows1252.h"
+#include "platform/text_encoding.h"
 #include "case_name.h"
 
 #include <gtest/gtest.h>

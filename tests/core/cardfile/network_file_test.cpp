@@ -1,5 +1,5 @@
 // The network file: round trips, the card rules of reading and the failures of both ways.
-#include "cardfile/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "cardfile/card_builder.h"
 #include "cardfile/card_checksum.h"
 #include "cardfile/card_errors.h"
@@ -8,9 +8,9 @@
 #include "cardfile/carousel_file.h"
 #include "cardfile/layout_cards.h"
 #include "cardfile/network_read_error.h"
-#include "cardfile/windows1252.h"
+#include "platform/text_encoding.h"
 #include "case_name.h"
-#include "routing/route.h"
+#include "model/route.h"
 #include "sample_document.h"
 
 #include <cstdio>

@@ -5,7 +5,7 @@
 #include "reports/header_footer_report_fragment.h"
 #include "reports/network_diagram_report_fragment.h"
 #include "reports/routes_report_fragment.h"
-#include "routing/route.h"
+#include "model/route.h"
 
 #include <algorithm>
 #include <cstdio>

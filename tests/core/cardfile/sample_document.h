@@ -2,8 +2,8 @@
 // by numbers, for the network file tests.
 #pragma once
 
-#include "document/document_data.h"
-#include "document/network_settings.h"
+#include "cardfile/document_data.h"
+#include "settings/network_settings.h"
 
 #include <string>
 #include <vector>

@@ -6,7 +6,7 @@
 #include "printing/page_print_plan.h"
 #include "printing/print_zone_hit.h"
 #include "printing/title_block.h"
-#include "routing/flow_group.h"
+#include "model/flow_group.h"
 #include "view/network_export.h"
 
 #include <deque>

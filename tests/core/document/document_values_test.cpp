@@ -1,7 +1,7 @@
 // What the commands do with values the network file cannot hold: bring them in as the reader
 // would, or refuse them naming the field and its range, and what a document that still cannot
 // be written does to a command, a save and an auto-save.
-#include "document/program_settings.h"
+#include "settings/program_settings.h"
 #include "document_fixture.h"
 #include "model/capacity_assessor.h"
 #include "printing/print_page_layout.h"

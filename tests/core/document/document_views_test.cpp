@@ -3,7 +3,7 @@
 #include "../view/support/recording_surface.h"
 #include "document_fixture.h"
 #include "platform/text_measurer.h"
-#include "routing/route_filter.h"
+#include "model/route_filter.h"
 #include "view/colour_category.h"
 #include "view/network_renderer.h"
 

@@ -1,5 +1,5 @@
 // Start-up decisions, the recent-file list and exit clean-up.
-#include "document/settings_persistence.h"
+#include "settings/settings_persistence.h"
 #include "document/startup.h"
 #include "scripted_prompt.h"
 #include "temp_dir.h"

@@ -1,7 +1,7 @@
 // The whole export path checked by ezdxf: recorder, reader, parser, converter and writer.
 #include "../platform/support/external_tools.h"
 #include "../platform/support/sample_drawing.h"
-#include "cardfile/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "dxf/metafile_to_dxf_converter.h"
 #include "platform/emf_recorder.h"
 #include "platform/freetype_text_measurer.h"

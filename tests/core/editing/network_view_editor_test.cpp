@@ -5,7 +5,7 @@
 #include "../view/support/recording_surface.h"
 #include "document/carousel_doc.h"
 #include "editing/network_view_editor.h"
-#include "routing/flow_group.h"
+#include "model/flow_group.h"
 #include "scripted_dialogs.h"
 
 #include <gmock/gmock.h>

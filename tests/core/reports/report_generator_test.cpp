@@ -7,7 +7,7 @@
 #include "reports/network_diagram_report_fragment.h"
 #include "reports/report_rtf_table_structure.h"
 #include "reports/routes_report_fragment.h"
-#include "routing/od_movement.h"
+#include "model/od_movement.h"
 
 #include <clocale>
 

@@ -8,7 +8,7 @@
 #include "reports/report_generator.h"
 #include "reports/report_rtf_writer.h"
 #include "reports/report_source.h"
-#include "routing/route_flows.h"
+#include "model/route_flows.h"
 
 #include <filesystem>
 #include <sstream>

@@ -1,7 +1,7 @@
 // Feedback objects for cancelling long work at chosen points of its progress.
 #pragma once
 
-#include "routing/feedback.h"
+#include "graph/feedback.h"
 
 #include <cstddef>
 #include <vector>

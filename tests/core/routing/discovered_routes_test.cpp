@@ -1,7 +1,7 @@
 // Numbering, ids, route classes of subclasses and the hashed duplicate test of
 // Routing::CDiscoveredRoutes.
-#include "routing/discovered_route.h"
-#include "toy_graph.h"
+#include "graph/discovered_route.h"
+#include "../graph/toy_graph.h"
 
 #include <gtest/gtest.h>
 #include <map>

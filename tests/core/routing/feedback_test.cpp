@@ -4,8 +4,8 @@
 #include "cancel_at_report.h"
 #include "route_fixture.h"
 #include "routing/route_commands.h"
-#include "routing/route_discoverer.h"
-#include "toy_graph.h"
+#include "graph/route_discoverer.h"
+#include "../graph/toy_graph.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

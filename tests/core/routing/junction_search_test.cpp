@@ -3,7 +3,7 @@
 #include "../../../bench/junction_generator.h"
 #include "route_fixture.h"
 #include "routing/route_commands.h"
-#include "toy_graph.h"
+#include "../graph/toy_graph.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Lane edits that rewrite routes: bridging a deleted short lane, jumps over an added short lane,
 // and converting lanes between short and infinitely long.
 #include "route_fixture.h"
-#include "routing/lane_edits.h"
+#include "model/lane_edits.h"
 #include "routing/route_commands.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // Balancing route flows on an entry arm: worked cases, locks, proportions and the commands.
 #include "route_fixture.h"
-#include "routing/feedback.h"
+#include "graph/feedback.h"
 #include "routing/lane_flow_balancer.h"
 #include "routing/od_flow_matrix.h"
 #include "routing/route_commands.h"
-#include "routing/route_flows.h"
+#include "model/route_flows.h"
 
 #include <gtest/gtest.h>
 

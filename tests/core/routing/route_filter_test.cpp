@@ -1,8 +1,8 @@
 // The route filter: pass rule, validation after deletions, refresh notices and numbers.
 #include "route_fixture.h"
 #include "routing/route_commands.h"
-#include "routing/route_filter.h"
-#include "routing/route_status_notifyer.h"
+#include "model/route_filter.h"
+#include "model/route_status_notifyer.h"
 
 #include <gtest/gtest.h>
 #include <memory>

@@ -4,7 +4,7 @@
 #include "routing/lane_data_source.h"
 #include "routing/od_flow_matrix.h"
 #include "routing/route_commands.h"
-#include "routing/route_flows.h"
+#include "model/route_flows.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "../model/test_network.h"
 #include "model/label.h"
 #include "routing/flow_group_commands.h"
-#include "routing/route.h"
+#include "model/route.h"
 #include "tables/arm_dialogs.h"
 #include "tables/capacity_assessor_dialog.h"
 #include "tables/edit_lane_dialog.h"

@@ -1,7 +1,7 @@
 // The OD matrix as text: copy, paste and CSV files, through the document's commands.
 #include "../cardfile/case_name.h"
 #include "tables/grid_clipboard.h"
-#include "tables/od_matrix_csv.h"
+#include "routing/od_matrix_csv.h"
 #include "tables/od_matrix_grid_data_provider.h"
 #include "tables_fixture.h"
 

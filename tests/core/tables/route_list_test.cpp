@@ -1,6 +1,6 @@
 // Route list rows: which routes, their texts, and their order.
 #include "../cardfile/case_name.h"
-#include "routing/route_filter.h"
+#include "model/route_filter.h"
 #include "tables/route_list.h"
 #include "tables_fixture.h"
 

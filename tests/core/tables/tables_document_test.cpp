@@ -1,6 +1,6 @@
 // The document's commands for the route list and the flow group list, and its route selection;
 // a view that made a change is not told of it.
-#include "routing/route_filter.h"
+#include "model/route_filter.h"
 #include "tables/route_list.h"
 #include "tables_fixture.h"
 #include "view/network_export.h"

@@ -4,7 +4,7 @@
 #include "../document/scripted_prompt.h"
 #include "../model/test_network.h"
 #include "document/carousel_doc.h"
-#include "document/program_settings.h"
+#include "settings/program_settings.h"
 
 #include <gtest/gtest.h>
 #include <map>

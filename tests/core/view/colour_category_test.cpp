@@ -1,7 +1,7 @@
 // Colour categories of lanes and connectors in one view, their cache and what invalidates it.
 #include "../routing/route_fixture.h"
-#include "routing/route.h"
-#include "routing/route_filter.h"
+#include "model/route.h"
+#include "model/route_filter.h"
 #include "view/colour_category.h"
 #include "view/network_view_state.h"
 #include "view/render_context.h"

@@ -6,7 +6,7 @@
 #include "platform/emf_recorder.h"
 #include "platform/freetype_text_measurer.h"
 #include "support/roundabout.h"
-#include "view/bounds.h"
+#include "platform/bounds.h"
 #include "view/diagram_drawing.h"
 #include "view/network_export.h"
 #include "view/od_matrix_graphics.h"

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "carousel_app.h"
-#include "document/settings_store.h"
+#include "settings/settings_store.h"
 
 #include <QApplication>
 #include <deque>

@@ -2,7 +2,7 @@
 #include "../../core/platform/support/external_tools.h"
 #include "document/qt_settings_store.h"
 #include "document/recent_file_list.h"
-#include "document/settings_persistence.h"
+#include "settings/settings_persistence.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

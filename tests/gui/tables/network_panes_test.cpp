@@ -1,10 +1,10 @@
 // The route list, route manager and lane flow display manager over a real network.
 #include "document/carousel_doc.h"
-#include "document/settings_persistence.h"
+#include "settings/settings_persistence.h"
 #include "model/network.h"
 #include "recording_prompt.h"
-#include "routing/route.h"
-#include "routing/route_filter.h"
+#include "model/route.h"
+#include "model/route_filter.h"
 #include "tables/lane_flow_display_view.h"
 #include "tables/route_list_model.h"
 #include "tables/route_list_view.h"

@@ -2,7 +2,7 @@
 #include "document/carousel_doc.h"
 #include "model/network.h"
 #include "recording_prompt.h"
-#include "routing/flow_group.h"
+#include "model/flow_group.h"
 #include "tables/grid_table_model.h"
 #include "tables/od_matrix_pane.h"
 #include "tables/od_matrix_view.h"

@@ -2,7 +2,7 @@
 // pans, keeps its place for the view positions and draws at a high-resolution screen's ratio.
 #include "../../core/cardfile/case_name.h"
 #include "document/carousel_doc.h"
-#include "document/document_data.h"
+#include "cardfile/document_data.h"
 #include "model/network.h"
 #include "view/diagram_painter.h"
 #include "view/network_view.h"

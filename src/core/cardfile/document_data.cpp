@@ -1,0 +1,16 @@
+#include "cardfile/document_data.h"
+
+CDiagramSource DiagramSourceOf(const CDocumentData& data, const ProgramSettings& program,
+                               const NetworkSettings& settings, bool highlightFilteredRoutes,
+                               bool permittedOnly)
+{
+    CDiagramSource source{data.network, data.labels, data.printPages, data.odMatrix,
+                          {},           program,     settings};
+    source.settings.odMatrixShown = data.odMatrixShown;
+    source.settings.laneFlowAggregation = data.laneFlowAggregation;
+    source.settings.laneFlowColouring = data.laneFlowColouring;
+    source.settings.zeroFlowsShown = data.zeroFlowsShown;
+    source.settings.highlightFilteredRoutes = highlightFilteredRoutes;
+    source.settings.permittedOnly = permittedOnly;
+    return source;
+}
