@@ -64,6 +64,8 @@ TEST_P(Windows1252Unwritable, BecomesQuestionMarks)
 {
     EXPECT_EQ(Utf8ToWindows1252(GetParam().utf8), GetParam().windows1252);
     EXPECT_EQ(Utf8CharCount(GetParam().utf8), std::string(GetParam().windows1252).size());
+    // A metafile text counts bad bytes as the card file does: one character each.
+    EXPECT_EQ(Utf8ToCodePoints(GetParam().utf8).size(), std::string(GetParam().windows1252).size());
 }
 
 INSTANTIATE_TEST_SUITE_P(
