@@ -597,6 +597,14 @@ void CPdfLayout::FlowTable(const CReportTable& table, const CReportProperties& i
             heights[static_cast<std::size_t>(cell.row + cell.rows - 1)] += need - spanned;
     }
 
+    // Cells were laid out row by row: where each row's cells begin.
+    std::vector<std::size_t> rowCells(static_cast<std::size_t>(rows) + 1, cells.size());
+    for (std::size_t k = cells.size(); k-- > 0;)
+        rowCells[static_cast<std::size_t>(cells[k].row)] = k;
+    for (int r = rows; r-- > 0;)
+        rowCells[static_cast<std::size_t>(r)] = std::min(rowCells[static_cast<std::size_t>(r)],
+                                                         rowCells[static_cast<std::size_t>(r) + 1]);
+
     int headerRows = 0;
     while (headerRows < rows && header[static_cast<std::size_t>(headerRows)])
         ++headerRows;
@@ -606,9 +614,9 @@ void CPdfLayout::FlowTable(const CReportTable& table, const CReportProperties& i
         for (int r = from; r < to; ++r)
             tops[static_cast<std::size_t>(r - from + 1)] =
                 tops[static_cast<std::size_t>(r - from)] + heights[static_cast<std::size_t>(r)];
-        for (const CLaidCell& cell : cells) {
-            if (cell.row < from || cell.row >= to)
-                continue;
+        for (std::size_t k = rowCells[static_cast<std::size_t>(from)];
+             k < rowCells[static_cast<std::size_t>(to)]; ++k) {
+            const CLaidCell& cell = cells[k];
             const double left = edges[static_cast<std::size_t>(cell.column)];
             const double right = edges[static_cast<std::size_t>(cell.column + cell.columns)];
             const double top = tops[static_cast<std::size_t>(cell.row - from)];
