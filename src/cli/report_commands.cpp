@@ -12,7 +12,15 @@
 #include "reports/report_generator.h"
 #include "reports/report_source.h"
 
+#ifdef GYROLITH_PRINT_PDF
+#include "reports/report_pdf_writer.h"
+
+#include <QGuiApplication>
+#endif
+
 #include <CLI/CLI.hpp>
+#include <algorithm>
+#include <cctype>
 #include <memory>
 #include <string>
 
@@ -44,6 +52,39 @@ const CReportDefinition& ChooseReport(const CReportDefinitions& reports, int num
     throw CCliFailure(ExitBadUsage, message);
 }
 
+bool IsPdfName(const std::string& path)
+{
+    std::string extension = std::filesystem::path(path).extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension == ".pdf";
+}
+
+#ifdef GYROLITH_PRINT_PDF
+void SavePdf(const std::string& path, const CReportDefinition& report, const CReportSource& source)
+{
+    // Qt lays the text out, but never needs a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "gyrolith-cli";
+    char* argv[] = {name, nullptr};
+    const QGuiApplication application(argc, argv);
+    QDateTime printed;
+    try {
+        printed = ReportPrintTime();
+    } catch (const std::invalid_argument& e) {
+        throw CCliFailure(ExitBadUsage, e.what());
+    }
+    WriteFileForCli(path, [&] { SaveReportPdf(path, report, source, printed); });
+}
+#else
+void SavePdf(const std::string&, const CReportDefinition&, const CReportSource&)
+{
+    throw CCliFailure(ExitBadUsage, "This build writes reports as RTF only: it has no Qt");
+}
+#endif
+
 int WriteReport(const CReportOptions& options)
 {
     CLoadedNetwork loaded = LoadNetworkForCli(options.network);
@@ -56,9 +97,13 @@ int WriteReport(const CReportOptions& options)
                                                CCarouselDoc::InitialHighlightFilteredRoutes,
                                                CCarouselDoc::InitialPermittedOnly),
                                std::filesystem::absolute(options.network).string(), measurer};
-    WriteFileForCli(options.out, [&] { SaveReport(options.out, report, source); });
-    TellWritten(options.out,
-                "report " + std::to_string(options.definition) + " as RTF, " + SizeOf(options.out));
+    const bool pdf = IsPdfName(options.out);
+    if (pdf)
+        SavePdf(options.out, report, source);
+    else
+        WriteFileForCli(options.out, [&] { SaveReport(options.out, report, source); });
+    TellWritten(options.out, "report " + std::to_string(options.definition) +
+                                 (pdf ? " as PDF, " : " as RTF, ") + SizeOf(options.out));
     return 0;
 }
 
@@ -109,8 +154,8 @@ void AddReportCommands(CLI::App& app, CCliAction& action)
 {
     auto options = std::make_shared<CReportOptions>();
 
-    CLI::App* report = AddCommand(app, "report", "Write report N as RTF, as Save does", *options,
-                                  "RTF file to write");
+    CLI::App* report = AddCommand(app, "report", "Write report N as RTF, as Save does, or as PDF", *options,
+                                  "File to write: PDF when it ends in .pdf, RTF otherwise");
     report->add_option("--definition", options->definition, "Report number")->required();
     report->callback([options, &action] {
         action = [options] {

@@ -37,7 +37,7 @@ using CMetaObject = std::variant<CMetaPen, CMetaBrush, CLogFont>;
 class CMetafileGdiObjects
 {
 public:
-    void Resize(std::size_t slots) { m_objects.assign(slots, std::nullopt); }
+    void Resize(std::size_t count) { m_objects.assign(count, std::nullopt); }
     std::size_t Size() const { return m_objects.size(); }
     // False (and nothing stored) for an index outside the table or slot 0.
     bool Add(std::int64_t index, CMetaObject object);

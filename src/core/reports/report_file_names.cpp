@@ -19,9 +19,9 @@ std::string ProposedTemplateName(std::string_view title)
     return WithoutForbiddenCharacters(title) + ".rep";
 }
 
-std::string ProposedReportName(std::string_view title)
+std::string ProposedReportName(std::string_view title, std::string_view extension)
 {
     if (title.size() >= 4 && title[title.size() - 4] == '.')
         title.remove_suffix(4);
-    return WithoutForbiddenCharacters(title) + ".rtf";
+    return WithoutForbiddenCharacters(title) + std::string(extension);
 }

@@ -43,6 +43,11 @@ std::optional<std::string> CDialogFileChooser::ChooseReportSaveAs(const std::str
     return ChooseSave(ReportSaveTitle, proposal, ReportFileFilter, "rtf");
 }
 
+std::optional<std::string> CDialogFileChooser::ChooseReportPdfSaveAs(const std::string& proposal)
+{
+    return ChooseSave(ReportSaveTitle, proposal, ReportPdfFileFilter, "pdf");
+}
+
 std::optional<std::string> CDialogFileChooser::ChooseTemplateSaveAs(const std::string& proposal)
 {
     return ChooseSave(TemplateSaveTitle, proposal, TemplateFileFilter, "rep");

@@ -20,6 +20,8 @@ public:
     // The report builder's "Report Save As", "Report Save Template As" and, for an existing
     // template, "Create Report From Template".
     virtual std::optional<std::string> ChooseReportSaveAs(const std::string& proposal) = 0;
+    // "Report Save As" for a PDF.
+    virtual std::optional<std::string> ChooseReportPdfSaveAs(const std::string& proposal) = 0;
     virtual std::optional<std::string> ChooseTemplateSaveAs(const std::string& proposal) = 0;
     virtual std::optional<std::string> ChooseTemplateToOpen() = 0;
 };
@@ -38,6 +40,7 @@ public:
     std::optional<std::string> ChooseNetworkSaveAs(const std::string& proposal) override;
     std::optional<std::string> ChooseDxfExport(const std::string& proposal) override;
     std::optional<std::string> ChooseReportSaveAs(const std::string& proposal) override;
+    std::optional<std::string> ChooseReportPdfSaveAs(const std::string& proposal) override;
     std::optional<std::string> ChooseTemplateSaveAs(const std::string& proposal) override;
     std::optional<std::string> ChooseTemplateToOpen() override;
 

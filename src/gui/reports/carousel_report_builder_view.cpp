@@ -3,11 +3,14 @@
 
 #include "document/carousel_doc.h"
 #include "document/file_chooser.h"
+#include "document/prompt.h"
 #include "document/wait_cursor.h"
 #include "reports/report_choice_box.h"
 #include "reports/report_definition.h"
 #include "reports/report_file_names.h"
 #include "reports/report_fragment_options.h"
+#include "reports/report_pdf_writer.h"
+#include "reports/report_source.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -191,6 +194,8 @@ QWidget* CCarouselReportBuilderView::MakeOutputRow()
 {
     m_save = Button(tr("&Save..."), "saveReport");
     connect(m_save, &QPushButton::clicked, this, &CCarouselReportBuilderView::SaveReport);
+    m_savePdf = Button(tr("Save As &PDF..."), "saveReportPdf");
+    connect(m_savePdf, &QPushButton::clicked, this, &CCarouselReportBuilderView::SaveReportPdf);
     m_view = Button(tr("&View"), "viewReport");
     connect(m_view, &QPushButton::clicked, this, &CCarouselReportBuilderView::ViewReport);
     auto* row = new QWidget;
@@ -198,6 +203,7 @@ QWidget* CCarouselReportBuilderView::MakeOutputRow()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addStretch(1);
     layout->addWidget(m_save);
+    layout->addWidget(m_savePdf);
     layout->addWidget(m_view);
     return row;
 }
@@ -269,6 +275,7 @@ void CCarouselReportBuilderView::Refresh()
     m_deleteReport->setEnabled(report != nullptr);
     m_saveTemplate->setEnabled(report != nullptr);
     m_save->setEnabled(report != nullptr);
+    m_savePdf->setEnabled(report != nullptr);
     m_view->setEnabled(report != nullptr);
 
     CReportFragment* fragment = SelectedFragment();
@@ -397,6 +404,26 @@ void CCarouselReportBuilderView::SaveReport()
         return;
     const CWaitCursor wait;
     m_commands.SaveReport(*report, *path, *m_measurer);
+}
+
+void CCarouselReportBuilderView::SaveReportPdf()
+{
+    CReportDefinition* report = SelectedReport();
+    if (report == nullptr)
+        return;
+    const std::optional<std::string> path =
+        m_files->ChooseReportPdfSaveAs(ProposedReportName(report->GetTitle(), ".pdf"));
+    if (!path)
+        return;
+    const CWaitCursor wait;
+    const CReportSource source{m_document->GetDiagramSource(), m_document->GetPathName(),
+                               *m_measurer};
+    try {
+        ::SaveReportPdf(*path, *report, source, ReportPrintTime());
+    } catch (const std::exception& e) {
+        if (CPrompt* prompt = m_document->GetPrompt())
+            prompt->ShowMessage(e.what());
+    }
 }
 
 void CCarouselReportBuilderView::ViewReport()

@@ -18,7 +18,7 @@ class QToolButton;
 
 // The list of reports with the title and paper size of the selected one, its fragments in
 // report order and the options of the selected fragment; it saves, views and makes templates
-// of the selected report. The selection is kept as positions, so that it survives undo, which
+// of the selected report, and saves it as PDF too. The selection is kept as positions, so that it survives undo, which
 // replaces every report object: on HintObjectsReplaced the builder lets go of them and finds
 // its selection again by position at the next update.
 class CCarouselReportBuilderView : public QWidget
@@ -58,6 +58,7 @@ private:
     void RemoveFragment();
     void MoveFragment(int step);
     void SaveReport();
+    void SaveReportPdf();
     void ViewReport();
 
     CCarouselDoc* m_document;
@@ -83,6 +84,7 @@ private:
     QPushButton* m_moveUp = nullptr;
     QPushButton* m_moveDown = nullptr;
     QPushButton* m_save = nullptr;
+    QPushButton* m_savePdf = nullptr;
     QPushButton* m_view = nullptr;
     CReportFragmentOptions* m_options = nullptr;
     QWidget* m_reportBox = nullptr;

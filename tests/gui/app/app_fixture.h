@@ -69,6 +69,11 @@ public:
         asked.push_back("report " + proposal);
         return Next();
     }
+    std::optional<std::string> ChooseReportPdfSaveAs(const std::string& proposal) override
+    {
+        asked.push_back("report pdf " + proposal);
+        return Next();
+    }
     std::optional<std::string> ChooseTemplateSaveAs(const std::string& proposal) override
     {
         asked.push_back("template " + proposal);

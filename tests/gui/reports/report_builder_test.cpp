@@ -20,6 +20,7 @@
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
+#include <set>
 #include <sstream>
 
 namespace
@@ -324,6 +325,34 @@ TEST_F(ReportBuilderTest, SaveProposesTheTitleAndWritesTheWholeFile)
     files.answers = {std::nullopt};
     Click("saveReport");
     EXPECT_EQ(prompt.messages.size(), 1u) << "a cancelled dialog says nothing";
+}
+
+TEST_F(ReportBuilderTest, SaveAsPdfProposesThePdfNameAndLeavesOnlyTheFile)
+{
+    const std::string target = dir.File("am.pdf");
+    const auto entries = [&] {
+        std::set<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(dir.File("")))
+            names.insert(entry.path().filename().string());
+        return names;
+    };
+    std::set<std::string> expected = entries();
+    expected.insert("am.pdf");
+    files.answers = {target};
+    Click("saveReportPdf");
+    EXPECT_EQ(files.asked.back(), "report pdf Four-arm roundabout AM Peak.pdf");
+    const std::string pdf = Contents(target);
+    EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
+    EXPECT_NE(pdf.find("%%EOF", pdf.size() - 8), std::string::npos);
+    EXPECT_TRUE(prompt.messages.empty());
+    EXPECT_EQ(entries(), expected) << "no temporary file stays beside it";
+
+    files.answers = {dir.File("missing/am.pdf")};
+    Click("saveReportPdf");
+    ASSERT_EQ(prompt.messages.size(), 1u);
+    EXPECT_NE(prompt.messages.front().find("am.pdf"), std::string::npos) << prompt.messages.front();
+    EXPECT_FALSE(std::filesystem::exists(dir.File("missing")));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
 TEST_F(ReportBuilderTest, ViewHandsAPrivateFileOverUnderTheWaitCursor)
