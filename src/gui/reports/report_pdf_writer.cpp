@@ -2,7 +2,7 @@
 // device unit is the twip, the unit of the tree.
 #include "reports/report_pdf_writer.h"
 
-#include "cardfile/atomic_file.h"
+#include "platform/atomic_file.h"
 #include "platform/emf_reader.h"
 #include "platform/glyph_fonts.h"
 #include "platform/metafile_player.h"
