@@ -1,5 +1,5 @@
 // Route building and flow sums on generated roundabouts of the real network model.
-#include "../tests/core/routing/toy_graph.h"
+#include "../tests/core/graph/toy_graph.h"
 #include "junction_generator.h"
 #include "routing/route_commands.h"
 #include "model/route_flows.h"
@@ -29,7 +29,7 @@ const JunctionShape& ShapeFor(std::int64_t target)
 
 // The search as first written down: the route copied at every step and a found route compared
 // with every route held. The rest of "Build Routes" is the same as the model's.
-std::size_t BuildRoutesOneByOne(CNetwork& network)
+std::size_t BuildRoutesOneByOne(CNetwork& network, CFeedback* /*feedback*/)
 {
     CRoutes& routes = network.GetRoutes();
     const std::size_t before = routes.GetCount();
@@ -64,7 +64,7 @@ template <auto Build> void BuildOnJunction(benchmark::State& state)
     std::size_t built = 0;
     for (auto _ : state) {
         // A build that stopped at the most routes a file holds counts none.
-        built = std::optional<std::size_t>(Build(network)).value_or(0);
+        built = std::optional<std::size_t>(Build(network, nullptr)).value_or(0);
         state.PauseTiming(); // taking the routes down again is not part of building them
         network.GetRoutes().RemoveAllRoutes();
         state.ResumeTiming();

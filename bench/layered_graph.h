@@ -2,7 +2,7 @@
 // layer, and a target group of route-end nodes, so the number of routes is known in advance.
 #pragma once
 
-#include "../tests/core/routing/toy_graph.h"
+#include "../tests/core/graph/toy_graph.h"
 
 #include <cstddef>
 #include <vector>
