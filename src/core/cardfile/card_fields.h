@@ -228,58 +228,37 @@ constexpr CCardField<RecordOfMember<Member>> MemberField(CCardConversion convers
         [](const CCardFieldPlace& p, Record& r) { Codec::Read(p, r.*Member); });
 }
 
+// Makes the field of a member with Codec: Int<&CCardLane::length>("%5i", "lane length").
+template <auto Member, typename Codec, typename Conversion, bool IsCoordinate = false>
+struct CMemberFieldMaker
+{
+    constexpr CCardField<RecordOfMember<Member>> operator()(Conversion conversion,
+                                                            std::string_view name) const
+    {
+        auto field = MemberField<Member, Codec>(conversion, name);
+        if (IsCoordinate) {
+            field.kind = CCardField<RecordOfMember<Member>>::Kind::Coordinate;
+        }
+        return field;
+    }
+};
+
 // A whole number of any integral member but bool.
 template <auto Member>
-constexpr CCardField<RecordOfMember<Member>> Int(CCardIntConversion conversion,
-                                                 std::string_view name)
-{
-    return MemberField<Member, CIntCodec>(conversion, name);
-}
-
+inline constexpr CMemberFieldMaker<Member, CIntCodec, CCardIntConversion> Int{};
 // A plan coordinate: see CCardField::Kind::Coordinate.
 template <auto Member>
-constexpr CCardField<RecordOfMember<Member>> Coordinate(CCardIntConversion conversion,
-                                                        std::string_view name)
-{
-    auto field = Int<Member>(conversion, name);
-    field.kind = CCardField<RecordOfMember<Member>>::Kind::Coordinate;
-    return field;
-}
-
+inline constexpr CMemberFieldMaker<Member, CIntCodec, CCardIntConversion, true> Coordinate{};
 template <auto Member>
-constexpr CCardField<RecordOfMember<Member>> Colour(CCardIntConversion conversion,
-                                                    std::string_view name)
-{
-    return MemberField<Member, CColourCodec>(conversion, name);
-}
-
+inline constexpr CMemberFieldMaker<Member, CColourCodec, CCardIntConversion> Colour{};
 template <auto Member>
-constexpr CCardField<RecordOfMember<Member>> Flag(CCardIntConversion conversion,
-                                                  std::string_view name)
-{
-    return MemberField<Member, CFlagCodec<false>>(conversion, name);
-}
-
+inline constexpr CMemberFieldMaker<Member, CFlagCodec<false>, CCardIntConversion> Flag{};
 template <auto Member>
-constexpr CCardField<RecordOfMember<Member>> PositiveFlag(CCardIntConversion conversion,
-                                                          std::string_view name)
-{
-    return MemberField<Member, CFlagCodec<true>>(conversion, name);
-}
-
+inline constexpr CMemberFieldMaker<Member, CFlagCodec<true>, CCardIntConversion> PositiveFlag{};
 template <auto Member>
-constexpr CCardField<RecordOfMember<Member>> Real(CCardRealConversion conversion,
-                                                  std::string_view name)
-{
-    return MemberField<Member, CRealCodec>(conversion, name);
-}
-
+inline constexpr CMemberFieldMaker<Member, CRealCodec, CCardRealConversion> Real{};
 template <auto Member>
-constexpr CCardField<RecordOfMember<Member>> Text(CCardTextConversion conversion,
-                                                  std::string_view name)
-{
-    return MemberField<Member, CTextCodec>(conversion, name);
-}
+inline constexpr CMemberFieldMaker<Member, CTextCodec, CCardTextConversion> Text{};
 
 // A whole number the record does not hold as it is written (a count, a reserved value);
 // reading skips it.
