@@ -2,6 +2,7 @@
 #include "cardfile/flow_cards.h"
 
 #include "cardfile/card_builder.h"
+#include "cardfile/card_fields.h"
 #include "cardfile/card_line.h"
 #include "cardfile/network_cards.h"
 #include "model/flow_group.h"
@@ -58,16 +59,54 @@ std::string CCardFlowGroup::StoredDescription(std::string_view text)
     return std::string(Trim(CCardLine(text).Field(0, kMaxDescription)));
 }
 
+namespace
+{
+using namespace cardfield;
+
+// A time of day as "HH:MM".
+struct CTimeCodec
+{
+    static void Append(std::string& out, const CCardConversion& conv, std::int64_t seconds,
+                       std::string_view name)
+    {
+        AppendCardText(out, conv, CCardFlowGroup::FormatTime(seconds), name);
+    }
+    static void Read(const CCardFieldPlace& p, std::int64_t& seconds)
+    {
+        seconds = CCardFlowGroup::ParseTime(p.card.Field(p.column, p.width));
+    }
+};
+
+constexpr CCardField<CCardFlowGroup> kFlowGroupFields[] = {
+    Int<&CCardFlowGroup::number>("%5u", "flow group number"),
+    Int<&CCardFlowGroup::routeFlowCount>("%5u", "route flow count"),
+    Int<&CCardFlowGroup::odFlowCount>("%5u", "OD flow count"),
+    MemberField<&CCardFlowGroup::start, CTimeCodec>(CCardTextConversion("%5s"), "start time"),
+    MemberField<&CCardFlowGroup::end, CTimeCodec>(CCardTextConversion("%5s"), "end time"),
+    Text<&CCardFlowGroup::description>("%s", "description"),
+};
+
+constexpr CCardField<CCardODFlow> kODFlowFields[] = {
+    Int<&CCardODFlow::origin>("%5u", "origin zone"),
+    Int<&CCardODFlow::destination>("%5u", "destination zone"),
+    Int<&CCardODFlow::flow>("%5u", "desired flow"),
+};
+
+// An older card ends before the proportion.
+constexpr std::size_t kProportionFrom = 38;
+constexpr CCardField<CCardRouteFlow> kRouteFlowFields[] = {
+    Int<&CCardRouteFlow::route>("%5u", "route number"),
+    Real<&CCardRouteFlow::flow>("% 22.15f", "route flow"),
+    Flag<&CCardRouteFlow::locked>("%5u", "locked"),
+    Real<&CCardRouteFlow::proportion>("% 22.15f", "proportion").From(kProportionFrom),
+};
+} // namespace
+
 CCardFlowGroup CCardFlowGroup::FromLine(std::string_view line)
 {
-    const CCardLine card = ExpectNetworkCard(line, kKeyword);
-    CCardFlowGroup group;
-    group.number = card.Int(5, 5);
-    group.routeFlowCount = card.Int(10, 5);
-    group.odFlowCount = card.Int(15, 5);
-    group.start = ParseTime(card.Field(20, 5));
-    group.end = ParseTime(card.Field(25, 5));
-    group.description = StoredDescription(card.Rest(30));
+    CCardFlowGroup group =
+        ReadCardRecord<CCardFlowGroup>(ExpectNetworkCard(line, kKeyword), kFlowGroupFields);
+    group.description = StoredDescription(group.description);
     return group;
 }
 
@@ -87,14 +126,7 @@ std::string CCardFlowGroup::Format() const
                                       "\" is longer than 80 characters or starts or ends "
                                       "with blanks");
     }
-    return CCardBuilder(kKeyword)
-        .Field("%5u", number, "flow group number")
-        .Field("%5u", routeFlowCount, "route flow count")
-        .Field("%5u", odFlowCount, "OD flow count")
-        .Text("%5s", FormatTime(start), "start time")
-        .Text("%5s", FormatTime(end), "end time")
-        .Text("%s", description, "description")
-        .Line();
+    return FormatCardFields<CCardFlowGroup>(kKeyword, kFlowGroupFields, *this);
 }
 
 void CCardFlowGroup::Apply(CFlowGroup& group) const
@@ -106,43 +138,24 @@ void CCardFlowGroup::Apply(CFlowGroup& group) const
 
 CCardODFlow CCardODFlow::FromLine(std::string_view line)
 {
-    const CCardLine card = ExpectNetworkCard(line, kKeyword);
-    CCardODFlow od;
-    od.origin = card.Int(5, 5);
-    od.destination = card.Int(10, 5);
-    od.flow = card.Int(15, 5);
-    return od;
+    return ReadCardRecord<CCardODFlow>(ExpectNetworkCard(line, kKeyword), kODFlowFields);
 }
 
 std::string CCardODFlow::Format() const
 {
-    return CCardBuilder(kKeyword)
-        .Field("%5u", origin, "origin zone")
-        .Field("%5u", destination, "destination zone")
-        .Field("%5u", flow, "desired flow")
-        .Line();
+    return FormatCardFields<CCardODFlow>(kKeyword, kODFlowFields, *this);
 }
 
 CCardRouteFlow CCardRouteFlow::FromLine(std::string_view line)
 {
     const CCardLine card = ExpectNetworkCard(line, kKeyword);
     CCardRouteFlow rf;
-    rf.route = card.Int(5, 5);
-    rf.flow = card.Real(10, 22);
-    rf.locked = card.Int(32, 5) != 0;
-    if (card.Length() >= 38) {
-        rf.hasProportion = true;
-        rf.proportion = card.Real(37, 22);
-    }
+    ReadCardFields<CCardRouteFlow>(card, kRouteFlowFields, rf);
+    rf.hasProportion = card.Length() >= kProportionFrom;
     return rf;
 }
 
 std::string CCardRouteFlow::Format() const
 {
-    return CCardBuilder(kKeyword)
-        .Field("%5u", route, "route number")
-        .Field("% 22.15f", flow, "route flow")
-        .Field("%5u", locked ? 1 : 0, "locked")
-        .Field("% 22.15f", proportion, "proportion")
-        .Line();
+    return FormatCardFields<CCardRouteFlow>(kKeyword, kRouteFlowFields, *this);
 }

@@ -39,6 +39,8 @@ public:
     static std::int64_t WithinOneDay(std::int64_t seconds);
     // What a description reads back as: its first 80 characters, blanks trimmed at both ends.
     static std::string StoredDescription(std::string_view text);
+
+    friend bool operator==(const CCardFlowGroup&, const CCardFlowGroup&) = default;
 };
 
 // ODFLW: the desired flow between two zones, by number; a whole number of 0 to 99999.
@@ -53,6 +55,8 @@ public:
 
     static CCardODFlow FromLine(std::string_view line);
     std::string Format() const;
+
+    friend bool operator==(const CCardODFlow&, const CCardODFlow&) = default;
 };
 
 // RTFLW: a route's flow, lock and coupled proportion in one flow group, by route number. A card
@@ -70,4 +74,6 @@ public:
 
     static CCardRouteFlow FromLine(std::string_view line);
     std::string Format() const;
+
+    friend bool operator==(const CCardRouteFlow&, const CCardRouteFlow&) = default;
 };

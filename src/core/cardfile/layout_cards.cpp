@@ -3,6 +3,7 @@
 
 #include "cardfile/card_builder.h"
 #include "cardfile/card_coordinate.h"
+#include "cardfile/card_fields.h"
 #include "cardfile/card_line.h"
 #include "cardfile/network_cards.h"
 #include "model/label.h"
@@ -11,6 +12,96 @@
 
 #include <algorithm>
 #include <cmath>
+
+namespace
+{
+using namespace cardfield;
+
+constexpr CCardField<CCardLabel> kLabelFields[] = {
+    LongMarker<CCardLabel>(),
+    Coordinate<&CCardLabel::x1>("%10i", "label x1"),
+    Coordinate<&CCardLabel::y1>("%10i", "label y1"),
+    Coordinate<&CCardLabel::x2>("%10i", "label x2"),
+    Coordinate<&CCardLabel::y2>("%10i", "label y2"),
+    Int<&CCardLabel::textHeight>("%5i", "label text height"),
+    Colour<&CCardLabel::colour>("%10i", "label colour"),
+    Text<&CCardLabel::text>("%-50s", "label text"),
+};
+
+using Page = CCardPrintPage;
+constexpr CCardField<Page> kPrintPageFields[] = {
+    LongMarker<Page>(),
+    Coordinate<&Page::left>("%10i", "print zone left"),
+    Coordinate<&Page::top>("%10i", "print zone top"),
+    Coordinate<&Page::right>("%10i", "print zone right"),
+    Coordinate<&Page::bottom>("%10i", "print zone bottom"),
+    Int<&Page::scaleHundredths>("%5i", "print zone scale"),
+    Flag<&Page::landscape>("%5i", "landscape"),
+    Int<&Page::titleBlockPosition>("%5i", "title block position"),
+    Flag<&Page::crop>("%5i", "crop to print zone"),
+    Flag<&Page::scaleToFit>("%5i", "scale to fit"),
+    Flag<&Page::indicateScale>("%5i", "indicate scale"),
+    Text<&Page::title>("%s", "page title"),
+};
+
+constexpr CCardField<CCardODGraphic> kODGraphicFields[] = {
+    Int<&CCardODGraphic::textHeight>("%5i", "OD matrix text height"),
+    LongMarker<CCardODGraphic>(),
+    Coordinate<&CCardODGraphic::x>("%10i", "OD matrix x"),
+    Coordinate<&CCardODGraphic::y>("%10i", "OD matrix y"),
+};
+
+// The zoom as a whole number and hundred-thousandths, read in this order. The allowance keeps
+// a zoom of 1.3 from turning into 1.29999.
+struct CZoomCodec
+{
+    static void Append(std::string& out, const CCardConversion& conv, double zoom,
+                       std::string_view name)
+    {
+        AppendCardInt(out, conv, static_cast<long long>(std::trunc(zoom)), name);
+    }
+    static void Read(const CCardFieldPlace& p, double& zoom)
+    {
+        zoom = p.card.Int(p.column, p.width);
+    }
+};
+
+struct CZoomFractionCodec
+{
+    static void Append(std::string& out, const CCardConversion& conv, double zoom,
+                       std::string_view name)
+    {
+        const double fraction = std::trunc((zoom - std::trunc(zoom)) * 100000.0 + 1e-6);
+        AppendCardInt(out, conv, static_cast<long long>(fraction), name);
+    }
+    static void Read(const CCardFieldPlace& p, double& zoom)
+    {
+        zoom += p.card.Int(p.column, p.width) / 100000.0;
+    }
+};
+
+// Placement is clamped by the card's own code; a card shorter than 60 characters has pane
+// state 0, shorter than 65 index -1.
+using View = CViewPosition;
+constexpr CCardField<View> kFramePositionFields[] = {
+    Int<&View::kind>("%5d", "view kind"),
+    Int<&View::left>("%5d", "frame left"),
+    Int<&View::top>("%5d", "frame top"),
+    Int<&View::right>("%5d", "frame right"),
+    Int<&View::bottom>("%5d", "frame bottom"),
+    Flag<&View::scrollPan>("%5d", "scroll and pan view"),
+    MemberField<&View::zoom, CZoomCodec>(CCardIntConversion("%5d"), "zoom"),
+    MemberField<&View::zoom, CZoomFractionCodec>(CCardIntConversion("%5d"), "zoom fraction"),
+    Int<&View::scrollX>("%5d", "horizontal scroll"),
+    Int<&View::scrollY>("%5d", "vertical scroll"),
+    Int<&View::paneState>("%5d", "pane state").From(60),
+    Int<&View::index>("%5d", "view index").From(65),
+};
+
+constexpr CCardField<CCardFileIntegrity> kFileIntegrityFields[] = {
+    Int<&CCardFileIntegrity::checksum>("%5u", "file checksum"),
+};
+} // namespace
 
 CCardLabel::CCardLabel(const CLabel& label)
     : x1(TruncateCardCoordinate(label.GetFirstPoint().x, "label x1")),
@@ -22,20 +113,7 @@ CCardLabel::CCardLabel(const CLabel& label)
 
 CCardLabel CCardLabel::FromLine(std::string_view line)
 {
-    const CCardLine card = ExpectNetworkCard(line, kKeyword);
-    CCardLabel label;
-    const bool longForm = card.IsLongForm();
-    const std::size_t first = longForm ? 10 : 5;
-    const std::size_t width = longForm ? 10 : 5;
-    label.x1 = card.Int(first, width);
-    label.y1 = card.Int(first + width, width);
-    label.x2 = card.Int(first + 2 * width, width);
-    label.y2 = card.Int(first + 3 * width, width);
-    const std::size_t height = first + 4 * width;
-    label.textHeight = card.Int(height, 5);
-    label.colour = static_cast<std::uint32_t>(card.Int(height + 5, 10));
-    label.text = std::string(card.Field(height + 15, 50));
-    return label;
+    return ReadCardRecord<CCardLabel>(ExpectNetworkCard(line, kKeyword), kLabelFields);
 }
 
 std::string CCardLabel::Format() const
@@ -44,17 +122,7 @@ std::string CCardLabel::Format() const
         throw errCardFieldRefused("label text", text,
                                   "The label text \"" + text + "\" is longer than 50 characters");
     }
-    // Stored as the signed 32-bit value, as zone colours are, so every colour fits.
-    return CCardBuilder(kKeyword)
-        .Literal(" LONG")
-        .Field("%10i", x1, "label x1")
-        .Field("%10i", y1, "label y1")
-        .Field("%10i", x2, "label x2")
-        .Field("%10i", y2, "label y2")
-        .Field("%5i", textHeight, "label text height")
-        .Field("%10i", static_cast<std::int32_t>(colour), "label colour")
-        .Text("%-50s", text, "label text")
-        .Line();
+    return FormatCardFields<CCardLabel>(kKeyword, kLabelFields, *this);
 }
 
 void CCardLabel::Apply(CLabel& label) const
@@ -85,42 +153,12 @@ CCardPrintPage::CCardPrintPage(const CPrintPage& page)
 
 CCardPrintPage CCardPrintPage::FromLine(std::string_view line)
 {
-    const CCardLine card = ExpectNetworkCard(line, kKeyword);
-    CCardPrintPage page;
-    const bool longForm = card.IsLongForm();
-    const std::size_t first = longForm ? 10 : 5;
-    const std::size_t width = longForm ? 10 : 5;
-    page.left = card.Int(first, width);
-    page.top = card.Int(first + width, width);
-    page.right = card.Int(first + 2 * width, width);
-    page.bottom = card.Int(first + 3 * width, width);
-    const std::size_t flags = first + 4 * width;
-    page.scaleHundredths = card.Int(flags, 5);
-    page.landscape = card.Int(flags + 5, 5) != 0;
-    page.titleBlockPosition = card.Int(flags + 10, 5);
-    page.crop = card.Int(flags + 15, 5) != 0;
-    page.scaleToFit = card.Int(flags + 20, 5) != 0;
-    page.indicateScale = card.Int(flags + 25, 5) != 0;
-    page.title = std::string(card.Rest(flags + 30));
-    return page;
+    return ReadCardRecord<CCardPrintPage>(ExpectNetworkCard(line, kKeyword), kPrintPageFields);
 }
 
 std::string CCardPrintPage::Format() const
 {
-    return CCardBuilder(kKeyword)
-        .Literal(" LONG")
-        .Field("%10i", left, "print zone left")
-        .Field("%10i", top, "print zone top")
-        .Field("%10i", right, "print zone right")
-        .Field("%10i", bottom, "print zone bottom")
-        .Field("%5i", scaleHundredths, "print zone scale")
-        .Field("%5i", landscape ? 1 : 0, "landscape")
-        .Field("%5i", titleBlockPosition, "title block position")
-        .Field("%5i", crop ? 1 : 0, "crop to print zone")
-        .Field("%5i", scaleToFit ? 1 : 0, "scale to fit")
-        .Field("%5i", indicateScale ? 1 : 0, "indicate scale")
-        .Text("%s", title, "page title")
-        .Line();
+    return FormatCardFields<CCardPrintPage>(kKeyword, kPrintPageFields, *this);
 }
 
 void CCardPrintPage::Apply(CPrintPage& page) const
@@ -140,27 +178,12 @@ void CCardPrintPage::Apply(CPrintPage& page) const
 
 CCardODGraphic CCardODGraphic::FromLine(std::string_view line)
 {
-    const CCardLine card = ExpectNetworkCard(line, kKeyword);
-    CCardODGraphic od;
-    od.textHeight = card.Int(5, 5);
-    if (card.Field(10, 5) == " LONG") {
-        od.x = card.Int(15, 10);
-        od.y = card.Int(25, 10);
-    } else {
-        od.x = card.Int(10, 5);
-        od.y = card.Int(15, 5);
-    }
-    return od;
+    return ReadCardRecord<CCardODGraphic>(ExpectNetworkCard(line, kKeyword), kODGraphicFields);
 }
 
 std::string CCardODGraphic::Format() const
 {
-    return CCardBuilder(kKeyword)
-        .Field("%5i", textHeight, "OD matrix text height")
-        .Literal(" LONG")
-        .Field("%10i", x, "OD matrix x")
-        .Field("%10i", y, "OD matrix y")
-        .Line();
+    return FormatCardFields<CCardODGraphic>(kKeyword, kODGraphicFields, *this);
 }
 
 namespace
@@ -191,53 +214,28 @@ CCardFramePosition::CCardFramePosition(const CViewPosition& view) : position(vie
 
 CCardFramePosition CCardFramePosition::FromLine(std::string_view line)
 {
-    const CCardLine card = ExpectNetworkCard(line, kKeyword);
     CCardFramePosition frame;
     CViewPosition& view = frame.position;
-    view.kind = card.Int(5, 5);
-    view.left = ClampOrigin(card.Int(10, 5));
-    view.top = ClampOrigin(card.Int(15, 5));
-    view.right = ClampExtent(card.Int(20, 5), 3000);
-    view.bottom = ClampExtent(card.Int(25, 5), 3000);
-    view.scrollPan = card.Int(30, 5) != 0;
-    view.zoom = card.Int(35, 5) + card.Int(40, 5) / 100000.0;
-    view.scrollX = card.Int(45, 5);
-    view.scrollY = card.Int(50, 5);
-    view.paneState = card.Length() >= 60 ? card.Int(55, 5) : 0;
-    view.index = card.Length() >= 65 ? card.Int(60, 5) : -1;
+    view = ReadCardRecord<CViewPosition>(ExpectNetworkCard(line, kKeyword), kFramePositionFields);
+    view.left = ClampOrigin(view.left);
+    view.top = ClampOrigin(view.top);
+    view.right = ClampExtent(view.right, 3000);
+    view.bottom = ClampExtent(view.bottom, 3000);
     return frame;
 }
 
 std::string CCardFramePosition::Format() const
 {
-    const double whole = std::trunc(position.zoom);
-    // The allowance keeps a zoom of 1.3 from turning into 1.29999.
-    const double fraction = std::trunc((position.zoom - whole) * 100000.0 + 1e-6);
-    return CCardBuilder(kKeyword)
-        .Field("%5d", position.kind, "view kind")
-        .Field("%5d", position.left, "frame left")
-        .Field("%5d", position.top, "frame top")
-        .Field("%5d", position.right, "frame right")
-        .Field("%5d", position.bottom, "frame bottom")
-        .Field("%5d", position.scrollPan ? 1 : 0, "scroll and pan view")
-        .Field("%5d", static_cast<long long>(whole), "zoom")
-        .Field("%5d", static_cast<long long>(fraction), "zoom fraction")
-        .Field("%5d", position.scrollX, "horizontal scroll")
-        .Field("%5d", position.scrollY, "vertical scroll")
-        .Field("%5d", position.paneState, "pane state")
-        .Field("%5d", position.index, "view index")
-        .Line();
+    return FormatCardFields<CViewPosition>(kKeyword, kFramePositionFields, position);
 }
 
 CCardFileIntegrity CCardFileIntegrity::FromLine(std::string_view line)
 {
-    const CCardLine card = ExpectNetworkCard(line, kKeyword);
-    CCardFileIntegrity integrity;
-    integrity.checksum = static_cast<unsigned>(card.Int(5, 5));
-    return integrity;
+    return ReadCardRecord<CCardFileIntegrity>(ExpectNetworkCard(line, kKeyword),
+                                              kFileIntegrityFields);
 }
 
 std::string CCardFileIntegrity::Format() const
 {
-    return CCardBuilder(kKeyword).Field("%5u", checksum, "file checksum").Line();
+    return FormatCardFields<CCardFileIntegrity>(kKeyword, kFileIntegrityFields, *this);
 }

@@ -35,6 +35,8 @@ public:
     static CCardLabel FromLine(std::string_view line);
     std::string Format() const;
     void Apply(CLabel& label) const;
+
+    friend bool operator==(const CCardLabel&, const CCardLabel&) = default;
 };
 
 // PPAGE: one print page with its print zone. Written in the long form; the short form is read
@@ -62,6 +64,8 @@ public:
     std::string Format() const;
     // A title block position the program does not know keeps the page's default.
     void Apply(CPrintPage& page) const;
+
+    friend bool operator==(const CCardPrintPage&, const CCardPrintPage&) = default;
 };
 
 // ODGRF: the OD matrix text height and the matrix's position on the plan; " LONG" stands in
@@ -77,6 +81,8 @@ public:
 
     static CCardODGraphic FromLine(std::string_view line);
     std::string Format() const;
+
+    friend bool operator==(const CCardODGraphic&, const CCardODGraphic&) = default;
 };
 
 // VWPOS: the placement of one open view. Writing and reading both bring a frame rectangle that
@@ -94,6 +100,8 @@ public:
     explicit CCardFramePosition(const CViewPosition& view);
     static CCardFramePosition FromLine(std::string_view line);
     std::string Format() const;
+
+    friend bool operator==(const CCardFramePosition&, const CCardFramePosition&) = default;
 };
 
 // FITGR: the file checksum over the cards before it, report definitions left out.
@@ -106,4 +114,6 @@ public:
 
     static CCardFileIntegrity FromLine(std::string_view line);
     std::string Format() const;
+
+    friend bool operator==(const CCardFileIntegrity&, const CCardFileIntegrity&) = default;
 };

@@ -3,6 +3,7 @@
 
 #include "cardfile/card_builder.h"
 #include "cardfile/card_errors.h"
+#include "cardfile/card_fields.h"
 #include "cardfile/card_line.h"
 #include "model/arm.h"
 #include "model/capacity_assessor.h"
@@ -22,26 +23,111 @@ CCardLine ExpectNetworkCard(std::string_view line, std::string_view keyword)
     return card;
 }
 
+namespace
+{
+using namespace cardfield;
+using Env = CCardEnvironment;
+
+constexpr CCardField<Env> kEnvironmentFields[] = {
+    Int<&Env::viewCount>("%5i", "view count"),
+    Int<&Env::labelCount>("%5i", "label count"),
+    Int<&Env::armTextHeight>("%5i", "arm text height"),
+    Int<&Env::zoneTextHeight>("%5i", "zone text height"),
+    Int<&Env::capacityAssessorTextHeight>("%5i", "capacity assessor text height"),
+    PositiveFlag<&Env::odMatrixShown>("%5i", "OD matrix shown"),
+    Int<&Env::printPageCount>("%5i", "print page count"),
+    Int<&Env::aggregation>("%5i", "lane flow aggregation"),
+    Int<&Env::colouring>("%5i", "lane flow colouring"),
+    PositiveFlag<&Env::zeroFlowsShown>("%5i", "zero flows shown"),
+    Int<&Env::gridSize>("%5i", "grid size"),
+    Written<Env>("%5i", "reserved", [](const Env&) { return -1LL; }),
+    // The delimiter's length is counted in characters, as the columns are.
+    Written<Env>(
+        "%5i", "lane flow delimiter length",
+        [](const Env& env) { return static_cast<long long>(CCardLine(env.delimiter).Length()); }),
+    Text<&Env::delimiter>("%s", "lane flow delimiter").WrittenOnly(),
+};
+
+constexpr CCardField<CCardNet> kNetFields[] = {
+    Int<&CCardNet::arms>("%5i", "arm count"),
+    Int<&CCardNet::zones>("%5i", "zone count"),
+    Int<&CCardNet::laneConnectors>("%5i", "lane connector count"),
+    Int<&CCardNet::routes>("%5i", "route count"),
+    Int<&CCardNet::odMovements>("%5i", "OD movement count"),
+    Int<&CCardNet::capacityAssessors>("%5i", "capacity assessor count"),
+    Int<&CCardNet::flowGroups>("%5i", "flow group count"),
+};
+
+// Right-justified when shorter; reading drops those blanks again.
+struct CArmTextCodec : CTextCodec
+{
+    static void Read(const CCardFieldPlace& p, std::string& text)
+    {
+        std::string_view rest = p.card.Rest(p.column);
+        rest.remove_prefix(std::min(rest.find_first_not_of(' '), rest.size()));
+        text = std::string(rest);
+    }
+};
+
+constexpr CCardField<CCardArm> kArmFields[] = {
+    Int<&CCardArm::number>("%5i", "arm number"),
+    Written<CCardArm>("%5i", "reserved", [](const CCardArm&) { return 0LL; }),
+    Int<&CCardArm::laneCount>("%5i", "lane count"),
+    MemberField<&CCardArm::text, CArmTextCodec>(CCardTextConversion("%5s"), "arm text"),
+};
+
+constexpr CCardField<CCardLane> kLaneFields[] = {
+    Int<&CCardLane::number>("%5i", "lane number"),
+    Int<&CCardLane::length>("%5i", "lane length"),
+};
+
+constexpr CCardField<CCardZone> kZoneFields[] = {
+    Int<&CCardZone::entryArm>("%5i", "entry arm"),
+    Int<&CCardZone::exitArm>("%5i", "exit arm"),
+    Colour<&CCardZone::colour>("%10i", "colour"),
+};
+
+constexpr CCardField<CCardLaneConnector> kLaneConnectorFields[] = {
+    Int<&CCardLaneConnector::fromLane>("%5i", "from lane"),
+    Int<&CCardLaneConnector::fromArm>("%5i", "from arm"),
+    Int<&CCardLaneConnector::toLane>("%5i", "to lane"),
+    Int<&CCardLaneConnector::toArm>("%5i", "to arm"),
+};
+
+constexpr CCardField<CCardCapacityAssessor> kCapacityAssessorFields[] = {
+    Int<&CCardCapacityAssessor::entryArm>("%5i", "entry arm"),
+    Int<&CCardCapacityAssessor::circulatoryArm>("%5i", "circulatory arm"),
+    Int<&CCardCapacityAssessor::threshold>("%5i", "threshold"),
+};
+
+// The route's head; its steps follow from column 20, twenty columns each.
+constexpr CCardField<CCardRoute> kRouteFields[] = {
+    PositiveFlag<&CCardRoute::permitted>("%5i", "permitted"),
+    Written<CCardRoute>(
+        "%5i", "connector count",
+        [](const CCardRoute& route) { return static_cast<long long>(route.steps.size()); }),
+    Written<CCardRoute>("%5i", "reserved", [](const CCardRoute&) { return 9999LL; }),
+};
+
+using Step = CCardRoute::CStep;
+constexpr CCardField<Step> kRouteStepFields[] = {
+    Int<&Step::fromArm>("%5i", "from arm"),
+    Int<&Step::fromLane>("%5i", "from lane"),
+    Int<&Step::toArm>("%5i", "to arm"),
+    Int<&Step::toLane>("%5i", "to lane"),
+};
+} // namespace
+
 CCardEnvironment CCardEnvironment::FromLine(std::string_view line,
                                             const std::string& defaultDelimiter)
 {
     const CCardLine card = ExpectNetworkCard(line, kKeyword);
     CCardEnvironment env;
-    env.viewCount = card.Int(5, 5);
-    env.labelCount = card.Int(10, 5);
-    env.armTextHeight = card.Int(15, 5);
-    env.zoneTextHeight = card.Int(20, 5);
-    env.capacityAssessorTextHeight = card.Int(25, 5);
-    env.odMatrixShown = card.Int(30, 5) > 0;
-    env.printPageCount = card.Int(35, 5);
-    env.aggregation = card.Int(40, 5);
-    env.colouring = card.Int(45, 5);
-    env.zeroFlowsShown = card.Int(50, 5) > 0;
-    env.gridSize = card.Int(55, 5);
+    ReadCardFields<Env>(card, kEnvironmentFields, env);
     if (env.gridSize == 0) {
         env.gridSize = 100;
     }
-    env.reserved = card.Length() >= 65 ? card.Int(60, 5) : -1;
+    // An older, shorter card has no delimiter; one of length 0 is empty.
     if (card.Length() >= 70) {
         const int length = card.Int(65, 5);
         if (length > 0) {
@@ -55,51 +141,17 @@ CCardEnvironment CCardEnvironment::FromLine(std::string_view line,
 
 std::string CCardEnvironment::Format() const
 {
-    // The delimiter's length is counted in characters, as the columns are.
-    const auto delimiterLength = static_cast<int>(CCardLine(delimiter).Length());
-    return CCardBuilder(kKeyword)
-        .Field("%5i", viewCount, "view count")
-        .Field("%5i", labelCount, "label count")
-        .Field("%5i", armTextHeight, "arm text height")
-        .Field("%5i", zoneTextHeight, "zone text height")
-        .Field("%5i", capacityAssessorTextHeight, "capacity assessor text height")
-        .Field("%5i", odMatrixShown ? 1 : 0, "OD matrix shown")
-        .Field("%5i", printPageCount, "print page count")
-        .Field("%5i", aggregation, "lane flow aggregation")
-        .Field("%5i", colouring, "lane flow colouring")
-        .Field("%5i", zeroFlowsShown ? 1 : 0, "zero flows shown")
-        .Field("%5i", gridSize, "grid size")
-        .Field("%5i", -1, "reserved")
-        .Field("%5i", delimiterLength, "lane flow delimiter length")
-        .Text("%s", delimiter, "lane flow delimiter")
-        .Line();
+    return FormatCardFields<Env>(kKeyword, kEnvironmentFields, *this);
 }
 
 CCardNet CCardNet::FromLine(std::string_view line)
 {
-    const CCardLine card = ExpectNetworkCard(line, kKeyword);
-    CCardNet net;
-    net.arms = card.Int(5, 5);
-    net.zones = card.Int(10, 5);
-    net.laneConnectors = card.Int(15, 5);
-    net.routes = card.Int(20, 5);
-    net.odMovements = card.Int(25, 5);
-    net.capacityAssessors = card.Int(30, 5);
-    net.flowGroups = card.Int(35, 5);
-    return net;
+    return ReadCardRecord<CCardNet>(ExpectNetworkCard(line, kKeyword), kNetFields);
 }
 
 std::string CCardNet::Format() const
 {
-    return CCardBuilder(kKeyword)
-        .Field("%5i", arms, "arm count")
-        .Field("%5i", zones, "zone count")
-        .Field("%5i", laneConnectors, "lane connector count")
-        .Field("%5i", routes, "route count")
-        .Field("%5i", odMovements, "OD movement count")
-        .Field("%5i", capacityAssessors, "capacity assessor count")
-        .Field("%5i", flowGroups, "flow group count")
-        .Line();
+    return FormatCardFields<CCardNet>(kKeyword, kNetFields, *this);
 }
 
 CCardArm::CCardArm(const CArm& arm)
@@ -109,14 +161,7 @@ CCardArm::CCardArm(const CArm& arm)
 
 CCardArm CCardArm::FromLine(std::string_view line)
 {
-    const CCardLine card = ExpectNetworkCard(line, kKeyword);
-    CCardArm arm;
-    arm.number = card.Int(5, 5);
-    arm.laneCount = card.Int(15, 5);
-    std::string_view rest = card.Rest(20);
-    rest.remove_prefix(std::min(rest.find_first_not_of(' '), rest.size()));
-    arm.text = std::string(rest);
-    return arm;
+    return ReadCardRecord<CCardArm>(ExpectNetworkCard(line, kKeyword), kArmFields);
 }
 
 std::string CCardArm::Format() const
@@ -128,12 +173,7 @@ std::string CCardArm::Format() const
                                       "\" cannot be written: it starts "
                                       "with a blank");
     }
-    return CCardBuilder(kKeyword)
-        .Field("%5i", number, "arm number")
-        .Field("%5i", 0, "reserved")
-        .Field("%5i", laneCount, "lane count")
-        .Text("%5s", text, "arm text")
-        .Line();
+    return FormatCardFields<CCardArm>(kKeyword, kArmFields, *this);
 }
 
 void CCardArm::Apply(CArm& arm) const
@@ -147,19 +187,12 @@ CCardLane::CCardLane(const CLane& lane)
 
 CCardLane CCardLane::FromLine(std::string_view line)
 {
-    const CCardLine card = ExpectNetworkCard(line, kKeyword);
-    CCardLane lane;
-    lane.number = card.Int(5, 5);
-    lane.length = card.Int(10, 5);
-    return lane;
+    return ReadCardRecord<CCardLane>(ExpectNetworkCard(line, kKeyword), kLaneFields);
 }
 
 std::string CCardLane::Format() const
 {
-    return CCardBuilder(kKeyword)
-        .Field("%5i", number, "lane number")
-        .Field("%5i", length, "lane length")
-        .Line();
+    return FormatCardFields<CCardLane>(kKeyword, kLaneFields, *this);
 }
 
 void CCardLane::Apply(CLane& lane) const
@@ -187,22 +220,12 @@ CCardZone::CCardZone(const CZone& zone)
 
 CCardZone CCardZone::FromLine(std::string_view line)
 {
-    const CCardLine card = ExpectNetworkCard(line, kKeyword);
-    CCardZone zone;
-    zone.entryArm = card.Int(5, 5);
-    zone.exitArm = card.Int(10, 5);
-    zone.colour = static_cast<std::uint32_t>(card.Int(15, 10));
-    return zone;
+    return ReadCardRecord<CCardZone>(ExpectNetworkCard(line, kKeyword), kZoneFields);
 }
 
 std::string CCardZone::Format() const
 {
-    // Stored as the signed 32-bit value, so every colour fits ten columns and reads back.
-    return CCardBuilder(kKeyword)
-        .Field("%5i", entryArm, "entry arm")
-        .Field("%5i", exitArm, "exit arm")
-        .Field("%10i", static_cast<std::int32_t>(colour), "colour")
-        .Line();
+    return FormatCardFields<CCardZone>(kKeyword, kZoneFields, *this);
 }
 
 void CCardZone::Apply(CZone& zone) const
@@ -228,23 +251,13 @@ CCardLaneConnector::CCardLaneConnector(const CLaneConnector& connector)
 
 CCardLaneConnector CCardLaneConnector::FromLine(std::string_view line)
 {
-    const CCardLine card = ExpectNetworkCard(line, kKeyword);
-    CCardLaneConnector connector;
-    connector.fromLane = card.Int(5, 5);
-    connector.fromArm = card.Int(10, 5);
-    connector.toLane = card.Int(15, 5);
-    connector.toArm = card.Int(20, 5);
-    return connector;
+    return ReadCardRecord<CCardLaneConnector>(ExpectNetworkCard(line, kKeyword),
+                                              kLaneConnectorFields);
 }
 
 std::string CCardLaneConnector::Format() const
 {
-    return CCardBuilder(kKeyword)
-        .Field("%5i", fromLane, "from lane")
-        .Field("%5i", fromArm, "from arm")
-        .Field("%5i", toLane, "to lane")
-        .Field("%5i", toArm, "to arm")
-        .Line();
+    return FormatCardFields<CCardLaneConnector>(kKeyword, kLaneConnectorFields, *this);
 }
 
 CCardCapacityAssessor::CCardCapacityAssessor(const CCapacityAssessor& assessor)
@@ -254,21 +267,13 @@ CCardCapacityAssessor::CCardCapacityAssessor(const CCapacityAssessor& assessor)
 
 CCardCapacityAssessor CCardCapacityAssessor::FromLine(std::string_view line)
 {
-    const CCardLine card = ExpectNetworkCard(line, kKeyword);
-    CCardCapacityAssessor assessor;
-    assessor.entryArm = card.Int(5, 5);
-    assessor.circulatoryArm = card.Int(10, 5);
-    assessor.threshold = card.Int(15, 5);
-    return assessor;
+    return ReadCardRecord<CCardCapacityAssessor>(ExpectNetworkCard(line, kKeyword),
+                                                 kCapacityAssessorFields);
 }
 
 std::string CCardCapacityAssessor::Format() const
 {
-    return CCardBuilder(kKeyword)
-        .Field("%5i", entryArm, "entry arm")
-        .Field("%5i", circulatoryArm, "circulatory arm")
-        .Field("%5i", threshold, "threshold")
-        .Line();
+    return FormatCardFields<CCardCapacityAssessor>(kKeyword, kCapacityAssessorFields, *this);
 }
 
 void CCardCapacityAssessor::Apply(CCapacityAssessor& assessor, const CNetwork& network) const
@@ -298,7 +303,7 @@ CCardRoute CCardRoute::FromLine(std::string_view line)
 {
     const CCardLine card = ExpectNetworkCard(line, kKeyword);
     CCardRoute route;
-    route.permitted = card.Int(5, 5) > 0;
+    ReadCardFields<CCardRoute>(card, kRouteFields, route);
     const int count = card.Int(10, 5);
     for (int i = 0; i < count; ++i) {
         const std::size_t at = 20 + 20 * static_cast<std::size_t>(i);
@@ -308,25 +313,21 @@ CCardRoute CCardRoute::FromLine(std::string_view line)
             route.steps.push_back({});
             break;
         }
-        route.steps.push_back(
-            {card.Int(at, 5), card.Int(at + 5, 5), card.Int(at + 10, 5), card.Int(at + 15, 5)});
+        ReadCardFields<Step>(card, kRouteStepFields, route.steps.emplace_back(), at);
     }
     return route;
 }
 
 std::string CCardRoute::Format() const
 {
-    CCardBuilder builder(kKeyword);
-    builder.Field("%5i", permitted ? 1 : 0, "permitted")
-        .Field("%5i", steps.size(), "connector count")
-        .Field("%5i", 9999, "reserved");
+    std::string line(kKeyword);
+    line.reserve(20 + 20 * steps.size() + 1);
+    AppendCardFields<CCardRoute>(line, kRouteFields, *this);
     for (const CStep& step : steps) {
-        builder.Field("%5i", step.fromArm, "from arm")
-            .Field("%5i", step.fromLane, "from lane")
-            .Field("%5i", step.toArm, "to arm")
-            .Field("%5i", step.toLane, "to lane");
+        AppendCardFields<Step>(line, kRouteStepFields, step);
     }
-    return builder.Line();
+    line += '\n';
+    return line;
 }
 
 namespace

@@ -34,11 +34,12 @@ public:
     int colouring = 0;
     bool zeroFlowsShown = false;
     int gridSize = 100;
-    int reserved = -1;
     std::string delimiter;
 
     static CCardEnvironment FromLine(std::string_view line, const std::string& defaultDelimiter);
     std::string Format() const;
+
+    friend bool operator==(const CCardEnvironment&, const CCardEnvironment&) = default;
 };
 
 // NET: how many of each kind of object follow. The OD movement count is written for other
@@ -58,6 +59,8 @@ public:
 
     static CCardNet FromLine(std::string_view line);
     std::string Format() const;
+
+    friend bool operator==(const CCardNet&, const CCardNet&) = default;
 };
 
 // ARM: the arm's lane count and its stored text. The text is written right-justified in five
@@ -77,6 +80,8 @@ public:
     static CCardArm FromLine(std::string_view line);
     std::string Format() const;
     void Apply(CArm& arm) const;
+
+    friend bool operator==(const CCardArm&, const CCardArm&) = default;
 };
 
 // LANE: one lane's length in PCU (9999 for an infinitely long lane).
@@ -93,6 +98,8 @@ public:
     static CCardLane FromLine(std::string_view line);
     std::string Format() const;
     void Apply(CLane& lane) const;
+
+    friend bool operator==(const CCardLane&, const CCardLane&) = default;
 };
 
 // ZONE: entry and exit arm numbers (0 for none) and the colour. A number that names no arm
@@ -111,6 +118,8 @@ public:
     static CCardZone FromLine(std::string_view line);
     std::string Format() const;
     void Apply(CZone& zone) const;
+
+    friend bool operator==(const CCardZone&, const CCardZone&) = default;
 };
 
 // LACON: one lane connector, lane before arm on each side.
@@ -128,6 +137,8 @@ public:
     explicit CCardLaneConnector(const CLaneConnector& connector);
     static CCardLaneConnector FromLine(std::string_view line);
     std::string Format() const;
+
+    friend bool operator==(const CCardLaneConnector&, const CCardLaneConnector&) = default;
 };
 
 // CAPAS: a capacity assessor's entry and circulatory arm numbers (0 for none) and its
@@ -148,6 +159,8 @@ public:
     // Entry arm first, then circulatory arm; a number that names no arm (or an arm that
     // already carries another assessor) leaves that link unset.
     void Apply(CCapacityAssessor& assessor, const CNetwork& network) const;
+
+    friend bool operator==(const CCardCapacityAssessor&, const CCardCapacityAssessor&) = default;
 };
 
 // ROUTE: whether the route is permitted and its lane connectors in route order, each as
@@ -163,6 +176,8 @@ public:
         int fromLane = 0;
         int toArm = 0;
         int toLane = 0;
+
+        friend bool operator==(const CStep&, const CStep&) = default;
     };
 
     bool permitted = true;
@@ -176,6 +191,8 @@ public:
     // raises errCorruptCardData; steps that do not join end to end raise errCorruptCardData
     // "Route End Match Error". Either way the route is left part built for the caller to drop.
     void Apply(CRoute& route, const CNetwork& network) const;
+
+    friend bool operator==(const CCardRoute&, const CCardRoute&) = default;
 };
 
 // Parses a line whose keyword must be keyword; errExpectedCardNotFound with an empty message

@@ -3,6 +3,7 @@
 
 #include "cardfile/card_builder.h"
 #include "cardfile/card_errors.h"
+#include "cardfile/card_fields.h"
 #include "cardfile/card_line.h"
 #include "cardfile/card_stream.h"
 #include "cardfile/card_writer.h"
@@ -278,58 +279,70 @@ CCarouselCardReportFragmentFactory::FromLine(ReportFragmentType type, std::strin
     return nullptr;
 }
 
+namespace
+{
+// The older forms lack the separator and the field before it: they run from the first fields
+// straight into the text.
+using Definition = CCardReportDefinition;
+constexpr CCardField<Definition> kReportDefinitionFields[] = {
+    cardfield::Int<&Definition::position>("%5d", "report position"),
+    cardfield::Int<&Definition::fragmentCount>("%5d", "fragment count"),
+    cardfield::Int<&Definition::paperSize>("%5d", "paper size"),
+    cardfield::Literal<Definition>(kSeparator),
+    cardfield::Text<&Definition::title>("%s", "report title"),
+};
+
+using Fragment = CCardReportFragment;
+constexpr CCardField<Fragment> kReportFragmentFields[] = {
+    cardfield::Int<&Fragment::position>("%5d", "fragment position"),
+    cardfield::Int<&Fragment::type>("%5d", "fragment type"),
+    cardfield::Flag<&Fragment::showName>("%5d", "show fragment name"),
+    cardfield::Flag<&Fragment::landscape>("%5d", "landscape"),
+    cardfield::Literal<Fragment>(kSeparator),
+    cardfield::Text<&Fragment::name>("%s", "fragment name"),
+};
+
+// Reads a card whose fields end in the separator and a text. The older form has neither the
+// separator nor the field before it, and its text follows the fields before that one.
+template <typename Record, std::size_t N>
+Record ReadSeparatedCard(std::string_view line, const CCardField<Record> (&fields)[N])
+{
+    static_assert(N >= 3);
+    const CCardLine card(line);
+    std::size_t separator = 5;
+    for (std::size_t i = 0; i + 2 < N; ++i) {
+        separator += static_cast<std::size_t>(fields[i].conversion.width);
+    }
+    Record record;
+    if (card.Length() > separator && card.Field(separator, 1) == kSeparator) {
+        ReadCardFields<Record>(card, fields, record);
+    } else {
+        const std::size_t text =
+            ReadCardFields<Record>(card, std::span(fields).first(N - 3), record);
+        fields[N - 1].read({card, text, 0}, record);
+    }
+    return record;
+}
+} // namespace
+
 CCardReportDefinition CCardReportDefinition::FromLine(std::string_view line)
 {
-    const CCardLine card(line);
-    CCardReportDefinition def;
-    def.position = card.Int(5, 5);
-    def.fragmentCount = card.Int(10, 5);
-    if (card.Length() > 20 && card.Field(20, 1) == kSeparator) {
-        def.paperSize = card.Int(15, 5);
-        def.title = std::string(card.Rest(21));
-    } else {
-        def.title = std::string(card.Rest(15));
-    }
-    return def;
+    return ReadSeparatedCard(line, kReportDefinitionFields);
 }
 
 std::string CCardReportDefinition::Format() const
 {
-    return CCardBuilder("REPD ")
-        .Field("%5d", position, "report position")
-        .Field("%5d", fragmentCount, "fragment count")
-        .Field("%5d", paperSize, "paper size")
-        .Literal(kSeparator)
-        .Text("%s", title, "report title")
-        .Line();
+    return FormatCardFields<Definition>("REPD ", kReportDefinitionFields, *this);
 }
 
 CCardReportFragment CCardReportFragment::FromLine(std::string_view line)
 {
-    const CCardLine card(line);
-    CCardReportFragment frag;
-    frag.position = card.Int(5, 5);
-    frag.type = card.Int(10, 5);
-    frag.showName = card.Int(15, 5) != 0;
-    if (card.Length() > 25 && card.Field(25, 1) == kSeparator) {
-        frag.landscape = card.Int(20, 5) != 0;
-        frag.name = std::string(card.Rest(26));
-    } else {
-        frag.name = std::string(card.Rest(20));
-    }
-    return frag;
+    return ReadSeparatedCard(line, kReportFragmentFields);
 }
 
 std::string CCardReportFragment::Format() const
 {
-    return CCardBuilder("REPF ")
-        .Field("%5d", position, "fragment position")
-        .Field("%5d", type, "fragment type")
-        .Field("%5d", Flag(showName), "show fragment name")
-        .Field("%5d", Flag(landscape), "landscape")
-        .Literal(kSeparator)
-        .Text("%s", name, "fragment name")
-        .Line();
+    return FormatCardFields<Fragment>("REPF ", kReportFragmentFields, *this);
 }
 
 CReportFileWriter::CReportFileWriter(CCardWriter& out, const CReportDefinitions& definitions,

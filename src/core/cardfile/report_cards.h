@@ -26,6 +26,8 @@ public:
 
     static CCardReportDefinition FromLine(std::string_view line);
     std::string Format() const;
+
+    friend bool operator==(const CCardReportDefinition&, const CCardReportDefinition&) = default;
 };
 
 // REPF: one fragment's position, type, name flags and name; the older form without landscape
@@ -41,6 +43,8 @@ public:
 
     static CCardReportFragment FromLine(std::string_view line);
     std::string Format() const;
+
+    friend bool operator==(const CCardReportFragment&, const CCardReportFragment&) = default;
 };
 
 // The option card that follows a REPF card: the settings of one fragment type. Flow groups

@@ -1,4 +1,5 @@
 // The network file: round trips, the card rules of reading and the failures of both ways.
+#include "../platform/support/external_tools.h"
 #include "platform/atomic_file.h"
 #include "cardfile/card_builder.h"
 #include "cardfile/card_checksum.h"
@@ -70,7 +71,7 @@ TEST_F(NetworkFile, SnapshotRoundTripKeepsEverythingButTheViews)
 
 TEST_F(NetworkFile, SavedFileHasCrLfAndWindows1252AndReadsBackTheSame)
 {
-    const auto path = std::filesystem::temp_directory_path() / "gyrolith_netfile_test.crs";
+    const auto path = TestSupport::ScratchDir("netfile-saved") / "saved.crs";
     const auto bytes = [&] {
         std::ifstream in(path, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -604,7 +605,7 @@ TEST_F(NetworkFile, TextsAtTheLengthOfACardSurviveADiskFile)
 {
     const std::size_t room = CCardStream::kMaxCardLength - 5;
     doc.project.notes = std::string(room - 2, 'n') + "\r\n\xC3\xA9";
-    const auto path = std::filesystem::temp_directory_path() / "gyrolith_longest_card.crs";
+    const auto path = TestSupport::ScratchDir("netfile-longest") / "longest.crs";
     SaveNetworkFile(path, doc, settings);
     NetworkSettings loaded;
     EXPECT_EQ(LoadNetworkFile(path, loaded)->project.notes, doc.project.notes);
@@ -629,7 +630,7 @@ TEST(UnstorableNetworkText, NamesTheTextTheWriterWouldRefuse)
 
 TEST_F(NetworkFile, RefusedSaveLeavesTheFileOnDiskAsItWas)
 {
-    const auto path = std::filesystem::temp_directory_path() / "gyrolith_refused_save.crs";
+    const auto path = TestSupport::ScratchDir("netfile-refused") / "refused.crs";
     SaveNetworkFile(path, doc, settings);
     const auto size = std::filesystem::file_size(path);
     doc.labels.GetLabel(1)->SetTextHeight(123456);
