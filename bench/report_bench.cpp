@@ -49,7 +49,7 @@ void BM_GenerateReport(benchmark::State& state)
     header.SetShowPageNumber(true);
     // Lane flows by OD in the diagram: every lane carries a text per origin.
     dynamic_cast<CCarouselNetworkDiagramReportFragment&>(*fragments.GetFragment(3))
-        .SetAggregation(CCarouselNetworkDiagramReportFragment::FlowAggregation::ByOD);
+        .SetAggregation(ELaneFlowAggregation::ByOD);
 
     const CFreeTypeTextMeasurer measurer;
     const CODMatrixGraphics odMatrix;

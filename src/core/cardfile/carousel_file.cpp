@@ -28,6 +28,7 @@
 #include "model/carousel_lane_connector.h"
 #include "model/zone.h"
 #include "routing/flow_group.h"
+#include "routing/lane_flow_display.h"
 #include "routing/od_movement.h"
 #include "routing/route.h"
 
@@ -139,9 +140,9 @@ bool CCarouselFileWriterV1::Write(bool checkpoint)
     env.capacityAssessorTextHeight = settings.CapacityAssessorTextHeight;
     env.odMatrixShown = doc.odMatrixShown;
     env.printPageCount = doc.printPages.GetCount();
-    env.aggregation = doc.laneFlowAggregation;
-    env.colouring = doc.laneFlowColouring;
-    env.zeroFlowsShown = doc.zeroFlowsShown;
+    env.aggregation = LaneFlowAggregationNumber(doc.laneFlows.aggregation);
+    env.colouring = LaneFlowColouringNumber(doc.laneFlows.colouring);
+    env.zeroFlowsShown = doc.laneFlows.zeroFlowsShown;
     env.gridSize = settings.GridSize;
     env.delimiter = settings.LaneFlowDelimiter;
     put(FormatForObject("Network settings", [&] { return env.Format(); }));
@@ -407,9 +408,8 @@ void CCarouselFileReaderV1::ReadNetwork()
     settings.ZoneTextHeight = env.zoneTextHeight;
     settings.CapacityAssessorTextHeight = env.capacityAssessorTextHeight;
     doc.odMatrixShown = env.odMatrixShown;
-    doc.laneFlowAggregation = env.aggregation;
-    doc.laneFlowColouring = env.colouring;
-    doc.zeroFlowsShown = env.zeroFlowsShown;
+    doc.laneFlows = {LaneFlowAggregationFromNumber(env.aggregation, ELaneFlowAggregation::None),
+                     LaneFlowColouringFromNumber(env.colouring), env.zeroFlowsShown};
     settings.GridSize = env.gridSize;
     settings.LaneFlowDelimiter = env.delimiter;
 

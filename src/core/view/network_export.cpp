@@ -10,17 +10,6 @@
 
 #include <algorithm>
 
-namespace
-{
-
-ELaneFlowAggregation AggregationOf(int stored)
-{
-    return stored >= 0 && stored <= 3 ? static_cast<ELaneFlowAggregation>(stored)
-                                      : ELaneFlowAggregation::None;
-}
-
-} // namespace
-
 CDiagramSource DiagramSourceOf(const CDocumentData& data, const ProgramSettings& program,
                                const NetworkSettings& settings, bool highlightFilteredRoutes,
                                bool permittedOnly)
@@ -28,9 +17,7 @@ CDiagramSource DiagramSourceOf(const CDocumentData& data, const ProgramSettings&
     CDiagramSource source{data.network, data.labels, data.printPages, data.odMatrix,
                           {},           program,     settings};
     source.settings.odMatrixShown = data.odMatrixShown;
-    source.settings.laneFlowAggregation = data.laneFlowAggregation;
-    source.settings.laneFlowColouring = data.laneFlowColouring;
-    source.settings.zeroFlowsShown = data.zeroFlowsShown;
+    source.settings.laneFlows = data.laneFlows;
     source.settings.highlightFilteredRoutes = highlightFilteredRoutes;
     source.settings.permittedOnly = permittedOnly;
     return source;
@@ -40,10 +27,7 @@ CRenderSwitches DiagramSwitches(const CDiagramSettings& settings)
 {
     CRenderSwitches s;
     s.showODMatrix = settings.odMatrixShown;
-    s.aggregation = AggregationOf(settings.laneFlowAggregation);
-    s.colouring = settings.laneFlowColouring == 1 ? ELaneFlowColouring::ByDestination
-                                                  : ELaneFlowColouring::ByOrigin;
-    s.showZeroFlows = settings.zeroFlowsShown;
+    s.laneFlows = settings.laneFlows;
     s.highlightFilteredRoutes = settings.highlightFilteredRoutes;
     s.permittedOnly = settings.permittedOnly;
     s.showSelectedRoute = settings.highlightSelectedRoute;
