@@ -43,16 +43,17 @@ BENCHMARK(BM_BalanceAllArms)->Unit(benchmark::kMillisecond);
 void BM_AggregateLane(benchmark::State& state)
 {
     CNetwork& network = Junction();
-    const auto aggregator =
-        CreateRouteAggregator(static_cast<int>(state.range(0)), network.GetCurrentFlowGroup());
+    const auto aggregator = CreateRouteAggregator(static_cast<ELaneFlowAggregation>(state.range(0)),
+                                                  network.GetCurrentFlowGroup());
     std::size_t lanes = 0;
     for (auto _ : state) {
         lanes = 0;
         for (std::uint32_t a = 1; a <= network.GetArms().GetCount(); ++a) {
             const CCapLanes& armLanes = network.GetArms().GetArm(a)->GetLanes();
             for (std::uint32_t n = 1; n <= armLanes.GetCount(); ++n, ++lanes) {
-                CNumList bands = AggregateLane(*aggregator, *armLanes.GetLane(n), ColourByOrigin,
-                                               AggregatePermittedOnly);
+                CNumList bands =
+                    AggregateLane(*aggregator, *armLanes.GetLane(n), ELaneFlowColouring::ByOrigin,
+                                  AggregatePermittedOnly);
                 benchmark::DoNotOptimize(bands);
             }
         }

@@ -22,7 +22,7 @@ struct CLargeNetwork
         SetSampleFlows(network);
         settings.odMatrixShown = true;
         odMatrix.SetPosition(12000, 0);
-        settings.laneFlowAggregation = 0;
+        settings.laneFlows.aggregation = ELaneFlowAggregation::ByOD;
         settings.highlightFilteredRoutes = true;
         settings.permittedOnly = true;
     }

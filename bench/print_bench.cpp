@@ -28,7 +28,7 @@ struct CPrintedNetwork
         JunctionBench::MakeJunction(data.network, {33, 3, false, false, false});
         BuildRoutes(data.network);
         JunctionBench::SetSampleFlows(data.network);
-        data.laneFlowAggregation = 0;
+        data.laneFlows.aggregation = ELaneFlowAggregation::ByOD;
         for (int n = 0; n < CPrintPages::MaxPages; ++n) {
             CPrintPage& added = *data.printPages.AddPage();
             const int x = (n % 10) * 1200;

@@ -55,7 +55,7 @@ struct CBenchReport
         header.SetShowPageNumber(true);
         // Lane flows by OD in the diagram: every lane carries a text per origin.
         dynamic_cast<CCarouselNetworkDiagramReportFragment&>(*fragments.GetFragment(3))
-            .SetAggregation(CCarouselNetworkDiagramReportFragment::FlowAggregation::ByOD);
+            .SetAggregation(ELaneFlowAggregation::ByOD);
     }
     CBenchReport(const CBenchReport&) = delete;
     CBenchReport& operator=(const CBenchReport&) = delete;

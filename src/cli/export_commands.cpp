@@ -4,10 +4,9 @@
 
 #include "platform/atomic_file.h"
 #include "cli_arguments.h"
+#include "cli_document.h"
 #include "cli_output.h"
 #include "document/carousel_doc.h"
-#include "network_file.h"
-#include "network_jobs.h"
 #include "platform/freetype_text_measurer.h"
 #include "view/network_export.h"
 
@@ -36,12 +35,9 @@ enum class EExportFormat
 
 int Export(const CExportOptions& options, EExportFormat format)
 {
-    CLoadedNetwork loaded = LoadNetworkForCli(options.network);
-    CDocumentData& document = *loaded.document;
-    document.network.SetCurrentFlowGroup(ChooseFlowGroup(document.network, options.flowGroup));
-    const CDiagramSource source = DiagramSourceOf(
-        document, ProgramSettings::Instance(), loaded.settings,
-        CCarouselDoc::InitialHighlightFilteredRoutes, CCarouselDoc::InitialPermittedOnly);
+    CCliDocument document(options.network);
+    document.UseFlowGroup(options.flowGroup);
+    const CDiagramSource source = document.Document().GetDiagramSource();
     // Text is laid out with the fonts' own metrics, so exports are alike on every machine.
     const CFreeTypeTextMeasurer measurer;
     const std::filesystem::path out = options.out;

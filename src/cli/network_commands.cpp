@@ -2,12 +2,11 @@
 #include "network_commands.h"
 
 #include "cli_arguments.h"
+#include "cli_document.h"
 #include "cli_output.h"
-#include "network_file.h"
 #include "network_jobs.h"
 #include "network_json.h"
 #include "network_summary.h"
-#include "routing/route_commands.h"
 
 #include <CLI/CLI.hpp>
 #include <memory>
@@ -38,11 +37,11 @@ CLI::App* AddRewrite(CLI::App& app, const char* name, const char* description, C
 }
 
 // Load, change, save: nothing is written unless the whole job succeeded.
-int Rewrite(const COptions& options, const std::function<void(CNetwork&)>& change)
+int Rewrite(const COptions& options, const std::function<void(CCliDocument&)>& change)
 {
-    CLoadedNetwork loaded = LoadNetworkForCli(options.network);
-    change(loaded.document->network);
-    SaveNetworkForCli(options.out, loaded);
+    CCliDocument document(options.network);
+    change(document);
+    document.Save(options.out);
     return 0;
 }
 
@@ -57,9 +56,10 @@ void AddPrint(CLI::App& app, CCliAction& action, const char* name, const char* d
                         "Flows of this flow group (default: the current one)");
     command->callback([options, print, &action] {
         action = [options, print] {
-            CLoadedNetwork loaded = LoadNetworkForCli(options->network);
-            const CFlowGroup* group = ChooseFlowGroup(loaded.document->network, options->flowGroup);
-            WriteToStdout(print(*loaded.document, group));
+            CCliDocument document(options->network);
+            const CFlowGroup* group =
+                ChooseFlowGroup(document.Document().GetNetwork(), options->flowGroup);
+            WriteToStdout(print(document.Data(), group));
             return 0;
         };
     });
@@ -84,7 +84,8 @@ void AddNetworkCommands(CLI::App& app, CCliAction& action)
                *options)
         ->callback([options, &action] {
             action = [options] {
-                return Rewrite(*options, [](CNetwork& network) { RunBuildRoutesJob(network); });
+                return Rewrite(*options,
+                               [](CCliDocument& document) { RunBuildRoutesJob(document); });
             };
         });
 
@@ -98,8 +99,8 @@ void AddNetworkCommands(CLI::App& app, CCliAction& action)
     balance->add_flag("--build-routes", options->buildRoutes, "Build routes first");
     balance->callback([options, &action] {
         action = [options] {
-            return Rewrite(*options, [options](CNetwork& network) {
-                RunBalanceJob(network, {options->arm, options->flowGroup, options->buildRoutes});
+            return Rewrite(*options, [options](CCliDocument& document) {
+                RunBalanceJob(document, {options->arm, options->flowGroup, options->buildRoutes});
             });
         };
     });
@@ -107,8 +108,10 @@ void AddNetworkCommands(CLI::App& app, CCliAction& action)
     AddRewrite(app, "disallow-circular", "Make Circular Routes Non-Permitted, save", *options)
         ->callback([options, &action] {
             action = [options] {
-                return Rewrite(*options,
-                               [](CNetwork& network) { MakeCircularRoutesNonPermitted(network); });
+                return Rewrite(*options, [](CCliDocument& document) {
+                    document.Document().MakeCircularRoutesNonPermitted();
+                    document.ThrowIfRefused();
+                });
             };
         });
 
@@ -116,7 +119,7 @@ void AddNetworkCommands(CLI::App& app, CCliAction& action)
                *options)
         ->callback([options, &action] {
             action = [options] {
-                return Rewrite(*options, [](CNetwork&) {});
+                return Rewrite(*options, [](CCliDocument&) {});
             };
         });
 }

@@ -1,10 +1,9 @@
-// Jobs over a network in memory.
+// Jobs over an open network.
 #include "network_jobs.h"
 
+#include "cli_document.h"
 #include "cli_failure.h"
 #include "model/network.h"
-#include "routing/lane_flow_balancer.h"
-#include "routing/route_commands.h"
 
 CFlowGroup* ChooseFlowGroup(CNetwork& network, std::optional<std::uint32_t> number)
 {
@@ -18,29 +17,33 @@ CFlowGroup* ChooseFlowGroup(CNetwork& network, std::optional<std::uint32_t> numb
     return group;
 }
 
-void RunBuildRoutesJob(CNetwork& network)
+void RunBuildRoutesJob(CCliDocument& document)
 {
-    // More routes than a network file holds could not be saved: stop here, as the command does.
-    if (!BuildRoutes(network)) {
-        throw CCliFailure(ExitFileError, TooManyRoutesMessage());
-    }
+    // More routes than a network file holds could not be saved: the command refuses.
+    document.Document().BuildRoutes();
+    document.ThrowIfRefused();
 }
 
-std::size_t RunBalanceJob(CNetwork& network, const CBalanceJob& job)
+std::size_t RunBalanceJob(CCliDocument& document, const CBalanceJob& job)
 {
-    CFlowGroup* group = ChooseFlowGroup(network, job.flowGroup);
+    CCarouselDoc& doc = document.Document();
+    document.UseFlowGroup(job.flowGroup);
     CArm* arm = nullptr;
     if (job.arm) {
-        arm = network.GetArms().GetArm(*job.arm);
+        arm = doc.GetNetwork().GetArms().GetArm(*job.arm);
         if (!arm) {
             throw CCliFailure(ExitBadUsage, "The network has no arm " + std::to_string(*job.arm));
         }
     }
     if (job.buildRoutesFirst) {
-        RunBuildRoutesJob(network);
+        RunBuildRoutesJob(document);
     }
+    std::size_t balanced = 0;
     if (arm) {
-        return BalanceLaneFlowsOnArm(*arm, group) ? 1 : 0;
+        balanced = doc.BalanceLaneFlowsOnArm(*arm) ? 1 : 0;
+    } else {
+        balanced = doc.BalanceLaneFlowsOnAllArms();
     }
-    return BalanceLaneFlowsOnAllArms(network, group);
+    document.ThrowIfRefused();
+    return balanced;
 }

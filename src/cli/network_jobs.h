@@ -1,10 +1,11 @@
-// The jobs of gyrolith-cli on a network in memory; the subcommands load, run one, and save.
+// The jobs of gyrolith-cli on an open network; the subcommands open, run one, and save.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 
+class CCliDocument;
 class CFlowGroup;
 class CNetwork;
 
@@ -12,9 +13,9 @@ class CNetwork;
 // none). An unknown number is bad usage (CCliFailure).
 CFlowGroup* ChooseFlowGroup(CNetwork& network, std::optional<std::uint32_t> number);
 
-// "Build Routes"; more routes than a network file holds fail (CCliFailure, status 1) with the
-// program's message, the routes left as they were.
-void RunBuildRoutesJob(CNetwork& network);
+// The document's "Build Routes"; more routes than a network file holds fail (CCliFailure,
+// status 1) with the program's message, the routes left as they were.
+void RunBuildRoutesJob(CCliDocument& document);
 
 struct CBalanceJob
 {
@@ -23,7 +24,8 @@ struct CBalanceJob
     bool buildRoutesFirst = false;
 };
 
-// "Balance Lane Flows On All Arms" or "... On Arm" N, after "Build Routes" when asked. An arm
-// that is not an Entry arm with a zone is left as it is, as the command does; an unknown arm
-// or flow group number is bad usage. Returns how many arms were balanced.
-std::size_t RunBalanceJob(CNetwork& network, const CBalanceJob& job);
+// The document's "Balance Lane Flows On All Arms" or "... On Arm" N in the flow group asked for
+// (which becomes current), after "Build Routes" when asked. An arm that is not an Entry arm
+// with a zone is left as it is, as the command does; an unknown arm or flow group number is bad
+// usage. Returns how many arms were balanced.
+std::size_t RunBalanceJob(CCliDocument& document, const CBalanceJob& job);

@@ -2,10 +2,9 @@
 #include "od_commands.h"
 
 #include "platform/atomic_file.h"
+#include "cli_document.h"
 #include "cli_failure.h"
-#include "network_file.h"
 #include "network_jobs.h"
-#include "routing/desired_flow_edits.h"
 #include "routing/flow_group_commands.h"
 #include "routing/od_matrix_csv.h"
 
@@ -55,9 +54,9 @@ std::string ReadCsvFile(const std::filesystem::path& path)
 
 int ExportOD(const CODOptions& options)
 {
-    CLoadedNetwork loaded = LoadNetworkForCli(options.network);
-    const CNetwork& network = loaded.document->network;
-    const CFlowGroup* group = ChooseFlowGroup(loaded.document->network, options.flowGroup);
+    CCliDocument document(options.network);
+    CNetwork& network = document.Document().GetNetwork();
+    const CFlowGroup* group = ChooseFlowGroup(network, options.flowGroup);
     const std::string csv =
         ODMatrixToCsv(CODMatrixTable(network, group), options.kind, CsvFlowPrecision);
     const std::filesystem::path out = options.out;
@@ -71,19 +70,15 @@ int ExportOD(const CODOptions& options)
 
 int ImportOD(const CODOptions& options)
 {
-    CLoadedNetwork loaded = LoadNetworkForCli(options.network);
-    CNetwork& network = loaded.document->network;
-    CFlowGroup* group = ChooseFlowGroup(network, options.flowGroup);
-    if (!group) {
-        throw CCliFailure(ExitFileError, ValidateFlowEditAllowed(network).message);
+    CCliDocument document(options.network);
+    // Without a flow group there is nothing to import into, whatever the file holds.
+    if (!document.UseFlowGroup(options.flowGroup)) {
+        throw CCliFailure(ExitFileError,
+                          ValidateFlowEditAllowed(document.Document().GetNetwork()).message);
     }
-    const CODMatrixCsvImport import =
-        ReadODMatrixCsv(ReadCsvFile(options.csv), network.GetZones().GetCount());
-    if (!import.result) {
-        throw CCliFailure(ExitFileError, options.csv + ": " + import.result.message);
-    }
-    ApplyDesiredFlowEdits(network, *group, import.edits);
-    SaveNetworkForCli(options.out, loaded);
+    document.Document().ImportODMatrix(ReadCsvFile(options.csv));
+    document.ThrowIfRefused(options.csv + ": ");
+    document.Save(options.out);
     return 0;
 }
 

@@ -4,26 +4,22 @@
 
 #include "platform/atomic_file.h"
 #include "cli_arguments.h"
+#include "cli_document.h"
 #include "cli_failure.h"
 #include "cli_output.h"
 #include "document/carousel_doc.h"
-#include "settings/program_settings.h"
-#include "document/prompt.h"
-#include "network_file.h"
 #include "platform/freetype_text_measurer.h"
 #include "printing/page_printer.h"
 
+#include <CLI/CLI.hpp>
 #include <QApplication>
 #include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
 #include <QTemporaryDir>
-
-#include <CLI/CLI.hpp>
 #include <charconv>
 #include <cstdlib>
-#include <iostream>
 #include <memory>
 #include <optional>
 #include <string_view>
@@ -36,27 +32,6 @@ struct CPrintPdfOptions
     std::string network;
     std::string out;
     std::optional<int> page;
-};
-
-// What the document would say in a message box goes to stderr; the last message is kept for
-// the failure it explains.
-class CStderrPrompt : public CPrompt
-{
-public:
-    PromptAnswer AskYesNo(const std::string& /*text*/) override { return PromptAnswer::No; }
-    void ShowMessage(const std::string& text) override
-    {
-        m_last = text;
-        std::cerr << text << '\n';
-    }
-    void ShowMessageWithDetail(const std::string& text, const std::string& detail) override
-    {
-        m_last = detail.empty() ? text : text + "\n" + detail;
-    }
-    const std::string& GetLast() const { return m_last; }
-
-private:
-    std::string m_last;
 };
 
 // The day on the title block: SOURCE_DATE_EPOCH (seconds since 1970, UTC) when set, so that a
@@ -87,11 +62,8 @@ int PrintPdf(const CPrintPdfOptions& options)
     const QApplication application(argc, argv);
 
     const std::chrono::year_month_day day = TitleBlockDay();
-    NetworkSettings settings;
-    CStderrPrompt prompt;
-    CCarouselDoc document(ProgramSettings::Instance(), settings, &prompt);
-    if (!document.OnOpenDocument(options.network))
-        throw CCliFailure(ExitFileError, prompt.GetLast());
+    CCliDocument opened(options.network);
+    CCarouselDoc& document = opened.Document();
 
     const CFreeTypeTextMeasurer measurer;
     const bool quickPrint = document.GetPrintPages().GetCount() == 0;

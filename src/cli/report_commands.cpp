@@ -3,10 +3,11 @@
 
 #include "cardfile/report_template_file.h"
 #include "cli_arguments.h"
+#include "cli_document.h"
 #include "cli_failure.h"
 #include "cli_output.h"
 #include "document/carousel_doc.h"
-#include "network_file.h"
+#include "document/report_commands.h"
 #include "platform/freetype_text_measurer.h"
 #include "reports/report_definition.h"
 #include "reports/report_generator.h"
@@ -87,15 +88,12 @@ void SavePdf(const std::string&, const CReportDefinition&, const CReportSource&)
 
 int WriteReport(const CReportOptions& options)
 {
-    CLoadedNetwork loaded = LoadNetworkForCli(options.network);
-    CDocumentData& document = *loaded.document;
-    const CReportDefinition& report = ChooseReport(document.reportDefinitions, options.definition);
+    CCliDocument document(options.network);
+    const CReportDefinition& report =
+        ChooseReport(document.Data().reportDefinitions, options.definition);
     // Text is laid out with the fonts' own metrics, so reports are alike on every machine.
     const CFreeTypeTextMeasurer measurer;
-    const CReportSource source{DiagramSourceOf(document, ProgramSettings::Instance(),
-                                               loaded.settings,
-                                               CCarouselDoc::InitialHighlightFilteredRoutes,
-                                               CCarouselDoc::InitialPermittedOnly),
+    const CReportSource source{document.Document().GetDiagramSource(),
                                std::filesystem::absolute(options.network).string(), measurer};
     const bool pdf = IsPdfName(options.out);
     if (pdf)
@@ -109,11 +107,11 @@ int WriteReport(const CReportOptions& options)
 
 int ExportTemplate(const CReportOptions& options)
 {
-    CLoadedNetwork loaded = LoadNetworkForCli(options.network);
-    CDocumentData& document = *loaded.document;
-    const CReportDefinition& report = ChooseReport(document.reportDefinitions, options.definition);
+    CCliDocument document(options.network);
+    const CReportDefinition& report =
+        ChooseReport(document.Data().reportDefinitions, options.definition);
     WriteFileForCli(options.out, [&] {
-        SaveReportTemplate(options.out, report, document.network.GetFlowGroups());
+        SaveReportTemplate(options.out, report, document.Data().network.GetFlowGroups());
     });
     TellWritten(options.out, "template of report " + std::to_string(options.definition) + ", " +
                                  SizeOf(options.out));
@@ -122,18 +120,10 @@ int ExportTemplate(const CReportOptions& options)
 
 int ImportTemplate(const CReportOptions& options)
 {
-    CLoadedNetwork loaded = LoadNetworkForCli(options.network);
-    CDocumentData& document = *loaded.document;
-    try {
-        CreateReportFromTemplate(document.reportDefinitions, document.network.GetFlowGroups(),
-                                 options.templateFile);
-    } catch (const errReportTemplate& e) {
-        std::string message = e.what();
-        if (!message.empty() && message.back() == '\n')
-            message.pop_back();
-        throw CCliFailure(ExitFileError, message);
-    }
-    SaveNetworkForCli(options.out, loaded);
+    CCliDocument document(options.network);
+    CReportCommands(document.Document()).CreateReportFromTemplate(options.templateFile);
+    document.ThrowIfRefused();
+    document.Save(options.out);
     return 0;
 }
 

@@ -1,4 +1,7 @@
 // The JSON of `show` and the balance job, on networks in memory.
+#include "../core/platform/support/external_tools.h"
+#include "cardfile/carousel_file.h"
+#include "cli_document.h"
 #include "cli_failure.h"
 #include "example_networks.h"
 #include "model/network.h"
@@ -9,6 +12,7 @@
 #include <cmath>
 #include <gtest/gtest.h>
 #include <limits>
+#include <memory>
 
 namespace
 {
@@ -39,8 +43,18 @@ protected:
         assessor->SetEntryArm(in);
         assessor->SetThreshold(500);
     }
-    CNetwork network;
+    // The network as gyrolith-cli opens it from a file.
+    CCliDocument& Open()
+    {
+        const auto path = TestSupport::ScratchDir("network_json") / "two_arms.crs";
+        SaveNetworkFile(path, data, NetworkSettings{});
+        opened = std::make_unique<CCliDocument>(path);
+        return *opened;
+    }
+    CDocumentData data;
+    CNetwork& network = data.network;
     CFlowGroup* group = nullptr;
+    std::unique_ptr<CCliDocument> opened;
 };
 
 TEST_F(CTwoArms, DocumentedShapeBeforeAndAfterBalancing)
@@ -56,11 +70,13 @@ TEST_F(CTwoArms, DocumentedShapeBeforeAndAfterBalancing)
     EXPECT_EQ(json["od"]["difference"].dump(), "[[0.0,-600.0],[0.0,0.0]]");
     EXPECT_EQ(json["labels"].dump(), "[]");
 
+    CCliDocument& document = Open();
     EXPECT_EQ(
-        RunBalanceJob(network,
+        RunBalanceJob(document,
                       {.arm = std::nullopt, .flowGroup = std::nullopt, .buildRoutesFirst = true}),
         1u);
-    json = NetworkToJson(network, nullptr, group);
+    const CNetwork& balanced = document.Document().GetNetwork();
+    json = NetworkToJson(balanced, nullptr, balanced.GetCurrentFlowGroup());
     EXPECT_EQ(json["routes"].dump(),
               R"([{"number":1,"permitted":true,"circular":false,"origin_zone":"A",)"
               R"("destination_zone":"B","lanes":[[1,1],[2,1]],"flow":600.0,"locked":false,)"
@@ -92,9 +108,10 @@ TEST_F(CTwoArms, FlowsComeFromTheChosenGroup)
 
 TEST_F(CTwoArms, UnknownFlowGroupOrArmIsBadUsage)
 {
+    CCliDocument& document = Open();
     auto expectFailure = [&](const CBalanceJob& job, const std::string& message) {
         try {
-            RunBalanceJob(network, job);
+            RunBalanceJob(document, job);
             ADD_FAILURE() << "no failure";
         } catch (const CCliFailure& e) {
             EXPECT_EQ(e.GetExitCode(), ExitBadUsage);
@@ -106,9 +123,9 @@ TEST_F(CTwoArms, UnknownFlowGroupOrArmIsBadUsage)
     expectFailure({.arm = 7, .flowGroup = std::nullopt, .buildRoutesFirst = true},
                   "The network has no arm 7");
     // A refused job builds nothing.
-    EXPECT_EQ(network.GetRoutes().GetRouteCount(), 0u);
+    EXPECT_EQ(document.Document().GetNetwork().GetRoutes().GetRouteCount(), 0u);
     // The exit arm is known but does not qualify: nothing balanced, no failure.
-    EXPECT_EQ(RunBalanceJob(network, {.arm = 2, .flowGroup = 1, .buildRoutesFirst = true}), 0u);
+    EXPECT_EQ(RunBalanceJob(document, {.arm = 2, .flowGroup = 1, .buildRoutesFirst = true}), 0u);
 }
 
 std::size_t NonNumbers(const ordered_json& json)

@@ -30,6 +30,7 @@
 #include "model/flow_group.h"
 #include "model/od_movement.h"
 #include "model/route.h"
+#include "routing/lane_flow_display.h"
 
 #include <algorithm>
 #include <fstream>
@@ -139,9 +140,9 @@ bool CCarouselFileWriterV1::Write(bool checkpoint)
     env.capacityAssessorTextHeight = settings.CapacityAssessorTextHeight;
     env.odMatrixShown = doc.odMatrixShown;
     env.printPageCount = doc.printPages.GetCount();
-    env.aggregation = doc.laneFlowAggregation;
-    env.colouring = doc.laneFlowColouring;
-    env.zeroFlowsShown = doc.zeroFlowsShown;
+    env.aggregation = LaneFlowAggregationNumber(doc.laneFlows.aggregation);
+    env.colouring = LaneFlowColouringNumber(doc.laneFlows.colouring);
+    env.zeroFlowsShown = doc.laneFlows.zeroFlowsShown;
     env.gridSize = settings.GridSize;
     env.delimiter = settings.LaneFlowDelimiter;
     put(FormatForObject("Network settings", [&] { return env.Format(); }));
@@ -407,9 +408,13 @@ void CCarouselFileReaderV1::ReadNetwork()
     settings.ZoneTextHeight = env.zoneTextHeight;
     settings.CapacityAssessorTextHeight = env.capacityAssessorTextHeight;
     doc.odMatrixShown = env.odMatrixShown;
-    doc.laneFlowAggregation = env.aggregation;
-    doc.laneFlowColouring = env.colouring;
-    doc.zeroFlowsShown = env.zeroFlowsShown;
+    doc.laneFlows = {LaneFlowAggregationFromNumber(env.aggregation, ELaneFlowAggregation::None),
+                     LaneFlowColouringFromNumber(env.colouring), env.zeroFlowsShown};
+    // A number no writer writes is drawn as the display above, and saved as it.
+    if (const int kept = LaneFlowAggregationNumber(doc.laneFlows.aggregation); kept != env.aggregation)
+        Adjusted("SENV", "lane flow aggregation", std::to_string(env.aggregation), std::to_string(kept));
+    if (const int kept = LaneFlowColouringNumber(doc.laneFlows.colouring); kept != env.colouring)
+        Adjusted("SENV", "lane flow colouring", std::to_string(env.colouring), std::to_string(kept));
     settings.GridSize = env.gridSize;
     settings.LaneFlowDelimiter = env.delimiter;
 

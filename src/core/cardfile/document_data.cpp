@@ -7,9 +7,7 @@ CDiagramSource DiagramSourceOf(const CDocumentData& data, const ProgramSettings&
     CDiagramSource source{data.network, data.labels, data.printPages, data.odMatrix,
                           {},           program,     settings};
     source.settings.odMatrixShown = data.odMatrixShown;
-    source.settings.laneFlowAggregation = data.laneFlowAggregation;
-    source.settings.laneFlowColouring = data.laneFlowColouring;
-    source.settings.zeroFlowsShown = data.zeroFlowsShown;
+    source.settings.laneFlows = data.laneFlows;
     source.settings.highlightFilteredRoutes = highlightFilteredRoutes;
     source.settings.permittedOnly = permittedOnly;
     return source;

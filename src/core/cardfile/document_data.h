@@ -5,6 +5,7 @@
 #include "model/network.h"
 #include "printing/print_page.h"
 #include "reports/report_definition.h"
+#include "routing/lane_flow_display.h"
 #include "view/network_export.h"
 #include "view/od_matrix_graphics.h"
 
@@ -59,9 +60,8 @@ struct CReadAdjustment
 // report definitions, project texts, the document's display settings, the OD matrix table drawn
 // on the plan and the placement of its open views. The network file reader fills a fresh one and
 // the writer writes one; the per-network settings (text heights, grid, delimiter, author...)
-// travel in NetworkSettings instead. The display settings are kept as stored numbers:
-// aggregation 0 by OD, 1 by origin, 2 by destination, 3 none; colouring 0 by origin, 1 by
-// destination. The file keeps the OD matrix table's place, not the kind of flows it shows.
+// travel in NetworkSettings instead. The file keeps the OD matrix table's place, not the kind of
+// flows it shows.
 class CDocumentData
 {
 public:
@@ -76,9 +76,7 @@ public:
     CProjectInformation project;
 
     bool odMatrixShown = false;
-    int laneFlowAggregation = 3;
-    int laneFlowColouring = 0;
-    bool zeroFlowsShown = false;
+    CLaneFlowDisplay laneFlows;
 
     CODMatrixGraphics odMatrix;
 

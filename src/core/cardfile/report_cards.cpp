@@ -133,12 +133,8 @@ public:
         auto& f = dynamic_cast<F&>(fragment);
         f.SetFlowGroupId(FlowGroupId(row.values[0], groups));
         f.SetShowFlowGroupDescription(row.values[1] != 0);
-        const int aggregation = row.values[2];
-        f.SetAggregation(aggregation >= 0 && aggregation <= 3
-                             ? static_cast<F::FlowAggregation>(aggregation)
-                             : F::FlowAggregation::ByOD);
-        f.SetColouring(row.values[3] == 1 ? F::FlowColouring::ByDestination
-                                          : F::FlowColouring::ByOrigin);
+        f.SetAggregation(LaneFlowAggregationFromNumber(row.values[2], ELaneFlowAggregation::ByOD));
+        f.SetColouring(LaneFlowColouringFromNumber(row.values[3]));
         f.SetShowZeroLaneFlows(row.values[4] != 0);
         f.SetPrintZone(row.values[5]);
         f.SetScale(row.values[6]);
@@ -216,8 +212,8 @@ CCarouselCardReportFragmentFactory::FromFragment(const CReportFragment& fragment
         auto card = std::make_unique<CCarouselCardNetworkDiagramReportFragment>();
         card->row.values = {FlowGroupNumber(f, groups),
                             Flag(f.GetShowFlowGroupDescription()),
-                            static_cast<int>(f.GetAggregation()),
-                            static_cast<int>(f.GetColouring()),
+                            LaneFlowAggregationNumber(f.GetAggregation()),
+                            LaneFlowColouringNumber(f.GetColouring()),
                             Flag(f.GetShowZeroLaneFlows()),
                             f.GetPrintZone(),
                             f.GetScale(),

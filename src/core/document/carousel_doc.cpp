@@ -205,8 +205,8 @@ bool CCarouselDoc::OnOpenDocument(const std::filesystem::path& path)
     m_modified = false;
     UpdateAllViews(HintNetworkChanged);
     UpdateStatusPanes();
-    if (!m_data->readAdjustments.empty())
-        Message(ReadAdjustmentsMessage(m_data->readAdjustments));
+    if (!m_data->readAdjustments.empty() && m_prompt)
+        m_prompt->ShowReadAdjustments(m_data->readAdjustments);
     return true;
 }
 

@@ -186,7 +186,7 @@ public:
     // The lane flow display manager's commands ("Aggregate Flows By OD", ..., "Don't Show Zero
     // Flows"), each under a checkpoint of its own name; views are updated with hint 0.
     bool RunLaneFlowDisplayCommand(LaneFlowDisplayCommand command);
-    CLaneFlowDisplaySettings GetLaneFlowDisplay() const;
+    const CLaneFlowDisplay& GetLaneFlowDisplay() const;
 
     // The diagram as the network view shows it: the stored display settings, the route flags
     // and the current flow group, with this document's network settings.

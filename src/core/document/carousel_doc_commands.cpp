@@ -146,20 +146,16 @@ bool CCarouselDoc::EditNetworkSettings(const CProjectInformation& project,
     return true;
 }
 
-CLaneFlowDisplaySettings CCarouselDoc::GetLaneFlowDisplay() const
+const CLaneFlowDisplay& CCarouselDoc::GetLaneFlowDisplay() const
 {
-    return {m_data->laneFlowAggregation, m_data->laneFlowColouring, m_data->zeroFlowsShown};
+    return m_data->laneFlows;
 }
 
 bool CCarouselDoc::RunLaneFlowDisplayCommand(LaneFlowDisplayCommand command)
 {
     if (!Checkpoint(std::string(LaneFlowDisplayCommandName(command))))
         return false;
-    CLaneFlowDisplaySettings display = GetLaneFlowDisplay();
-    ApplyLaneFlowDisplayCommand(display, command);
-    m_data->laneFlowAggregation = display.aggregationMode;
-    m_data->laneFlowColouring = display.colourMode;
-    m_data->zeroFlowsShown = display.showZeroFlows;
+    ApplyLaneFlowDisplayCommand(m_data->laneFlows, command);
     Changed(HintDataChanged);
     return true;
 }

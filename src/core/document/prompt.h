@@ -2,6 +2,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+struct CReadAdjustment;
 
 enum class PromptAnswer
 {
@@ -24,4 +27,7 @@ public:
     {
         ShowMessage(detail.empty() ? text : text + "\n" + detail);
     }
+    // What the reader of an opened file changed so that it can be saved again; by default one
+    // message that lists the first of them.
+    virtual void ShowReadAdjustments(const std::vector<CReadAdjustment>& adjustments);
 };

@@ -105,21 +105,6 @@ CHeaderFooterItemCommand HeaderFooterItemCommand(HeaderFooterItem item)
     throw std::logic_error("unknown header or footer item");
 }
 
-const char* AggregationName(CCarouselNetworkDiagramReportFragment::FlowAggregation aggregation)
-{
-    using A = CCarouselNetworkDiagramReportFragment::FlowAggregation;
-    switch (aggregation) {
-    case A::ByOD:
-        return "Report: Aggregate Flows By OD";
-    case A::ByOrigin:
-        return "Report: Aggregate Flows By Origin";
-    case A::ByDestination:
-        return "Report: Aggregate Flows By Destination";
-    case A::None:
-        break;
-    }
-    return "Report: No Flow Aggregation";
-}
 } // namespace
 
 std::string NoViewerMessage(int code)
@@ -323,27 +308,27 @@ void CReportCommands::SetRoutesListOption(CCarouselRoutesReportFragment& fragmen
     Change(on ? command.on : command.off, [&] { (fragment.*command.set)(on); });
 }
 
-void CReportCommands::SetAggregation(
-    CCarouselNetworkDiagramReportFragment& fragment,
-    CCarouselNetworkDiagramReportFragment::FlowAggregation aggregation)
+void CReportCommands::SetAggregation(CCarouselNetworkDiagramReportFragment& fragment,
+                                     ELaneFlowAggregation aggregation)
 {
-    using F = CCarouselNetworkDiagramReportFragment;
-    Change(AggregationName(aggregation), [&] {
-        fragment.SetAggregation(aggregation);
-        if (aggregation == F::FlowAggregation::ByOrigin)
-            fragment.SetColouring(F::FlowColouring::ByOrigin);
-        else if (aggregation == F::FlowAggregation::ByDestination)
-            fragment.SetColouring(F::FlowColouring::ByDestination);
-    });
+    RunLaneFlowDisplayCommand(fragment, AggregateCommand(aggregation));
 }
 
 void CReportCommands::SetColouring(CCarouselNetworkDiagramReportFragment& fragment,
-                                   CCarouselNetworkDiagramReportFragment::FlowColouring colouring)
+                                   ELaneFlowColouring colouring)
 {
-    using F = CCarouselNetworkDiagramReportFragment;
-    Change(colouring == F::FlowColouring::ByDestination ? "Report: Colour Flows By Destination"
-                                                        : "Report: Colour Flows By Origin",
-           [&] { fragment.SetColouring(colouring); });
+    RunLaneFlowDisplayCommand(fragment, ColourCommand(colouring));
+}
+
+void CReportCommands::RunLaneFlowDisplayCommand(CCarouselNetworkDiagramReportFragment& fragment,
+                                                LaneFlowDisplayCommand command)
+{
+    // The same rules as the network's own display, under the report's checkpoint names.
+    Change("Report: " + std::string(LaneFlowDisplayCommandName(command)), [&] {
+        CLaneFlowDisplay laneFlows = fragment.GetLaneFlows();
+        ApplyLaneFlowDisplayCommand(laneFlows, command);
+        fragment.SetLaneFlows(laneFlows);
+    });
 }
 
 void CReportCommands::SetShowZeroLaneFlows(CCarouselNetworkDiagramReportFragment& fragment,

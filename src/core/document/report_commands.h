@@ -114,9 +114,9 @@ public:
 
     // Aggregating by origin or by destination colours the flows the same way.
     void SetAggregation(CCarouselNetworkDiagramReportFragment& fragment,
-                        CCarouselNetworkDiagramReportFragment::FlowAggregation aggregation);
+                        ELaneFlowAggregation aggregation);
     void SetColouring(CCarouselNetworkDiagramReportFragment& fragment,
-                      CCarouselNetworkDiagramReportFragment::FlowColouring colouring);
+                      ELaneFlowColouring colouring);
     void SetShowZeroLaneFlows(CCarouselNetworkDiagramReportFragment& fragment, bool show);
     void SetPrintZone(CCarouselNetworkDiagramReportFragment& fragment, int printZone);
     void SetScale(CCarouselNetworkDiagramReportFragment& fragment, int scale);
@@ -140,6 +140,8 @@ public:
 private:
     // False when the checkpoint was refused and nothing changed.
     template <typename F> bool Change(const std::string& name, F&& change);
+    void RunLaneFlowDisplayCommand(CCarouselNetworkDiagramReportFragment& fragment,
+                                   LaneFlowDisplayCommand command);
     void Message(const std::string& text) const;
 
     CCarouselDoc* m_document;

@@ -24,9 +24,7 @@ void CCarouselNetworkDiagramReportFragment::AddToReport(const CReportSource& sou
     // The document's drawing with this fragment's lane flows and highlighting; the document's
     // own settings are copied, never changed.
     CDiagramSource diagram = source.diagram;
-    diagram.settings.laneFlowAggregation = static_cast<int>(m_aggregation);
-    diagram.settings.laneFlowColouring = static_cast<int>(m_colouring);
-    diagram.settings.zeroFlowsShown = m_showZeroLaneFlows;
+    diagram.settings.laneFlows = m_laneFlows;
     diagram.settings.highlightFilteredRoutes = m_highlightFilteredRoutes;
     diagram.settings.highlightSelectedRoute = m_highlightSelectedRoutes;
     std::optional<CRect> clip;

@@ -3,6 +3,7 @@
 
 #include "reports/flow_group_report_fragment_component.h"
 #include "reports/report_fragment.h"
+#include "routing/lane_flow_display.h"
 
 // A picture of the network with the lane flows of one flow group, the whole network or only a
 // print zone, fitted to the page width or at a percentage scale.
@@ -10,19 +11,6 @@ class CCarouselNetworkDiagramReportFragment : public CReportFragment,
                                               public CCarouselFlowGroupReportFragmentComponent
 {
 public:
-    // The values of these two are stored in RFNET cards.
-    enum class FlowAggregation : int
-    {
-        ByOD = 0,
-        ByOrigin = 1,
-        ByDestination = 2,
-        None = 3,
-    };
-    enum class FlowColouring : int
-    {
-        ByOrigin = 0,
-        ByDestination = 1,
-    };
     static constexpr int EntireNetwork = -1;  // print zone
     static constexpr int FitToPageWidth = -1; // scale
 
@@ -31,12 +19,15 @@ public:
     void AddToReport(const CReportSource& source, CReportSection& section,
                      const CReportDefinition& definition) const override;
 
-    FlowAggregation GetAggregation() const { return m_aggregation; }
-    void SetAggregation(FlowAggregation aggregation) { m_aggregation = aggregation; }
-    FlowColouring GetColouring() const { return m_colouring; }
-    void SetColouring(FlowColouring colouring) { m_colouring = colouring; }
-    bool GetShowZeroLaneFlows() const { return m_showZeroLaneFlows; }
-    void SetShowZeroLaneFlows(bool show) { m_showZeroLaneFlows = show; }
+    // The diagram's own lane flow display; it starts aggregated by OD.
+    const CLaneFlowDisplay& GetLaneFlows() const { return m_laneFlows; }
+    void SetLaneFlows(const CLaneFlowDisplay& laneFlows) { m_laneFlows = laneFlows; }
+    ELaneFlowAggregation GetAggregation() const { return m_laneFlows.aggregation; }
+    void SetAggregation(ELaneFlowAggregation aggregation) { m_laneFlows.aggregation = aggregation; }
+    ELaneFlowColouring GetColouring() const { return m_laneFlows.colouring; }
+    void SetColouring(ELaneFlowColouring colouring) { m_laneFlows.colouring = colouring; }
+    bool GetShowZeroLaneFlows() const { return m_laneFlows.zeroFlowsShown; }
+    void SetShowZeroLaneFlows(bool show) { m_laneFlows.zeroFlowsShown = show; }
     // A print page number, or EntireNetwork; a number that names no page draws everything.
     int GetPrintZone() const { return m_printZone; }
     void SetPrintZone(int printZone) { m_printZone = printZone; }
@@ -49,9 +40,7 @@ public:
     void SetHighlightSelectedRoutes(bool highlight) { m_highlightSelectedRoutes = highlight; }
 
 private:
-    FlowAggregation m_aggregation = FlowAggregation::ByOD;
-    FlowColouring m_colouring = FlowColouring::ByOrigin;
-    bool m_showZeroLaneFlows = false;
+    CLaneFlowDisplay m_laneFlows{ELaneFlowAggregation::ByOD};
     int m_printZone = EntireNetwork;
     int m_scale = FitToPageWidth;
     bool m_highlightFilteredRoutes = false;

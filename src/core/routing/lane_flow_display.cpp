@@ -1,5 +1,48 @@
-// Lane flow display commands.
+// The lane flow display's stored numbers and commands.
 #include "routing/lane_flow_display.h"
+
+int LaneFlowAggregationNumber(ELaneFlowAggregation aggregation)
+{
+    return static_cast<int>(aggregation);
+}
+
+int LaneFlowColouringNumber(ELaneFlowColouring colouring)
+{
+    return static_cast<int>(colouring);
+}
+
+ELaneFlowAggregation LaneFlowAggregationFromNumber(int number, ELaneFlowAggregation unknown)
+{
+    constexpr int last = static_cast<int>(ELaneFlowAggregation::None);
+    return number >= 0 && number <= last ? static_cast<ELaneFlowAggregation>(number) : unknown;
+}
+
+ELaneFlowColouring LaneFlowColouringFromNumber(int number)
+{
+    return number == 1 ? ELaneFlowColouring::ByDestination : ELaneFlowColouring::ByOrigin;
+}
+
+LaneFlowDisplayCommand AggregateCommand(ELaneFlowAggregation aggregation)
+{
+    switch (aggregation) {
+    case ELaneFlowAggregation::ByOD:
+        return LaneFlowDisplayCommand::AggregateByOD;
+    case ELaneFlowAggregation::ByOrigin:
+        return LaneFlowDisplayCommand::AggregateByOrigin;
+    case ELaneFlowAggregation::ByDestination:
+        return LaneFlowDisplayCommand::AggregateByDestination;
+    case ELaneFlowAggregation::None:
+        break;
+    }
+    return LaneFlowDisplayCommand::NoAggregation;
+}
+
+LaneFlowDisplayCommand ColourCommand(ELaneFlowColouring colouring)
+{
+    return colouring == ELaneFlowColouring::ByDestination
+               ? LaneFlowDisplayCommand::ColourByDestination
+               : LaneFlowDisplayCommand::ColourByOrigin;
+}
 
 std::string_view LaneFlowDisplayCommandName(LaneFlowDisplayCommand command)
 {
@@ -24,34 +67,36 @@ std::string_view LaneFlowDisplayCommandName(LaneFlowDisplayCommand command)
     return "Don't Show Zero Flows";
 }
 
-void ApplyLaneFlowDisplayCommand(CLaneFlowDisplaySettings& settings, LaneFlowDisplayCommand command)
+void ApplyLaneFlowDisplayCommand(CLaneFlowDisplay& display, LaneFlowDisplayCommand command)
 {
+    using A = ELaneFlowAggregation;
+    using C = ELaneFlowColouring;
     switch (command) {
     case LaneFlowDisplayCommand::AggregateByOD:
-        settings.aggregationMode = 0;
+        display.aggregation = A::ByOD;
         break;
     case LaneFlowDisplayCommand::AggregateByOrigin:
-        settings.aggregationMode = 1;
-        settings.colourMode = 0;
+        display.aggregation = A::ByOrigin;
+        display.colouring = C::ByOrigin;
         break;
     case LaneFlowDisplayCommand::AggregateByDestination:
-        settings.aggregationMode = 2;
-        settings.colourMode = 1;
+        display.aggregation = A::ByDestination;
+        display.colouring = C::ByDestination;
         break;
     case LaneFlowDisplayCommand::NoAggregation:
-        settings.aggregationMode = 3;
+        display.aggregation = A::None;
         break;
     case LaneFlowDisplayCommand::ColourByOrigin:
-        settings.colourMode = 0;
+        display.colouring = C::ByOrigin;
         break;
     case LaneFlowDisplayCommand::ColourByDestination:
-        settings.colourMode = 1;
+        display.colouring = C::ByDestination;
         break;
     case LaneFlowDisplayCommand::ShowZeroFlows:
-        settings.showZeroFlows = true;
+        display.zeroFlowsShown = true;
         break;
     case LaneFlowDisplayCommand::DontShowZeroFlows:
-        settings.showZeroFlows = false;
+        display.zeroFlowsShown = false;
         break;
     }
 }

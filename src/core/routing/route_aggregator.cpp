@@ -56,20 +56,20 @@ std::int64_t CRouteNoAggFlowAggregator::GetKey(const CRoute& route, const CLane&
     return (std::int64_t{at.after} * 100 + at.before) * (std::int64_t{1} << 32) + route.GetNumber();
 }
 
-std::unique_ptr<CRouteAggregator> CreateRouteAggregator(int mode, const CFlowGroup* group)
+std::unique_ptr<CRouteAggregator> CreateRouteAggregator(ELaneFlowAggregation aggregation,
+                                                        const CFlowGroup* group)
 {
-    switch (mode) {
-    case 0:
+    switch (aggregation) {
+    case ELaneFlowAggregation::ByOD:
         return std::make_unique<CRouteFlowAggregator>(group);
-    case 1:
+    case ELaneFlowAggregation::ByOrigin:
         return std::make_unique<CRouteOriginFlowAggregator>(group);
-    case 2:
+    case ELaneFlowAggregation::ByDestination:
         return std::make_unique<CRouteDestFlowAggregator>(group);
-    case 3:
-        return std::make_unique<CRouteNoAggFlowAggregator>(group);
-    default:
-        return nullptr;
+    case ELaneFlowAggregation::None:
+        break;
     }
+    return std::make_unique<CRouteNoAggFlowAggregator>(group);
 }
 
 namespace
@@ -83,7 +83,7 @@ std::uint32_t ColourOf(const CZone* zone)
 } // namespace
 
 CNumList AggregateLane(const CRouteAggregator& aggregator, const CCapacityLane& lane,
-                       int colourMode, unsigned flags)
+                       ELaneFlowColouring colouring, unsigned flags)
 {
     struct CKeyed
     {
@@ -110,8 +110,9 @@ CNumList AggregateLane(const CRouteAggregator& aggregator, const CCapacityLane& 
     CNumList list;
     for (std::size_t i = 0; i < keyed.size();) {
         const CRoute& first = *keyed[i].route;
-        const std::uint32_t colour = ColourOf(
-            colourMode == ColourByDestination ? first.GetDestinationZone() : first.GetOriginZone());
+        const std::uint32_t colour =
+            ColourOf(colouring == ELaneFlowColouring::ByDestination ? first.GetDestinationZone()
+                                                                    : first.GetOriginZone());
         double value = 0.0;
         for (const std::int64_t key = keyed[i].key; i < keyed.size() && keyed[i].key == key; ++i) {
             value += aggregator.GetValue(*keyed[i].route);

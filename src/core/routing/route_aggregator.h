@@ -1,6 +1,7 @@
 // Which route flows of a lane are added together into one band, and the bands of a lane.
 #pragma once
 
+#include "routing/lane_flow_display.h"
 #include "routing/num_list.h"
 
 #include <cstdint>
@@ -73,12 +74,9 @@ public:
     std::int64_t GetKey(const CRoute& route, const CLane& lane) const override;
 };
 
-// The aggregator of a stored mode number 0..3; none for any other number.
-std::unique_ptr<CRouteAggregator> CreateRouteAggregator(int mode, const CFlowGroup* group);
+std::unique_ptr<CRouteAggregator> CreateRouteAggregator(ELaneFlowAggregation aggregation,
+                                                        const CFlowGroup* group);
 
-// Colour modes of the bands: the origin or the destination zone's colour.
-inline constexpr int ColourByOrigin = 0;
-inline constexpr int ColourByDestination = 1;
 // Flags of AggregateLane.
 inline constexpr unsigned AggregateInFilterOnly = 1u;
 inline constexpr unsigned AggregatePermittedOnly = 2u;
@@ -86,4 +84,4 @@ inline constexpr unsigned AggregatePermittedOnly = 2u;
 // The bands of the lane's stop-line routes, in ascending key order. Each band takes the
 // colour of the first route (in number order) with its key; a missing zone gives colour 0.
 CNumList AggregateLane(const CRouteAggregator& aggregator, const CCapacityLane& lane,
-                       int colourMode, unsigned flags);
+                       ELaneFlowColouring colouring, unsigned flags);

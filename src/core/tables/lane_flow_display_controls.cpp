@@ -1,29 +1,31 @@
 // The lane flow display manager's controls.
 #include "tables/lane_flow_display_controls.h"
 
-CLaneFlowDisplayControls LaneFlowDisplayControls(const CLaneFlowDisplaySettings& settings)
+CLaneFlowDisplayControls LaneFlowDisplayControls(const CLaneFlowDisplay& display)
 {
+    using A = ELaneFlowAggregation;
+    using C = ELaneFlowColouring;
     CLaneFlowDisplayControls controls;
-    controls.aggregateByOD = settings.aggregationMode == 0;
-    controls.aggregateByOrigin = settings.aggregationMode == 1;
-    controls.aggregateByDestination = settings.aggregationMode == 2;
-    controls.aggregateNone = settings.aggregationMode == 3;
-    controls.colourByOrigin = settings.colourMode == 0;
-    controls.colourByDestination = settings.colourMode == 1;
-    controls.colourByOriginEnabled = settings.aggregationMode != 2;
-    controls.colourByDestinationEnabled = settings.aggregationMode != 1;
-    controls.showZeroFlows = settings.showZeroFlows;
+    controls.aggregateByOD = display.aggregation == A::ByOD;
+    controls.aggregateByOrigin = display.aggregation == A::ByOrigin;
+    controls.aggregateByDestination = display.aggregation == A::ByDestination;
+    controls.aggregateNone = display.aggregation == A::None;
+    controls.colourByOrigin = display.colouring == C::ByOrigin;
+    controls.colourByDestination = display.colouring == C::ByDestination;
+    controls.colourByOriginEnabled = display.aggregation != A::ByDestination;
+    controls.colourByDestinationEnabled = display.aggregation != A::ByOrigin;
+    controls.showZeroFlows = display.zeroFlowsShown;
     return controls;
 }
 
-std::optional<LaneFlowDisplayCommand>
-LaneFlowDisplayButtonCommand(const CLaneFlowDisplaySettings& settings, LaneFlowDisplayButton button)
+std::optional<LaneFlowDisplayCommand> LaneFlowDisplayButtonCommand(const CLaneFlowDisplay& display,
+                                                                   LaneFlowDisplayButton button)
 {
     using Command = LaneFlowDisplayCommand;
     if (button == LaneFlowDisplayButton::ShowZeroFlows) {
-        return settings.showZeroFlows ? Command::DontShowZeroFlows : Command::ShowZeroFlows;
+        return display.zeroFlowsShown ? Command::DontShowZeroFlows : Command::ShowZeroFlows;
     }
-    const CLaneFlowDisplayControls c = LaneFlowDisplayControls(settings);
+    const CLaneFlowDisplayControls c = LaneFlowDisplayControls(display);
     // Whether the button is pressed already, whether it can be pressed, what it runs.
     struct CRule
     {

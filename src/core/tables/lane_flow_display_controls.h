@@ -24,7 +24,7 @@ struct CLaneFlowDisplayControls
                            const CLaneFlowDisplayControls&) = default;
 };
 
-CLaneFlowDisplayControls LaneFlowDisplayControls(const CLaneFlowDisplaySettings& settings);
+CLaneFlowDisplayControls LaneFlowDisplayControls(const CLaneFlowDisplay& display);
 
 // The buttons of the form (the order of the rules in LaneFlowDisplayButtonCommand), and the command
 // each one runs when pressed; none when the button shows what is already set, or is disabled.
@@ -38,6 +38,5 @@ enum class LaneFlowDisplayButton
     ColourByDestination,
     ShowZeroFlows,
 };
-std::optional<LaneFlowDisplayCommand>
-LaneFlowDisplayButtonCommand(const CLaneFlowDisplaySettings& settings,
-                             LaneFlowDisplayButton button);
+std::optional<LaneFlowDisplayCommand> LaneFlowDisplayButtonCommand(const CLaneFlowDisplay& display,
+                                                                   LaneFlowDisplayButton button);

@@ -30,7 +30,7 @@ void CODMatrixGridDataProvider::Update(int hint)
     if (m_kind != ODMatrixGridKind::Geh) {
         m_kind = static_cast<ODMatrixGridKind>(m_document->GetODMatrixFlowKind());
     }
-    m_colouring = m_document->GetLaneFlowDisplay().colourMode;
+    m_colouring = m_document->GetLaneFlowDisplay().colouring;
     const CNetwork& network = m_document->GetNetwork();
     m_table = CODMatrixTable(network, network.GetCurrentFlowGroup());
 }
@@ -69,7 +69,7 @@ std::uint32_t CODMatrixGridDataProvider::GetCellTextColour(int row, int column) 
         (m_kind != ODMatrixGridKind::Desired && m_kind != ODMatrixGridKind::Actual)) {
         return GridBlack;
     }
-    return m_table.GetZoneColour(m_colouring == 1 ? column : row);
+    return m_table.GetZoneColour(m_colouring == ELaneFlowColouring::ByDestination ? column : row);
 }
 
 std::uint32_t CODMatrixGridDataProvider::GetCellBackgroundColour(int row, int column) const

@@ -1,6 +1,7 @@
 // The OD matrix as a grid: the flows of the document's current flow group.
 #pragma once
 
+#include "routing/lane_flow_display.h"
 #include "tables/grid_data_provider.h"
 #include "routing/od_matrix_table.h"
 
@@ -67,7 +68,7 @@ private:
     CCarouselDoc* m_document;
     CODMatrixTable m_table;
     ODMatrixGridKind m_kind = ODMatrixGridKind::Desired;
-    int m_colouring = 0;
+    ELaneFlowColouring m_colouring = ELaneFlowColouring::ByOrigin;
     int m_precision = 0;
     std::uint64_t m_generation = 0;
 };

@@ -220,12 +220,10 @@ void CLaneGraphics::DrawIndicator(CDrawingSurface& surface, double side, double 
 void CLaneGraphics::DrawFlowText(CDrawingSurface& surface) const
 {
     // Only routes that pass the filter and are permitted are drawn.
-    const std::unique_ptr<CRouteAggregator> aggregator = CreateRouteAggregator(
-        static_cast<int>(m_context.switches.aggregation), m_context.flowGroup);
-    const int colourMode = m_context.switches.colouring == ELaneFlowColouring::ByDestination
-                               ? ColourByDestination
-                               : ColourByOrigin;
-    const CNumList bands = AggregateLane(*aggregator, m_lane, colourMode,
+    const CLaneFlowDisplay& display = m_context.switches.laneFlows;
+    const std::unique_ptr<CRouteAggregator> aggregator =
+        CreateRouteAggregator(display.aggregation, m_context.flowGroup);
+    const CNumList bands = AggregateLane(*aggregator, m_lane, display.colouring,
                                          AggregateInFilterOnly | AggregatePermittedOnly);
     const std::vector<CNumListEntry>& values = bands.GetEntries();
     if (values.empty()) {
@@ -244,7 +242,7 @@ void CLaneGraphics::DrawFlowText(CDrawingSurface& surface) const
     const std::string marker = upper ? ">>" : "<<";
     const CSize markerSize = surface.GetTextExtent(marker);
     const double across = -static_cast<double>(markerSize.cy / 2);
-    const bool showZero = m_context.switches.showZeroFlows;
+    const bool showZero = m_context.switches.laneFlows.zeroFlowsShown;
     auto shown = [&](const CNumListEntry& v) {
         return showZero || static_cast<long long>(v.value + 0.5) != 0;
     };

@@ -9,25 +9,11 @@
 
 #include <algorithm>
 
-namespace
-{
-
-ELaneFlowAggregation AggregationOf(int stored)
-{
-    return stored >= 0 && stored <= 3 ? static_cast<ELaneFlowAggregation>(stored)
-                                      : ELaneFlowAggregation::None;
-}
-
-} // namespace
-
 CRenderSwitches DiagramSwitches(const CDiagramSettings& settings)
 {
     CRenderSwitches s;
     s.showODMatrix = settings.odMatrixShown;
-    s.aggregation = AggregationOf(settings.laneFlowAggregation);
-    s.colouring = settings.laneFlowColouring == 1 ? ELaneFlowColouring::ByDestination
-                                                  : ELaneFlowColouring::ByOrigin;
-    s.showZeroFlows = settings.zeroFlowsShown;
+    s.laneFlows = settings.laneFlows;
     s.highlightFilteredRoutes = settings.highlightFilteredRoutes;
     s.permittedOnly = settings.permittedOnly;
     s.showSelectedRoute = settings.highlightSelectedRoute;

@@ -18,13 +18,11 @@ class CODMatrixGraphics;
 class CPrintPages;
 
 // The document's display settings that the diagram is drawn with: the stored lane flow display
-// choices and OD matrix flag, and the two route flags of the document.
+// and OD matrix flag, and the two route flags of the document.
 struct CDiagramSettings
 {
     bool odMatrixShown = false;
-    int laneFlowAggregation = 3; // 0 by OD, 1 by origin, 2 by destination, 3 none
-    int laneFlowColouring = 0;   // 0 by origin, 1 by destination
-    bool zeroFlowsShown = false;
+    CLaneFlowDisplay laneFlows;
     bool highlightFilteredRoutes = false;
     bool permittedOnly = false;
     // The source's selected routes in the selected-route colour.

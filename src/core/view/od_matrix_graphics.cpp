@@ -163,7 +163,7 @@ void CODMatrixGraphics::Draw(const CRenderContext& context, CDrawingSurface& sur
     const CZones& zones = network.GetZones();
     const int z = static_cast<int>(zones.GetCount());
     const int p = context.program->CurODFlowPrecision;
-    const bool byOrigin = context.switches.colouring == ELaneFlowColouring::ByOrigin;
+    const bool byOrigin = context.switches.laneFlows.colouring == ELaneFlowColouring::ByOrigin;
     const CODFlowMatrix matrix(network, context.flowGroup);
     for (int i = 1; i <= z; ++i) {
         const std::string name = ZoneLetter(static_cast<std::uint32_t>(i));

@@ -4,25 +4,11 @@
 #include "settings/network_settings.h"
 #include "settings/program_settings.h"
 #include "platform/geometry.h"
+#include "routing/lane_flow_display.h"
 
 class CFlowGroup;
 class CLaneDataSource;
 class CNetworkViewState;
-
-// How lane flows are added together and coloured (the document's lane flow display choices).
-enum class ELaneFlowAggregation
-{
-    ByOD = 0,
-    ByOrigin = 1,
-    ByDestination = 2,
-    None = 3,
-};
-
-enum class ELaneFlowColouring
-{
-    ByOrigin = 0,
-    ByDestination = 1,
-};
 
 // The switches a view sets before a drawing pass; the defaults draw every layer.
 struct CRenderSwitches
@@ -37,9 +23,7 @@ struct CRenderSwitches
     bool showSelectedRoute = false;
     bool highlightFilteredRoutes = false;
     bool permittedOnly = false;
-    ELaneFlowAggregation aggregation = ELaneFlowAggregation::None;
-    ELaneFlowColouring colouring = ELaneFlowColouring::ByOrigin;
-    bool showZeroFlows = false;
+    CLaneFlowDisplay laneFlows;
 };
 
 // One drawing pass's shared state: the settings it is drawn with, the flow group shown, the

@@ -211,7 +211,7 @@ QWidget* CReportFragmentOptions::MakeDiagramPage()
 
     auto* aggregation = new QVBoxLayout;
     auto* aggregationGroup = new QButtonGroup(this);
-    using A = Diagram::FlowAggregation;
+    using A = ELaneFlowAggregation;
     const std::pair<A, QString> aggregations[] = {{A::ByOD, tr("By &OD movement")},
                                                   {A::ByOrigin, tr("By o&rigin")},
                                                   {A::ByDestination, tr("By d&estination")},
@@ -232,7 +232,7 @@ QWidget* CReportFragmentOptions::MakeDiagramPage()
 
     auto* colouring = new QVBoxLayout;
     auto* colouringGroup = new QButtonGroup(this);
-    using C = Diagram::FlowColouring;
+    using C = ELaneFlowColouring;
     const std::pair<C, QString> colourings[] = {{C::ByOrigin, tr("By or&igin")},
                                                 {C::ByDestination, tr("By des&tination")}};
     for (const auto& [value, text] : colourings) {

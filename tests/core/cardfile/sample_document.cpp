@@ -63,9 +63,7 @@ void BuildSampleDocument(CDocumentData& doc, NetworkSettings& settings)
     settings.Address = "1 High Street\r\nSmalltown\r\n";
     doc.project = {"Ring road\r\nStage 2", "North junction", "Café survey, 3 days", "RR2", "S-17"};
     doc.odMatrixShown = true;
-    doc.laneFlowAggregation = 2;
-    doc.laneFlowColouring = 1;
-    doc.zeroFlowsShown = true;
+    doc.laneFlows = {ELaneFlowAggregation::ByDestination, ELaneFlowColouring::ByDestination, true};
     doc.odMatrix.SetPosition(-1500, 2500);
 
     CNetwork& network = doc.network;
@@ -185,10 +183,9 @@ void BuildSampleDocument(CDocumentData& doc, NetworkSettings& settings)
     list->SetShowFlowGroupDescription(false);
     auto* diagram = dynamic_cast<CCarouselNetworkDiagramReportFragment*>(
         fragments.AddFragment(ReportFragmentType::NetworkDiagram, 5));
-    using Diagram = CCarouselNetworkDiagramReportFragment;
     diagram->SetFlowGroupId(am->GetId());
-    diagram->SetAggregation(Diagram::FlowAggregation::ByDestination);
-    diagram->SetColouring(Diagram::FlowColouring::ByDestination);
+    diagram->SetAggregation(ELaneFlowAggregation::ByDestination);
+    diagram->SetColouring(ELaneFlowColouring::ByDestination);
     diagram->SetShowZeroLaneFlows(true);
     diagram->SetPrintZone(2);
     diagram->SetScale(150);
@@ -210,9 +207,10 @@ std::string Describe(const CDocumentData& doc, const NetworkSettings& s)
     const CProjectInformation& p = doc.project;
     out << "project [" << p.title << "][" << p.location << "][" << p.notes << "][" << p.projectName
         << "][" << p.scn << "]\n";
-    out << "display " << doc.odMatrixShown << ' ' << doc.laneFlowAggregation << ' '
-        << doc.laneFlowColouring << ' ' << doc.zeroFlowsShown << " od " << doc.odMatrix.GetX()
-        << ',' << doc.odMatrix.GetY() << '\n';
+    out << "display " << doc.odMatrixShown << ' '
+        << LaneFlowAggregationNumber(doc.laneFlows.aggregation) << ' '
+        << LaneFlowColouringNumber(doc.laneFlows.colouring) << ' ' << doc.laneFlows.zeroFlowsShown
+        << " od " << doc.odMatrix.GetX() << ',' << doc.odMatrix.GetY() << '\n';
 
     const CNetwork& network = doc.network;
     const CArms& arms = network.GetArms();
@@ -331,10 +329,10 @@ std::string Describe(const CDocumentData& doc, const NetworkSettings& s)
                     << r->GetShowAllowedRoutesOnly() << r->GetShowFlowLockStatus();
             }
             if (const auto* d = dynamic_cast<const CCarouselNetworkDiagramReportFragment*>(fr)) {
-                out << " diagram " << static_cast<int>(d->GetAggregation()) << ' '
-                    << static_cast<int>(d->GetColouring()) << ' ' << d->GetShowZeroLaneFlows()
-                    << ' ' << d->GetPrintZone() << ' ' << d->GetScale() << ' '
-                    << d->GetHighlightFilteredRoutes() << d->GetHighlightSelectedRoutes();
+                out << " diagram " << LaneFlowAggregationNumber(d->GetAggregation()) << ' '
+                    << LaneFlowColouringNumber(d->GetColouring()) << ' '
+                    << d->GetShowZeroLaneFlows() << ' ' << d->GetPrintZone() << ' ' << d->GetScale()
+                    << ' ' << d->GetHighlightFilteredRoutes() << d->GetHighlightSelectedRoutes();
             }
             out << '\n';
         }

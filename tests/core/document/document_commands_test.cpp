@@ -222,12 +222,12 @@ const CommandCase CommandCases[] = {
     {"NoAggregation", "No Flow Aggregation", Display<LaneFlowDisplayCommand::NoAggregation>, 0,
      true,
      [](Doc& d) {
-         d.GetData().laneFlowAggregation = 0;
+         d.GetData().laneFlows.aggregation = ELaneFlowAggregation::ByOD;
      }},
     {"ColourByOrigin", "Colour Flows By Origin", Display<LaneFlowDisplayCommand::ColourByOrigin>, 0,
      true,
      [](Doc& d) {
-         d.GetData().laneFlowColouring = 1;
+         d.GetData().laneFlows.colouring = ELaneFlowColouring::ByDestination;
      }},
     {"ColourByDestination", "Colour Flows By Destination",
      Display<LaneFlowDisplayCommand::ColourByDestination>, 0},
@@ -235,7 +235,7 @@ const CommandCase CommandCases[] = {
     {"DontShowZeroFlows", "Don't Show Zero Flows",
      Display<LaneFlowDisplayCommand::DontShowZeroFlows>, 0, true,
      [](Doc& d) {
-         d.GetData().zeroFlowsShown = true;
+         d.GetData().laneFlows.zeroFlowsShown = true;
      }},
 };
 

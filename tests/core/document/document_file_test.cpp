@@ -41,7 +41,7 @@ TEST_F(DocumentFileTest, NewDocumentIsBlankWithOneCurrentFlowGroup)
     EXPECT_FALSE(doc.IsModified());
     EXPECT_FALSE(doc.HasSavePath());
     EXPECT_EQ(doc.GetTitle(), "New Gyrolith File ");
-    EXPECT_EQ(doc.GetData().laneFlowAggregation, 3);
+    EXPECT_EQ(doc.GetData().laneFlows, CLaneFlowDisplay{});
 }
 
 TEST_F(DocumentFileTest, ShortEnvironmentCardGivesTheProgramsDefaultDelimiter)
@@ -214,10 +214,10 @@ TEST_F(DocumentFileTest, DiagramIsDrawnWithTheDocumentsOwnSettings)
     EXPECT_EQ(&source.odMatrix, &doc.GetODMatrix());
     EXPECT_EQ(std::tuple(source.odMatrix.GetX(), source.odMatrix.GetY()), std::tuple(700, 800));
     const CDiagramSettings& s = source.settings;
-    EXPECT_EQ(std::tuple(s.laneFlowAggregation, s.laneFlowColouring, s.zeroFlowsShown,
-                         s.odMatrixShown, s.highlightFilteredRoutes, s.permittedOnly),
-              std::tuple(2, 1, true, true, false, true));
-    EXPECT_EQ(CDocumentData().laneFlowAggregation, CDiagramSettings().laneFlowAggregation);
+    EXPECT_EQ(s.laneFlows, (CLaneFlowDisplay{ELaneFlowAggregation::ByDestination,
+                                             ELaneFlowColouring::ByDestination, true}));
+    EXPECT_EQ(std::tuple(s.odMatrixShown, s.highlightFilteredRoutes, s.permittedOnly),
+              std::tuple(true, false, true));
 }
 
 // The kind of flows the OD matrix view chose is what the clipboard and the DXF export show; it

@@ -20,8 +20,8 @@ namespace
 {
 
 using namespace doctest;
-using Aggregation = CCarouselNetworkDiagramReportFragment::FlowAggregation;
-using Colouring = CCarouselNetworkDiagramReportFragment::FlowColouring;
+using Aggregation = ELaneFlowAggregation;
+using Colouring = ELaneFlowColouring;
 
 // A document with one report holding one fragment of each type.
 class ReportCommandsFixture : public CDocumentFixture

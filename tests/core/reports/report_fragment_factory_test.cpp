@@ -130,8 +130,8 @@ TEST_F(FragmentDefaultsTest, NetworkDiagramDrawsTheWholeNetworkFittedToTheWidth)
 {
     using F = CCarouselNetworkDiagramReportFragment;
     const auto& fragment = Add<F>(ReportFragmentType::NetworkDiagram);
-    EXPECT_EQ(fragment.GetAggregation(), F::FlowAggregation::ByOD);
-    EXPECT_EQ(fragment.GetColouring(), F::FlowColouring::ByOrigin);
+    EXPECT_EQ(fragment.GetAggregation(), ELaneFlowAggregation::ByOD);
+    EXPECT_EQ(fragment.GetColouring(), ELaneFlowColouring::ByOrigin);
     EXPECT_FALSE(fragment.GetShowZeroLaneFlows());
     EXPECT_EQ(fragment.GetPrintZone(), -1);
     EXPECT_EQ(fragment.GetScale(), -1);

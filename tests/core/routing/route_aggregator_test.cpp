@@ -1,6 +1,5 @@
 // Lane positions of routes, the aggregation keys and the bands of a lane.
 #include "route_fixture.h"
-#include "routing/lane_flow_display.h"
 #include "routing/route_aggregator.h"
 #include "routing/route_commands.h"
 
@@ -14,6 +13,8 @@ namespace
 using routetest::AddArm;
 using routetest::Lane;
 using Values = std::vector<double>;
+using Mode = ELaneFlowAggregation;
+using Colour = ELaneFlowColouring;
 
 // Zone A enters by E1 (two lanes) onto C2, zone B by E5 straight onto C3. From C3 traffic
 // leaves by X4 (zone C) or goes on by C6 to X7 (zone D). On lane C3.1 the routes from A have
@@ -59,9 +60,10 @@ protected:
             Route(n)->SetFlow(group, flow);
         }
     }
-    CNumList Bands(int mode, int colourMode = ColourByOrigin, unsigned flags = 0)
+    CNumList Bands(ELaneFlowAggregation mode,
+                   ELaneFlowColouring colouring = ELaneFlowColouring::ByOrigin, unsigned flags = 0)
     {
-        return AggregateLane(*CreateRouteAggregator(mode, group), *Lane(c3, 1), colourMode, flags);
+        return AggregateLane(*CreateRouteAggregator(mode, group), *Lane(c3, 1), colouring, flags);
     }
     static Values ValuesOf(const CNumList& list)
     {
@@ -132,7 +134,7 @@ TEST_F(CRing, LaneFollowedOnlyByALaneChangeOnTheExitArmIsOnTheRoute)
     EXPECT_EQ(GetLanePosition(*route, *Lane(x4, 1)), (CLanePosition{2, 0}));
     EXPECT_EQ(GetLanePosition(*route, *Lane(x4, 2)), (CLanePosition{2, 0}));
     const CNumList bands =
-        AggregateLane(CRouteDestFlowAggregator(group), *Lane(x4, 1), ColourByOrigin, 0);
+        AggregateLane(CRouteDestFlowAggregator(group), *Lane(x4, 1), Colour::ByOrigin, 0);
     EXPECT_EQ(bands.GetCount(), 1u);
 }
 
@@ -164,8 +166,8 @@ TEST_F(CRing, LanePositionFollowsARouteWhoseConnectorsChange)
 struct CBandCase
 {
     const char* name;
-    int mode;
-    int colourMode;
+    ELaneFlowAggregation mode;
+    ELaneFlowColouring colouring;
     Values values;
     std::vector<std::uint32_t> colours;
 };
@@ -177,7 +179,7 @@ class CRingBands : public CRing, public ::testing::WithParamInterface<CBandCase>
 TEST_P(CRingBands, BandsInKeyOrder)
 {
     const CBandCase& c = GetParam();
-    const CNumList bands = Bands(c.mode, c.colourMode);
+    const CNumList bands = Bands(c.mode, c.colouring);
     EXPECT_EQ(ValuesOf(bands), c.values);
     EXPECT_EQ(ColoursOf(bands), c.colours);
     EXPECT_EQ(bands.GetTotal(), 63.0);
@@ -187,17 +189,23 @@ INSTANTIATE_TEST_SUITE_P(
     Modes, CRingBands,
     ::testing::Values(
         // Same steps still to make: A's and B's routes to C share a band.
-        CBandCase{"ByDestination", 2, ColourByDestination, {1 + 2 + 16, 4 + 8 + 32}, {0x30, 0x40}},
-        CBandCase{"ByOrigin", 1, ColourByOrigin, {16 + 32, 1 + 2 + 4 + 8}, {0x20, 0x10}},
-        CBandCase{"ByOD", 0, ColourByOrigin, {16, 1 + 2, 32, 4 + 8}, {0x20, 0x10, 0x20, 0x10}},
+        CBandCase{"ByDestination",
+                  Mode::ByDestination,
+                  Colour::ByDestination,
+                  {1 + 2 + 16, 4 + 8 + 32},
+                  {0x30, 0x40}},
+        CBandCase{
+            "ByOrigin", Mode::ByOrigin, Colour::ByOrigin, {16 + 32, 1 + 2 + 4 + 8}, {0x20, 0x10}},
+        CBandCase{
+            "ByOD", Mode::ByOD, Colour::ByOrigin, {16, 1 + 2, 32, 4 + 8}, {0x20, 0x10, 0x20, 0x10}},
         CBandCase{"ByODColouredByDestination",
-                  0,
-                  ColourByDestination,
+                  Mode::ByOD,
+                  Colour::ByDestination,
                   {16, 1 + 2, 32, 4 + 8},
                   {0x30, 0x30, 0x40, 0x40}},
         CBandCase{"NoAggregation",
-                  3,
-                  ColourByOrigin,
+                  Mode::None,
+                  Colour::ByOrigin,
                   {16, 1, 2, 32, 4, 8},
                   {0x20, 0x10, 0x10, 0x20, 0x10, 0x10}}),
     [](const auto& c) { return std::string(c.param.name); });
@@ -206,10 +214,12 @@ TEST_F(CRing, FlagsLeaveOutRoutesOutsideTheFilterOrNotPermitted)
 {
     Route(5)->SetInFilter(false);
     Route(2)->SetPermitted(false);
-    EXPECT_EQ(ValuesOf(Bands(3, ColourByOrigin, AggregateInFilterOnly)), (Values{1, 0, 32, 4, 8}));
-    EXPECT_EQ(ValuesOf(Bands(3, ColourByOrigin, AggregatePermittedOnly)),
+    EXPECT_EQ(ValuesOf(Bands(Mode::None, Colour::ByOrigin, AggregateInFilterOnly)),
+              (Values{1, 0, 32, 4, 8}));
+    EXPECT_EQ(ValuesOf(Bands(Mode::None, Colour::ByOrigin, AggregatePermittedOnly)),
               (Values{16, 1, 32, 4, 8}));
-    EXPECT_EQ(ValuesOf(Bands(3, ColourByOrigin, AggregateInFilterOnly | AggregatePermittedOnly)),
+    EXPECT_EQ(ValuesOf(Bands(Mode::None, Colour::ByOrigin,
+                             AggregateInFilterOnly | AggregatePermittedOnly)),
               (Values{1, 32, 4, 8}));
 }
 
@@ -218,10 +228,10 @@ TEST_F(CRing, ZeroFlowsStayAndAnUnusedLaneIsEmpty)
     Route(1)->SetFlow(group, 0.0);
     Route(2)->SetFlow(group, 0.0);
     Route(5)->SetFlow(group, 0.0);
-    EXPECT_EQ(ValuesOf(Bands(2)), (Values{0, 44}));
+    EXPECT_EQ(ValuesOf(Bands(Mode::ByDestination)), (Values{0, 44}));
     x4->GetLanes().InsertLane(2);
-    EXPECT_TRUE(AggregateLane(CRouteFlowAggregator(group), *Lane(x4, 2), 0, 0).IsEmpty());
-    EXPECT_EQ(CreateRouteAggregator(4, group), nullptr);
+    EXPECT_TRUE(
+        AggregateLane(CRouteFlowAggregator(group), *Lane(x4, 2), Colour::ByOrigin, 0).IsEmpty());
 }
 
 TEST_F(CRing, NoAggregationKeepsRoutesApartBeyondRouteNumberOneThousand)
@@ -239,45 +249,7 @@ TEST_F(CRing, NoAggregationKeepsRoutesApartBeyondRouteNumberOneThousand)
     const CRouteNoAggFlowAggregator aggregator(group);
     EXPECT_NE(aggregator.GetKey(*Route(1001), *Lane(c3, 1)),
               aggregator.GetKey(*Route(1), *Lane(c3, 1)));
-    EXPECT_EQ(Bands(3).GetCount(), 6u);
+    EXPECT_EQ(Bands(Mode::None).GetCount(), 6u);
 }
-
-struct CDisplayCase
-{
-    LaneFlowDisplayCommand command;
-    const char* name;
-    CLaneFlowDisplaySettings after; // from {aggregation 0, colour 1, zero flows shown}
-};
-
-class CLaneFlowDisplayCommands : public ::testing::TestWithParam<CDisplayCase>
-{};
-
-TEST_P(CLaneFlowDisplayCommands, SetsWhatTheCommandNames)
-{
-    CLaneFlowDisplaySettings settings{0, 1, true};
-    ApplyLaneFlowDisplayCommand(settings, GetParam().command);
-    EXPECT_EQ(settings, GetParam().after);
-    EXPECT_EQ(LaneFlowDisplayCommandName(GetParam().command), GetParam().name);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    All, CLaneFlowDisplayCommands,
-    ::testing::Values(
-        CDisplayCase{LaneFlowDisplayCommand::AggregateByOD, "Aggregate Flows By OD", {0, 1, true}},
-        CDisplayCase{
-            LaneFlowDisplayCommand::AggregateByOrigin, "Aggregate Flows By Origin", {1, 0, true}},
-        CDisplayCase{LaneFlowDisplayCommand::AggregateByDestination,
-                     "Aggregate Flows By Destination",
-                     {2, 1, true}},
-        CDisplayCase{LaneFlowDisplayCommand::NoAggregation, "No Flow Aggregation", {3, 1, true}},
-        CDisplayCase{
-            LaneFlowDisplayCommand::ColourByOrigin, "Colour Flows By Origin", {0, 0, true}},
-        CDisplayCase{LaneFlowDisplayCommand::ColourByDestination,
-                     "Colour Flows By Destination",
-                     {0, 1, true}},
-        CDisplayCase{LaneFlowDisplayCommand::ShowZeroFlows, "Show Zero Flows", {0, 1, true}},
-        CDisplayCase{
-            LaneFlowDisplayCommand::DontShowZeroFlows, "Don't Show Zero Flows", {0, 1, false}}),
-    [](const auto& c) { return std::to_string(static_cast<int>(c.param.command)); });
 
 } // namespace

@@ -29,21 +29,26 @@ TEST(LaneFlowDisplayControls, AggregationDisablesTheOtherColouring)
 {
     using Button = LaneFlowDisplayButton;
     using Command = LaneFlowDisplayCommand;
-    const CLaneFlowDisplaySettings byDestination{2, 1, false};
+    using A = ELaneFlowAggregation;
+    using C = ELaneFlowColouring;
+    const CLaneFlowDisplay byDestination{A::ByDestination, C::ByDestination, false};
     const CLaneFlowDisplayControls controls = LaneFlowDisplayControls(byDestination);
     EXPECT_TRUE(controls.aggregateByDestination && controls.colourByDestination);
     EXPECT_FALSE(controls.colourByOriginEnabled);
     EXPECT_TRUE(controls.colourByDestinationEnabled);
-    EXPECT_FALSE(LaneFlowDisplayControls({1, 0, false}).colourByDestinationEnabled);
+    EXPECT_FALSE(
+        LaneFlowDisplayControls({A::ByOrigin, C::ByOrigin, false}).colourByDestinationEnabled);
     EXPECT_EQ(LaneFlowDisplayButtonCommand(byDestination, Button::ColourByOrigin), std::nullopt);
     EXPECT_EQ(LaneFlowDisplayButtonCommand(byDestination, Button::AggregateByDestination),
               std::nullopt);
     EXPECT_EQ(LaneFlowDisplayButtonCommand(byDestination, Button::AggregateNone),
               Command::NoAggregation);
-    EXPECT_EQ(LaneFlowDisplayButtonCommand({3, 1, true}, Button::ColourByOrigin),
-              Command::ColourByOrigin);
-    EXPECT_EQ(LaneFlowDisplayButtonCommand({3, 1, true}, Button::ShowZeroFlows),
-              Command::DontShowZeroFlows);
+    EXPECT_EQ(
+        LaneFlowDisplayButtonCommand({A::None, C::ByDestination, true}, Button::ColourByOrigin),
+        Command::ColourByOrigin);
+    EXPECT_EQ(
+        LaneFlowDisplayButtonCommand({A::None, C::ByDestination, true}, Button::ShowZeroFlows),
+        Command::DontShowZeroFlows);
 }
 
 } // namespace

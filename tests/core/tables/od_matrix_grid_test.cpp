@@ -141,7 +141,7 @@ TEST_F(CODMatrixGrid, ColoursOfTextAndBackground)
     EXPECT_EQ(grid.GetCellTextColour(1, 2), RedZone);
     EXPECT_EQ(grid.GetCellTextColour(1, 4), GridBlack);
     EXPECT_EQ(grid.GetCellTextColour(4, 2), GridBlack);
-    doc.GetData().laneFlowColouring = 1;
+    doc.GetData().laneFlows.colouring = ELaneFlowColouring::ByDestination;
     Grid(Kind::Actual);
     EXPECT_EQ(grid.GetCellTextColour(1, 2), GreenZone);
     EXPECT_EQ(grid.GetCellTextColour(1, 3), BlueZone);

@@ -61,7 +61,7 @@ protected:
     void SetUp() override
     {
         BuildRoundabout(m_roundabout);
-        m_settings.laneFlowAggregation = 0;
+        m_settings.laneFlows.aggregation = ELaneFlowAggregation::ByOD;
         GetParam().Place(m_roundabout, m_settings, m_odMatrix);
     }
     CDiagramSource Source()

@@ -89,9 +89,9 @@ TEST_P(LaneFlowText, WritesWhatFits)
     net.SetFlows(c.flows);
     net.program.CurLaneFlowPrecision = c.precision;
     CRenderSwitches switches;
-    switches.aggregation = ELaneFlowAggregation::None;
-    switches.colouring = ELaneFlowColouring::ByDestination;
-    switches.showZeroFlows = c.showZero;
+    switches.laneFlows.aggregation = ELaneFlowAggregation::None;
+    switches.laneFlows.colouring = ELaneFlowColouring::ByDestination;
+    switches.laneFlows.zeroFlowsShown = c.showZero;
     EXPECT_EQ(net.DrawFlowText(switches).Texts(), c.texts);
 }
 
@@ -136,7 +136,7 @@ TEST(LaneFlowText, PiecesRunFromTheStopLineInTheirValuesColours)
     CFourRoutes net(true);
     net.SetFlows({12, 34, 56, 78});
     CRenderSwitches switches;
-    switches.colouring = ELaneFlowColouring::ByDestination;
+    switches.laneFlows.colouring = ELaneFlowColouring::ByDestination;
     const CRecordingSurface surface = net.DrawFlowText(switches);
     // Centre line y 536, text 15 below it: bottom-aligned, centred on the line. Stop-line end
     // of the text line at x 718; pieces follow towards the far end; the third overflows.
@@ -154,13 +154,13 @@ TEST(LaneFlowText, DrawsTheChosenAggregationOfPermittedRoutesOnly)
     // Every route is one arm-to-arm step from its end, so by destination the four make one
     // band, coloured by the first route's zone.
     CRenderSwitches switches;
-    switches.aggregation = ELaneFlowAggregation::ByDestination;
-    switches.colouring = ELaneFlowColouring::ByDestination;
+    switches.laneFlows.aggregation = ELaneFlowAggregation::ByDestination;
+    switches.laneFlows.colouring = ELaneFlowColouring::ByDestination;
     EXPECT_EQ(net.DrawFlowText(switches).Calls("TextOut"),
               (std::vector<std::string>{"TextOut 718,551 align=8 colour=0x000010 esc=0 '10'"}));
 
     net.network.GetRoutes().GetRoute(2)->SetPermitted(false);
-    switches.aggregation = ELaneFlowAggregation::None;
+    switches.laneFlows.aggregation = ELaneFlowAggregation::None;
     EXPECT_EQ(net.DrawFlowText(switches).Texts(), (std::vector<std::string>{"1, ", "3, ", "4"}));
 }
 

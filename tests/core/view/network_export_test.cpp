@@ -31,7 +31,7 @@ protected:
         BuildRoundabout(m_roundabout);
         m_settings.odMatrixShown = true;
         m_odMatrix.SetPosition(3000, 200);
-        m_settings.laneFlowAggregation = 1;
+        m_settings.laneFlows.aggregation = ELaneFlowAggregation::ByOrigin;
     }
     CDiagramSource Source()
     {
