@@ -101,7 +101,7 @@ void Write(const std::filesystem::path& path, void (*build)(CNetwork&), const ch
     label->SetSegment({2000.0, 1700.0}, {5000.0, 1700.0});
     // Lane flows in bands by OD and the OD matrix beside the junction, as a user would set
     // the display for a picture of the flows.
-    document.laneFlowAggregation = 0;
+    document.laneFlows.aggregation = ELaneFlowAggregation::ByOD;
     document.odMatrixShown = true;
     document.odMatrix.SetPosition(10400, 2000);
     SaveNetworkFile(path, document, NetworkSettings{});
