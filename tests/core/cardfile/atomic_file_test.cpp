@@ -16,6 +16,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 namespace fs = std::filesystem;
 
 class AtomicFileTest : public testing::Test

@@ -26,6 +26,7 @@ using namespace netfiletest;
 
 namespace
 {
+using TestSupport::PrintTo;
 std::string WriteFull(const CDocumentData& doc, const NetworkSettings& settings)
 {
     CCardWriterMemory writer;

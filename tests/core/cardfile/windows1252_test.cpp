@@ -7,6 +7,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 TEST(Windows1252, EveryByteSurvivesTheRoundTrip)
 {
     std::string all;
