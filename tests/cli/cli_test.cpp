@@ -1,8 +1,8 @@
 // gyrolith-cli as users run it: exit statuses, stdout and stderr, and what it leaves on disk.
-#include "../core/cardfile/case_name.h"
-#include "../core/platform/support/external_tools.h"
 #include "cardfile/carousel_file.h"
+#include "case_name.h"
 #include "example_networks.h"
+#include "external_tools.h"
 #include "reports/report_definition.h"
 #include "routing/route_commands.h"
 
@@ -23,6 +23,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 
 namespace fs = std::filesystem;
 

@@ -1,5 +1,5 @@
 // gyrolith-cli export-od and import-od: CSV out, CSV back in, and what a bad file leaves.
-#include "../core/platform/support/external_tools.h"
+#include "external_tools.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // print-pdf checked by poppler's readers: page count, sizes and orientations, searchable title
 // block text, and where the frame and a cropped drawing land at one pixel per page unit.
-#include "../core/platform/support/external_tools.h"
+#include "external_tools.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,6 +1,6 @@
 // report -o OUT.pdf checked by poppler's readers: each example's report on the pages its
 // sections ask for, its text searchable, and its diagram drawn.
-#include "../core/platform/support/external_tools.h"
+#include "external_tools.h"
 
 #include <filesystem>
 #include <fstream>

@@ -12,6 +12,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 struct IntFieldCase
 {
     const char* name;

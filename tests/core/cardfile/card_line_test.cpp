@@ -8,6 +8,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 struct IntCase
 {
     const char* name;

@@ -15,6 +15,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 TEST(CardText, EmptyTextAfterKeyword)
 {
     EXPECT_EQ(CCardText::FromLine("TEXT ").GetText(), "");

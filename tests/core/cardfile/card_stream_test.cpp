@@ -16,6 +16,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 std::vector<std::string> ReadAll(CCardStream& stream)
 {
     std::vector<std::string> lines;

@@ -1,5 +1,5 @@
 // The network file: round trips, the card rules of reading and the failures of both ways.
-#include "../platform/support/external_tools.h"
+#include "external_tools.h"
 #include "platform/atomic_file.h"
 #include "cardfile/card_builder.h"
 #include "cardfile/card_checksum.h"
@@ -27,6 +27,7 @@ using namespace netfiletest;
 
 namespace
 {
+using TestSupport::PrintTo;
 std::string WriteFull(const CDocumentData& doc, const NetworkSettings& settings)
 {
     CCardWriterMemory writer;

@@ -1,9 +1,8 @@
 // Report template files: what they carry, what reading one leaves out, and every refusal.
-#include "../document/temp_dir.h"
-#include "../platform/support/external_tools.h"
 #include "cardfile/product_code.h"
 #include "cardfile/report_template_file.h"
 #include "case_name.h"
+#include "external_tools.h"
 #include "model/network.h"
 #include "reports/flows_report_fragment.h"
 #include "reports/header_footer_report_fragment.h"
@@ -11,6 +10,7 @@
 #include "reports/report_definition.h"
 #include "reports/report_file_names.h"
 #include "reports/routes_report_fragment.h"
+#include "temp_dir.h"
 
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -18,6 +18,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 
 using TestSupport::ReadText;
 using TestSupport::WriteText;

@@ -1,6 +1,7 @@
 // The sample document of the network file tests and its dump by numbers.
 #include "sample_document.h"
 
+#include "network_builder.h"
 #include "reports/flows_report_fragment.h"
 #include "reports/header_footer_report_fragment.h"
 #include "reports/network_diagram_report_fragment.h"
@@ -16,31 +17,11 @@ namespace netfiletest
 
 namespace
 {
-CArm* AddArm(CNetwork& network, int lanes)
-{
-    CArm* arm = network.GetArms().InsertArm(network.GetArms().GetCount() + 1);
-    for (int n = 1; n <= lanes; ++n) {
-        arm->GetLanes().InsertLane(static_cast<std::uint32_t>(n));
-    }
-    return arm;
-}
-
-void Connect(CNetwork& network, CArm* from, std::uint32_t fromLane, CArm* to, std::uint32_t toLane)
-{
-    network.GetLaneConnectors().AddConnector(from->GetLanes().GetLane(fromLane),
-                                             to->GetLanes().GetLane(toLane));
-}
-
 std::string Real(double value)
 {
     char text[64];
     std::snprintf(text, sizeof text, "%.15f", value);
     return text;
-}
-
-std::string LaneName(const CLane* lane)
-{
-    return std::to_string(lane->GetArm()->GetNumber()) + "." + std::to_string(lane->GetNumber());
 }
 
 int GroupNumber(const CNetwork& network, std::uint32_t id)
@@ -67,22 +48,19 @@ void BuildSampleDocument(CDocumentData& doc, NetworkSettings& settings)
     doc.odMatrix.SetPosition(-1500, 2500);
 
     CNetwork& network = doc.network;
-    CArm* entry = AddArm(network, 3);
-    CArm* circ = AddArm(network, 1);
-    CArm* exitA = AddArm(network, 1);
-    CArm* exitB = AddArm(network, 2);
+    TestSupport::CNetworkBuilder build(network);
+    build.Arms({3, 1, 1, 2});
+    CArm* entry = network.GetArms().GetArm(1);
+    CArm* circ = network.GetArms().GetArm(2);
+    CArm* exitA = network.GetArms().GetArm(3);
+    CArm* exitB = network.GetArms().GetArm(4);
     entry->SetText("North Rd");
     exitB->SetText("B");
     entry->SetPoints({100, 200}, {-300, 4000});
     circ->SetPoints({-999999999, 999999999}, {0, 0});
     entry->GetLanes().GetLane(3)->SetLength(12);
     exitB->GetLanes().GetLane(2)->SetLength(4);
-    Connect(network, entry, 1, circ, 1);
-    Connect(network, entry, 2, circ, 1);
-    Connect(network, entry, 3, entry, 2);
-    Connect(network, circ, 1, exitA, 1);
-    Connect(network, circ, 1, exitB, 1);
-    Connect(network, circ, 1, exitB, 2);
+    build.Connect("1.1>2.1 1.2>2.1 1.3>1.2 2.1>3.1 2.1>4.1 2.1>4.2");
 
     CZones& zones = network.GetZones();
     CZone* origin = zones.InsertZone(1);
@@ -241,7 +219,8 @@ std::string Describe(const CDocumentData& doc, const NetworkSettings& s)
     }
     std::vector<std::string> connectors;
     for (const auto* c : network.GetLaneConnectors().GetConnectorsInCreationOrder()) {
-        connectors.push_back(LaneName(c->GetFromLane()) + ">" + LaneName(c->GetToLane()));
+        connectors.push_back(TestSupport::LaneName(c->GetFromLane()) + ">" +
+                             TestSupport::LaneName(c->GetToLane()));
     }
     std::sort(connectors.begin(), connectors.end());
     for (const std::string& c : connectors) {
@@ -252,8 +231,8 @@ std::string Describe(const CDocumentData& doc, const NetworkSettings& s)
         const CRoute* route = routes.GetRoute(r);
         out << "route " << r << (route->IsPermitted() ? " permitted" : " barred");
         for (std::size_t i = 0; i < route->GetConnectorCount(); ++i) {
-            out << ' ' << LaneName(route->GetConnector(i)->GetFromLane()) << '>'
-                << LaneName(route->GetConnector(i)->GetToLane());
+            out << ' ' << TestSupport::LaneName(route->GetConnector(i)->GetFromLane()) << '>'
+                << TestSupport::LaneName(route->GetConnector(i)->GetToLane());
         }
         out << '\n';
     }

@@ -1,9 +1,9 @@
 // A running copy that auto-saved is killed outright; the next start must offer its file and
 // open it with nothing lost.
-#include "../model/test_network.h"
 #include "document/carousel_doc.h"
 #include "document/recent_file_list.h"
 #include "document/startup.h"
+#include "network_builder.h"
 #include "scripted_prompt.h"
 #include "temp_dir.h"
 
@@ -18,13 +18,11 @@ namespace
 // The same network in the child and in the test.
 void BuildNetwork(CCarouselDoc& doc)
 {
-    CNetwork& network = doc.GetNetwork();
-    CArm* entry = testnet::AddArm(network, 2);
-    CArm* exitArm = testnet::AddArm(network, 1);
-    network.GetLaneConnectors().AddConnector(testnet::Lane(entry, 1), testnet::Lane(exitArm, 1));
-    network.GetLaneConnectors().AddConnector(testnet::Lane(entry, 2), testnet::Lane(exitArm, 1));
-    network.GetZones().InsertZone(1)->SetEntryArm(entry);
-    network.GetZones().InsertZone(2)->SetExitArm(exitArm);
+    TestSupport::CNetworkBuilder(doc.GetNetwork())
+        .Arms({2, 1})
+        .Connect("1.1>2.1 1.2>2.1")
+        .Zone(1, 0)
+        .Zone(0, 2);
     doc.BuildRoutes();
     doc.MoveODMatrix(250, 500);
 }

@@ -1,4 +1,5 @@
 // Every command: its checkpoint name, its hint, the modified flag, and undo taking it back.
+#include "case_name.h"
 #include "document_fixture.h"
 #include "model/capacity_assessor.h"
 #include "printing/print_page_layout.h"
@@ -7,6 +8,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 
 using doctest::CDocumentFixture;
 
@@ -274,9 +276,7 @@ TEST_P(DocumentCommandTest, CheckpointNameHintModifiedAndUndo)
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, DocumentCommandTest, testing::ValuesIn(CommandCases),
-                         [](const testing::TestParamInfo<CommandCase>& paramInfo) {
-                             return paramInfo.param.Name;
-                         });
+                         CaseName());
 
 using DocumentCommandRulesTest = CDocumentFixture;
 
@@ -481,9 +481,6 @@ TEST_P(AutoRebuildTest, NothingRebuildsWhileTheFlagIsOff)
     EXPECT_EQ(RouteCount(), 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Commands, AutoRebuildTest, testing::ValuesIn(RebuildCases),
-                         [](const testing::TestParamInfo<RebuildCase>& paramInfo) {
-                             return paramInfo.param.Name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Commands, AutoRebuildTest, testing::ValuesIn(RebuildCases), CaseName());
 
 } // namespace

@@ -1,9 +1,11 @@
 // Long commands report progress, and a cancelled one leaves the document as it was before it.
 #include "../routing/cancel_at_report.h"
+#include "case_name.h"
 #include "document_fixture.h"
 
 namespace
 {
+using TestSupport::PrintTo;
 
 using Doc = CCarouselDoc;
 
@@ -94,9 +96,6 @@ TEST_P(LongCommandTest, CancelledAnywhereLeavesTheDocumentAsItWas)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Commands, LongCommandTest, testing::ValuesIn(LongCommands),
-                         [](const testing::TestParamInfo<LongCommandCase>& paramInfo) {
-                             return paramInfo.param.Name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Commands, LongCommandTest, testing::ValuesIn(LongCommands), CaseName());
 
 } // namespace

@@ -1,5 +1,6 @@
 // New, open, save and the status panes; the recovered-file rule.
 #include "cardfile/carousel_file.h"
+#include "case_name.h"
 #include "document_fixture.h"
 #include "platform/emf_reader.h"
 #include "platform/text_measurer.h"
@@ -11,6 +12,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 
 using doctest::CDocumentFixture;
 using doctest::CKeptClipboard;
@@ -186,10 +188,7 @@ TEST_P(OpenErrorTest, OneMessageAndTheDocumentUnchanged)
     EXPECT_EQ(doc.GetPathName(), good);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, OpenErrorTest, testing::ValuesIn(OpenErrorCases),
-                         [](const testing::TestParamInfo<OpenErrorCase>& paramInfo) {
-                             return paramInfo.param.Name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Files, OpenErrorTest, testing::ValuesIn(OpenErrorCases), CaseName());
 
 // The bytes of a text as a metafile stores it (UTF-16LE).
 std::string Utf16(const std::string& text)
@@ -314,6 +313,6 @@ INSTANTIATE_TEST_SUITE_P(
                     NameCase{"Semicolon", "a;b", "a.b.c", "a.crs", "a.dxf"},
                     NameCase{"Backslash", "x\\y", "short.cr", "x.crs", "short.cr.dxf"},
                     NameCase{"Percent", "50%", "net.crs", "50.crs", "net.dxf"}),
-    [](const testing::TestParamInfo<NameCase>& paramInfo) { return paramInfo.param.Name; });
+    CaseName());
 
 } // namespace

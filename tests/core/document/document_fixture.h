@@ -1,8 +1,8 @@
 // A document over a small junction, with a view and a status bar that record what they hear.
 #pragma once
 
-#include "../model/test_network.h"
 #include "document/carousel_doc.h"
+#include "network_builder.h"
 #include "platform/clipboard.h"
 #include "scripted_prompt.h"
 
@@ -53,20 +53,14 @@ protected:
     void SetUp() override
     {
         doc.OnNewDocument();
-        CNetwork& network = doc.GetNetwork();
-        entry = testnet::AddArm(network, 2);
-        circ = testnet::AddArm(network, 1);
-        exitArm = testnet::AddArm(network, 1);
-        spare = testnet::AddArm(network, 1);
-        Connect(entry, 1, circ, 1);
-        Connect(entry, 2, circ, 1);
-        Connect(circ, 1, exitArm, 1);
-        Connect(circ, 1, spare, 1);
-        origin = network.GetZones().InsertZone(1);
-        destination = network.GetZones().InsertZone(2);
-        origin->SetEntryArm(entry);
-        destination->SetExitArm(exitArm);
-        network.GetRoutes().DiscoverRoutes();
+        TestSupport::SmallJunction(doc.GetNetwork()).Zone(1, 0).Zone(0, 3).Routes();
+        CArms& arms = doc.GetNetwork().GetArms();
+        entry = arms.GetArm(1);
+        circ = arms.GetArm(2);
+        exitArm = arms.GetArm(3);
+        spare = arms.GetArm(4);
+        origin = doc.GetNetwork().GetZones().GetZone(1);
+        destination = doc.GetNetwork().GetZones().GetZone(2);
         doc.SetModifiedFlag(false);
         doc.AddView(&view);
         doc.SetStatusPaneSink(&panes);
@@ -75,8 +69,8 @@ protected:
     CCarouselLaneConnector* Connect(CArm* from, std::uint32_t fromLane, CArm* to,
                                     std::uint32_t toLane)
     {
-        return doc.GetNetwork().GetLaneConnectors().AddConnector(testnet::Lane(from, fromLane),
-                                                                 testnet::Lane(to, toLane));
+        return doc.GetNetwork().GetLaneConnectors().AddConnector(TestSupport::Lane(from, fromLane),
+                                                                 TestSupport::Lane(to, toLane));
     }
     CLane* Lane(std::uint32_t arm, std::uint32_t lane)
     {

@@ -1,6 +1,7 @@
 // What the commands do with values the network file cannot hold: bring them in as the reader
 // would, or refuse them naming the field and its range, and what a document that still cannot
 // be written does to a command, a save and an auto-save.
+#include "case_name.h"
 #include "settings/program_settings.h"
 #include "document_fixture.h"
 #include "model/capacity_assessor.h"
@@ -15,6 +16,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 
 using doctest::CDocumentFixture;
 using Doc = CCarouselDoc;
@@ -120,10 +122,7 @@ TEST_P(RefusedValueTest, NamesTheFieldAndItsRangeAndChangesNothing)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Values, RefusedValueTest, testing::ValuesIn(RefusalCases),
-                         [](const testing::TestParamInfo<RefusalCase>& param) {
-                             return param.param.Name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Values, RefusedValueTest, testing::ValuesIn(RefusalCases), CaseName());
 
 using DocumentValuesTest = CDocumentFixture;
 

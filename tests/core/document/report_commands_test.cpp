@@ -1,10 +1,10 @@
 // The report builder's commands: their undo names, the delete question, templates, Save and
 // View.
-#include "../cardfile/case_name.h"
-#include "../platform/support/external_tools.h"
 #include "cardfile/report_template_file.h"
+#include "case_name.h"
 #include "document/report_commands.h"
 #include "document_fixture.h"
+#include "external_tools.h"
 #include "platform/private_temp_file.h"
 #include "platform/text_measurer.h"
 #include "reports/header_footer_report_fragment.h"
@@ -18,6 +18,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 
 using namespace doctest;
 using Aggregation = ELaneFlowAggregation;

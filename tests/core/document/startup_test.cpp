@@ -1,4 +1,5 @@
 // Start-up decisions, the recent-file list and exit clean-up.
+#include "case_name.h"
 #include "settings/settings_persistence.h"
 #include "document/startup.h"
 #include "scripted_prompt.h"
@@ -8,6 +9,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 
 using Kind = CStartupCommand::Kind;
 
@@ -63,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(
         S{"RecoveryYesWinsOverAFile", FileA, true, true, P::Yes, Kind::FileOpen, "<recovered>"},
         S{"RecoveryNoKeepsTheFile", FileA, true, true, P::No, Kind::FileOpen, "/n/a.crs"},
         S{"RecoveryNoKeepsNothing", NoArgs, false, true, P::No, Kind::Nothing, ""}),
-    [](const testing::TestParamInfo<StartupCase>& paramInfo) { return paramInfo.param.Name; });
+    CaseName());
 
 TEST(RecentFileListTest, NewestFirstNoDuplicatesFiveAtMost)
 {

@@ -1,6 +1,6 @@
 // Entities, colours and syntax of the DXF writer, and what the converter makes of recorded
 // drawing calls, read back as group code / value pairs.
-#include "../cardfile/case_name.h"
+#include "case_name.h"
 #include "dxf/metafile_to_dxf_converter.h"
 #include "platform/emf_reader.h"
 #include "platform/emf_recorder.h"
@@ -10,6 +10,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 struct CGroup
 {
     int code = 0;

@@ -1,12 +1,13 @@
 // The whole export path checked by ezdxf: recorder, reader, parser, converter and writer.
-#include "../platform/support/external_tools.h"
 #include "../platform/support/sample_drawing.h"
 #include "platform/atomic_file.h"
 #include "dxf/metafile_to_dxf_converter.h"
+#include "external_tools.h"
 #include "platform/emf_recorder.h"
 #include "platform/freetype_text_measurer.h"
 
 #include <fstream>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -75,13 +76,9 @@ TEST(DxfFile, FailuresLeaveTheFolderAsItWas)
     const auto emf = recorder.Finish();
     const auto dir = ScratchDir("dxf-fail");
     const auto target = dir / "missing" / "out.dxf";
-    try {
-        WriteDxfFile(target, emf, measurer);
-        FAIL() << "no error";
-    } catch (const errFileWrite& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  "Cannot write " + target.string() + ": its folder does not exist");
-    }
+    EXPECT_THAT([&] { WriteDxfFile(target, emf, measurer); },
+                testing::ThrowsMessage<errFileWrite>(testing::StrEq(
+                    "Cannot write " + target.string() + ": its folder does not exist")));
     EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
 
     WriteText(dir / "out.dxf", "earlier");

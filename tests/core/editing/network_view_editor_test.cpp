@@ -1,10 +1,10 @@
 // The network view's editing driven as a user would: presses, moves, releases, keys, commands
 // and scripted dialogs, checked on the model and the undo history.
 #include "../document/scripted_prompt.h"
-#include "../model/test_network.h"
 #include "../view/support/recording_surface.h"
 #include "document/carousel_doc.h"
 #include "editing/network_view_editor.h"
+#include "network_builder.h"
 #include "model/flow_group.h"
 #include "scripted_dialogs.h"
 
@@ -38,8 +38,9 @@ protected:
         arm1->SetPoints({1000, 1000}, {1000, 2000});
         arm2->SetPoints({3000, 1000}, {3000, 2000});
         arm3->SetPoints({5000, 1000}, {5000, 2000});
-        testnet::Lane(arm3, 2)->SetLength(100);
-        network.GetLaneConnectors().AddConnector(testnet::Lane(arm3, 1), testnet::Lane(arm3, 2));
+        TestSupport::Lane(arm3, 2)->SetLength(100);
+        network.GetLaneConnectors().AddConnector(TestSupport::Lane(arm3, 1),
+                                                 TestSupport::Lane(arm3, 2));
         doc.SetModifiedFlag(false);
         view.editor = &editor;
         doc.AddView(&view);
@@ -57,7 +58,7 @@ protected:
         editor.MouseMove(to);
         editor.LeftButtonUp(to);
     }
-    CCapacityLane* Lane(CArm* arm, std::uint32_t n) { return testnet::Lane(arm, n); }
+    CCapacityLane* Lane(CArm* arm, std::uint32_t n) { return TestSupport::Lane(arm, n); }
     std::size_t Steps() const { return doc.GetCheckpointCount(); }
 
     ProgramSettings program;
@@ -66,9 +67,9 @@ protected:
     CCarouselDoc doc{program, settings, &prompt};
     // A new document first: it replaces the network.
     CNetwork& network = (doc.OnNewDocument(), doc.GetNetwork());
-    CArm* arm1 = testnet::AddArm(network, 2);
-    CArm* arm2 = testnet::AddArm(network, 1);
-    CArm* arm3 = testnet::AddArm(network, 2);
+    CArm* arm1 = TestSupport::AddArm(network, 2);
+    CArm* arm2 = TestSupport::AddArm(network, 1);
+    CArm* arm3 = TestSupport::AddArm(network, 2);
     CNetworkViewState state{doc.GetViewStates()};
     CScriptedDialogs dialogs;
     TestSupport::CRecordingSurface measure;

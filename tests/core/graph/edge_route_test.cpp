@@ -1,7 +1,9 @@
 // Edits and queries of Routing::CEdgeRoute on a small fixed graph.
+#include "case_name.h"
 #include "graph/edge_route.h"
 #include "toy_graph.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <map>
 #include <stdexcept>
@@ -10,6 +12,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 
 using Routing::CEdgeRoute;
 using Routing::CRouteableEdge;
@@ -53,12 +56,7 @@ protected:
 
     template <class TCall> void ExpectRuntimeError(TCall call, const char* message)
     {
-        try {
-            call();
-            FAIL() << "expected \"" << message << "\"";
-        } catch (const std::runtime_error& error) {
-            EXPECT_STREQ(error.what(), message);
-        }
+        EXPECT_THAT(call, testing::ThrowsMessage<std::runtime_error>(testing::StrEq(message)));
     }
 
     RoutingToy::CToyGraph m_graph;
@@ -187,7 +185,7 @@ const ReplaceCase kReplaceCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, ReplaceSubRouteTest, ::testing::ValuesIn(kReplaceCases),
-                         [](const auto& param) { return std::string(param.param.name); });
+                         CaseName());
 
 TEST_F(EdgeRouteTest, ReplaceRefusesAnEmptyRouteAndTriesOnlyTheFirstOccurrence)
 {

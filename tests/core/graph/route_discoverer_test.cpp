@@ -1,5 +1,6 @@
 // The depth-first route search: its agreement with the plainly written search on random graphs,
 // and the cases those cannot reach.
+#include "case_name.h"
 #include "graph/route_discoverer.h"
 #include "toy_graph.h"
 
@@ -9,6 +10,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 
 using Routing::CRouteableEdge;
 using Routing::CRouteDiscoverer;
@@ -123,8 +125,7 @@ TEST_P(ChainLengthTest, RoutesHaveAtMost100Edges)
 const ChainCase kChainCases[] = {
     {"OneEdge", 1, 1}, {"Edges99", 99, 1}, {"Edges100", 100, 1}, {"Edges101", 101, 0}};
 
-INSTANTIATE_TEST_SUITE_P(Cases, ChainLengthTest, ::testing::ValuesIn(kChainCases),
-                         [](const auto& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, ChainLengthTest, ::testing::ValuesIn(kChainCases), CaseName());
 
 // Random small graphs with cycles, parallel edges and route ends of several groups, two in one
 // group, with edges leading on from them: the search must find exactly the routes, depth first

@@ -1,14 +1,16 @@
 // Arms: numbering, ids, moves, kinds from connectors, labels and what deleting one takes along.
+#include "case_name.h"
 #include "model/network.h"
-#include "test_network.h"
+#include "recording_observer.h"
 
 #include <gtest/gtest.h>
 
-using testnet::AddArm;
-using testnet::Lane;
+using TestSupport::AddArm;
+using TestSupport::Lane;
 
 namespace
 {
+using TestSupport::PrintTo;
 
 std::vector<std::uint32_t> Ids(const CArms& arms)
 {
@@ -88,7 +90,7 @@ TEST(ArmsNumbering, MoveTakesOutAndReinserts)
 TEST(ArmsNumbering, DeleteAllGoesFromLastToFirst)
 {
     CNetwork network;
-    testnet::CRecordingObserver observer;
+    CRecordingObserver observer;
     network.AddObserver(&observer);
     network.GetArms().InsertArm(3);
     network.GetArms().DeleteAllArms();
@@ -142,7 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
                       KindCase{"Exit", true, false, false, ArmKind::Exit, "X2"},
                       KindCase{"Circulatory", true, true, false, ArmKind::Circulatory, "C2"},
                       KindCase{"ExitWithLaneChanges", true, false, true, ArmKind::Exit, "X2"}),
-    [](const auto& testInfo) { return std::string(testInfo.param.name); });
+    CaseName());
 
 TEST(ArmKind, SingleConnectorMakesEntryAndExitUntilRemoved)
 {
@@ -164,7 +166,7 @@ TEST(ArmKind, SingleConnectorMakesEntryAndExitUntilRemoved)
 TEST(ArmDeletion, DetachesZoneRemovesAssessorHookAndConnectorsInOrder)
 {
     CNetwork network;
-    testnet::CRecordingObserver observer;
+    CRecordingObserver observer;
     network.AddObserver(&observer);
     CArm* a1 = AddArm(network, 2);
     CArm* a2 = AddArm(network, 2);

@@ -1,4 +1,5 @@
 // Label texts, placement of a new label and the label numbering limits.
+#include "case_name.h"
 #include "model/label.h"
 
 #include <gtest/gtest.h>
@@ -6,6 +7,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 
 struct LabelTextCase
 {
@@ -34,8 +36,7 @@ const LabelTextCase kLabelTextCases[] = {
     {"TrimmedBeforeCutting", "  " + std::string(50, 'c') + "  ", std::string(50, 'c')},
 };
 
-INSTANTIATE_TEST_SUITE_P(Labels, LabelTextTest, ::testing::ValuesIn(kLabelTextCases),
-                         [](const auto& named) { return std::string(named.param.name); });
+INSTANTIATE_TEST_SUITE_P(Labels, LabelTextTest, ::testing::ValuesIn(kLabelTextCases), CaseName());
 
 TEST(Labels, NewLabelDefaultsAndLimits)
 {

@@ -1,11 +1,11 @@
 // Lane connectors: one per ordered lane pair, their keys and orders, and their lane lists.
 #include "model/network.h"
-#include "test_network.h"
+#include "recording_observer.h"
 
 #include <gtest/gtest.h>
 
-using testnet::AddArm;
-using testnet::Lane;
+using TestSupport::AddArm;
+using TestSupport::Lane;
 
 namespace
 {
@@ -52,7 +52,7 @@ TEST_F(LaneConnectors, KeyOrderAndCreationOrder)
 
 TEST_F(LaneConnectors, RemoveUnlinksBothLanesAndRefusesStrangers)
 {
-    testnet::CRecordingObserver observer;
+    CRecordingObserver observer;
     network.AddObserver(&observer);
     auto* c = connectors.AddConnector(Lane(a1, 1), Lane(a2, 1));
 

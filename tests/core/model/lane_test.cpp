@@ -1,16 +1,18 @@
 // Lanes: the program-wide id counter, numbering within an arm, neighbours, deletion with its
 // connectors, the changed notification and the short-lane length bounds.
+#include "case_name.h"
 #include "model/network.h"
-#include "test_network.h"
+#include "recording_observer.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
 
-using testnet::AddArm;
-using testnet::Lane;
+using TestSupport::AddArm;
+using TestSupport::Lane;
 
 namespace
 {
+using TestSupport::PrintTo;
 
 const char* const kShortLaneMessage =
     "The Lane Length must be in the allowed range to avoid creating short lanes which are "
@@ -77,7 +79,7 @@ TEST(LaneNeighbours, EndsHaveNone)
 TEST(LaneDeletion, RemovesEveryConnectorOfTheLaneThroughTheConnectorHook)
 {
     CNetwork network;
-    testnet::CRecordingObserver observer;
+    CRecordingObserver observer;
     network.AddObserver(&observer);
     CArm* other = AddArm(network, 1);
     CArm* arm = AddArm(network, 3);
@@ -181,7 +183,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RangeCase{"UnfedShortOtherDoesNot", 9999, 12, false, {1, 1000}},
                       RangeCase{"FedInfiniteOtherDoesNot", 9999, 9999, true, {1, 1000}},
                       RangeCase{"BothShort", 40, 12, true, {12, 40}}),
-    [](const auto& testInfo) { return std::string(testInfo.param.name); });
+    CaseName());
 
 TEST(ShortLaneRange, FeederOnTheFarSideDoesNotCount)
 {

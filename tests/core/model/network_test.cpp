@@ -2,12 +2,12 @@
 // and the two small sets the views use (selected lanes, gathered zones).
 #include "model/network.h"
 #include "model/zone_collection.h"
-#include "test_network.h"
+#include "recording_observer.h"
 
 #include <gtest/gtest.h>
 
-using testnet::AddArm;
-using testnet::Lane;
+using TestSupport::AddArm;
+using TestSupport::Lane;
 
 namespace
 {
@@ -32,7 +32,7 @@ TEST(Network, ObjectsKnowTheirNetworkAndTheCurrentFlowGroupMustBelongToIt)
 TEST(Network, RemovedObserverHearsNothing)
 {
     CNetwork network;
-    testnet::CRecordingObserver observer;
+    CRecordingObserver observer;
     network.AddObserver(&observer);
     network.AddObserver(&observer);
     network.GetZones().InsertZone(1);
@@ -45,7 +45,7 @@ TEST(Network, RemovedObserverHearsNothing)
 
 TEST(Network, TeardownOfAFullNetworkIsQuiet)
 {
-    testnet::CRecordingObserver observer;
+    CRecordingObserver observer;
     {
         CNetwork network;
         network.AddObserver(&observer);

@@ -1,14 +1,16 @@
 // Zones: numbering without gaps, moves, the entry/exit arm rules and deletion.
+#include "case_name.h"
 #include "model/network.h"
-#include "test_network.h"
+#include "recording_observer.h"
 
 #include <gtest/gtest.h>
 
-using testnet::AddArm;
-using testnet::Lane;
+using TestSupport::AddArm;
+using TestSupport::Lane;
 
 namespace
 {
+using TestSupport::PrintTo;
 
 std::vector<std::uint32_t> Ids(const CZones& zones)
 {
@@ -86,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MoveCase{"ZeroRefused", 0, 1, false, {1001, 1002, 1003, 1004, 1005}},
                       MoveCase{
                           "MissingSourceRefused", 6, 1, false, {1001, 1002, 1003, 1004, 1005}}),
-    [](const auto& testInfo) { return std::string(testInfo.param.name); });
+    CaseName());
 
 // A network with arm 1 Entry, arm 2 Exit, arm 3 Circulatory and arm 4 Unconnected.
 class ZoneArmTest : public ::testing::Test
@@ -108,7 +110,7 @@ protected:
     std::vector<CArm*> arms;
     CZone* zone = nullptr;
     CZone* other = nullptr;
-    testnet::CRecordingObserver observer;
+    CRecordingObserver observer;
 };
 
 TEST_F(ZoneArmTest, EntryArmMustBeEntryOrUnconnected)

@@ -1,6 +1,6 @@
 // Atomic saving: the old file survives every failed write.
 #include "platform/atomic_file.h"
-#include "../cardfile/case_name.h"
+#include "case_name.h"
 
 #include <fcntl.h>
 #include <filesystem>
@@ -16,6 +16,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 namespace fs = std::filesystem;
 
 class AtomicFileTest : public testing::Test

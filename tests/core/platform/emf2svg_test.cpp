@@ -1,9 +1,9 @@
 // An outside metafile reader converts the recorded sample drawing: our bytes are EMF that
 // other programs accept, not just EMF our own reader accepts.
+#include "external_tools.h"
 #include "platform/emf_reader.h"
 #include "platform/emf_recorder.h"
 #include "platform/freetype_text_measurer.h"
-#include "support/external_tools.h"
 #include "support/sample_drawing.h"
 
 #include <gtest/gtest.h>

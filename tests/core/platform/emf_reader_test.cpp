@@ -1,17 +1,19 @@
 // The recorder's header and object table as the reader sees them, and the reader's and
 // parser's refusal of bytes that lie about sizes, counts and offsets.
-#include "../cardfile/case_name.h"
+#include "case_name.h"
 #include "dxf/metafile_to_dxf_converter.h"
 #include "platform/emf_format.h"
 #include "platform/emf_reader.h"
 #include "platform/emf_recorder.h"
 
 #include <functional>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sstream>
 
 namespace
 {
+using TestSupport::PrintTo;
 using CBytes = std::vector<std::uint8_t>;
 
 std::uint32_t GetU32(const CBytes& b, std::size_t at)
@@ -153,12 +155,8 @@ TEST_P(EmfDamage, IsRefusedWithItsReason)
         EXPECT_NO_THROW(converter.Parse());
         return;
     }
-    try {
-        converter.Parse();
-        FAIL() << "accepted";
-    } catch (const CEmfFormatError& e) {
-        EXPECT_EQ(std::string(e.what()), GetParam().message);
-    }
+    EXPECT_THAT([&] { converter.Parse(); },
+                testing::ThrowsMessage<CEmfFormatError>(testing::StrEq(GetParam().message)));
 }
 
 const std::size_t PolyAt = FindRecord(SampleBytes(), Emf::Polyline16);

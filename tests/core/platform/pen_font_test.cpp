@@ -1,5 +1,5 @@
 // Pen dash rules and bearing-font escapements.
-#include "../cardfile/case_name.h"
+#include "case_name.h"
 #include "platform/font.h"
 #include "platform/pen.h"
 
@@ -7,6 +7,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 struct CPenCase
 {
     const char* name;

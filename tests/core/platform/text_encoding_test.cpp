@@ -1,12 +1,13 @@
 // Windows-1252 <-> UTF-8 at the card file boundary.
 #include "platform/text_encoding.h"
-#include "../cardfile/case_name.h"
+#include "case_name.h"
 
 #include <gtest/gtest.h>
 #include <string>
 
 namespace
 {
+using TestSupport::PrintTo;
 TEST(Windows1252, EveryByteSurvivesTheRoundTrip)
 {
     std::string all;

@@ -1,7 +1,7 @@
 // The frame and title block as drawn: border, captions, values wrapped and centred, and an
 // outside metafile reader that finds the captions.
-#include "../platform/support/external_tools.h"
 #include "../view/support/recording_surface.h"
+#include "external_tools.h"
 #include "platform/emf_recorder.h"
 #include "platform/freetype_text_measurer.h"
 #include "printer_caps_samples.h"

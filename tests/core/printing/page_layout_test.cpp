@@ -1,4 +1,5 @@
 // Sheet, frame, strip, drawing area, rows and cells of a printed page.
+#include "case_name.h"
 #include "printer_caps_samples.h"
 #include "printing/drawing_frame.h"
 #include "printing/page_layout.h"
@@ -9,6 +10,7 @@ using TestSupport::A4Landscape600;
 
 namespace
 {
+using TestSupport::PrintTo;
 
 struct FrameCase
 {
@@ -43,7 +45,7 @@ INSTANTIATE_TEST_SUITE_P(
                               {63, 100, 63, 2000}},
                     FrameCase{
                         "NoResolution", {7016, 4961, 100, 100, 6816, 4761, 0, 600, 0, 0}, {}}),
-    [](const testing::TestParamInfo<FrameCase>& paramInfo) { return paramInfo.param.Name; });
+    CaseName());
 
 struct StripCase
 {
@@ -73,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
                     StripCase{"Top", P::Top, {100, 100, 2870, 300}, {110, 310, 2860, 1990}},
                     StripCase{
                         "Bottom", P::Bottom, {100, 1800, 2870, 2000}, {110, 110, 2860, 1790}}),
-    [](const testing::TestParamInfo<StripCase>& paramInfo) { return paramInfo.param.Name; });
+    CaseName());
 
 // The left and right title block's rows: fixed heights from the bottom, row 5 from the right.
 void AddLeftRightRows(CDrawingFrame& frame)

@@ -1,4 +1,5 @@
 // Print pages: defaults, numbering, gap filling and the limits of the collection.
+#include "case_name.h"
 #include "printing/print_page.h"
 
 #include <cmath>
@@ -7,6 +8,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 
 // The ids in page order; positions and the id map must agree with that order after every change.
 std::vector<std::uint32_t> Ids(const CPrintPages& pages)
@@ -99,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
                     InsertCase{"Position101Refused", 2, 101, false, 2, {1001, 1002}},
                     InsertCase{"Position100IntoEmptyFillsAll", 0, 100, true, 100, {}},
                     InsertCase{"FullCollectionRefused", 100, 50, false, 100, {}}),
-    [](const testing::TestParamInfo<InsertCase>& paramInfo) { return paramInfo.param.Name; });
+    CaseName());
 
 TEST(PrintPagesTest, CollectionNeverHoldsMoreThanAHundred)
 {
@@ -168,8 +170,6 @@ INSTANTIATE_TEST_SUITE_P(Limits, PrintZoneScaleTest,
                                          ScaleCase{"NotANumber", std::nan(""), 0.1},
                                          ScaleCase{"InRangeKept", 2.5, 2.5},
                                          ScaleCase{"UpperEdgeKept", 5.0, 5.0}),
-                         [](const testing::TestParamInfo<ScaleCase>& paramInfo) {
-                             return paramInfo.param.Name;
-                         });
+                         CaseName());
 
 } // namespace

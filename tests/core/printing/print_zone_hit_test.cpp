@@ -1,10 +1,12 @@
 // Hit codes of a print zone at the tolerance and one unit beyond it, and resizing by them.
+#include "case_name.h"
 #include "printing/print_zone_hit.h"
 
 #include <gtest/gtest.h>
 
 namespace
 {
+using TestSupport::PrintTo;
 
 using H = EPrintZoneHit;
 const CRect Zone{100, 200, 500, 400};
@@ -40,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
         HitCase{"RightAt10", {490, 300}, H::Right}, HitCase{"RightAt11", {489, 300}, H::Body},
         HitCase{"BottomAt10", {300, 410}, H::Bottom}, HitCase{"BottomAt11", {300, 389}, H::Body},
         HitCase{"JustPastTheCornerIsTheEdge", {100, 211}, H::Left}),
-    [](const testing::TestParamInfo<HitCase>& paramInfo) { return paramInfo.param.Name; });
+    CaseName());
 
 struct ResizeCase
 {
@@ -74,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
         ResizeCase{"BodyIsNoHandle", Zone, H::Body, {0, 0}, Zone},
         ResizeCase{"TooThinDoesNotShrink", Thin, H::Left, {103, 0}, Thin},
         ResizeCase{"TooThinGrows", Thin, H::Left, {50, 0}, {50, 100, 105, 300}}),
-    [](const testing::TestParamInfo<ResizeCase>& paramInfo) { return paramInfo.param.Name; });
+    CaseName());
 
 TEST(PrintZoneResizeTest, SmallestZoneStillHasABodyToGrab)
 {

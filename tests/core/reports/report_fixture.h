@@ -1,12 +1,12 @@
 // A report over a generated three-leg roundabout, for the generation and golden-file tests.
 #pragma once
 
-#include "../view/support/roundabout.h"
 #include "platform/text_measurer.h"
 #include "reports/report_definition.h"
 #include "reports/report_document.h"
 #include "reports/report_generator.h"
 #include "reports/report_source.h"
+#include "roundabout.h"
 #include "view/od_matrix_graphics.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 // The fragment factory and the defaults of every fragment class.
+#include "case_name.h"
 #include "reports/flows_report_fragment.h"
 #include "reports/header_footer_report_fragment.h"
 #include "reports/network_diagram_report_fragment.h"
@@ -10,6 +11,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 
 struct TypeCase
 {

@@ -1,6 +1,6 @@
 // Reports generated from definitions: sections, headers and footers, the three flow-based
 // fragments and their refusals.
-#include "../cardfile/case_name.h"
+#include "case_name.h"
 #include "report_fixture.h"
 #include "reports/flows_report_fragment.h"
 #include "reports/header_footer_report_fragment.h"
@@ -13,6 +13,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 
 using namespace reporttest;
 using Kind = ReportFragmentType;

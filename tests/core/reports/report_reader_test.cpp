@@ -1,6 +1,6 @@
 // What a word processor makes of our reports: LibreOffice converts every sample report to PDF
 // in one run, and poppler reads the pages back.
-#include "../platform/support/external_tools.h"
+#include "external_tools.h"
 #include "sample_reports.h"
 
 #include <cstdio>

@@ -1,13 +1,15 @@
 // Laying tables out on a grid: the three ways a table fails, and nested tables flattened in.
-#include "../cardfile/case_name.h"
+#include "case_name.h"
 #include "reports/report_document.h"
 #include "reports/report_rtf_table_structure.h"
 
 #include <functional>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace
 {
+using TestSupport::PrintTo;
 
 // The grid as text, row by row: each entry is the text of its cell's first paragraph (or "-"
 // for none), then its merge flags: < continues a horizontal merge, > starts one, ^ continues a
@@ -53,12 +55,9 @@ TEST_P(InvalidTable, IsRefusedNamingTheRow)
     CReportDocument document;
     CReportTable& table = document.AddSection().AddTable();
     GetParam().build(table);
-    try {
-        CReportRTFTableStructure grid(table);
-        FAIL() << Show(grid);
-    } catch (const CInvalidTableDefinitionException& e) {
-        EXPECT_EQ(std::string(e.what()), GetParam().message);
-    }
+    EXPECT_THAT([&] { CReportRTFTableStructure grid(table); },
+                testing::ThrowsMessage<CInvalidTableDefinitionException>(
+                    testing::StrEq(GetParam().message)));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,6 +1,6 @@
 // The RTF writer token by token: delimiters and escapes, the tables at the top, character words,
 // sections, pictures and tables.
-#include "../cardfile/case_name.h"
+#include "case_name.h"
 #include "reports/report_document.h"
 #include "reports/report_rtf_table_structure.h"
 #include "reports/report_rtf_writer.h"
@@ -11,6 +11,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 
 std::string Rtf(const CReportDocument& document)
 {

@@ -1,8 +1,10 @@
 // Numbering, ids, route classes of subclasses and the hashed duplicate test of
 // Routing::CDiscoveredRoutes.
+#include "case_name.h"
 #include "graph/discovered_route.h"
 #include "../graph/toy_graph.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <map>
 #include <random>
@@ -11,6 +13,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 
 using Routing::CDiscoveredRoute;
 using Routing::CDiscoveredRoutes;
@@ -170,12 +173,9 @@ TEST(DiscoveredRoutesTest, CreateRouteMustMakeARouteOfThisCollection)
 {
     CTracedRoutes routes;
     routes.m_makeStranger = true;
-    try {
-        routes.AddNewRoute();
-        FAIL() << "expected a logic_error";
-    } catch (const std::logic_error& error) {
-        EXPECT_STREQ(error.what(), "CreateRoute made a route that does not belong here");
-    }
+    EXPECT_THAT([&] { routes.AddNewRoute(); },
+                testing::ThrowsMessage<std::logic_error>(
+                    testing::StrEq("CreateRoute made a route that does not belong here")));
     EXPECT_EQ(routes.GetCount(), 0u);
     routes.m_makeStranger = false;
     EXPECT_EQ(routes.AddNewRoute()->GetId(), 1002u);

@@ -1,5 +1,6 @@
 // OD movements and flow groups: movements follow the zones, flow group numbering and limits,
 // records, durations, the current group and the list commands' rules.
+#include "case_name.h"
 #include "model/network.h"
 #include "routing/flow_group_commands.h"
 
@@ -7,6 +8,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 
 TEST(ODMovements, FollowTheZonesInKeyOrder)
 {
@@ -103,7 +105,7 @@ INSTANTIATE_TEST_SUITE_P(FlowGroups, FlowGroupDurationTest,
                          ::testing::Values(DurationCase{"Default", 28800, 32400, 3600},
                                            DurationCase{"PastMidnight", 82800, 3600, 7200},
                                            DurationCase{"EqualIsAWholeDay", 3600, 3600, 86400}),
-                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
+                         CaseName());
 
 TEST(FlowGroups, RouteFlowRecordsKeepEachFieldApartUntilTheRouteGoes)
 {

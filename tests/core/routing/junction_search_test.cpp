@@ -1,6 +1,7 @@
 // Route building on generated roundabouts: one search per origin lane gives the same routes in
 // the same order as searching movement by movement, fresh and after deletions.
 #include "../../../bench/junction_generator.h"
+#include "case_name.h"
 #include "route_fixture.h"
 #include "routing/route_commands.h"
 #include "../graph/toy_graph.h"
@@ -9,6 +10,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 
 using JunctionBench::JunctionShape;
 using routetest::Paths;
@@ -83,8 +85,7 @@ const ShapeCase kShapeCases[] = {
     {"ThreeLanes", {3, 3, true, true, false}, 813},
 };
 
-INSTANTIATE_TEST_SUITE_P(Routes, JunctionSearchTest, ::testing::ValuesIn(kShapeCases),
-                         [](const auto& named) { return std::string(named.param.name); });
+INSTANTIATE_TEST_SUITE_P(Routes, JunctionSearchTest, ::testing::ValuesIn(kShapeCases), CaseName());
 
 TEST(JunctionGenerator, ShapesAndRefusals)
 {

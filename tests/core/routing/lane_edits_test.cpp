@@ -1,5 +1,6 @@
 // Lane edits that rewrite routes: bridging a deleted short lane, jumps over an added short lane,
 // and converting lanes between short and infinitely long.
+#include "case_name.h"
 #include "route_fixture.h"
 #include "model/lane_edits.h"
 #include "routing/route_commands.h"
@@ -8,6 +9,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 
 using namespace routetest;
 using Paths_t = std::vector<std::string>;
@@ -146,8 +148,7 @@ const JumpCase kJumpCases[] = {
      {"2.1>3.1", "2.3>2.2>2.1>3.1", "2.3>3.2"}},
 };
 
-INSTANTIATE_TEST_SUITE_P(LaneEdits, JumpTest, ::testing::ValuesIn(kJumpCases),
-                         [](const auto& named) { return std::string(named.param.name); });
+INSTANTIATE_TEST_SUITE_P(LaneEdits, JumpTest, ::testing::ValuesIn(kJumpCases), CaseName());
 
 // Arm 2 is circulatory: fed by entry arm 1, leaving to exit arm 3. Its lane 3 becomes short,
 // fed from lane 2, which is itself fed from lane 1: traffic from arm 1 now enters at lane 1.

@@ -1,4 +1,5 @@
 // Balancing route flows on an entry arm: worked cases, locks, proportions and the commands.
+#include "case_name.h"
 #include "route_fixture.h"
 #include "graph/feedback.h"
 #include "routing/lane_flow_balancer.h"
@@ -10,6 +11,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 
 using namespace routetest;
 
@@ -117,8 +119,7 @@ const SpreadCase kSpreadCases[] = {
     {"LockedFlowAboveTheLaneTargetSqueezesItsLane", 600, -1, 500, {0, 600, 500, 0}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Balance, SpreadTest, ::testing::ValuesIn(kSpreadCases),
-                         [](const auto& named) { return std::string(named.param.name); });
+INSTANTIATE_TEST_SUITE_P(Balance, SpreadTest, ::testing::ValuesIn(kSpreadCases), CaseName());
 
 TEST_F(CBalance, DestinationTotalsWinWhenLanesCannotBeEqual)
 {

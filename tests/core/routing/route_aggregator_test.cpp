@@ -1,14 +1,17 @@
 // Lane positions of routes, the aggregation keys and the bands of a lane.
+#include "case_name.h"
 #include "route_fixture.h"
 #include "routing/route_aggregator.h"
 #include "routing/route_commands.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <vector>
 
 namespace
 {
+using TestSupport::PrintTo;
 
 using routetest::AddArm;
 using routetest::Lane;
@@ -95,12 +98,8 @@ TEST_F(CRing, LanePositionCountsArmToArmStepsOnlyOnTheRoute)
     // A lane the route does not use has no position.
     for (CLane* lane : {static_cast<CLane*>(Lane(e1, 2)), static_cast<CLane*>(Lane(x4, 1)),
                         static_cast<CLane*>(Lane(e5, 1))}) {
-        try {
-            GetLanePosition(*Route(3), *lane);
-            ADD_FAILURE() << "no error";
-        } catch (const std::logic_error& e) {
-            EXPECT_STREQ(e.what(), "lane not on route");
-        }
+        EXPECT_THAT([&] { GetLanePosition(*Route(3), *lane); },
+                    testing::ThrowsMessage<std::logic_error>(testing::StrEq("lane not on route")));
     }
 }
 
@@ -208,7 +207,7 @@ INSTANTIATE_TEST_SUITE_P(
                   Colour::ByOrigin,
                   {16, 1, 2, 32, 4, 8},
                   {0x20, 0x10, 0x10, 0x20, 0x10, 0x10}}),
-    [](const auto& c) { return std::string(c.param.name); });
+    CaseName());
 
 TEST_F(CRing, FlagsLeaveOutRoutesOutsideTheFilterOrNotPermitted)
 {

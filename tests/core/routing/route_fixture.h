@@ -2,8 +2,8 @@
 // exit arms 3 and 4; zone 1 enters by arm 1, zones 2 and 3 leave by arms 3 and 4.
 #pragma once
 
-#include "../model/test_network.h"
 #include "model/network.h"
+#include "network_builder.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -11,19 +11,16 @@
 namespace routetest
 {
 
-using testnet::AddArm;
-using testnet::Lane;
+using TestSupport::AddArm;
+using TestSupport::Lane;
+using TestSupport::LaneName;
 
 // Route as "1.1>2.1>3.1" (arm.lane of each node).
 inline std::string Path(const CRoute& route)
 {
-    auto name = [](const CLane* lane) {
-        return std::to_string(lane->GetArm()->GetNumber()) + "." +
-               std::to_string(lane->GetNumber());
-    };
-    std::string text = name(route.GetConnector(0)->GetFromLane());
+    std::string text = LaneName(route.GetConnector(0)->GetFromLane());
     for (std::size_t i = 0; i < route.GetConnectorCount(); ++i) {
-        text += ">" + name(route.GetConnector(i)->GetToLane());
+        text += ">" + LaneName(route.GetConnector(i)->GetToLane());
     }
     return text;
 }
@@ -67,31 +64,15 @@ private:
 class CJunction : public CRouteNetwork
 {
 protected:
-    void SetUp() override
-    {
-        entry = AddArm(network, 2);
-        circ = AddArm(network, 1);
-        exitA = AddArm(network, 1);
-        exitB = AddArm(network, 1);
-        Connect(entry, 1, circ, 1);
-        Connect(entry, 2, circ, 1);
-        Connect(circ, 1, exitA, 1);
-        Connect(circ, 1, exitB, 1);
-        origin = network.GetZones().InsertZone(1);
-        destA = network.GetZones().InsertZone(2);
-        destB = network.GetZones().InsertZone(3);
-        ASSERT_TRUE(origin->SetEntryArm(entry));
-        ASSERT_TRUE(destA->SetExitArm(exitA));
-        ASSERT_TRUE(destB->SetExitArm(exitB));
-    }
-
-    CArm* entry = nullptr;
-    CArm* circ = nullptr;
-    CArm* exitA = nullptr;
-    CArm* exitB = nullptr;
-    CZone* origin = nullptr;
-    CZone* destA = nullptr;
-    CZone* destB = nullptr;
+    TestSupport::CNetworkBuilder built =
+        TestSupport::SmallJunction(network).Zone(1, 0).Zone(0, 3).Zone(0, 4);
+    CArm* entry = network.GetArms().GetArm(1);
+    CArm* circ = network.GetArms().GetArm(2);
+    CArm* exitA = network.GetArms().GetArm(3);
+    CArm* exitB = network.GetArms().GetArm(4);
+    CZone* origin = network.GetZones().GetZone(1);
+    CZone* destA = network.GetZones().GetZone(2);
+    CZone* destB = network.GetZones().GetZone(3);
 };
 
 } // namespace routetest

@@ -1,5 +1,6 @@
 // Route flows: coupled proportions, locks and permission, lane measures, OD matrices and
 // capacity assessors that read them.
+#include "case_name.h"
 #include "route_fixture.h"
 #include "routing/lane_data_source.h"
 #include "routing/od_flow_matrix.h"
@@ -10,6 +11,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 
 using namespace routetest;
 
@@ -86,7 +88,7 @@ const NormaliseCase kNormaliseCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(RouteFlows, NormaliseTest, ::testing::ValuesIn(kNormaliseCases),
-                         [](const auto& named) { return std::string(named.param.name); });
+                         CaseName());
 
 TEST_F(CoupledFan, LockingClearsProportionsDownToALoneRoute)
 {

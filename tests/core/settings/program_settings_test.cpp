@@ -1,4 +1,5 @@
 // The settings records themselves: refresh of the network settings and typed lengths.
+#include "case_name.h"
 #include "settings/network_settings.h"
 #include "settings/program_settings.h"
 
@@ -8,6 +9,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 
 TEST(NetworkSettingsTest, RefreshReplacesTheValuesOfAnOpenedFile)
 {
@@ -57,16 +59,16 @@ constexpr auto TMax = ProgramSettings::MaxTextHeight;
 constexpr auto L = ProgramSettings::MinLineThickness;
 constexpr auto LMax = ProgramSettings::MaxLineThickness;
 
-INSTANTIATE_TEST_SUITE_P(
-    Pages, TypedLengthTest,
-    testing::Values(LengthCase{"ThinLineBecomesOneTenth", 0.04, L, LMax, 1},
-                    LengthCase{"TextHeight25mm", 25.0, T, TMax, 250},
-                    LengthCase{"TruncatesNotRounds", 2.39, T, TMax, 23},
-                    LengthCase{"DecimalThatBinaryCannotHold", 2.3, T, TMax, 23},
-                    LengthCase{"NegativeGoesToMinimum", -5.0, L, LMax, 1},
-                    LengthCase{"HugeDoesNotOverflow", 1e300, T, TMax, 1000},
-                    LengthCase{"NotANumber", std::nan(""), L, LMax, 1}),
-    [](const testing::TestParamInfo<LengthCase>& paramInfo) { return paramInfo.param.Name; });
+INSTANTIATE_TEST_SUITE_P(Pages, TypedLengthTest,
+                         testing::Values(LengthCase{"ThinLineBecomesOneTenth", 0.04, L, LMax, 1},
+                                         LengthCase{"TextHeight25mm", 25.0, T, TMax, 250},
+                                         LengthCase{"TruncatesNotRounds", 2.39, T, TMax, 23},
+                                         LengthCase{"DecimalThatBinaryCannotHold", 2.3, T, TMax,
+                                                    23},
+                                         LengthCase{"NegativeGoesToMinimum", -5.0, L, LMax, 1},
+                                         LengthCase{"HugeDoesNotOverflow", 1e300, T, TMax, 1000},
+                                         LengthCase{"NotANumber", std::nan(""), L, LMax, 1}),
+                         CaseName());
 
 struct TypedTextCase
 {
@@ -83,16 +85,17 @@ TEST_P(TypedTextTest, ReadsTheNumberTheTextStartsWith)
     EXPECT_EQ(TenthsOfMillimetreFromText(GetParam().Text, T, TMax), GetParam().Expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EditBoxes, TypedTextTest,
-    testing::Values(TypedTextCase{"Plain", "2.5", 25}, TypedTextCase{"BlanksAround", "  4.0 ", 40},
-                    TypedTextCase{"Plus", "+3", 30},
-                    TypedTextCase{"CommaAsDecimalPoint", "2,5", 25},
-                    TypedTextCase{"UnitAfterTheNumber", "12mm", 120},
-                    TypedTextCase{"NoNumberIsTheMinimum", "abc", T},
-                    TypedTextCase{"EmptyIsTheMinimum", "", T}, TypedTextCase{"Negative", "-3", T},
-                    TypedTextCase{"BeyondADouble", "1e400", TMax},
-                    TypedTextCase{"TooSmallForADouble", "1e-400", T}),
-    [](const testing::TestParamInfo<TypedTextCase>& paramInfo) { return paramInfo.param.Name; });
+INSTANTIATE_TEST_SUITE_P(EditBoxes, TypedTextTest,
+                         testing::Values(TypedTextCase{"Plain", "2.5", 25},
+                                         TypedTextCase{"BlanksAround", "  4.0 ", 40},
+                                         TypedTextCase{"Plus", "+3", 30},
+                                         TypedTextCase{"CommaAsDecimalPoint", "2,5", 25},
+                                         TypedTextCase{"UnitAfterTheNumber", "12mm", 120},
+                                         TypedTextCase{"NoNumberIsTheMinimum", "abc", T},
+                                         TypedTextCase{"EmptyIsTheMinimum", "", T},
+                                         TypedTextCase{"Negative", "-3", T},
+                                         TypedTextCase{"BeyondADouble", "1e400", TMax},
+                                         TypedTextCase{"TooSmallForADouble", "1e-400", T}),
+                         CaseName());
 
 } // namespace

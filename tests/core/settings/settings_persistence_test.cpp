@@ -1,4 +1,5 @@
 // Loading and saving the program settings through the settings store.
+#include "case_name.h"
 #include "settings/settings_persistence.h"
 
 #include <cstdlib>
@@ -8,6 +9,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 
 using Value = std::variant<std::int64_t, std::string>;
 
@@ -18,6 +20,11 @@ struct KeyCase
     Value Changed;
     std::function<Value(const ProgramSettings&)> Field;
 };
+
+void PrintTo(const KeyCase& c, std::ostream* os)
+{
+    *os << c.Key;
+}
 
 #define FIELD(f)                                                                                   \
     [](const ProgramSettings& s) {                                                                 \
@@ -179,21 +186,20 @@ TEST_P(SettingsClampTest, HandEditedValueIsKeptInRange)
 
 INSTANTIATE_TEST_SUITE_P(
     Limits, SettingsClampTest,
-    testing::Values(ClampCase{"GridOfZero", "DefGridSize", 0, 10},
-                    ClampCase{"GridAtMinimum", "DefGridSize", 10, 10},
-                    ClampCase{"NegativeTextHeight", "DefLabelTextHeight", -40, 10},
-                    ClampCase{"HugeTextHeight", "DefArmTextHeight", 5000, 1000},
-                    ClampCase{"TextHeightAtMaximum", "DefZoneTextHeight", 1000, 1000},
-                    ClampCase{"ThicknessOfZero", "CurArmLineThickness", 0, 1},
-                    ClampCase{"ThickLine", "CurZoneLineThickness", 101, 100},
-                    ClampCase{"PrecisionThree", "CurRouteFlowPrecision", 3, 2},
-                    ClampCase{"NegativePrecision", "CurODFlowPrecision", -1, 0},
-                    ClampCase{"AnyNonZeroIsTrue", "CurDisplayGrid", -3, 1},
-                    ClampCase{"ThresholdBeyondItsField", "DefCapacityAssessorThreshold", 100000,
-                              99999},
-                    ClampCase{"ThresholdBelowItsField", "DefCapacityAssessorThreshold", -10000,
-                              -9999}),
-    [](const testing::TestParamInfo<ClampCase>& paramInfo) { return paramInfo.param.Name; });
+    testing::Values(
+        ClampCase{"GridOfZero", "DefGridSize", 0, 10},
+        ClampCase{"GridAtMinimum", "DefGridSize", 10, 10},
+        ClampCase{"NegativeTextHeight", "DefLabelTextHeight", -40, 10},
+        ClampCase{"HugeTextHeight", "DefArmTextHeight", 5000, 1000},
+        ClampCase{"TextHeightAtMaximum", "DefZoneTextHeight", 1000, 1000},
+        ClampCase{"ThicknessOfZero", "CurArmLineThickness", 0, 1},
+        ClampCase{"ThickLine", "CurZoneLineThickness", 101, 100},
+        ClampCase{"PrecisionThree", "CurRouteFlowPrecision", 3, 2},
+        ClampCase{"NegativePrecision", "CurODFlowPrecision", -1, 0},
+        ClampCase{"AnyNonZeroIsTrue", "CurDisplayGrid", -3, 1},
+        ClampCase{"ThresholdBeyondItsField", "DefCapacityAssessorThreshold", 100000, 99999},
+        ClampCase{"ThresholdBelowItsField", "DefCapacityAssessorThreshold", -10000, -9999}),
+    CaseName());
 
 // All nine stored widths zero means "never saved": the default widths. One that is not zero
 // keeps the stored zeros (a hidden column), and a negative width reads as zero.

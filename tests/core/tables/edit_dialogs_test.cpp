@@ -1,6 +1,6 @@
 // The edit dialogs without their windows: choices, presets, formats and what OK refuses.
-#include "../model/test_network.h"
 #include "model/label.h"
+#include "network_builder.h"
 #include "routing/flow_group_commands.h"
 #include "model/route.h"
 #include "tables/arm_dialogs.h"
@@ -18,8 +18,8 @@ namespace
 {
 
 using testing::ElementsAre;
-using testnet::AddArm;
-using testnet::Lane;
+using TestSupport::AddArm;
+using TestSupport::Lane;
 
 const char* const LengthMessage =
     "The Lane Length must be in the allowed range to avoid creating short lanes which are "

@@ -1,9 +1,10 @@
 // The grid editor's keys on a grid of 4 rows and 3 columns.
-#include "../cardfile/case_name.h"
+#include "case_name.h"
 #include "tables/grid_navigation.h"
 
 namespace
 {
+using TestSupport::PrintTo;
 
 struct CKeyCase
 {

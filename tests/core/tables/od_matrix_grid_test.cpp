@@ -1,10 +1,11 @@
 // The OD matrix grid: sizes, texts of each kind, colours, GEH, editing through the document.
-#include "../cardfile/case_name.h"
+#include "case_name.h"
 #include "tables/od_matrix_grid_data_provider.h"
 #include "tables_fixture.h"
 
 namespace
 {
+using TestSupport::PrintTo;
 
 using Kind = ODMatrixGridKind;
 using Texts = std::vector<std::string>;

@@ -1,5 +1,5 @@
 // The OD matrix as text: copy, paste and CSV files, through the document's commands.
-#include "../cardfile/case_name.h"
+#include "case_name.h"
 #include "tables/grid_clipboard.h"
 #include "routing/od_matrix_csv.h"
 #include "tables/od_matrix_grid_data_provider.h"
@@ -9,6 +9,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 
 using tabletest::CTablesDocument;
 

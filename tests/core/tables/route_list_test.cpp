@@ -1,11 +1,12 @@
 // Route list rows: which routes, their texts, and their order.
-#include "../cardfile/case_name.h"
+#include "case_name.h"
 #include "model/route_filter.h"
 #include "tables/route_list.h"
 #include "tables_fixture.h"
 
 namespace
 {
+using TestSupport::PrintTo;
 
 using Ids = std::vector<std::uint32_t>;
 
@@ -18,12 +19,12 @@ protected:
     {
         CTablesDocument::SetUp();
         CNetwork& network = Network();
-        CArm* bypass = testnet::AddArm(network, 1);
+        CArm* bypass = TestSupport::AddArm(network, 1);
         CArms& arms = network.GetArms();
-        network.GetLaneConnectors().AddConnector(testnet::Lane(arms.GetArm(1), 1),
-                                                 testnet::Lane(bypass, 1));
-        network.GetLaneConnectors().AddConnector(testnet::Lane(bypass, 1),
-                                                 testnet::Lane(arms.GetArm(3), 1));
+        network.GetLaneConnectors().AddConnector(TestSupport::Lane(arms.GetArm(1), 1),
+                                                 TestSupport::Lane(bypass, 1));
+        network.GetLaneConnectors().AddConnector(TestSupport::Lane(bypass, 1),
+                                                 TestSupport::Lane(arms.GetArm(3), 1));
         network.GetRoutes().DiscoverRoutes();
         ASSERT_EQ(network.GetRoutes().GetRouteCount(), 5u);
         Route(2).SetPermitted(false);

@@ -2,9 +2,9 @@
 #pragma once
 
 #include "../document/scripted_prompt.h"
-#include "../model/test_network.h"
 #include "document/carousel_doc.h"
 #include "settings/program_settings.h"
+#include "network_builder.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -43,24 +43,11 @@ protected:
     void SetUp() override
     {
         doc.OnNewDocument();
-        CNetwork& network = doc.GetNetwork();
-        CArm* entry = testnet::AddArm(network, 2);
-        CArm* circ = testnet::AddArm(network, 1);
-        CArm* exitB = testnet::AddArm(network, 1);
-        CArm* exitC = testnet::AddArm(network, 1);
-        CCarouselLaneConnectors& connectors = network.GetLaneConnectors();
-        connectors.AddConnector(testnet::Lane(entry, 1), testnet::Lane(circ, 1));
-        connectors.AddConnector(testnet::Lane(entry, 2), testnet::Lane(circ, 1));
-        connectors.AddConnector(testnet::Lane(circ, 1), testnet::Lane(exitB, 1));
-        connectors.AddConnector(testnet::Lane(circ, 1), testnet::Lane(exitC, 1));
-        CZones& zones = network.GetZones();
-        for (std::uint32_t colour : {RedZone, GreenZone, BlueZone}) {
-            zones.InsertZone(zones.GetCount() + 1)->SetColour(colour);
-        }
-        zones.GetZone(1)->SetEntryArm(entry);
-        zones.GetZone(2)->SetExitArm(exitB);
-        zones.GetZone(3)->SetExitArm(exitC);
-        network.GetRoutes().DiscoverRoutes();
+        TestSupport::SmallJunction(doc.GetNetwork())
+            .Zone(1, 0, RedZone)
+            .Zone(0, 3, GreenZone)
+            .Zone(0, 4, BlueZone)
+            .Routes();
         doc.SetModifiedFlag(false);
         doc.AddView(&view);
     }

@@ -1,11 +1,12 @@
 // The stored forms of the next check time and the frequency.
-#include "../cardfile/case_name.h"
+#include "case_name.h"
 #include "update/notification_schedule.h"
 
 #include <gtest/gtest.h>
 
 namespace
 {
+using TestSupport::PrintTo;
 
 struct TimeCase
 {

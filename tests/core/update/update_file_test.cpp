@@ -1,14 +1,16 @@
 // The update file reader: every path through the cards, and which entries apply.
-#include "../cardfile/case_name.h"
 #include "cardfile/card_errors.h"
 #include "cardfile/product_code.h"
+#include "case_name.h"
 #include "update/update_file.h"
 
 #include <cstdio>
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace
 {
+using TestSupport::PrintTo;
 
 const CRunningProgram Program{ProductCode, {1, 3, 0, 0}, true, false};
 
@@ -110,13 +112,14 @@ class UpdateEntryTest : public testing::TestWithParam<ApplyCase>
 TEST_P(UpdateEntryTest, AppliesToTheRunningProgram)
 {
     // Past a list with no entry that applies, the reader meets UPDID where it seeks APPLY.
-    bool applies = false;
-    try {
-        applies = ReadUpdateFile(Head + GetParam().apply + Tail, Program).has_value();
-    } catch (const errExpectedCardNotFound& error) {
-        EXPECT_STREQ(error.what(), "Cannot find APPLY Card");
+    const std::string file = Head + GetParam().apply + Tail;
+    if (GetParam().applies) {
+        EXPECT_TRUE(ReadUpdateFile(file, Program).has_value());
+    } else {
+        EXPECT_THAT([&] { static_cast<void>(ReadUpdateFile(file, Program)); },
+                    testing::ThrowsMessage<errExpectedCardNotFound>(
+                        testing::StrEq("Cannot find APPLY Card")));
     }
-    EXPECT_EQ(applies, GetParam().applies);
 }
 
 const int Code = ProductCode;

@@ -1,12 +1,13 @@
 // The start-up schedule and what each outcome of a check shows, over a scripted download.
-#include "../cardfile/case_name.h"
 #include "../document/scripted_prompt.h"
+#include "case_name.h"
 #include "update/update_notification_checker.h"
 
 #include <gtest/gtest.h>
 
 namespace
 {
+using TestSupport::PrintTo;
 
 using Status = CUpdateDownload::Status;
 

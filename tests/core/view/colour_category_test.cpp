@@ -19,8 +19,8 @@ protected:
         CJunction::SetUp();
         network.GetRoutes().DiscoverRoutes();
         ASSERT_EQ(network.GetRoutes().GetRouteCount(), 4u);
-        lane1 = testnet::Lane(entry, 1);
-        feed = network.GetLaneConnectors().FindConnector(lane1, testnet::Lane(circ, 1));
+        lane1 = TestSupport::Lane(entry, 1);
+        feed = network.GetLaneConnectors().FindConnector(lane1, TestSupport::Lane(circ, 1));
         ASSERT_NE(feed, nullptr);
         network.SetRouteFilterRefreshNotifyer(
             std::make_unique<CInvalidateGraphicsOnFilterRefresh>(views));
@@ -48,8 +48,8 @@ TEST_F(ColourCategories, RoutesInTheFilterMakeLanesAndConnectorsFilteredUntilRef
     EXPECT_EQ(view.LaneCategory(*lane1), ColourCategory::FilteredPermitted);
     EXPECT_EQ(view.ConnectorCategory(*feed), ColourCategory::FilteredPermitted);
     CNetwork empty;
-    CArm* lonely = testnet::AddArm(empty, 1);
-    EXPECT_EQ(view.LaneCategory(*testnet::Lane(lonely, 1)), ColourCategory::Normal);
+    CArm* lonely = TestSupport::AddArm(empty, 1);
+    EXPECT_EQ(view.LaneCategory(*TestSupport::Lane(lonely, 1)), ColourCategory::Normal);
 
     // A filter that keeps no route: until the refresh is heard the cached category stands.
     CRouteFilter filter;
@@ -81,7 +81,7 @@ TEST_F(ColourCategories, CachedUntilTheRouteNotifierRecolours)
     EXPECT_EQ(view.LaneCategory(*lane1), ColourCategory::FilteredNotPermitted);
     EXPECT_EQ(view.ConnectorCategory(*feed), ColourCategory::FilteredNotPermitted);
     // The circulatory lane still carries the permitted routes of lane 2.
-    EXPECT_EQ(view.LaneCategory(*testnet::Lane(circ, 1)), ColourCategory::FilteredPermitted);
+    EXPECT_EQ(view.LaneCategory(*TestSupport::Lane(circ, 1)), ColourCategory::FilteredPermitted);
 
     // Ignoring non-permitted routes leaves lane 1 with none.
     view.SetCategoryRules({true, false, false});
@@ -97,7 +97,7 @@ TEST_F(ColourCategories, SelectedRoutesOnlyWhenShown)
     EXPECT_EQ(view.LaneCategory(*lane1), ColourCategory::SelectedRoute);
     EXPECT_EQ(view.ConnectorCategory(*feed), ColourCategory::SelectedRoute);
     // Lane 2 does not lie on the selected route.
-    EXPECT_EQ(view.LaneCategory(*testnet::Lane(entry, 2)), ColourCategory::FilteredPermitted);
+    EXPECT_EQ(view.LaneCategory(*TestSupport::Lane(entry, 2)), ColourCategory::FilteredPermitted);
     // Deselecting while shown recolours at once.
     view.SetSelectedRoutes({});
     EXPECT_EQ(view.LaneCategory(*lane1), ColourCategory::FilteredPermitted);
@@ -124,7 +124,7 @@ TEST_F(ColourCategories, SelectedItemWinsOnlyWithTheSelectionShown)
 TEST_F(ColourCategories, LaneChangeIsNeverDrawnEvenWhenSelected)
 {
     CCarouselLaneConnector* change =
-        network.GetLaneConnectors().AddConnector(testnet::Lane(entry, 2), lane1);
+        network.GetLaneConnectors().AddConnector(TestSupport::Lane(entry, 2), lane1);
     view.SetCategoryRules({false, true, false});
     view.SelectConnector(*change);
     EXPECT_EQ(view.ConnectorCategory(*change), ColourCategory::NotDrawn);

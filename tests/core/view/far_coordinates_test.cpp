@@ -1,14 +1,15 @@
 // Objects as far away as a network file can place them (coordinates up to the range of int) are
 // drawn, recorded and exported without overflow: at the edge of the drawing range, with a
 // metafile frame its 32-bit fields hold. The sanitizer build stops at any overflow.
-#include "../platform/support/external_tools.h"
+#include "case_name.h"
+#include "external_tools.h"
 #include "model/arm.h"
 #include "model/capacity_assessor.h"
 #include "model/label.h"
 #include "platform/emf_reader.h"
 #include "platform/emf_recorder.h"
 #include "platform/freetype_text_measurer.h"
-#include "support/roundabout.h"
+#include "roundabout.h"
 #include "view/network_export.h"
 #include "view/od_matrix_graphics.h"
 #include "view/segment.h"
@@ -20,6 +21,7 @@ using namespace TestSupport;
 
 namespace
 {
+using TestSupport::PrintTo;
 
 struct FarCase
 {
@@ -93,10 +95,7 @@ TEST_P(FarCoordinates, AreRecordedAndExportedWithinTheFormatsRange)
     EXPECT_NO_THROW(ExportNetworkDxf(dir / "far.dxf", Source(), m_measurer));
 }
 
-INSTANTIATE_TEST_SUITE_P(Objects, FarCoordinates, testing::ValuesIn(FarCases),
-                         [](const testing::TestParamInfo<FarCase>& param) {
-                             return param.param.name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Objects, FarCoordinates, testing::ValuesIn(FarCases), CaseName());
 
 // The metafile frame is computed wide and held to 32 bits, whatever a surface is given.
 TEST(FarCoordinatesRecorder, FrameOfBoundsBeyondATenthOfIntIsClamped)

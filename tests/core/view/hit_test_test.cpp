@@ -1,7 +1,7 @@
 // What a point of the plan hits, in the view's order; snapping, the plan's limits and drags.
-#include "../cardfile/case_name.h"
-#include "../model/test_network.h"
+#include "case_name.h"
 #include "model/label.h"
+#include "network_builder.h"
 #include "support/recording_surface.h"
 #include "view/drag.h"
 #include "view/hit_test.h"
@@ -12,6 +12,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 
 struct SnapCase
 {
@@ -88,8 +89,8 @@ protected:
     }
 
     CNetwork network;
-    CArm* arm1 = testnet::AddArm(network, 2);
-    CArm* arm2 = testnet::AddArm(network, 1);
+    CArm* arm1 = TestSupport::AddArm(network, 2);
+    CArm* arm2 = TestSupport::AddArm(network, 1);
     CLabels labels;
     CODMatrixGraphics odMatrix;
     ProgramSettings program;
@@ -100,8 +101,8 @@ protected:
 
 TEST_F(HitOrder, LanesByTheirStripAndEndBoxes)
 {
-    const std::uint32_t lane1 = testnet::Lane(arm1, 1)->GetLaneId();
-    const std::uint32_t lane2 = testnet::Lane(arm1, 2)->GetLaneId();
+    const std::uint32_t lane1 = TestSupport::Lane(arm1, 1)->GetLaneId();
+    const std::uint32_t lane2 = TestSupport::Lane(arm1, 2)->GetLaneId();
     EXPECT_EQ(Hit({960, 1050}), (CHitResult{.kind = EHitKind::Lane,
                                             .id = lane2,
                                             .armId = arm1->GetId(),
@@ -159,9 +160,10 @@ TEST_F(HitOrder, LabelsByTheirMeasuredTextEitherWayUp)
 
 TEST_F(HitOrder, ConnectorsOnTheirLineButNotLaneChanges)
 {
-    CCarouselLaneConnector* join =
-        network.GetLaneConnectors().AddConnector(testnet::Lane(arm1, 1), testnet::Lane(arm2, 1));
-    network.GetLaneConnectors().AddConnector(testnet::Lane(arm1, 2), testnet::Lane(arm1, 1));
+    CCarouselLaneConnector* join = network.GetLaneConnectors().AddConnector(
+        TestSupport::Lane(arm1, 1), TestSupport::Lane(arm2, 1));
+    network.GetLaneConnectors().AddConnector(TestSupport::Lane(arm1, 2),
+                                             TestSupport::Lane(arm1, 1));
     // From the stop-line midpoint of lane 1.1 (928, 1000) to the far end of lane 2.1 (2964, 2000).
     const CHitResult hit = Hit({1946, 1500});
     EXPECT_EQ(hit.kind, EHitKind::Connector);

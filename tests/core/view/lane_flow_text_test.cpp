@@ -1,6 +1,6 @@
 // The flow values written inside a lane: skipping, delimiters, the overflow marker, colours.
-#include "../cardfile/case_name.h"
-#include "../model/test_network.h"
+#include "case_name.h"
+#include "network_builder.h"
 #include "support/recording_surface.h"
 #include "view/arm_graphics.h"
 
@@ -11,6 +11,7 @@ using TestSupport::Hex;
 
 namespace
 {
+using TestSupport::PrintTo;
 
 // One entry lane feeding four exit arms, so four routes (one per destination zone 2..5, in
 // route number order) stop on it. The entry arm is 400 long, which leaves a text line of
@@ -20,7 +21,7 @@ class CFourRoutes
 public:
     explicit CFourRoutes(bool reading)
     {
-        entry = testnet::AddArm(network, 1);
+        entry = TestSupport::AddArm(network, 1);
         // Traffic leaving to the right has its text turned ("<<"); to the left it reads on.
         if (reading) {
             entry->SetPoints({600, 500}, {1000, 500});
@@ -30,10 +31,10 @@ public:
         CZone* origin = network.GetZones().InsertZone(1);
         origin->SetEntryArm(entry);
         for (std::uint32_t k = 0; k < 4; ++k) {
-            CArm* exit = testnet::AddArm(network, 1);
+            CArm* exit = TestSupport::AddArm(network, 1);
             exit->SetPoints({0.0, 1000.0 + 100 * k}, {-400.0, 1000.0 + 100 * k});
-            network.GetLaneConnectors().AddConnector(testnet::Lane(entry, 1),
-                                                     testnet::Lane(exit, 1));
+            network.GetLaneConnectors().AddConnector(TestSupport::Lane(entry, 1),
+                                                     TestSupport::Lane(exit, 1));
             CZone* destination = network.GetZones().InsertZone(k + 2);
             destination->SetExitArm(exit);
             destination->SetColour(0x000010 * (k + 1));
@@ -57,7 +58,7 @@ public:
         context.flowGroup = group;
         context.switches = switches;
         CRecordingSurface surface;
-        CLaneGraphics(context, *testnet::Lane(entry, 1)).DrawFlowText(surface);
+        CLaneGraphics(context, *TestSupport::Lane(entry, 1)).DrawFlowText(surface);
         return surface;
     }
 

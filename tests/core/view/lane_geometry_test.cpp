@@ -1,6 +1,6 @@
 // Lane widths, offsets and drawn lengths, the queries that hit-testing shares with drawing.
-#include "../cardfile/case_name.h"
-#include "../model/test_network.h"
+#include "case_name.h"
+#include "network_builder.h"
 #include "view/lane_geometry.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +8,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 
 constexpr int H = 30; // W = 36, T = 108, so no lane is drawn shorter than 324
 
@@ -26,14 +27,14 @@ TEST_P(DrawnLength, FollowsTheLaneLengths)
 {
     const CLengthCase& c = GetParam();
     CNetwork network;
-    CArm* arm = testnet::AddArm(network, static_cast<std::uint32_t>(c.lengths.size()));
+    CArm* arm = TestSupport::AddArm(network, static_cast<std::uint32_t>(c.lengths.size()));
     arm->SetPoints({100, 100}, {100, 100 + c.armLength});
     std::vector<int> drawn;
     for (std::uint32_t n = 1; n <= c.lengths.size(); ++n) {
-        testnet::Lane(arm, n)->SetLength(c.lengths[n - 1]);
+        TestSupport::Lane(arm, n)->SetLength(c.lengths[n - 1]);
     }
     for (std::uint32_t n = 1; n <= c.lengths.size(); ++n) {
-        drawn.push_back(DrawnLaneLength(*testnet::Lane(arm, n), H));
+        drawn.push_back(DrawnLaneLength(*TestSupport::Lane(arm, n), H));
     }
     EXPECT_EQ(drawn, c.drawn);
 }
@@ -67,16 +68,16 @@ TEST(LaneGeometry, OffsetsStackFromTheArmLineOutwards)
 TEST(LaneGeometry, MidpointsOfStopLineAndFarEnd)
 {
     CNetwork network;
-    CArm* arm = testnet::AddArm(network, 2);
+    CArm* arm = TestSupport::AddArm(network, 2);
     // Bearing 90 (pointing left): across runs up the plan.
     arm->SetPoints({1000, 500}, {400, 500});
-    const CLane& outer = *testnet::Lane(arm, 1);
-    const CLane& inner = *testnet::Lane(arm, 2);
+    const CLane& outer = *TestSupport::Lane(arm, 1);
+    const CLane& inner = *TestSupport::Lane(arm, 2);
     // Lane 2: across 18..54, centre 36; lane 1: across 54..90, centre 72.
     EXPECT_EQ(LaneStopLineMidpoint(inner, H), (CPoint{1000, 464}));
     EXPECT_EQ(LaneStopLineMidpoint(outer, H), (CPoint{1000, 428}));
     EXPECT_EQ(LaneFarEndMidpoint(outer, H), (CPoint{400, 428}));
-    testnet::Lane(arm, 1)->SetLength(50);
+    TestSupport::Lane(arm, 1)->SetLength(50);
     EXPECT_EQ(LaneFarEndMidpoint(outer, H), (CPoint{625, 428}));
     const CLaneGeometry g = LaneGeometryOf(outer, H);
     EXPECT_EQ(g.width, 36);

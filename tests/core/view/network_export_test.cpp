@@ -1,11 +1,11 @@
 // The recorded network drawing read by outside programs: emf2svg-conv finds the arm labels
 // and lane flows, ezdxf audits the DXF and counts what was drawn.
-#include "../platform/support/external_tools.h"
+#include "external_tools.h"
 #include "platform/emf_format.h"
 #include "platform/emf_reader.h"
 #include "platform/emf_recorder.h"
 #include "platform/freetype_text_measurer.h"
-#include "support/roundabout.h"
+#include "roundabout.h"
 #include "platform/bounds.h"
 #include "view/diagram_drawing.h"
 #include "view/network_export.h"

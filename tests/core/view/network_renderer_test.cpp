@@ -1,8 +1,8 @@
 // The drawing pass: bounds mode, layers, lane sides and indicators, connectors, the OD matrix
 // table and its message, capacity assessors.
-#include "../model/test_network.h"
+#include "network_builder.h"
+#include "roundabout.h"
 #include "support/recording_surface.h"
-#include "support/roundabout.h"
 #include "view/lane_geometry.h"
 #include "view/network_renderer.h"
 #include "view/network_view_state.h"
@@ -149,9 +149,10 @@ TEST_F(Renderer, SelectedLanesAreDrawnLastOnTheirArm)
 
 TEST_F(BareRenderer, LaneChangeDrawsDottedSharedSideAndIndicatorNotALine)
 {
-    CArm* arm = testnet::AddArm(m_net.network, 2);
+    CArm* arm = TestSupport::AddArm(m_net.network, 2);
     arm->SetPoints({1000, 500}, {400, 500}); // bearing 90, across up
-    m_net.network.GetLaneConnectors().AddConnector(testnet::Lane(arm, 2), testnet::Lane(arm, 1));
+    m_net.network.GetLaneConnectors().AddConnector(TestSupport::Lane(arm, 2),
+                                                   TestSupport::Lane(arm, 1));
     CRecordingSurface surface;
     Make().Draw(surface);
     // No connector line: every LineTo belongs to the arm or the lanes (12 lane lines + arm).

@@ -1,6 +1,6 @@
 // A view's selection, and the list the document keeps of its views.
-#include "../model/test_network.h"
 #include "model/network.h"
+#include "network_builder.h"
 #include "view/network_view_state.h"
 
 #include <gtest/gtest.h>
@@ -8,8 +8,8 @@
 namespace
 {
 
-using testnet::AddArm;
-using testnet::Lane;
+using TestSupport::AddArm;
+using TestSupport::Lane;
 
 class ViewSelection : public testing::Test
 {

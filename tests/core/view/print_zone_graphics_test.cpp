@@ -1,7 +1,7 @@
 // Print zones on the plan in print layout mode: the NOTXOR fill, the number, the outline and
 // the current zone's handles.
+#include "roundabout.h"
 #include "support/recording_surface.h"
-#include "support/roundabout.h"
 #include "view/network_renderer.h"
 #include "view/network_view_state.h"
 #include "view/od_matrix_graphics.h"

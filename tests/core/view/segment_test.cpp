@@ -1,5 +1,5 @@
 // Segment bearings and points, and where a text along a segment goes.
-#include "../cardfile/case_name.h"
+#include "case_name.h"
 #include "support/recording_surface.h"
 #include "view/segment_text.h"
 
@@ -9,6 +9,7 @@ using TestSupport::CRecordingSurface;
 
 namespace
 {
+using TestSupport::PrintTo;
 
 struct CBearingCase
 {

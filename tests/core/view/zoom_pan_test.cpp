@@ -1,5 +1,5 @@
 // Zoom limits, zooming about a point, zoom to fit and the scroll bars of the plan view.
-#include "../cardfile/case_name.h"
+#include "case_name.h"
 #include "view/zoom_pan.h"
 
 #include <cmath>
@@ -8,6 +8,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 
 struct CExtentCase
 {

@@ -1,6 +1,6 @@
 // "Copy Diagram To Clipboard" and the progress dialog of long work.
-#include "../../core/platform/support/external_tools.h"
 #include "app_fixture.h"
+#include "external_tools.h"
 #include "routing/progress_feedback.h"
 #include "view/diagram_clipboard.h"
 #include "view/diagram_painter.h"

@@ -1,5 +1,5 @@
 // The files that offer the program to the desktop: its launcher entry and the network file type.
-#include "../../core/platform/support/external_tools.h"
+#include "external_tools.h"
 
 #include <QCoreApplication>
 #include <QMimeDatabase>

@@ -1,5 +1,6 @@
 // New, Open, Save As, closing windows, auto-save and exit as the user meets them.
 #include "app_fixture.h"
+#include "case_name.h"
 #include "document/idle_auto_save.h"
 
 #include <QMdiArea>
@@ -8,6 +9,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 
 class FileCommandsTest : public testing::Test, public AppFixture
 {
@@ -72,7 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
                     nullptr, false},
         ReplaceCase{"OpenDiscarding", true, "roundabout.crs", SaveChangesAnswer::No, nullptr,
                     true}),
-    [](const auto& named) { return std::string(named.param.name); });
+    CaseName());
 
 TEST_F(FileCommandsTest, ClosingAWindowAsksOnlyWhenItIsTheDocumentsLast)
 {

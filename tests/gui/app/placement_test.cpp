@@ -1,6 +1,7 @@
 // Where the windows stand is saved with the network (VWPOS) and restored when it opens; a
 // dropped network file opens.
 #include "app_fixture.h"
+#include "case_name.h"
 #include "document/view_placement.h"
 #include "view/network_view.h"
 #include "view/network_view_child_frame.h"
@@ -16,6 +17,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 
 class PlacementTest : public testing::Test, public AppFixture
 {
@@ -99,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, UsableRectTest,
                                          RectCase{"BelowTheArea", 10, 695, 300, 900, false},
                                          RectCase{"PartlyOutButGrabbable", 900, 10, 1300, 200,
                                                   true}),
-                         [](const auto& named) { return std::string(named.param.name); });
+                         CaseName());
 
 TEST(ClampedZoomTest, AStoredZoomIsBroughtIntoRange)
 {

@@ -1,8 +1,8 @@
 // The per-user settings store over QSettings, in the INI form it takes on Linux.
-#include "../../core/platform/support/external_tools.h"
 #include "document/qt_settings_store.h"
 #include "document/recent_file_list.h"
 #include "settings/settings_persistence.h"
+#include "external_tools.h"
 
 #include <fstream>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // "Copy Diagram To Clipboard" on a real X server: what another program finds on the clipboard.
-#include "../../core/platform/support/external_tools.h"
 #include "app_fixture.h"
+#include "external_tools.h"
 
 #include <QEventLoop>
 #include <QProcess>

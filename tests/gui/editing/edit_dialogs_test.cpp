@@ -1,12 +1,12 @@
 // The network view's edit dialogs worked as a user would: what they offer on opening, what
 // typing does, and OK refused with the model's message while the values are invalid.
-#include "../../core/model/test_network.h"
 #include "editing/arm_dialogs.h"
 #include "editing/capacity_assessor_dialog.h"
 #include "editing/label_dialog.h"
 #include "editing/short_lane_dialog.h"
 #include "editing/zone_dialog.h"
 #include "model/zone.h"
+#include "network_builder.h"
 #include "settings/colour_swatch.h"
 #include "support/sheet_driver.h"
 #include "tables/arm_dialogs.h"
@@ -61,8 +61,8 @@ protected:
 
 TEST_F(EditDialogs, CreateArmOffersThePlacesAndTakesOnlyDigitsAndOneToNinetyNineLanes)
 {
-    testnet::AddArm(network, 1);
-    testnet::AddArm(network, 1);
+    TestSupport::AddArm(network, 1);
+    TestSupport::AddArm(network, 1);
     CDlgArmCreateModel model = CDlgArmCreateModel::ForAddArm(network);
     CArmCreateDialog dialog(model);
     EXPECT_EQ(dialog.windowTitle(), "Create Arm");
@@ -97,9 +97,9 @@ TEST_F(EditDialogs, CreateArmOffersThePlacesAndTakesOnlyDigitsAndOneToNinetyNine
 
 TEST_F(EditDialogs, EditArmPreselectsTheArmsNumber)
 {
-    testnet::AddArm(network, 1);
-    CArm* second = testnet::AddArm(network, 1);
-    testnet::AddArm(network, 1);
+    TestSupport::AddArm(network, 1);
+    CArm* second = TestSupport::AddArm(network, 1);
+    TestSupport::AddArm(network, 1);
     CDlgEditArmModel model(*second);
     CEditArmDialog dialog(model);
     EXPECT_EQ(dialog.windowTitle(), "Edit Arm");
@@ -114,12 +114,12 @@ TEST_F(EditDialogs, EditArmPreselectsTheArmsNumber)
 // Lane 2 of a three-lane arm is short (40) and fed from lane 1; lane 3 is infinitely long.
 TEST_F(EditDialogs, ShortLaneShowsTheRangeOfTheChosenParentAndRefusesLengthsOutsideIt)
 {
-    CArm* arm = testnet::AddArm(network, 3);
-    CCapacityLane* shortLane = testnet::Lane(arm, 2);
+    CArm* arm = TestSupport::AddArm(network, 3);
+    CCapacityLane* shortLane = TestSupport::Lane(arm, 2);
     shortLane->SetLength(40);
-    network.GetLaneConnectors().AddConnector(testnet::Lane(arm, 1), shortLane);
+    network.GetLaneConnectors().AddConnector(TestSupport::Lane(arm, 1), shortLane);
 
-    CDlgEditLaneModel model = CDlgEditLaneModel::ForAddShortLane(*testnet::Lane(arm, 3), true);
+    CDlgEditLaneModel model = CDlgEditLaneModel::ForAddShortLane(*TestSupport::Lane(arm, 3), true);
     CShortLaneDialog dialog(model);
     EXPECT_EQ(dialog.windowTitle(), "Edit Short Lane");
     EXPECT_EQ(Field<QLabel>(dialog, "Max:")->text(), dialog.MaxText()->text());
@@ -127,7 +127,8 @@ TEST_F(EditDialogs, ShortLaneShowsTheRangeOfTheChosenParentAndRefusesLengthsOuts
     EXPECT_FALSE(dialog.ParentToLeft()->isEnabled() && dialog.ParentToRight()->isEnabled())
         << "adding fixes the side the new lane is fed from";
 
-    CDlgEditLaneModel convert = CDlgEditLaneModel::ForConvertToShortLane(*testnet::Lane(arm, 3));
+    CDlgEditLaneModel convert =
+        CDlgEditLaneModel::ForConvertToShortLane(*TestSupport::Lane(arm, 3));
     CShortLaneDialog converting(convert);
     EXPECT_TRUE(converting.ParentToLeft()->isChecked() || converting.ParentToRight()->isChecked());
     auto* length = Field<QLineEdit>(converting, "Lane Length (PCU)");
@@ -157,10 +158,10 @@ TEST_F(EditDialogs, ShortLaneShowsTheRangeOfTheChosenParentAndRefusesLengthsOuts
 TEST_F(EditDialogs, ShortLaneRecomputesTheRangeWhenTheParentSideChanges)
 {
     // Lane 2 of three between lane 1, infinitely long, and lane 3, short with 70 PCU.
-    CArm* arm = testnet::AddArm(network, 3);
-    testnet::Lane(arm, 3)->SetLength(70);
-    CDlgEditLaneModel model(testnet::Lane(arm, 1), testnet::Lane(arm, 2), testnet::Lane(arm, 3), 50,
-                            true, true, true);
+    CArm* arm = TestSupport::AddArm(network, 3);
+    TestSupport::Lane(arm, 3)->SetLength(70);
+    CDlgEditLaneModel model(TestSupport::Lane(arm, 1), TestSupport::Lane(arm, 2),
+                            TestSupport::Lane(arm, 3), 50, true, true, true);
     CShortLaneDialog dialog(model);
     EXPECT_EQ(dialog.MaxText()->text(), "1000") << "an infinitely long parent";
     dialog.ParentToRight()->click();
@@ -170,8 +171,8 @@ TEST_F(EditDialogs, ShortLaneRecomputesTheRangeWhenTheParentSideChanges)
 
 TEST_F(EditDialogs, ZoneOffersLettersAndFreeArmsAndRefusesOneArmBothWays)
 {
-    testnet::AddArm(network, 1);
-    testnet::AddArm(network, 1);
+    TestSupport::AddArm(network, 1);
+    TestSupport::AddArm(network, 1);
     network.GetZones().InsertZone(1);
     network.GetZones().InsertZone(2);
     network.GetZones().InsertZone(3);
@@ -204,8 +205,8 @@ TEST_F(EditDialogs, ZoneOffersLettersAndFreeArmsAndRefusesOneArmBothWays)
 
 TEST_F(EditDialogs, CapacityAssessorNeedsTwoDifferentArmsAndAThresholdTheFileHolds)
 {
-    CArm* first = testnet::AddArm(network, 1);
-    testnet::AddArm(network, 1);
+    CArm* first = TestSupport::AddArm(network, 1);
+    TestSupport::AddArm(network, 1);
     CDlgCapacityAssessorModel model = CDlgCapacityAssessorModel::ForAdd(network, nullptr, 1500);
     CCapacityAssessorDialog dialog(model);
     EXPECT_EQ(dialog.windowTitle(), "Create Capacity Assessor");
@@ -248,8 +249,8 @@ TEST_F(EditDialogs, CapacityAssessorNeedsTwoDifferentArmsAndAThresholdTheFileHol
 
 TEST_F(EditDialogs, CapacityAssessorShowsAFixedArmInADisabledList)
 {
-    CArm* proposed = testnet::AddArm(network, 1);
-    testnet::AddArm(network, 1);
+    CArm* proposed = TestSupport::AddArm(network, 1);
+    TestSupport::AddArm(network, 1);
     CDlgCapacityAssessorModel model = CDlgCapacityAssessorModel::ForAdd(network, proposed, 0);
     CCapacityAssessorDialog dialog(model);
     EXPECT_FALSE(dialog.EntryList()->isEnabled());

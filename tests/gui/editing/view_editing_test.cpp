@@ -3,7 +3,6 @@
 // the rubber band on the screen and the main window's commands while an interaction is under way.
 #include "../../core/document/scripted_prompt.h"
 #include "../../core/editing/scripted_dialogs.h"
-#include "../../core/model/test_network.h"
 #include "document/carousel_doc.h"
 #include "document/child_frame.h"
 #include "document/command_state.h"
@@ -11,6 +10,7 @@
 #include "model/capacity_assessor.h"
 #include "model/label.h"
 #include "model/zone.h"
+#include "network_builder.h"
 #include "view/lane_geometry.h"
 #include "view/network_view.h"
 #include "view/network_view_child_frame.h"
@@ -50,8 +50,9 @@ protected:
         arm1->SetPoints({1000, 1000}, {1000, 2000});
         arm2->SetPoints({2000, 1000}, {2000, 2000});
         arm3->SetPoints({3000, 1000}, {3000, 2000});
-        testnet::Lane(arm3, 2)->SetLength(100);
-        network.GetLaneConnectors().AddConnector(testnet::Lane(arm3, 1), testnet::Lane(arm3, 2));
+        TestSupport::Lane(arm3, 2)->SetLength(100);
+        network.GetLaneConnectors().AddConnector(TestSupport::Lane(arm3, 1),
+                                                 TestSupport::Lane(arm3, 2));
         doc.SetModifiedFlag(false);
         doc.UpdateAllViews(HintNetworkChanged);
         view.EnableEditing(program, prompt, &dialogs);
@@ -140,7 +141,7 @@ protected:
     // A point of a lane, `along` units from its stop line, in its middle.
     CPoint OnLane(CArm* arm, std::uint32_t lane, int along) const
     {
-        const CPoint stop = LaneStopLineMidpoint(*testnet::Lane(arm, lane), 30);
+        const CPoint stop = LaneStopLineMidpoint(*TestSupport::Lane(arm, lane), 30);
         return {stop.x, stop.y + along};
     }
 
@@ -149,9 +150,9 @@ protected:
     CScriptedPrompt prompt;
     CCarouselDoc doc{program, settings, &prompt};
     CNetwork& network = (doc.OnNewDocument(), doc.GetNetwork());
-    CArm* arm1 = testnet::AddArm(network, 2);
-    CArm* arm2 = testnet::AddArm(network, 1);
-    CArm* arm3 = testnet::AddArm(network, 2);
+    CArm* arm1 = TestSupport::AddArm(network, 2);
+    CArm* arm2 = TestSupport::AddArm(network, 1);
+    CArm* arm3 = TestSupport::AddArm(network, 2);
     CScriptedDialogs dialogs;
     CNetworkView view{doc};
 
@@ -336,34 +337,6 @@ TEST_F(ViewEditing, TheWindowsOwnCommandsRunTheirHandlers)
     EXPECT_EQ(copies, 1);
     RightClick({1500, 500}, "Display Grid");
     EXPECT_TRUE(program.CurDisplayGrid);
-}
-
-TEST_F(ViewEditing, AddArmIsGreyedAtNinetyNineArms)
-{
-    while (network.GetArms().GetCount() < CArms::MaxArms) {
-        testnet::AddArm(network, 1)->SetPoints({9000, 9000}, {9500, 9000});
-    }
-    EXPECT_TRUE(RightClick({1500, 500}).disabled.contains("Add Arm..."));
-    EXPECT_FALSE(view.IsCommandEnabled(EViewCommand::AddArm));
-    EXPECT_TRUE(view.IsCommandEnabled(EViewCommand::AddLabel));
-}
-
-TEST_F(ViewEditing, EscapeTakesBackADragAndANewArm)
-{
-    Mouse(QEvent::MouseButtonPress, At({1000, 1500}));
-    Mouse(QEvent::MouseMove, At({1300, 1500}));
-    Key(Qt::Key_Escape);
-    Mouse(QEvent::MouseButtonRelease, At({1300, 1500}));
-    EXPECT_EQ(arm1->GetFirstPoint(), (CPlanPoint{1000, 1000}));
-    EXPECT_EQ(Steps(), 0u);
-
-    RightClick({1500, 500}, "Add Arm...");
-    EXPECT_EQ(network.GetArms().GetCount(), 4u);
-    EXPECT_EQ(view.GetEditor()->GetMode(), EMode::Placing);
-    Hover({1600, 600});
-    Key(Qt::Key_Escape);
-    EXPECT_EQ(network.GetArms().GetCount(), 3u);
-    EXPECT_EQ(Steps(), 0u);
 }
 
 TEST_F(ViewEditing, KeysDeleteEditAndNudgeTheSelection)

@@ -3,6 +3,7 @@
 // images must agree pixel by pixel within a small radius. Dashes and raster operations, which
 // that reader does not draw as GDI does, are checked against the rule in gdi_rules_test.cpp.
 #include "document/carousel_doc.h"
+#include "external_tools.h"
 #include "platform/emf_recorder.h"
 #include "platform/freetype_text_measurer.h"
 #include "platform/qpainter_surface.h"
@@ -11,11 +12,9 @@
 #include "support/metafile_reader.h"
 #include "support/primitive_table.h"
 #include "view/diagram_painter.h"
-#include "../../core/platform/support/external_tools.h"
-
-#include <gtest/gtest.h>
 
 #include <functional>
+#include <gtest/gtest.h>
 
 using namespace GuiTestSupport;
 

@@ -1,5 +1,6 @@
 // The drawing rules no outside metafile reader here draws as GDI does (dashes, raster
 // operations), and the surface's pixel rules, checked on the painted pixels themselves.
+#include "case_name.h"
 #include "platform/freetype_text_measurer.h"
 #include "platform/qpainter_surface.h"
 #include "support/faulty_surface.h"
@@ -7,16 +8,15 @@
 #include <QBuffer>
 #include <QSvgGenerator>
 #include <QSvgRenderer>
-
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <functional>
+#include <gtest/gtest.h>
 
 using namespace GuiTestSupport;
 
 namespace
 {
+using TestSupport::PrintTo;
 constexpr QRgb White = 0xFFFFFFFF;
 
 class GdiRulesTest : public ::testing::Test
@@ -143,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(Styles, DashTest,
                                            CDashCase{"Dot", EPenStyle::Dot},
                                            CDashCase{"DashDot", EPenStyle::DashDot},
                                            CDashCase{"DashDotDot", EPenStyle::DashDotDot}),
-                         [](const auto& param) { return std::string(param.param.name); });
+                         CaseName());
 
 TEST_F(GdiRulesTest, ADottedPenDrawnSolidFailsTheDashCheck)
 {

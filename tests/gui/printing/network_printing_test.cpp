@@ -1,10 +1,10 @@
 // The printing commands: greyed out without pages, quick-print mode left on every way out of
 // the preview, and printing that changes nothing stored.
 #include "../../core/document/scripted_prompt.h"
-#include "../../core/model/test_network.h"
-#include "../../core/platform/support/external_tools.h"
 #include "document/carousel_doc.h"
 #include "document/command_state.h"
+#include "external_tools.h"
+#include "network_builder.h"
 #include "platform/freetype_text_measurer.h"
 #include "printing/network_printing.h"
 #include "printing/print_page.h"
@@ -24,7 +24,7 @@ protected:
     NetworkPrinting()
     {
         doc.OnNewDocument();
-        CArm* arm = testnet::AddArm(doc.GetNetwork(), 2);
+        CArm* arm = TestSupport::AddArm(doc.GetNetwork(), 2);
         arm->SetPoints({1000, 1000}, {1000, 2000});
         doc.SetModifiedFlag(false);
         printer.setOutputFormat(QPrinter::PdfFormat);

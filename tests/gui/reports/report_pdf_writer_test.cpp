@@ -5,7 +5,7 @@
 #include "reports/report_document.h"
 #include "reports/report_pdf_writer.h"
 #include "reports/report_rtf_table_structure.h"
-#include "../../core/platform/support/external_tools.h"
+#include "external_tools.h"
 
 #include <QBuffer>
 

@@ -1,4 +1,5 @@
 // The settings sheets as a user works them: typing lengths, choosing colours, OK and Cancel.
+#include "case_name.h"
 #include "document/carousel_doc.h"
 #include "platform/qt_colour.h"
 #include "settings/colour_swatch.h"
@@ -26,6 +27,7 @@ using namespace GuiTestSupport;
 
 namespace
 {
+using TestSupport::PrintTo;
 
 // The records the sheets edit, over a new document.
 struct CSheetRecords
@@ -84,10 +86,6 @@ std::unique_ptr<CPropertySheet> GraphicsSheet(CSheetRecords& r)
 {
     return std::make_unique<CPreferencesGraphicsPropertySheet>(r.program);
 }
-std::unique_ptr<CPropertySheet> DefaultsSheet(CSheetRecords& r)
-{
-    return std::make_unique<CPreferencesDefaultsPropertySheet>(r.program);
-}
 std::unique_ptr<CPropertySheet> NetworkGraphicsSheet(CSheetRecords& r)
 {
     return std::make_unique<CNetworkSettingsPropertySheet>(
@@ -99,8 +97,6 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         LengthCase{"ThinLineIsOneTenth", GraphicsSheet, "Arm Line Thickness (mm)", "0.04", true,
                    "0.1", [](const CSheetRecords& r) { return r.program.CurArmLineThickness; }, 1},
-        LengthCase{"TextHeightOf25mm", DefaultsSheet, "Zone Text Height (mm)", "25", true, "25.0",
-                   [](const CSheetRecords& r) { return r.program.DefZoneTextHeight; }, 250},
         LengthCase{"GridOf2000mmIsClamped", NetworkGraphicsSheet, "Grid Size (mm)", "2000", true,
                    "100.0", [](const CSheetRecords& r) { return r.network.GridSize; }, 1000},
         LengthCase{"TypedThenOkWithoutLeaving", NetworkGraphicsSheet, "Arm/Lane Text Height (mm)",
@@ -109,13 +105,9 @@ INSTANTIATE_TEST_SUITE_P(
         LengthCase{
             "ThickLineIsClampedOnOk", GraphicsSheet, "Capacity Assessor Line Thickness (mm)", "12",
             false, "10.0",
-            [](const CSheetRecords& r) { return r.program.CurCapacityAssessorLineThickness; }, 100},
-        LengthCase{"TextThatIsNoNumberIsTheMinimum", DefaultsSheet, "Label Text Height (mm)", "big",
-                   true, "1.0", [](const CSheetRecords& r) { return r.program.DefLabelTextHeight; },
-                   10}),
-    [](const testing::TestParamInfo<LengthCase>& paramInfo) {
-        return std::string(paramInfo.param.name);
-    });
+            [](const CSheetRecords& r) { return r.program.CurCapacityAssessorLineThickness; },
+            100}),
+    CaseName());
 
 // --- Every control shows its own setting and gives it back unchanged -------------------------
 
@@ -365,9 +357,7 @@ INSTANTIATE_TEST_SUITE_P(Typed, ThresholdTest,
                                          ThresholdCase{"Empty", "", true, 1500},
                                          ThresholdCase{"BeyondAnyInteger", "99999999999999999999",
                                                        true, 1500}),
-                         [](const testing::TestParamInfo<ThresholdCase>& paramInfo) {
-                             return std::string(paramInfo.param.name);
-                         });
+                         CaseName());
 
 // --- The "Current Program Settings" page -----------------------------------------------------
 

@@ -1,6 +1,7 @@
 // Every page of every settings sheet as it is laid out on a screen: each text fits its control,
 // no two controls overlap and nothing lies outside the window. With GYROLITH_SCREENS_DIR set on a
 // real X display, each page is also captured into that folder, as the user sees it.
+#include "case_name.h"
 #include "document/carousel_doc.h"
 #include "settings/network_settings_property_sheet.h"
 #include "settings/preferences_sheets.h"
@@ -27,6 +28,7 @@ using namespace GuiTestSupport;
 
 namespace
 {
+using TestSupport::PrintTo;
 
 struct PageCase
 {

@@ -1,9 +1,8 @@
 #include "support/metafile_reader.h"
 
-#include "../../core/platform/support/external_tools.h"
+#include "external_tools.h"
 
 #include <QImageReader>
-
 #include <cmath>
 #include <cstdio>
 

@@ -1,6 +1,6 @@
 // The HTTP read of the update file against a server on 127.0.0.1: what each kind of answer
 // comes to, within the limits.
-#include "../../core/cardfile/case_name.h"
+#include "case_name.h"
 #include "support/loopback_http_server.h"
 #include "update/http_update_downloader.h"
 
@@ -14,6 +14,7 @@ using namespace std::chrono_literals;
 
 namespace
 {
+using TestSupport::PrintTo;
 using Status = CUpdateDownload::Status;
 
 const QByteArray SmallFile = "UPSCM    1\r\nAPPLH    1\r\nAPPLY    1\r\n";

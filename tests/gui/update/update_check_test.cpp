@@ -1,7 +1,7 @@
 // The whole check as the program runs it: the HTTP read, the update file and what the user sees,
 // against a server on 127.0.0.1.
-#include "../../core/cardfile/case_name.h"
 #include "../../core/document/scripted_prompt.h"
+#include "case_name.h"
 #include "support/loopback_http_server.h"
 #include "update/http_update_downloader.h"
 #include "update/http_update_notification_dlg.h"
@@ -19,6 +19,7 @@ using namespace std::chrono_literals;
 
 namespace
 {
+using TestSupport::PrintTo;
 const char* const ConnectMessage = "An attempt was made to check for program updates, but it was "
                                    "unable to connect to the Pellmoor Systems server.";
 const char* const ErrorMessage = "An attempt was made to check for program updates from the "

@@ -1,6 +1,6 @@
 // The network view on a real document: what it paints, how it follows the document, zooms,
 // pans, keeps its place for the view positions and draws at a high-resolution screen's ratio.
-#include "../../core/cardfile/case_name.h"
+#include "case_name.h"
 #include "document/carousel_doc.h"
 #include "cardfile/document_data.h"
 #include "model/network.h"
@@ -19,6 +19,7 @@
 
 namespace
 {
+using TestSupport::PrintTo;
 
 std::string Example(const char* name)
 {

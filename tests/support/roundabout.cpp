@@ -1,5 +1,7 @@
 #include "roundabout.h"
 
+#include "network_builder.h"
+
 #include <cmath>
 #include <numbers>
 
@@ -12,15 +14,6 @@ CPlanPoint Polar(const CRoundaboutShape& s, double radius, double angle)
 {
     return {std::round(s.centre + radius * std::cos(angle)),
             std::round(s.centre + radius * std::sin(angle))};
-}
-
-CArm* Arm(CNetwork& n, std::uint32_t number, std::uint32_t lanes)
-{
-    CArm* arm = n.GetArms().InsertArm(number);
-    for (std::uint32_t l = 1; l <= lanes; ++l) {
-        arm->GetLanes().InsertLane(l);
-    }
-    return arm;
 }
 
 void ConnectLanes(CNetwork& n, CArm* from, CArm* to)
@@ -44,12 +37,12 @@ void BuildRoundabout(CRoundabout& r, const CRoundaboutShape& s)
     for (std::uint32_t k = 0; k < s.legs; ++k) {
         const double phi = step * k;
         // Traffic runs from an arm's second point to its first: entries run inwards.
-        CArm* entry = Arm(n, 3 * k + 1, s.lanes);
+        CArm* entry = AddArm(n, s.lanes);
         entry->SetPoints(Polar(s, s.radius + 60.0, phi + gap),
                          Polar(s, s.radius + 60.0 + armLength, phi + gap));
-        CArm* circ = Arm(n, 3 * k + 2, s.lanes);
+        CArm* circ = AddArm(n, s.lanes);
         circ->SetPoints(Polar(s, s.radius, phi + step - gap), Polar(s, s.radius, phi + gap));
-        CArm* exit = Arm(n, 3 * k + 3, s.lanes);
+        CArm* exit = AddArm(n, s.lanes);
         exit->SetPoints(Polar(s, s.radius + 60.0 + armLength, phi - gap),
                         Polar(s, s.radius + 60.0, phi - gap));
     }
