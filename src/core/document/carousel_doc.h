@@ -93,7 +93,6 @@ public:
                  CPrompt* prompt = nullptr);
     ~CCarouselDoc() override;
 
-    void SetPrompt(CPrompt* prompt) { m_prompt = prompt; }
     CPrompt* GetPrompt() const { return m_prompt; }
     void SetStatusPaneSink(CStatusPaneSink* sink) { m_statusPanes = sink; }
 
@@ -118,7 +117,6 @@ public:
     // Flags that are not stored.
     bool IsAutoRebuildRoutes() const { return m_autoRebuildRoutes; }
     bool IsPermittedOnly() const { return m_permittedOnly; }
-    void SetPermittedOnly(bool permittedOnly) { m_permittedOnly = permittedOnly; }
     bool IsHighlightFilteredRoutes() const { return m_highlightFilteredRoutes; }
     // The OD matrix table on the plan: its place (stored) and the kind of flows it shows, 0
     // desired, 1 actual, 2 differences (set by the OD matrix view, not stored, kept by undo).

@@ -14,12 +14,6 @@ void CMultiViewDocument::RemoveView(CDocumentView* view)
     std::erase(m_views, view);
 }
 
-int CMultiViewDocument::CountResizeableViews() const
-{
-    return static_cast<int>(std::count_if(
-        m_views.begin(), m_views.end(), [](const CDocumentView* v) { return v->IsResizeable(); }));
-}
-
 CDocumentView* CMultiViewDocument::FindView(int kind, int index) const
 {
     for (CDocumentView* view : m_views)

@@ -19,7 +19,6 @@ public:
     void RemoveView(CDocumentView* view);
     const std::vector<CDocumentView*>& GetViews() const { return m_views; }
 
-    int CountResizeableViews() const;
     CDocumentView* FindView(int kind, int index) const;
     // True when a view was activated or a factory was there to make one.
     bool OpenView(int kind, int index = 0);

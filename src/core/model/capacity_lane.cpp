@@ -86,39 +86,11 @@ double SumStopLine(const CCapacityLane& lane, const CFlowGroup* group, Pick pick
 
 } // namespace
 
-double CCapacityLane::GetStopLineLockedFlow(const CFlowGroup* group) const
-{
-    return SumStopLine(*this, group, [group](const CRoute& r) { return r.IsLocked(group); });
-}
-
 double CCapacityLane::GetStopLineFlowTo(const CFlowGroup* group, const CZone* destination) const
 {
     return SumStopLine(*this, group, [destination](const CRoute& r) {
         return r.GetDestinationZone() == destination;
     });
-}
-
-double CCapacityLane::GetStopLineLockedFlowTo(const CFlowGroup* group,
-                                              const CZone* destination) const
-{
-    return SumStopLine(*this, group, [group, destination](const CRoute& r) {
-        return r.IsLocked(group) && r.GetDestinationZone() == destination;
-    });
-}
-
-bool CCapacityLane::AreAllStopLineRoutesLocked(const CFlowGroup* group) const
-{
-    for (const CRoute* route : GetStopLineRoutes()) {
-        if (route->IsPermitted() && !route->IsLocked(group)) {
-            return false;
-        }
-    }
-    return true;
-}
-
-void CCapacityLane::ScaleUnlockedStopLineRoutes(CFlowGroup* group, double factor) const
-{
-    GetStopLineRoutes().ScaleUnlocked(group, factor);
 }
 
 CRouteCollection CCapacityLane::GetCoupledGroup(const CFlowGroup* group,

@@ -23,12 +23,7 @@ public:
 
     double GetInflow(const CFlowGroup* group) const;
     double GetStopLineFlow(const CFlowGroup* group) const;
-    double GetStopLineLockedFlow(const CFlowGroup* group) const;
     double GetStopLineFlowTo(const CFlowGroup* group, const CZone* destination) const;
-    double GetStopLineLockedFlowTo(const CFlowGroup* group, const CZone* destination) const;
-    // True when every permitted stop-line route is locked (also when there is none).
-    bool AreAllStopLineRoutesLocked(const CFlowGroup* group) const;
-    void ScaleUnlockedStopLineRoutes(CFlowGroup* group, double factor) const;
     // G(lane, destination, group): the permitted stop-line routes to the destination zone that
     // are not locked in the group, in route number order.
     CRouteCollection GetCoupledGroup(const CFlowGroup* group, const CZone* destination) const;

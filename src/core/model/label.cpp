@@ -113,13 +113,6 @@ bool CLabels::RemoveLabel(std::uint32_t number)
     return true;
 }
 
-void CLabels::RemoveAllLabels()
-{
-    while (GetCount() > 0) {
-        RemoveLabel(GetCount());
-    }
-}
-
 CLabel* CLabels::GetLabel(std::uint32_t number) const
 {
     return number >= 1 && number <= GetCount() ? m_labels[number - 1].get() : nullptr;

@@ -91,8 +91,6 @@ public:
 
     CLabel* InsertLabel(std::uint32_t number);
     bool RemoveLabel(std::uint32_t number);
-    // Removes from the last to the first.
-    void RemoveAllLabels();
     CLabel* GetLabel(std::uint32_t number) const;
     CLabel* GetLabelById(std::uint32_t id) const;
     std::uint32_t GetCount() const { return static_cast<std::uint32_t>(m_labels.size()); }

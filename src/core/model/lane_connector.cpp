@@ -80,13 +80,6 @@ bool CLaneConnectors::RemoveConnector(CLaneConnector* connector)
     return true;
 }
 
-void CLaneConnectors::RemoveAllConnectors()
-{
-    while (!m_created.empty()) {
-        RemoveConnector(m_created.back());
-    }
-}
-
 std::vector<CLaneConnector*> CLaneConnectors::GetConnectorsInKeyOrder() const
 {
     std::vector<CLaneConnector*> result;

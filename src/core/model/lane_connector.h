@@ -62,7 +62,6 @@ public:
     // False when the connector is not one of this collection's, or is already being removed
     // (a hook asking again).
     bool RemoveConnector(CLaneConnector* connector);
-    void RemoveAllConnectors();
 
     std::uint32_t GetCount() const { return static_cast<std::uint32_t>(m_byKey.size()); }
     std::vector<CLaneConnector*> GetConnectorsInKeyOrder() const;

@@ -79,25 +79,6 @@ void CRouteCollection::AddAll(const CRouteCollection& other)
     m_routes = std::move(merged);
 }
 
-void CRouteCollection::RemoveNotPermitted()
-{
-    std::erase_if(m_routes, [](const CRoute* route) { return !route->IsPermitted(); });
-}
-
-void CRouteCollection::RemoveLocked(const CFlowGroup* group)
-{
-    std::erase_if(m_routes, [group](const CRoute* route) { return route->IsLocked(group); });
-}
-
-void CRouteCollection::ScaleUnlocked(CFlowGroup* group, double factor) const
-{
-    for (CRoute* route : m_routes) {
-        if (!route->IsLocked(group)) {
-            route->ScaleFlow(group, factor);
-        }
-    }
-}
-
 double CRouteCollection::SumPermittedFlows(const CFlowGroup* group) const
 {
     double sum = 0.0;

@@ -30,10 +30,6 @@ public:
     void Assign(const CRouteCollection& other) { m_routes = other.m_routes; }
     void Clear() { m_routes.clear(); }
 
-    void RemoveNotPermitted();
-    void RemoveLocked(const CFlowGroup* group);
-    // ScaleFlow(group, factor) on every held route that is not locked in the group.
-    void ScaleUnlocked(CFlowGroup* group, double factor) const;
     // Sum of the flows of the permitted routes in the group.
     double SumPermittedFlows(const CFlowGroup* group) const;
 

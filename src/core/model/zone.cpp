@@ -109,13 +109,6 @@ bool CZones::DeleteZone(std::uint32_t number)
     return true;
 }
 
-void CZones::DeleteAllZones()
-{
-    while (GetCount() > 0) {
-        DeleteZone(GetCount());
-    }
-}
-
 bool CZones::MoveZone(std::uint32_t fromNumber, std::uint32_t toNumber)
 {
     if (fromNumber < 1 || fromNumber > GetCount() || toNumber < 1 || toNumber > GetCount()) {

@@ -67,7 +67,6 @@ public:
 
     CZone* InsertZone(std::uint32_t number);
     bool DeleteZone(std::uint32_t number);
-    void DeleteAllZones();
     bool MoveZone(std::uint32_t fromNumber, std::uint32_t toNumber);
 
     CZone* GetZone(std::uint32_t number) const;

@@ -82,7 +82,6 @@ public:
     int GetStripHeight() const { return m_stripHeight; }
     void SetStripHeight(int height) { m_stripHeight = height; }
     int GetMinimumMargin() const { return m_minimumMargin; }
-    void SetMinimumMargin(int margin) { m_minimumMargin = margin; }
     CDrawingFrameRows& GetRows() { return m_rows; }
     const CDrawingFrameRows& GetRows() const { return m_rows; }
     bool GetRowsFromBottom() const { return m_rowsFromBottom; }

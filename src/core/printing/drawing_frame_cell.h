@@ -38,9 +38,7 @@ public:
     void SetCaption(std::string caption) { m_caption = std::move(caption); }
 
     const CDrawingFrameFont& GetValueFont() const { return m_valueFont; }
-    void SetValueFont(const CDrawingFrameFont& font) { m_valueFont = font; }
     const CDrawingFrameFont& GetCaptionFont() const { return m_captionFont; }
-    void SetCaptionFont(const CDrawingFrameFont& font) { m_captionFont = font; }
     // The height in millimetres: 6 gives a 60-unit value font.
     void SetValueTextHeight(int millimetres) { m_valueFont.Height = millimetres * 10; }
 

@@ -31,11 +31,6 @@ bool CGridDataProvider::IsCellReadOnly(int, int) const
     return false;
 }
 
-std::vector<std::string> CGridDataProvider::GetCellChoices(int, int) const
-{
-    return {};
-}
-
 bool CGridDataProvider::SetCellFromText(int, int, const std::string&)
 {
     return false;

@@ -26,8 +26,6 @@ public:
     virtual std::uint32_t GetCellTextColour(int row, int column) const;
     virtual std::uint32_t GetCellBackgroundColour(int row, int column) const;
     virtual bool IsCellReadOnly(int row, int column) const;
-    // The entries of the cell's choice list; none gives the cell a free-text editor.
-    virtual std::vector<std::string> GetCellChoices(int row, int column) const;
     // Takes a committed edit; false when nothing was taken (the cell keeps what it shows).
     virtual bool SetCellFromText(int row, int column, const std::string& text);
     // The undo name of an edit.

@@ -12,11 +12,6 @@ bool CLaneSet::Toggle(CCapacityLane& lane)
     return inserted;
 }
 
-bool CLaneSet::Forget(const CCapacityLane& lane)
-{
-    return m_lanes.erase(lane.GetLaneId()) != 0;
-}
-
 bool CLaneSet::Contains(const CCapacityLane& lane) const
 {
     return ContainsId(lane.GetLaneId());

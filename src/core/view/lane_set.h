@@ -20,8 +20,6 @@ public:
     // Inserts the lane, or removes it when present; true when inserted.
     bool Toggle(CCapacityLane& lane);
     void Clear() { m_lanes.clear(); }
-    // Takes a lane out; true when it was there.
-    bool Forget(const CCapacityLane& lane);
     bool Contains(const CCapacityLane& lane) const;
     bool ContainsId(std::uint32_t laneId) const { return m_lanes.count(laneId) != 0; }
     // The lane with the lowest id, or none.

@@ -97,14 +97,6 @@ void CNetworkViewState::SelectConnector(const CCarouselLaneConnector& connector)
     InvalidateSelected();
 }
 
-void CNetworkViewState::ForgetLane(const CCapacityLane& lane)
-{
-    m_laneCategories.erase(lane.GetLaneId());
-    if (m_lanes.Forget(lane) && m_lanes.IsEmpty()) {
-        m_kind = ESelectionKind::None;
-    }
-}
-
 bool CNetworkViewState::IsSelected(ESelectionKind kind, std::uint32_t id) const
 {
     return m_kind == kind && (kind == ESelectionKind::ODMatrix || m_selectedId == id);

@@ -67,8 +67,6 @@ public:
     // selected is dropped.
     bool ToggleLane(CCapacityLane& lane);
     void SelectConnector(const CCarouselLaneConnector& connector);
-    // For a lane about to be destroyed.
-    void ForgetLane(const CCapacityLane& lane);
     bool IsSelected(ESelectionKind kind, std::uint32_t id) const;
     bool IsLaneSelected(const CCapacityLane& lane) const;
     bool IsConnectorSelected(const CCarouselLaneConnector& connector) const;

@@ -95,13 +95,6 @@ double CZoomPan::ToPixelY(double planY) const
     return m_origin.y + planY * PixelsPerUnitY();
 }
 
-CRect CZoomPan::VisiblePlan(CSize client) const
-{
-    return {static_cast<int>(std::floor(ToPlanX(0))), static_cast<int>(std::floor(ToPlanY(0))),
-            static_cast<int>(std::ceil(ToPlanX(client.cx))),
-            static_cast<int>(std::ceil(ToPlanY(client.cy)))};
-}
-
 bool CZoomPan::ZoomAbout(CPoint pixel, double factor)
 {
     if (!std::isfinite(factor) || factor <= 0.0) {

@@ -41,8 +41,6 @@ public:
     double ToPlanY(double pixelY) const;
     double ToPixelX(double planX) const;
     double ToPixelY(double planY) const;
-    // The plan rectangle seen through a client area of this size.
-    CRect VisiblePlan(CSize client) const;
 
     // Zooms by a factor about a pixel; false when the zoom stays as it was (at its limit).
     bool ZoomAbout(CPoint pixel, double factor);

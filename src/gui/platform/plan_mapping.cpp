@@ -5,14 +5,6 @@
 #include <algorithm>
 #include <cmath>
 
-CPlanMapping CPlanMapping::ForResolution(double dotsPerInchX, double dotsPerInchY, double scale)
-{
-    CPlanMapping mapping;
-    mapping.pixelsPerUnitX = dotsPerInchX * scale / CDrawingSurface::UnitsPerInch;
-    mapping.pixelsPerUnitY = dotsPerInchY * scale / CDrawingSurface::UnitsPerInch;
-    return mapping;
-}
-
 CRect CPlanMapping::ToPlan(const QRectF& device) const
 {
     const QPointF a = ToPlan(device.topLeft());

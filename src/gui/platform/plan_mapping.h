@@ -17,9 +17,6 @@ struct CPlanMapping
     double pixelsPerUnitX = 1.0;
     double pixelsPerUnitY = 1.0;
 
-    // A device of the given resolution at a scale (zoom 1 prints a plan unit as 0.1 mm).
-    static CPlanMapping ForResolution(double dotsPerInchX, double dotsPerInchY,
-                                      double scale = 1.0);
 
     QPointF ToDevice(double x, double y) const
     {

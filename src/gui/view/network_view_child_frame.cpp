@@ -45,11 +45,6 @@ CNetworkView* CNetworkViewChildFrame::GetNetworkView() const
     return m_view.data();
 }
 
-CRouteListView* CNetworkViewChildFrame::GetRouteList() const
-{
-    return m_routeList.data();
-}
-
 void CNetworkViewChildFrame::EnablePrintLayout(const ProgramSettings& program, CPrompt& prompt)
 {
     if (m_view && !m_printLayout)

@@ -30,7 +30,6 @@ public:
 
     // None once the window was closed.
     CNetworkView* GetNetworkView() const;
-    CRouteListView* GetRouteList() const;
     // Print layout mode on the view, toggled by "Print Layout Mode"; none until enabled or once
     // the window was closed.
     void EnablePrintLayout(const ProgramSettings& program, CPrompt& prompt);

@@ -180,15 +180,10 @@ protected:
 TEST_F(JunctionFlows, LaneMeasuresOnEntryCirculatoryAndExitArms)
 {
     Flows(10.0, 20.0, 30.0, 40.0);
-    Route(3)->SetLocked(group, true);
     const CCapacityLane* entryLane = Lane(entry, 1);
     EXPECT_DOUBLE_EQ(entryLane->GetStopLineFlow(group), 40.0);
     EXPECT_DOUBLE_EQ(entryLane->GetInflow(group), 40.0); // entry arm: its outgoing routes
-    EXPECT_DOUBLE_EQ(entryLane->GetStopLineLockedFlow(group), 30.0);
     EXPECT_DOUBLE_EQ(entryLane->GetStopLineFlowTo(group, destA), 10.0);
-    EXPECT_DOUBLE_EQ(entryLane->GetStopLineLockedFlowTo(group, destB), 30.0);
-    EXPECT_DOUBLE_EQ(entryLane->GetStopLineLockedFlowTo(group, destA), 0.0);
-    EXPECT_FALSE(entryLane->AreAllStopLineRoutesLocked(group));
     EXPECT_DOUBLE_EQ(Lane(circ, 1)->GetInflow(group), 100.0);
     EXPECT_DOUBLE_EQ(Lane(circ, 1)->GetStopLineFlow(group), 100.0);
     // Exit arm: the routes that enter it count at its stop line.
@@ -197,9 +192,6 @@ TEST_F(JunctionFlows, LaneMeasuresOnEntryCirculatoryAndExitArms)
 
     Route(1)->SetPermitted(false);
     EXPECT_DOUBLE_EQ(entryLane->GetStopLineFlow(group), 30.0);
-    EXPECT_TRUE(entryLane->AreAllStopLineRoutesLocked(group));
-    Lane(entry, 2)->ScaleUnlockedStopLineRoutes(group, 0.5);
-    EXPECT_DOUBLE_EQ(Route(4)->GetFlow(group), 20.0);
 }
 
 TEST_F(JunctionFlows, ActualFlowTextsRoundToWholeUnits)

@@ -33,8 +33,6 @@ TEST_F(ViewSelection, OneKindAtATimeAndLanesByToggling)
     EXPECT_EQ(view.GetSelectedLanes().First(), Lane(arm, 1)) << "lowest id first";
     EXPECT_FALSE(view.ToggleLane(*Lane(arm, 3)));
     EXPECT_FALSE(view.IsLaneSelected(*Lane(arm, 3)));
-    view.ForgetLane(*Lane(arm, 1));
-    EXPECT_EQ(view.GetSelectionKind(), ESelectionKind::None) << "the last lane went";
 
     // Lanes toggled onto another kind of selection replace it.
     view.Select(ESelectionKind::ODMatrix);
