@@ -1,6 +1,6 @@
 // The checked field formatter: printf output for values that fit, refusal for those that do not.
 #include "cardfile/card_builder.h"
-#include "cardfile/card_line.h"
+#include "cardfile/card_errors.h"
 #include "case_name.h"
 
 #include <climits>
@@ -93,17 +93,14 @@ TEST_P(CardRealField, MatchesPrintfOrIsRefused)
 
 INSTANTIATE_TEST_SUITE_P(
     Limits, CardRealField,
-    testing::Values(RealFieldCase{"Flow_Zero", "% 22.15f", 0.0, true},
-                    RealFieldCase{"Flow_NegativeZero", "% 22.15f", -0.0, true},
+    testing::Values(RealFieldCase{"Flow_NegativeZero", "% 22.15f", -0.0, true},
                     RealFieldCase{"Flow_NoProportion", "% 22.15f", -1.0, true},
-                    RealFieldCase{"Flow_Third", "% 22.15f", 1.0 / 3.0, true},
                     RealFieldCase{"Flow_LargestFitting", "% 22.15f", 99999.5, true},
                     RealFieldCase{"Flow_TooLarge", "% 22.15f", 100000.0, false},
                     RealFieldCase{"Flow_NegativeLargest", "% 22.15f", -99999.25, true},
                     RealFieldCase{"Flow_NegativeTooLarge", "% 22.15f", -100000.0, false},
                     RealFieldCase{"Short_HalfRoundsToEven", "%10.3f", 0.0625, true},
                     RealFieldCase{"Short_BinaryHalfBelow", "%10.3f", 2.0005, true},
-                    RealFieldCase{"Short_RoundsUp", "%10.3f", 1.99999, true},
                     RealFieldCase{"Short_Largest", "%10.3f", 999999.999, true},
                     RealFieldCase{"Short_RoundsOverTheLimit", "%10.3f", 999999.9996, false},
                     RealFieldCase{"Short_Tiny", "%10.3f", 1e-300, true},
@@ -115,7 +112,6 @@ INSTANTIATE_TEST_SUITE_P(
                     RealFieldCase{"ExactBinaryDigits", "%.25f", 0.1, true},
                     RealFieldCase{"NoPrecisionIsSix", "%f", 2.0 / 3.0, true},
                     RealFieldCase{"WholeHalfToEven", "%.0f", 2.5, true},
-                    RealFieldCase{"WholeHalfToEvenUp", "%.0f", 3.5, true},
                     RealFieldCase{"PlusSign", "%+10.3f", 1.0, true},
                     RealFieldCase{"LeftJustified", "%-10.3f", -2.5, true},
                     RealFieldCase{"ZeroPadded", "%010.3f", -2.5, true}),
@@ -151,16 +147,9 @@ TEST(CardRealFieldSpecial, DecimalPointWhateverTheLocale)
     EXPECT_EQ(text, "     2.500000000000000");
 }
 
-TEST(CardFieldRefusal, MessageNamesFieldAndValue)
+// The message of a value too wide is held by NetworkFileRefusal.LaneLength.
+TEST(CardFieldRefusal, NegativeValueOfAnUnsignedField)
 {
-    try {
-        FormatCardInt("%5i", 100000, "lane length");
-        FAIL() << "no exception";
-    } catch (const errCardFieldRefused& e) {
-        EXPECT_STREQ(e.what(), "The lane length 100000 does not fit in its field of 5 columns");
-        EXPECT_EQ(e.Field(), "lane length");
-        EXPECT_EQ(e.Value(), "100000");
-    }
     try {
         FormatCardInt("%5u", -3, "desired flow");
         FAIL() << "no exception";
@@ -188,20 +177,11 @@ TEST(CardTextField, PaddedByCharactersAsOnDisk)
     EXPECT_EQ(FormatCardText("%5s", "\xC3\xA9", "arm text"), "    \xC3\xA9");
     EXPECT_EQ(FormatCardText("%5s", "longer text", "arm text"), "longer text");
     EXPECT_EQ(FormatCardText("%s", "", "text"), "");
-}
-
-TEST(CardTextField, LineBreakIsRefused)
-{
-    try {
-        FormatCardText("%-50s", "two\nlines", "label text");
-        FAIL() << "no exception";
-    } catch (const errCardFieldRefused& e) {
-        EXPECT_STREQ(e.what(), "The label text cannot be written: it holds a line break");
-    }
+    // The message of a line break is held by NetworkFileRefusal.ReportTitleWithLineBreak.
     EXPECT_THROW(FormatCardText("%s", "cr\r", "text"), errCardFieldRefused);
 }
 
-TEST(CardBuilderLine, FieldsFollowTheKeywordAndReadBack)
+TEST(CardBuilderLine, FieldsFollowTheKeyword)
 {
     const std::string line = CCardBuilder("RTFLW")
                                  .Field("%5u", 7u, "route number")
@@ -210,11 +190,6 @@ TEST(CardBuilderLine, FieldsFollowTheKeywordAndReadBack)
                                  .Field("% 22.15f", -1.0, "proportion")
                                  .Line();
     EXPECT_EQ(line, "RTFLW    7    12.250000000000000    1    -1.000000000000000\n");
-    const CCardLine card(line);
-    EXPECT_EQ(card.Int(5, 5), 7);
-    EXPECT_DOUBLE_EQ(card.Real(10, 22), 12.25);
-    EXPECT_EQ(card.Int(32, 5), 1);
-    EXPECT_DOUBLE_EQ(card.Real(37, 22), -1.0);
     EXPECT_THROW(CCardBuilder("NET  ").Field("%d", ~0ull, "count"), errCardFieldRefused);
     EXPECT_EQ(CCardBuilder("NET  ").Field("%5i", std::size_t{3}, "count").Line(), "NET      3\n");
 }

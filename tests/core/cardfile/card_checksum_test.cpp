@@ -6,22 +6,16 @@
 
 namespace
 {
-TEST(CardLineChecksum, BlanksAndLineEndsAreLeftOut)
+// Blanks and line ends are left out, high bytes count negative, and the sum keeps its sign
+// modulo 32768.
+TEST(CardLineChecksum, SumsTheBytesThatAreNotBlank)
 {
     EXPECT_EQ(CardLineChecksum("a b c\n"), 97 + 98 + 99);
     EXPECT_EQ(CardLineChecksum("a\tb\r\nc"), 294);
     EXPECT_EQ(CardLineChecksum(" \t\r\n"), 0);
-}
-
-TEST(CardLineChecksum, SumIsReducedModulo32768)
-{
     EXPECT_EQ(CardLineChecksum(std::string(400, 'z')), 16032); // 48800 - 32768
     EXPECT_EQ(CardLineChecksum(std::string(268, 'z') + "\n"), 32696);
     EXPECT_EQ(CardLineChecksum(std::string(1000, 'z')), 122000 % 32768);
-}
-
-TEST(CardLineChecksum, HighBytesCountNegativeAndKeepTheSign)
-{
     EXPECT_EQ(CardLineChecksum("\xE9"), -23);
     EXPECT_EQ(CardLineChecksum("\x80\xFF"), -128 - 1);
     EXPECT_EQ(CardLineChecksum(std::string(300, '\x80')), -(300 * 128 % 32768));
@@ -39,14 +33,11 @@ TEST(CardFileChecksum, TotalKeepsSignAndStoredValueIsUnsigned)
     negative.AddLine(std::string(10, '\xE9'));
     EXPECT_EQ(negative.Total(), -230);
     EXPECT_EQ(negative.StoredValue(), 32768u - 230u);
-}
 
-TEST(CardFileChecksum, ManyLinesDoNotOverflow)
-{
-    CCardFileChecksum checksum;
+    CCardFileChecksum many;
     for (int i = 0; i < 100000; ++i) {
-        checksum.Add(32767);
+        many.Add(32767);
     }
-    EXPECT_EQ(checksum.Total(), static_cast<int>(100000LL * 32767 % 32768));
+    EXPECT_EQ(many.Total(), static_cast<int>(100000LL * 32767 % 32768));
 }
 } // namespace

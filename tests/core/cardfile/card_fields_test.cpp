@@ -1,4 +1,5 @@
-// Every card of the network file, written from a record and read back from its line.
+// Card records against their lines, for the forms and values the sample network file does not
+// reach: older and shorter lines and the limits of single fields.
 #include "cardfile/card_builder.h"
 #include "cardfile/card_errors.h"
 #include "cardfile/flow_cards.h"
@@ -63,7 +64,8 @@ TEST_P(CardRoundTrip, LineAndRecordMatch)
     GetParam().check(GetParam().line);
 }
 
-CCardEnvironment Environment(std::string delimiter)
+// The SENV card as read from a line whose two flags are negative.
+CCardEnvironment EnvironmentWithFlagsOff()
 {
     CCardEnvironment env;
     env.viewCount = 2;
@@ -71,106 +73,45 @@ CCardEnvironment Environment(std::string delimiter)
     env.armTextHeight = 35;
     env.zoneTextHeight = 45;
     env.capacityAssessorTextHeight = 55;
-    env.odMatrixShown = true;
     env.printPageCount = 1;
     env.aggregation = 2;
     env.colouring = 1;
-    env.zeroFlowsShown = true;
     env.gridSize = 50;
-    env.delimiter = std::move(delimiter);
+    env.delimiter = " / ";
     return env;
 }
 
-CCardFramePosition Frame()
-{
-    CCardFramePosition frame;
-    frame.position = {1, 10, 20, 800, 600, true, 1.25, 100, -200, 1, 0};
-    return frame;
-}
-
-CCardPrintPage Page(int bottom, bool landscape, std::string title)
+CCardPrintPage ShortFormPage()
 {
     CCardPrintPage page;
     page.left = -100;
-    page.top = 0;
     page.right = 5000;
-    page.bottom = bottom;
+    page.bottom = 9999;
     page.scaleHundredths = 250;
-    page.landscape = landscape;
     page.titleBlockPosition = 4;
     page.crop = false;
     page.scaleToFit = true;
     page.indicateScale = true;
-    page.title = std::move(title);
+    page.title = "Site plan";
     return page;
 }
 
-const std::string kFifty = "Fifty characters exactly, with \xC3\xA9 and \xC3\xBC: 1234567890";
-
-CCardLabel Label()
-{
-    CCardLabel label;
-    label.x1 = -20;
-    label.y1 = 10;
-    label.x2 = 300;
-    label.y2 = 400;
-    label.textHeight = 1000;
-    label.colour = 0x123456u;
-    label.text = kFifty;
-    return label;
-}
-
+// The cards of the sample network are held byte for byte by NetworkFile's
+// CardsCarryTheirFieldsInTheirColumns and read back by its round trips; these are the forms and
+// values it does not reach.
 INSTANTIATE_TEST_SUITE_P(
     Cards, CardRoundTrip,
     testing::Values(
-        Written("Senv", "SENV     2    3   35   45   55    1    1    2    1    1   50   -1    3 / ",
-                Environment(" / ")),
         // A negative flag reads as off here, unlike the flags of other cards.
         ReadOnly("SenvNegativeFlagsAreOff",
                  "SENV     2    3   35   45   55   -1    1    2    1   -1   50   -1    3 / ",
-                 [] {
-                     CCardEnvironment env = Environment(" / ");
-                     env.odMatrixShown = false;
-                     env.zeroFlowsShown = false;
-                     return env;
-                 }()),
-        Written("Net", "NET      4    3    6    6    9    2    2",
-                CCardNet{.arms = 4,
-                         .zones = 3,
-                         .laneConnectors = 6,
-                         .routes = 6,
-                         .odMovements = 9,
-                         .capacityAssessors = 2,
-                         .flowGroups = 2}),
-        Written("Arm", "ARM      1    0    3North Rd",
-                [] {
-                    CCardArm arm;
-                    arm.number = 1;
-                    arm.laneCount = 3;
-                    arm.text = "North Rd";
-                    return arm;
-                }()),
-        Written("ArmShortTextRightJustified", "ARM      4    0    2    B",
-                [] {
-                    CCardArm arm;
-                    arm.number = 4;
-                    arm.laneCount = 2;
-                    arm.text = "B";
-                    return arm;
-                }()),
+                 EnvironmentWithFlagsOff()),
         Written("Lane", "LANE     3 9999",
                 [] {
                     CCardLane lane;
                     lane.number = 3;
                     lane.length = 9999;
                     return lane;
-                }()),
-        Written("ZoneColourAsSigned32Bits", "ZONE     0    4        -1",
-                [] {
-                    CCardZone zone;
-                    zone.exitArm = 4;
-                    zone.colour = 0xFFFFFFFFu;
-                    return zone;
                 }()),
         Written("LaneConnector", "LACON    1    2    3    4",
                 [] {
@@ -180,20 +121,6 @@ INSTANTIATE_TEST_SUITE_P(
                     connector.toLane = 3;
                     connector.toArm = 4;
                     return connector;
-                }()),
-        Written("CapacityAssessor", "CAPAS    1    2 1200",
-                [] {
-                    CCardCapacityAssessor assessor;
-                    assessor.entryArm = 1;
-                    assessor.circulatoryArm = 2;
-                    assessor.threshold = 1200;
-                    return assessor;
-                }()),
-        Written("Route", "ROUTE    1    2 9999    1    1    2    1    2    1    3    1",
-                [] {
-                    CCardRoute route;
-                    route.steps = {{1, 1, 2, 1}, {2, 1, 3, 1}};
-                    return route;
                 }()),
         Written("RouteNotPermittedWithoutSteps", "ROUTE    0    0 9999",
                 [] {
@@ -208,25 +135,6 @@ INSTANTIATE_TEST_SUITE_P(
                      route.steps = {{1, 1, 2, 1}, {}};
                      return route;
                  }()),
-        Written("FlowGroup", "FLWGP    1    6    207:3009:15AM peak",
-                [] {
-                    CCardFlowGroup group;
-                    group.number = 1;
-                    group.routeFlowCount = 6;
-                    group.odFlowCount = 2;
-                    group.start = 27000;
-                    group.end = 33300;
-                    group.description = "AM peak";
-                    return group;
-                }()),
-        Written("ODFlow", "ODFLW    1    399999",
-                [] {
-                    CCardODFlow od;
-                    od.origin = 1;
-                    od.destination = 3;
-                    od.flow = 99999;
-                    return od;
-                }()),
         Written("RouteFlow", "RTFLW    4   123.250000000000000    1    -0.750000000000000",
                 [] {
                     CCardRouteFlow rf;
@@ -237,28 +145,12 @@ INSTANTIATE_TEST_SUITE_P(
                     rf.proportion = -0.75;
                     return rf;
                 }()),
-        Written("Label",
-                "LABEL LONG       -20        10       300       400 1000   1193046" + kFifty,
-                Label()),
-        Written("PrintPage",
-                "PPAGE LONG      -100         0      5000    999999  250    0    4    0    1    1"
-                "Site plan \xE2\x80\x94 east",
-                Page(999999, false, "Site plan \xE2\x80\x94 east")),
         ReadOnly("PrintPageShortForm",
                  "PPAGE -100    0 5000 9999  250    2    4    0    1    1Site plan",
-                 Page(9999, true, "Site plan")),
-        Written("ODGraphicLongMarkerAfterTheTextHeight", "ODGRF   65 LONG     -1500      2500",
-                CCardODGraphic{.textHeight = 65, .x = -1500, .y = 2500}),
+                 ShortFormPage()),
         ReadOnly("ODGraphicShortForm", "ODGRF   65-1500 2500",
                  CCardODGraphic{.textHeight = 65, .x = -1500, .y = 2500}),
-        Written("FramePosition",
-                "VWPOS    1   10   20  800  600    1    125000  100 -200    1    0", Frame()),
         Written("FileIntegrity", "FITGR65535", CCardFileIntegrity{.checksum = 65535}),
-        Written("ReportDefinition",
-                "REPD     1    6    1\xC2\xAC"
-                "Morning report",
-                CCardReportDefinition{
-                    .position = 1, .fragmentCount = 6, .paperSize = 1, .title = "Morning report"}),
         ReadOnly("ReportDefinitionOlderWithoutPaperSize", "REPD     1    6Morning report",
                  CCardReportDefinition{
                      .position = 1, .fragmentCount = 6, .paperSize = 0, .title = "Morning report"}),

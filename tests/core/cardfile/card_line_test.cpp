@@ -1,5 +1,4 @@
 // Field cutting and number conversion of card lines.
-#include "cardfile/card_errors.h"
 #include "cardfile/card_line.h"
 #include "case_name.h"
 
@@ -71,25 +70,21 @@ INSTANTIATE_TEST_SUITE_P(
         RealCase{"UnderflowReadsZero", "1e-999", 0.0}),
     CaseName());
 
-TEST(CardLineFields, FieldPastTheEndReadsZero)
+// A field past the end reads zero, one cut off by the end reads what is there, and a field's
+// width stops it running into the next.
+TEST(CardLineFields, FieldsAreCutByWidthAndByTheEndOfTheLine)
 {
     const CCardLine line("LANE     3");
     EXPECT_EQ(line.Int(5, 5), 3);
-    EXPECT_EQ(line.Int(10, 5), 0);  // starts at the end
-    EXPECT_EQ(line.Int(40, 10), 0); // wholly past it
+    EXPECT_EQ(line.Int(10, 5), 0);
+    EXPECT_EQ(line.Int(40, 10), 0);
     EXPECT_EQ(line.Field(40, 10), "");
     EXPECT_DOUBLE_EQ(line.Real(12, 22), 0.0);
-    // A field cut off by the end reads what is there.
     EXPECT_EQ(CCardLine("ZONE     1   12").Field(10, 10), "   12");
     EXPECT_EQ(CCardLine("ZONE     1   12").Int(10, 10), 12);
-}
-
-TEST(CardLineFields, NeighbouringFieldsDoNotRunTogether)
-{
-    // Without the width limit the first field would read as 1234567890.
-    const CCardLine line("NET  1234567890");
-    EXPECT_EQ(line.Int(5, 5), 12345);
-    EXPECT_EQ(line.Int(10, 5), 67890);
+    const CCardLine net("NET  1234567890");
+    EXPECT_EQ(net.Int(5, 5), 12345);
+    EXPECT_EQ(net.Int(10, 5), 67890);
 }
 
 TEST(CardLineFields, ColumnsCountCharactersNotUtf8Bytes)
@@ -102,7 +97,7 @@ TEST(CardLineFields, ColumnsCountCharactersNotUtf8Bytes)
     EXPECT_EQ(line.Field(5, 1), "\xC3\xA9");
 }
 
-TEST(CardLineKeyword, ComparesFiveCharactersCaseSensitivelyPaddingShortLines)
+TEST(CardLineKeyword, FiveCharactersCaseSensitivelyAndTheLongMarker)
 {
     EXPECT_TRUE(CCardLine("TEXT hello").HasKeyword("TEXT "));
     EXPECT_FALSE(CCardLine("text hello").HasKeyword("TEXT "));
@@ -111,22 +106,7 @@ TEST(CardLineKeyword, ComparesFiveCharactersCaseSensitivelyPaddingShortLines)
     // An editor that trims trailing blanks leaves "TEXT" of an empty TEXT card.
     EXPECT_EQ(CCardLine("TEXT").Keyword(), "TEXT ");
     EXPECT_EQ(CCardLine("").Keyword(), "     ");
-}
-
-TEST(CardLineKeyword, ExpectRaisesWithTheGivenMessage)
-{
-    const CCardLine line("ARM      1");
-    EXPECT_NO_THROW(line.ExpectKeyword("ARM  ", ""));
-    try {
-        line.ExpectKeyword("LANE ", "Cannot find LANE Card");
-        FAIL() << "no exception";
-    } catch (const errExpectedCardNotFound& e) {
-        EXPECT_STREQ(e.what(), "Cannot find LANE Card");
-    }
-}
-
-TEST(CardLineForm, LongMarkerIsBlankAndFourCapitals)
-{
+    // The long form's marker is a blank and four capitals.
     EXPECT_TRUE(CCardLine("POINT LONG       100").IsLongForm());
     EXPECT_FALSE(CCardLine("POINTLONG        100").IsLongForm());
     EXPECT_FALSE(CCardLine("POINT long       100").IsLongForm());

@@ -1,6 +1,4 @@
 // The network file: round trips, the card rules of reading and the failures of both ways.
-#include "external_tools.h"
-#include "platform/atomic_file.h"
 #include "cardfile/card_builder.h"
 #include "cardfile/card_checksum.h"
 #include "cardfile/card_errors.h"
@@ -9,14 +7,15 @@
 #include "cardfile/carousel_file.h"
 #include "cardfile/layout_cards.h"
 #include "cardfile/network_read_error.h"
-#include "platform/text_encoding.h"
 #include "case_name.h"
+#include "external_tools.h"
 #include "model/route.h"
+#include "platform/atomic_file.h"
+#include "platform/text_encoding.h"
 #include "sample_document.h"
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -73,12 +72,8 @@ TEST_F(NetworkFile, SnapshotRoundTripKeepsEverythingButTheViews)
 TEST_F(NetworkFile, SavedFileHasCrLfAndWindows1252AndReadsBackTheSame)
 {
     const auto path = TestSupport::ScratchDir("netfile-saved") / "saved.crs";
-    const auto bytes = [&] {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    };
     SaveNetworkFile(path, doc, settings);
-    const std::string saved = bytes();
+    const std::string saved = TestSupport::ReadText(path);
     EXPECT_EQ(saved.rfind("SCHEM1.3\r\nSVERS", 0), 0u);
     EXPECT_NE(saved.find("Caf\xE9 survey"), std::string::npos) << "é as one byte";
     EXPECT_NE(saved.find("Ring road\xACStage 2"), std::string::npos) << "line break as 0xAC";
@@ -86,7 +81,7 @@ TEST_F(NetworkFile, SavedFileHasCrLfAndWindows1252AndReadsBackTheSame)
     const auto read = LoadNetworkFile(path, loaded);
     EXPECT_EQ(Describe(*read, loaded), Describe(doc, settings));
     SaveNetworkFile(path, *read, loaded);
-    EXPECT_EQ(bytes(), saved);
+    EXPECT_EQ(TestSupport::ReadText(path), saved);
     std::filesystem::remove(path);
 }
 
@@ -159,8 +154,6 @@ TEST_F(NetworkFile, ChecksumCoversEveryCardButTheReports)
         EXPECT_EQ(lines.back(), expected) << "checkpoint " << checkpoint;
     }
 }
-
-// --- Reading rules ---------------------------------------------------------------------------
 
 TEST_F(NetworkFile, LaterSchemaIsRefusedNamingTheWritingVersion)
 {
@@ -424,8 +417,6 @@ TEST_F(NetworkFile, ARouteNotPermittedHasNoFlowInAnyGroupAfterReading)
     }
 }
 
-// --- Failures --------------------------------------------------------------------------------
-
 struct BrokenCase
 {
     const char* name;
@@ -530,8 +521,6 @@ TEST_F(NetworkFile, HundredArmsAreRefusedAtTheHundredth)
         EXPECT_STREQ(e.what(), "Cannot add arm 100");
     }
 }
-
-// --- Writing refusals ------------------------------------------------------------------------
 
 struct RefusalCase
 {

@@ -1,12 +1,12 @@
 // The sample document of the network file tests and its dump by numbers.
 #include "sample_document.h"
 
+#include "model/route.h"
 #include "network_builder.h"
 #include "reports/flows_report_fragment.h"
 #include "reports/header_footer_report_fragment.h"
 #include "reports/network_diagram_report_fragment.h"
 #include "reports/routes_report_fragment.h"
-#include "model/route.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -50,28 +50,22 @@ void BuildSampleDocument(CDocumentData& doc, NetworkSettings& settings)
     CNetwork& network = doc.network;
     TestSupport::CNetworkBuilder build(network);
     build.Arms({3, 1, 1, 2});
-    CArm* entry = network.GetArms().GetArm(1);
-    CArm* circ = network.GetArms().GetArm(2);
-    CArm* exitA = network.GetArms().GetArm(3);
-    CArm* exitB = network.GetArms().GetArm(4);
+    CArm* entry = build.Arm(1);
+    CArm* circ = build.Arm(2);
     entry->SetText("North Rd");
-    exitB->SetText("B");
+    build.Arm(4)->SetText("B");
     entry->SetPoints({100, 200}, {-300, 4000});
     circ->SetPoints({-999999999, 999999999}, {0, 0});
-    entry->GetLanes().GetLane(3)->SetLength(12);
-    exitB->GetLanes().GetLane(2)->SetLength(4);
-    build.Connect("1.1>2.1 1.2>2.1 1.3>1.2 2.1>3.1 2.1>4.1 2.1>4.2");
-
-    CZones& zones = network.GetZones();
-    CZone* origin = zones.InsertZone(1);
-    CZone* destA = zones.InsertZone(2);
-    CZone* destB = zones.InsertZone(3);
-    origin->SetEntryArm(entry);
-    origin->SetColour(0x000000FF);
-    destA->SetExitArm(exitA);
-    destA->SetColour(0x00FFEEDD);
-    destB->SetExitArm(exitB);
-    destB->SetColour(0xFFFFFFFF);
+    build.Lane(1, 3)->SetLength(12);
+    build.Lane(4, 2)->SetLength(4);
+    build.Connect("1.1>2.1 1.2>2.1 1.3>1.2 2.1>3.1 2.1>4.1 2.1>4.2")
+        .Zone(1, 0, 0x000000FF)
+        .Zone(0, 3, 0x00FFEEDD)
+        .Zone(0, 4, 0xFFFFFFFF);
+    const CZones& zones = network.GetZones();
+    CZone* origin = zones.GetZone(1);
+    CZone* destA = zones.GetZone(2);
+    CZone* destB = zones.GetZone(3);
 
     CCapacityAssessors& assessors = network.GetCapacityAssessors();
     CCapacityAssessor* assessor = assessors.InsertCapacityAssessor(1, 1200);

@@ -1,8 +1,8 @@
 // The edit dialogs without their windows: choices, presets, formats and what OK refuses.
 #include "model/label.h"
+#include "model/route.h"
 #include "network_builder.h"
 #include "routing/flow_group_commands.h"
-#include "model/route.h"
 #include "tables/arm_dialogs.h"
 #include "tables/capacity_assessor_dialog.h"
 #include "tables/edit_lane_dialog.h"
@@ -142,21 +142,21 @@ TEST_F(ShortLaneDialog, NewLanesAreFedFromTheSideTheCommandWillUse)
     EXPECT_FALSE(CDlgEditLaneModel::ForConvertToShortLane(*L(2)).IsParentToLeft());
 }
 
-// Arm 1 entry (zone A), arm 2 exit, arm 3 exit with zone B, arm 4 unconnected.
+// Arm 1 entry (zone A), arm 2 exit, arm 3 exit with zone B, arm 4 unconnected; zone C has no
+// arm.
 class ZoneDialog : public testing::Test
 {
 protected:
     ZoneDialog()
     {
-        network.GetLaneConnectors().AddConnector(Lane(arms[0], 1), Lane(arms[1], 1));
-        network.GetLaneConnectors().AddConnector(Lane(arms[0], 1), Lane(arms[2], 1));
-        network.GetZones().InsertZone(1)->SetEntryArm(arms[0]);
-        network.GetZones().InsertZone(2)->SetExitArm(arms[2]);
-        network.GetZones().InsertZone(3);
+        TestSupport::CNetworkBuilder(network)
+            .Arms({1, 1, 1, 1})
+            .Connect("1.1>2.1 1.1>3.1")
+            .Zone(1, 0)
+            .Zone(0, 3)
+            .Zone(0, 0);
     }
     CNetwork network;
-    CArm* arms[4] = {AddArm(network, 1), AddArm(network, 1), AddArm(network, 1),
-                     AddArm(network, 1)};
 };
 
 TEST_F(ZoneDialog, CreatingOffersOneMoreLetterAndTheFreeArms)
@@ -201,21 +201,14 @@ class AssessorDialog : public testing::Test
 protected:
     AssessorDialog()
     {
-        Join(1, 2);
-        Join(2, 3);
-        Join(2, 5);
-        Join(5, 3);
-    }
-    void Join(std::uint32_t from, std::uint32_t to)
-    {
-        network.GetLaneConnectors().AddConnector(Lane(Arm(from), 1), Lane(Arm(to), 1));
+        TestSupport::CNetworkBuilder(network)
+            .Arms({1, 1, 1, 1, 1})
+            .Connect("1.1>2.1>3.1 2.1>5.1>3.1");
     }
     CArm* Arm(std::uint32_t n) { return network.GetArms().GetArm(n); }
     std::uint32_t Id(std::uint32_t n) { return Arm(n)->GetId(); }
 
     CNetwork network;
-    CArm* created[5] = {AddArm(network, 1), AddArm(network, 1), AddArm(network, 1),
-                        AddArm(network, 1), AddArm(network, 1)};
 };
 
 TEST_F(AssessorDialog, ListsFreeArmsByLabelAndWantsTwoDifferentOnes)
@@ -330,24 +323,20 @@ class RouteDialog : public testing::Test
 protected:
     RouteDialog()
     {
-        CCarouselLaneConnectors& c = network.GetLaneConnectors();
-        c.AddConnector(Lane(entry, 1), Lane(circulatory, 1));
-        c.AddConnector(Lane(circulatory, 1), Lane(exitArm, 1));
-        c.AddConnector(Lane(entry, 1), Lane(exitArm, 1));
-        network.GetZones().InsertZone(1)->SetEntryArm(entry);
-        network.GetZones().InsertZone(2)->SetExitArm(exitArm);
-        network.GetRoutes().DiscoverRoutes();
-        group = network.GetFlowGroups().InsertFlowGroup(1);
-        network.SetCurrentFlowGroup(group);
+        TestSupport::CNetworkBuilder(network)
+            .Arms({1, 1, 1})
+            .Connect("1.1>2.1>3.1 1.1>3.1")
+            .Zone(1, 0)
+            .Zone(0, 3)
+            .Routes()
+            .FlowGroup();
+        group = network.GetCurrentFlowGroup();
         first()->SetFlow(group, 12.345678);
     }
     CRoute* first() { return network.GetRoutes().GetRoute(1); }
     CRoute* second() { return network.GetRoutes().GetRoute(2); }
 
     CNetwork network;
-    CArm* entry = AddArm(network, 1);
-    CArm* circulatory = AddArm(network, 1);
-    CArm* exitArm = AddArm(network, 1);
     CFlowGroup* group = nullptr;
 };
 

@@ -18,15 +18,8 @@ protected:
     void SetUp() override
     {
         CTablesDocument::SetUp();
-        CNetwork& network = Network();
-        CArm* bypass = TestSupport::AddArm(network, 1);
-        CArms& arms = network.GetArms();
-        network.GetLaneConnectors().AddConnector(TestSupport::Lane(arms.GetArm(1), 1),
-                                                 TestSupport::Lane(bypass, 1));
-        network.GetLaneConnectors().AddConnector(TestSupport::Lane(bypass, 1),
-                                                 TestSupport::Lane(arms.GetArm(3), 1));
-        network.GetRoutes().DiscoverRoutes();
-        ASSERT_EQ(network.GetRoutes().GetRouteCount(), 5u);
+        TestSupport::CNetworkBuilder(Network()).Arms({1}).Connect("1.1>5.1>3.1").Routes();
+        ASSERT_EQ(Network().GetRoutes().GetRouteCount(), 5u);
         Route(2).SetPermitted(false);
         const double flows[] = {300, 0, 100, 100, 300};
         for (std::uint32_t n = 1; n <= 5; ++n) {
