@@ -116,8 +116,7 @@ TEST_F(CODMatrixGrid, GehIsHourlyAndColouredByItsBand)
         EXPECT_EQ(grid.GetCellText(1, 2), c.text);
         EXPECT_EQ(grid.GetCellBackgroundColour(1, 2), c.background) << c.text;
     }
-    // The document keeps its kind; the bar counts A to C (GEH 0) of the two movements with flow.
-    EXPECT_EQ(doc.GetODMatrixFlowKind(), 0);
+    // The bar counts A to C (GEH 0) of the two movements with flow.
     EXPECT_EQ(grid.GetTable().GetGehSummary(), (CGehSummary{2, 1}));
 }
 
