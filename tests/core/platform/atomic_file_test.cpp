@@ -1,6 +1,6 @@
 // Atomic saving: the old file survives every failed write.
 #include "platform/atomic_file.h"
-#include "case_name.h"
+#include "temp_dir.h"
 
 #include <fcntl.h>
 #include <filesystem>
@@ -16,31 +16,24 @@
 
 namespace
 {
-using TestSupport::PrintTo;
 namespace fs = std::filesystem;
+
+std::string ReadFile(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteOldFile(const fs::path& path)
+{
+    std::ofstream(path, std::ios::binary) << "old contents\r\n";
+}
 
 class AtomicFileTest : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        m_folder = fs::temp_directory_path() /
-                   ("gyrolith_atomic_" +
-                    std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(m_folder);
-        fs::create_directories(m_folder);
-        m_target = m_folder / "network.crs";
-    }
-    void TearDown() override { fs::remove_all(m_folder); }
-
-    void WriteOld() { std::ofstream(m_target, std::ios::binary) << "old contents\r\n"; }
-
+    void WriteOld() { WriteOldFile(m_target); }
     std::string Contents() const { return ReadFile(m_target); }
-    static std::string ReadFile(const fs::path& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
 
     int FilesInFolder() const
     {
@@ -48,18 +41,10 @@ protected:
             std::distance(fs::directory_iterator(m_folder), fs::directory_iterator()));
     }
 
-    fs::path m_folder;
-    fs::path m_target;
+    CTempDir m_dir;
+    const fs::path m_folder = m_dir.Path();
+    const fs::path m_target = m_folder / "network.crs";
 };
-
-TEST_F(AtomicFileTest, CommitCreatesOrReplacesTheFile)
-{
-    WriteFileAtomically(m_target, [](std::ostream& out) { out << "first"; });
-    EXPECT_EQ(Contents(), "first");
-    WriteFileAtomically(m_target, [](std::ostream& out) { out << "new\r\n"; });
-    EXPECT_EQ(Contents(), "new\r\n");
-    EXPECT_EQ(FilesInFolder(), 1);
-}
 
 TEST_F(AtomicFileTest, FailedWriteLeavesOldFileAndNoTemporary)
 {
@@ -84,9 +69,10 @@ TEST_F(AtomicFileTest, FailedWriteLeavesOldFileAndNoTemporary)
     EXPECT_EQ(FilesInFolder(), 1);
 }
 
-TEST_F(AtomicFileTest, UncommittedFileIsDiscarded)
+TEST_F(AtomicFileTest, OnlyACommitCreatesOrReplacesTheFile)
 {
-    WriteOld();
+    WriteFileAtomically(m_target, [](std::ostream& out) { out << "first"; });
+    EXPECT_EQ(Contents(), "first");
     fs::path temp;
     {
         CAtomicFile file(m_target);
@@ -96,7 +82,10 @@ TEST_F(AtomicFileTest, UncommittedFileIsDiscarded)
         EXPECT_TRUE(fs::exists(temp));
     }
     EXPECT_FALSE(fs::exists(temp));
-    EXPECT_EQ(Contents(), "old contents\r\n");
+    EXPECT_EQ(Contents(), "first");
+    WriteFileAtomically(m_target, [](std::ostream& out) { out << "new\r\n"; });
+    EXPECT_EQ(Contents(), "new\r\n");
+    EXPECT_EQ(FilesInFolder(), 1);
 }
 
 TEST_F(AtomicFileTest, MissingFolderIsReported)
@@ -113,82 +102,73 @@ TEST_F(AtomicFileTest, MissingFolderIsReported)
 
 // What stands at the target stays what it is: anything but a writable regular file is
 // refused before a byte is written, and a link is written through.
-struct TargetCase
+TEST(AtomicFileTargets, KeepTheirKind)
 {
-    const char* name;
-    std::function<void(const fs::path& target, const fs::path& folder)> make;
-    const char* refusal; // the reason after "Cannot write <target>: ", or empty when written
-};
-
-class AtomicFileTargets : public AtomicFileTest, public testing::WithParamInterface<TargetCase>
-{};
-
-TEST_P(AtomicFileTargets, KeepTheirKind)
-{
-    GetParam().make(m_target, m_folder);
-    const fs::file_status before = fs::symlink_status(m_target);
-    try {
-        WriteFileAtomically(m_target, [](std::ostream& out) { out << "new"; });
-        EXPECT_STREQ(GetParam().refusal, "") << "written";
-    } catch (const errFileWrite& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  "Cannot write " + m_target.string() + ": " + GetParam().refusal);
-    }
-    EXPECT_EQ(fs::symlink_status(m_target).type(), before.type());
-    const fs::path real = m_folder / "real.crs";
-    if (fs::is_regular_file(real)) {
-        EXPECT_EQ(ReadFile(real), *GetParam().refusal ? "old contents\r\n" : "new");
-    }
-    for (const auto& entry : fs::recursive_directory_iterator(m_folder)) {
-        EXPECT_NE(entry.path().extension(), ".tmp") << "left behind: " << entry.path();
+    const struct
+    {
+        const char* name;
+        std::function<void(const fs::path& target, const fs::path& folder)> make;
+        const char* refusal; // the reason after "Cannot write <target>: ", or empty when written
+    } cases[] = {
+        {"LinkIsWrittenThrough",
+         [](const fs::path& target, const fs::path& folder) {
+             WriteOldFile(folder / "real.crs");
+             fs::create_symlink("real.crs", target);
+         },
+         ""},
+        {"LinkToALinkInAnotherFolder",
+         [](const fs::path& target, const fs::path& folder) {
+             WriteOldFile(folder / "real.crs");
+             fs::create_directory(folder / "sub");
+             fs::create_symlink(folder / "real.crs", folder / "sub" / "hop.crs");
+             fs::create_symlink("sub/hop.crs", target);
+         },
+         ""},
+        {"DanglingLinkMakesItsFile",
+         [](const fs::path& target, const fs::path&) { fs::create_symlink("real.crs", target); },
+         ""},
+        {"LinkToAFolder",
+         [](const fs::path& target, const fs::path& folder) {
+             fs::create_directory(folder / "real.crs");
+             fs::create_symlink("real.crs", target);
+         },
+         "it is a folder"},
+        {"Fifo",
+         [](const fs::path& target, const fs::path&) {
+             ASSERT_EQ(::mkfifo(target.c_str(), 0600), 0);
+         },
+         "it is not a regular file (a device, pipe or socket)"},
+        {"ReadOnlyThroughALink",
+         [](const fs::path& target, const fs::path& folder) {
+             WriteOldFile(folder / "real.crs");
+             fs::permissions(folder / "real.crs", fs::perms::owner_read);
+             fs::create_symlink("real.crs", target);
+         },
+         "the file is read-only"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CTempDir dir;
+        const fs::path folder = dir.Path();
+        const fs::path target = folder / "network.crs";
+        c.make(target, folder);
+        const fs::file_status before = fs::symlink_status(target);
+        try {
+            WriteFileAtomically(target, [](std::ostream& out) { out << "new"; });
+            EXPECT_STREQ(c.refusal, "") << "written";
+        } catch (const errFileWrite& e) {
+            EXPECT_EQ(std::string(e.what()), "Cannot write " + target.string() + ": " + c.refusal);
+        }
+        EXPECT_EQ(fs::symlink_status(target).type(), before.type());
+        const fs::path real = folder / "real.crs";
+        if (fs::is_regular_file(real)) {
+            EXPECT_EQ(ReadFile(real), *c.refusal ? "old contents\r\n" : "new");
+        }
+        for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+            EXPECT_NE(entry.path().extension(), ".tmp") << "left behind: " << entry.path();
+        }
     }
 }
-
-const auto kOldFile = [](const fs::path& path) {
-    std::ofstream(path, std::ios::binary) << "old contents\r\n";
-};
-
-INSTANTIATE_TEST_SUITE_P(
-    Kinds, AtomicFileTargets,
-    testing::Values(TargetCase{"LinkIsWrittenThrough",
-                               [](const fs::path& target, const fs::path& folder) {
-                                   kOldFile(folder / "real.crs");
-                                   fs::create_symlink("real.crs", target);
-                               },
-                               ""},
-                    TargetCase{"LinkToALinkInAnotherFolder",
-                               [](const fs::path& target, const fs::path& folder) {
-                                   kOldFile(folder / "real.crs");
-                                   fs::create_directory(folder / "sub");
-                                   fs::create_symlink(folder / "real.crs",
-                                                      folder / "sub" / "hop.crs");
-                                   fs::create_symlink("sub/hop.crs", target);
-                               },
-                               ""},
-                    TargetCase{"DanglingLinkMakesItsFile",
-                               [](const fs::path& target, const fs::path&) {
-                                   fs::create_symlink("real.crs", target);
-                               },
-                               ""},
-                    TargetCase{"LinkToAFolder",
-                               [](const fs::path& target, const fs::path& folder) {
-                                   fs::create_directory(folder / "real.crs");
-                                   fs::create_symlink("real.crs", target);
-                               },
-                               "it is a folder"},
-                    TargetCase{"Fifo",
-                               [](const fs::path& target, const fs::path&) {
-                                   ASSERT_EQ(::mkfifo(target.c_str(), 0600), 0);
-                               },
-                               "it is not a regular file (a device, pipe or socket)"},
-                    TargetCase{"ReadOnlyThroughALink",
-                               [](const fs::path& target, const fs::path& folder) {
-                                   kOldFile(folder / "real.crs");
-                                   fs::permissions(folder / "real.crs", fs::perms::owner_read);
-                                   fs::create_symlink("real.crs", target);
-                               },
-                               "the file is read-only"}),
-    CaseName());
 
 TEST_F(AtomicFileTest, TemporaryIsPrivateAndTheFileGetsTheTargetsPermissions)
 {

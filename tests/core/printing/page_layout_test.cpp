@@ -1,5 +1,4 @@
 // Sheet, frame, strip, drawing area, rows and cells of a printed page.
-#include "case_name.h"
 #include "printer_caps_samples.h"
 #include "printing/drawing_frame.h"
 #include "printing/page_layout.h"
@@ -10,72 +9,76 @@ using TestSupport::A4Landscape600;
 
 namespace
 {
-using TestSupport::PrintTo;
-
-struct FrameCase
+// A4 landscape at 600 dpi with one field changed. Pixels become units as x 254 / 600: 510
+// pixels are 215 units, 900 are 381.
+TEST(PageLayoutTest, FrameIsTheSheetInsetByTheLargerMarginAtLeastTenMillimetres)
 {
-    const char* Name;
-    CPrinterCaps Caps;
-    CRect Expected;
-};
-
-class FrameRectTest : public testing::TestWithParam<FrameCase>
-{};
-
-TEST_P(FrameRectTest, SheetInsetByTheLargerMarginAtLeastTenMillimetres)
-{
-    EXPECT_EQ(FrameRect(GetParam().Caps, 100), GetParam().Expected);
+    const struct
+    {
+        const char* name;
+        int CPrinterCaps::*field;
+        int value;
+        CRect expected;
+    } cases[] = {
+        {"FloorOf100", &CPrinterCaps::physicalOffsetX, 100, {100, 100, 2870, 2000}},
+        {"OffsetAtTheLeft", &CPrinterCaps::physicalOffsetX, 500, {215, 100, 2755, 2000}},
+        {"UnprintableAtTheRight", &CPrinterCaps::horzRes, 6016, {381, 100, 2589, 2000}},
+        {"UnprintableAtTheBottom", &CPrinterCaps::vertRes, 3961, {100, 381, 2870, 1719}},
+        {"NoResolution", &CPrinterCaps::logPixelsX, 0, {}},
+    };
+    for (const auto& c : cases) {
+        CPrinterCaps caps = A4Landscape600();
+        caps.*c.field = c.value;
+        EXPECT_EQ(FrameRect(caps, 100), c.expected) << c.name;
+    }
+    const CPrinterCaps narrow{300, 4961, 100, 100, 200, 4761, 600, 600, 0, 0};
+    EXPECT_EQ(FrameRect(narrow, 100), (CRect{63, 100, 63, 2000})) << "sheet inside its margins";
 }
 
-// Pixels become units as x 254 / 600: 510 pixels are 215 units, 900 are 381.
-INSTANTIATE_TEST_SUITE_P(
-    Margins, FrameRectTest,
-    testing::Values(FrameCase{"FloorOf100", A4Landscape600(), {100, 100, 2870, 2000}},
-                    FrameCase{"OffsetAtTheLeft",
-                              {7016, 4961, 500, 100, 6816, 4761, 600, 600, 0, 0},
-                              {215, 100, 2755, 2000}},
-                    FrameCase{"UnprintableAtTheRight",
-                              {7016, 4961, 100, 100, 6016, 4761, 600, 600, 0, 0},
-                              {381, 100, 2589, 2000}},
-                    FrameCase{"UnprintableAtTheBottom",
-                              {7016, 4961, 100, 100, 6816, 3961, 600, 600, 0, 0},
-                              {100, 381, 2870, 1719}},
-                    FrameCase{"SheetSmallerThanItsMargins",
-                              {300, 4961, 100, 100, 200, 4761, 600, 600, 0, 0},
-                              {63, 100, 63, 2000}},
-                    FrameCase{
-                        "NoResolution", {7016, 4961, 100, 100, 6816, 4761, 0, 600, 0, 0}, {}}),
-    CaseName());
-
-struct StripCase
+TEST(PageLayoutTest, StripAlongItsEdgeAndTheRestInsetByTen)
 {
-    const char* Name;
-    TitleBlockPosition Position;
-    CRect Strip;
-    CRect Area;
-};
-
-class StripAndAreaTest : public testing::TestWithParam<StripCase>
-{};
-
-TEST_P(StripAndAreaTest, StripAlongItsEdgeAndTheRestInsetByTen)
-{
+    using P = TitleBlockPosition;
+    const struct
+    {
+        TitleBlockPosition position;
+        CRect strip;
+        CRect area;
+    } cases[] = {
+        {P::None, {}, {110, 110, 2860, 1990}},
+        {P::Left, {100, 100, 700, 2000}, {710, 110, 2860, 1990}},
+        {P::Right, {2270, 100, 2870, 2000}, {110, 110, 2260, 1990}},
+        {P::Top, {100, 100, 2870, 300}, {110, 310, 2860, 1990}},
+        {P::Bottom, {100, 1800, 2870, 2000}, {110, 110, 2860, 1790}},
+    };
     const CRect frame{100, 100, 2870, 2000};
-    const CRect strip = StripRect(GetParam().Position, frame, 600, 200);
-    EXPECT_EQ(strip, GetParam().Strip);
-    EXPECT_EQ(DrawingArea(GetParam().Position, frame, strip), GetParam().Area);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.position));
+        const CRect strip = StripRect(c.position, frame, 600, 200);
+        EXPECT_EQ(strip, c.strip);
+        EXPECT_EQ(DrawingArea(c.position, frame, strip), c.area);
+    }
 }
 
-using P = TitleBlockPosition;
-INSTANTIATE_TEST_SUITE_P(
-    AllPositions, StripAndAreaTest,
-    testing::Values(StripCase{"None", P::None, {}, {110, 110, 2860, 1990}},
-                    StripCase{"Left", P::Left, {100, 100, 700, 2000}, {710, 110, 2860, 1990}},
-                    StripCase{"Right", P::Right, {2270, 100, 2870, 2000}, {110, 110, 2260, 1990}},
-                    StripCase{"Top", P::Top, {100, 100, 2870, 300}, {110, 310, 2860, 1990}},
-                    StripCase{
-                        "Bottom", P::Bottom, {100, 1800, 2870, 2000}, {110, 110, 2860, 1790}}),
-    CaseName());
+// Files store the position as 0 to 4; anything else names none.
+TEST(PageLayoutTest, FixedSizeAndPercentageExcludeEachOtherAndStoredPositionsAreZeroToFour)
+{
+    CDrawingFrameRows rows;
+    CDrawingFrameRow& row = rows.AddRow();
+    row.SetFixedHeight(120);
+    EXPECT_TRUE(row.HasFixedHeight());
+    row.SetPercentage(100);
+    EXPECT_FALSE(row.HasFixedHeight());
+    CDrawingFrameCell& cell = row.GetCells().AddCell();
+    cell.SetFixedWidth(300);
+    EXPECT_TRUE(cell.HasFixedWidth());
+    cell.SetPercentage(40);
+    EXPECT_FALSE(cell.HasFixedWidth());
+
+    EXPECT_EQ(TitleBlockPositionFromInt(0), TitleBlockPosition::None);
+    EXPECT_EQ(TitleBlockPositionFromInt(4), TitleBlockPosition::Bottom);
+    EXPECT_EQ(TitleBlockPositionFromInt(-1), std::nullopt);
+    EXPECT_EQ(TitleBlockPositionFromInt(5), std::nullopt);
+}
 
 // The left and right title block's rows: fixed heights from the bottom, row 5 from the right.
 void AddLeftRightRows(CDrawingFrame& frame)

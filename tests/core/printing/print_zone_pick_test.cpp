@@ -1,7 +1,6 @@
 // Picking among overlapping print zones, and where a dragged zone goes.
-#include "printing/print_zone_pick.h"
-
 #include "printing/print_page.h"
+#include "printing/print_zone_pick.h"
 
 #include <gtest/gtest.h>
 
@@ -27,7 +26,9 @@ protected:
     CPrintPage* beside = pages.AddPage();
 };
 
-TEST_F(PrintZonePickTest, TheSmallestBodyUnderThePointIsTaken)
+// Edges come before bodies, the smallest body is taken, and where edges touch the current
+// page keeps its handle.
+TEST_F(PrintZonePickTest, EdgesBeforeBodiesTheSmallestBodyAndTheCurrentPageFirst)
 {
     const CPrintZonePick pick = PickPrintZone(pages, 0, {300, 300});
     EXPECT_EQ(pick.pageId, inner->GetId());
@@ -35,35 +36,19 @@ TEST_F(PrintZonePickTest, TheSmallestBodyUnderThePointIsTaken)
     // Even with the outer zone current: its body gives way to the nested zone.
     EXPECT_EQ(PickPrintZone(pages, outer->GetId(), {300, 300}).pageId, inner->GetId());
     EXPECT_EQ(PickPrintZone(pages, 0, {600, 600}).pageId, outer->GetId());
-}
-
-TEST_F(PrintZonePickTest, EdgesComeBeforeBodies)
-{
     // The nested zone's left edge lies inside the outer zone's body.
-    const CPrintZonePick pick = PickPrintZone(pages, outer->GetId(), {195, 300});
-    EXPECT_EQ(pick.pageId, inner->GetId());
-    EXPECT_EQ(pick.hit, H::Left);
-}
+    const CPrintZonePick edge = PickPrintZone(pages, outer->GetId(), {195, 300});
+    EXPECT_EQ(edge.pageId, inner->GetId());
+    EXPECT_EQ(edge.hit, H::Left);
 
-TEST_F(PrintZonePickTest, TheCurrentPageComesFirst)
-{
-    // Two zones whose edges touch: the current one keeps its handle.
     beside->GetPrintZone().SetRect(1000, 0, 1500, 800);
     EXPECT_EQ(PickPrintZone(pages, 0, {1000, 400}).pageId, outer->GetId());
-    const CPrintZonePick pick = PickPrintZone(pages, beside->GetId(), {1000, 400});
-    EXPECT_EQ(pick.pageId, beside->GetId());
-    EXPECT_EQ(pick.hit, H::Left);
+    const CPrintZonePick current = PickPrintZone(pages, beside->GetId(), {1000, 400});
+    EXPECT_EQ(current.pageId, beside->GetId());
+    EXPECT_EQ(current.hit, H::Left);
 }
 
-TEST_F(PrintZonePickTest, NothingOutsideEveryZoneAndAGonePageIsNotCurrent)
-{
-    EXPECT_EQ(PickPrintZone(pages, 0, {1500, 1500}).pageId, 0u);
-    const std::uint32_t gone = inner->GetId();
-    pages.RemovePageById(gone);
-    EXPECT_EQ(PickPrintZone(pages, gone, {300, 300}).pageId, outer->GetId());
-}
-
-TEST(DraggedPrintZoneRectTest, BodyMovesByTheMouseTravelSnappedAtItsCorner)
+TEST(DraggedPrintZoneRectTest, BodySnapsAtItsCornerAndHandlesNeverTurnItInsideOut)
 {
     const CRect start{100, 100, 300, 200};
     EXPECT_EQ(DraggedPrintZoneRect(start, H::Body, {150, 150}, {187, 141}, 0, start),
@@ -74,26 +59,19 @@ TEST(DraggedPrintZoneRectTest, BodyMovesByTheMouseTravelSnappedAtItsCorner)
     // Negative halves round away from zero.
     EXPECT_EQ(DraggedPrintZoneRect(start, H::Body, {100, 100}, {-25, -26}, 50, start),
               (CRect{-50, -50, 150, 50}));
-}
 
-TEST(DraggedPrintZoneRectTest, HandleMovesItsEdgesButNeverTurnsTheZoneInsideOut)
-{
-    const CRect start{100, 100, 300, 200};
     EXPECT_EQ(DraggedPrintZoneRect(start, H::BottomRight, {300, 200}, {420, 260}, 0, start),
               (CRect{100, 100, 420, 260}));
     EXPECT_EQ(DraggedPrintZoneRect(start, H::Left, {100, 150}, {900, 150}, 0, start),
               (CRect{300 - MinimumPrintZoneSize, 100, 300, 200}));
-}
 
-TEST(DraggedPrintZoneRectTest, AZoneThatWouldLeaveTheLimitsStaysWhereItIs)
-{
-    const CRect start{100, 100, 300, 200};
+    // A zone that would leave the limits stays where it is.
     const CRect current{110, 100, 310, 200};
-    EXPECT_EQ(DraggedPrintZoneRect(start, H::Body, {0, 0},
-                                   {PrintZoneCoordinateLimit - 150, 0}, 0, current),
+    EXPECT_EQ(DraggedPrintZoneRect(start, H::Body, {0, 0}, {PrintZoneCoordinateLimit - 150, 0}, 0,
+                                   current),
               current);
-    EXPECT_EQ(DraggedPrintZoneRect(start, H::Right, {0, 0},
-                                   {PrintZoneCoordinateLimit + 5, 150}, 0, current),
+    EXPECT_EQ(DraggedPrintZoneRect(start, H::Right, {0, 0}, {PrintZoneCoordinateLimit + 5, 150}, 0,
+                                   current),
               current);
 }
 

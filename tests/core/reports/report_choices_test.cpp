@@ -23,15 +23,13 @@ TEST(ReportChoices, ScalesRunByTensThenFifties)
               "500%=500 ");
 }
 
-TEST(ReportChoices, PrintZonesPaperAndMatrixKinds)
+TEST(ReportChoices, EntireNetworkThenEachPrintZone)
 {
     CPrintPages pages;
     EXPECT_EQ(Texts(PrintZoneChoices(pages)), "Entire Network=-1 ");
     pages.AddPage();
     pages.AddPage();
     EXPECT_EQ(Texts(PrintZoneChoices(pages)), "Entire Network=-1 Print Zone 1=1 Print Zone 2=2 ");
-    EXPECT_EQ(Texts(PaperSizeChoices()), "A4 (210x297mm)=0 A3 (297x420mm)=1 ");
-    EXPECT_EQ(Texts(FlowsMatrixKindChoices()), "Desired Flow=0 Actual Flow=1 Difference=2 ");
 }
 
 } // namespace

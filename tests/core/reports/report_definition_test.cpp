@@ -33,24 +33,12 @@ std::vector<std::uint32_t> Ids(const CReportDefinitions& definitions)
 
 using IdList = std::vector<std::uint32_t>;
 
-TEST(ReportDefinitionsTest, NewReportIsA4AndTitledAfterItsPosition)
-{
-    CReportDefinitions definitions;
-    for (int i = 0; i < 3; ++i)
-        definitions.AppendDefinition();
-    const CReportDefinition* fourth = definitions.AppendDefinition();
-    EXPECT_EQ(fourth->GetTitle(), "<Enter Report 4 Title Here>");
-    EXPECT_EQ(fourth->GetPaperSize(), PaperSize::A4);
-    EXPECT_EQ(fourth->GetFragments().GetCount(), 0);
-    EXPECT_EQ(&fourth->GetOwner(), &definitions);
-    EXPECT_EQ(Ids(definitions), (IdList{1001, 1002, 1003, 1004}));
-}
-
-TEST(ReportDefinitionsTest, InsertingRenumbersButKeepsTitles)
+// A new report is titled after the position it is added at, and keeps that title when moved.
+TEST(ReportDefinitionsTest, NewReportsAreTitledAfterTheirPositionAndInsertingRenumbers)
 {
     CReportDefinitions definitions;
     definitions.AppendDefinition();
-    definitions.AppendDefinition();
+    EXPECT_EQ(definitions.AppendDefinition()->GetTitle(), "<Enter Report 2 Title Here>");
     EXPECT_EQ(definitions.AddDefinition(1)->GetTitle(), "<Enter Report 1 Title Here>");
     EXPECT_EQ(Ids(definitions), (IdList{1003, 1001, 1002}));
     EXPECT_EQ(definitions.GetDefinition(2)->GetTitle(), "<Enter Report 1 Title Here>");
@@ -59,18 +47,17 @@ TEST(ReportDefinitionsTest, InsertingRenumbersButKeepsTitles)
     EXPECT_EQ(definitions.AddDefinition(9)->GetPosition(), 4);
 }
 
+// The numbering itself is the print pages' (their tests hold moves both ways and refusals);
+// here, that each command reaches it.
 TEST(ReportDefinitionsTest, RemoveMoveAndClearKeepIdsUnique)
 {
     CReportDefinitions definitions;
     for (int i = 0; i < 4; ++i)
         definitions.AppendDefinition();
     EXPECT_TRUE(definitions.MoveDefinition(4, 1));
-    EXPECT_EQ(Ids(definitions), (IdList{1004, 1001, 1002, 1003}));
     EXPECT_TRUE(definitions.RemoveDefinition(2));
     EXPECT_TRUE(definitions.RemoveDefinitionById(1003));
     EXPECT_FALSE(definitions.RemoveDefinitionById(1003));
-    EXPECT_FALSE(definitions.RemoveDefinition(3));
-    EXPECT_FALSE(definitions.MoveDefinition(1, 3));
     EXPECT_EQ(Ids(definitions), (IdList{1004, 1002}));
     definitions.Clear();
     EXPECT_EQ(definitions.GetCount(), 0);
@@ -87,7 +74,6 @@ TEST(ReportFragmentsTest, EachReportNumbersItsOwnFragmentsFrom1001)
     second.AddFragment(ReportFragmentType::Footer, 1);
     EXPECT_EQ(Ids(first), (IdList{1001, 1002}));
     EXPECT_EQ(Ids(second), (IdList{1001}));
-    EXPECT_EQ(&first.GetFactory(), &definitions.GetFactory());
 }
 
 TEST(ReportFragmentsTest, AddInsertsAtThePositionAndRenumbersTheRest)
@@ -109,22 +95,16 @@ TEST(ReportFragmentsTest, AddInsertsAtThePositionAndRenumbersTheRest)
     EXPECT_EQ(fragments.GetFragment(4)->GetType(), ReportFragmentType::Footer);
 }
 
-TEST(ReportFragmentsTest, MoveUpAndDownAndRemoveRenumber)
+TEST(ReportFragmentsTest, MoveAndRemoveRenumber)
 {
     const CCarouselReportFragmentFactory factory;
     CReportFragments fragments{factory};
     for (int i = 1; i <= 4; ++i)
         fragments.AddFragment(ReportFragmentType::FlowsMatrix, i);
-    EXPECT_TRUE(fragments.MoveFragment(3, 2));
     EXPECT_TRUE(fragments.MoveFragment(1, 4));
-    EXPECT_EQ(Ids(fragments), (IdList{1003, 1002, 1004, 1001}));
-    EXPECT_FALSE(fragments.MoveFragment(4, 5));
     EXPECT_TRUE(fragments.RemoveFragment(1));
     EXPECT_TRUE(fragments.RemoveFragmentById(1004));
-    EXPECT_EQ(fragments.GetFragmentById(1004), nullptr);
-    EXPECT_EQ(Ids(fragments), (IdList{1002, 1001}));
-    EXPECT_EQ(fragments.GetFragment(0), nullptr);
-    EXPECT_EQ(fragments.GetFragment(3), nullptr);
+    EXPECT_EQ(Ids(fragments), (IdList{1003, 1001}));
 }
 
 // A factory that knows only headers, to show that reports use the factory they were given.

@@ -1,20 +1,17 @@
 // Reports generated from definitions: sections, headers and footers, the three flow-based
 // fragments and their refusals.
-#include "case_name.h"
+#include "model/od_movement.h"
 #include "report_fixture.h"
 #include "reports/flows_report_fragment.h"
 #include "reports/header_footer_report_fragment.h"
 #include "reports/network_diagram_report_fragment.h"
 #include "reports/report_rtf_table_structure.h"
 #include "reports/routes_report_fragment.h"
-#include "model/od_movement.h"
 
 #include <clocale>
 
 namespace
 {
-using TestSupport::PrintTo;
-
 using namespace reporttest;
 using Kind = ReportFragmentType;
 
@@ -48,73 +45,68 @@ TEST_F(ReportGenerator, PortraitLandscapeLandscapePortraitMakeThreeSections)
     EXPECT_EQ(Count(rtf, "{\\footer"), 3);
 }
 
-struct HeaderCase
+// The header's lines: texts as they are, tab "\t", the date field as its switch, the page
+// number "#".
+std::string HeaderLines(const CReportDocument& document)
 {
-    std::string name;
-    std::string path;
-    bool title, fileName, path_, date, time, page;
-    std::string lines;
-};
-
-class HeaderLines : public CReportFixture, public testing::WithParamInterface<HeaderCase>
-{
-protected:
-    // The header's lines: texts as they are, tab "\t", the date field as its switch, the page
-    // number "#".
-    std::string Lines()
-    {
-        const auto document = Build();
-        const CReportHeaderFooter& header = *document->GetSections()[0]->GetHeaderFooters()[0];
-        std::string text;
-        for (const auto& body : header.GetBodies()) {
-            if (!text.empty())
-                text += "\n";
-            for (const auto& data : static_cast<const CReportParagraph&>(*body).GetDatas()) {
-                if (const auto* t = dynamic_cast<const CReportDataText*>(data.get()))
-                    text += t->GetText();
-                else if (const auto* f = dynamic_cast<const CReportDataField*>(data.get()))
-                    text += "{" + f->GetSwitch() + "}";
-                else if (static_cast<const CReportDataSpecialChar&>(*data).GetKind() ==
-                         SpecialCharKind::Tab)
-                    text += "\t";
-                else
-                    text += "#";
-            }
+    const CReportHeaderFooter& header = *document.GetSections()[0]->GetHeaderFooters()[0];
+    std::string text;
+    for (const auto& body : header.GetBodies()) {
+        if (!text.empty())
+            text += "\n";
+        for (const auto& data : static_cast<const CReportParagraph&>(*body).GetDatas()) {
+            if (const auto* t = dynamic_cast<const CReportDataText*>(data.get()))
+                text += t->GetText();
+            else if (const auto* f = dynamic_cast<const CReportDataField*>(data.get()))
+                text += "{" + f->GetSwitch() + "}";
+            else if (static_cast<const CReportDataSpecialChar&>(*data).GetKind() ==
+                     SpecialCharKind::Tab)
+                text += "\t";
+            else
+                text += "#";
         }
-        return text;
     }
-};
-
-TEST_P(HeaderLines, DateAndPageNumberStandOnTheFirstLinesThere)
-{
-    const HeaderCase& c = GetParam();
-    report.SetTitle("Report");
-    source.pathName = c.path;
-    auto& header = Add<CHeaderFooterReportFragment>(Kind::Header);
-    header.SetShowTitle(c.title);
-    header.SetShowFileName(c.fileName);
-    header.SetShowPath(c.path_);
-    header.SetShowDate(c.date);
-    header.SetShowTime(c.time);
-    header.SetShowPageNumber(c.page);
-    EXPECT_EQ(Lines(), c.lines);
+    return text;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, HeaderLines,
-    testing::Values(HeaderCase{"DateAlone", "/a/b.crs", false, false, false, true, false, false,
-                               "\t{\\@ \"dd/MM/yyyy\"}"},
-                    HeaderCase{"PageNumberOnTheTitleLineWithoutADate", "/a/b.crs", true, false,
-                               false, false, false, true, "Report\tPage #"},
-                    HeaderCase{"EverythingOnTwoLines", "/a/b.crs", true, true, false, true, true,
-                               true, "Report\t{\\@ \"dd/MM/yyyy HH:mm:ss\"}\nb.crs\tPage #"},
-                    HeaderCase{"DateAndPageNumberEachOnANewLine", "/a/b.crs", false, false, false,
-                               true, false, true, "\t{\\@ \"dd/MM/yyyy\"}\n\tPage #"},
-                    HeaderCase{"FileNameCutAtABackslash", "C:\\nets\\b.crs", false, true, false,
-                               false, false, false, "b.crs"},
-                    HeaderCase{"PathShownWhole", "/a/b.crs", false, true, true, false, false, false,
-                               "/a/b.crs"}),
-    CaseName());
+TEST_F(ReportGenerator, HeaderDateAndPageNumberStandOnTheFirstLinesThere)
+{
+    enum : unsigned
+    {
+        ShowTitle = 1,
+        ShowFileName = 2,
+        ShowPath = 4,
+        ShowDate = 8,
+        ShowTime = 16,
+        ShowPage = 32
+    };
+    const struct
+    {
+        const char* path;
+        unsigned shown;
+        const char* lines;
+    } cases[] = {
+        {"/a/b.crs", ShowDate, "\t{\\@ \"dd/MM/yyyy\"}"},
+        {"/a/b.crs", ShowTitle | ShowPage, "Report\tPage #"},
+        {"/a/b.crs", ShowTitle | ShowFileName | ShowDate | ShowTime | ShowPage,
+         "Report\t{\\@ \"dd/MM/yyyy HH:mm:ss\"}\nb.crs\tPage #"},
+        {"/a/b.crs", ShowDate | ShowPage, "\t{\\@ \"dd/MM/yyyy\"}\n\tPage #"},
+        {"C:\\nets\\b.crs", ShowFileName, "b.crs"}, // cut at a backslash
+        {"/a/b.crs", ShowFileName | ShowPath, "/a/b.crs"},
+    };
+    report.SetTitle("Report");
+    auto& header = Add<CHeaderFooterReportFragment>(Kind::Header);
+    for (const auto& c : cases) {
+        source.pathName = c.path;
+        header.SetShowTitle(c.shown & ShowTitle);
+        header.SetShowFileName(c.shown & ShowFileName);
+        header.SetShowPath(c.shown & ShowPath);
+        header.SetShowDate(c.shown & ShowDate);
+        header.SetShowTime(c.shown & ShowTime);
+        header.SetShowPageNumber(c.shown & ShowPage);
+        EXPECT_EQ(HeaderLines(*Build()), c.lines) << c.shown;
+    }
+}
 
 TEST_F(ReportGenerator, FragmentsWithoutAFlowGroupSaySoAndTheRestIsWritten)
 {

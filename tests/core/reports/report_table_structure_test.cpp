@@ -1,5 +1,5 @@
 // Laying tables out on a grid: the three ways a table fails, and nested tables flattened in.
-#include "case_name.h"
+#include "report_fixture.h"
 #include "reports/report_document.h"
 #include "reports/report_rtf_table_structure.h"
 
@@ -9,8 +9,6 @@
 
 namespace
 {
-using TestSupport::PrintTo;
-
 // The grid as text, row by row: each entry is the text of its cell's first paragraph (or "-"
 // for none), then its merge flags: < continues a horizontal merge, > starts one, ^ continues a
 // vertical merge, v starts one.
@@ -20,13 +18,8 @@ std::string Show(const CReportRTFTableStructure& grid)
     for (int r = 0; r < grid.GetRowCount(); ++r) {
         for (int c = 0; c < grid.GetColumnCount(); ++c) {
             const GridEntry& e = grid.GetEntry(r, c);
-            std::string name = "-";
-            if (e.cell && !e.cell->GetBodies().empty()) {
-                const auto* p = dynamic_cast<const CReportParagraph*>(e.cell->GetBodies()[0].get());
-                if (p && !p->GetDatas().empty())
-                    name = static_cast<const CReportDataText&>(*p->GetDatas()[0]).GetText();
-            }
-            text += (c ? " " : "") + name + (e.horizontallyMergedContinuation ? "<" : "") +
+            text += (c ? " " : "") + reporttest::CellText(e.cell) +
+                    (e.horizontallyMergedContinuation ? "<" : "") +
                     (e.horizontalMergeFirst ? ">" : "") +
                     (e.verticallyMergedContinuation ? "^" : "") + (e.verticalMergeFirst ? "v" : "");
         }
@@ -40,59 +33,54 @@ void Cell(CReportTableRow& row, const char* text, int columns = 1, int rows = 1)
     row.AddCell(columns, rows).AddParagraph(text);
 }
 
-struct InvalidCase
+TEST(TableGrid, TablesThatDoNotFitAGridAreRefusedNamingTheRow)
 {
-    std::string name;
-    std::function<void(CReportTable&)> build;
-    std::string message;
-};
-
-class InvalidTable : public testing::TestWithParam<InvalidCase>
-{};
-
-TEST_P(InvalidTable, IsRefusedNamingTheRow)
-{
-    CReportDocument document;
-    CReportTable& table = document.AddSection().AddTable();
-    GetParam().build(table);
-    EXPECT_THAT([&] { CReportRTFTableStructure grid(table); },
-                testing::ThrowsMessage<CInvalidTableDefinitionException>(
-                    testing::StrEq(GetParam().message)));
+    const struct
+    {
+        const char* name;
+        std::function<void(CReportTable&)> build;
+        const char* message;
+    } cases[] = {
+        {"FourCellsUnderSpansOneAndTwo",
+         [](CReportTable& table) {
+             CReportTableRow& first = table.AddRow();
+             Cell(first, "a");
+             Cell(first, "b", 2);
+             CReportTableRow& second = table.AddRow();
+             for (const char* name : {"c", "d", "e", "f"})
+                 Cell(second, name);
+         },
+         "Table row 2: a cell finds no free column"},
+        {"SpanPastTheLastRow", [](CReportTable& table) { Cell(table.AddRow(), "a", 1, 2); },
+         "Table row 1: a cell spans past the edge of the table"},
+        {"CellsOverlap",
+         [](CReportTable& table) {
+             CReportTableRow& first = table.AddRow();
+             Cell(first, "a");
+             Cell(first, "b", 1, 2);
+             Cell(table.AddRow(), "c", 2);
+         },
+         "Table row 2: cells overlap"},
+        {"InANestedTable",
+         [](CReportTable& table) {
+             CReportTable& nested = table.AddRow().AddCell().AddTable();
+             Cell(nested.AddRow(), "a");
+             CReportTableRow& second = nested.AddRow();
+             Cell(second, "b");
+             Cell(second, "c");
+         },
+         "Table row 2: a cell finds no free column"},
+    };
+    for (const auto& c : cases) {
+        CReportDocument document;
+        CReportTable& table = document.AddSection().AddTable();
+        c.build(table);
+        EXPECT_THAT(
+            [&] { CReportRTFTableStructure grid(table); },
+            testing::ThrowsMessage<CInvalidTableDefinitionException>(testing::StrEq(c.message)))
+            << c.name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, InvalidTable,
-    testing::Values(InvalidCase{"FourCellsUnderSpansOneAndTwo",
-                                [](CReportTable& table) {
-                                    CReportTableRow& first = table.AddRow();
-                                    Cell(first, "a");
-                                    Cell(first, "b", 2);
-                                    CReportTableRow& second = table.AddRow();
-                                    for (const char* name : {"c", "d", "e", "f"})
-                                        Cell(second, name);
-                                },
-                                "Table row 2: a cell finds no free column"},
-                    InvalidCase{"SpanPastTheLastRow",
-                                [](CReportTable& table) { Cell(table.AddRow(), "a", 1, 2); },
-                                "Table row 1: a cell spans past the edge of the table"},
-                    InvalidCase{"CellsOverlap",
-                                [](CReportTable& table) {
-                                    CReportTableRow& first = table.AddRow();
-                                    Cell(first, "a");
-                                    Cell(first, "b", 1, 2);
-                                    Cell(table.AddRow(), "c", 2);
-                                },
-                                "Table row 2: cells overlap"},
-                    InvalidCase{"InANestedTable",
-                                [](CReportTable& table) {
-                                    CReportTable& nested = table.AddRow().AddCell().AddTable();
-                                    Cell(nested.AddRow(), "a");
-                                    CReportTableRow& second = nested.AddRow();
-                                    Cell(second, "b");
-                                    Cell(second, "c");
-                                },
-                                "Table row 2: a cell finds no free column"}),
-    CaseName());
 
 TEST(TableGrid, SpansMarkFirstAndContinuingEntriesAndRowSpansAreSkipped)
 {

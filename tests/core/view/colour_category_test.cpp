@@ -108,7 +108,7 @@ TEST_F(ColourCategories, SelectedRoutesOnlyWhenShown)
     EXPECT_EQ(view.LaneCategory(*lane1), ColourCategory::FilteredPermitted);
 }
 
-TEST_F(ColourCategories, SelectedItemWinsOnlyWithTheSelectionShown)
+TEST_F(ColourCategories, SelectedItemWinsOnlyWithTheSelectionShownButALaneChangeNever)
 {
     view.SelectLane(*lane1);
     EXPECT_EQ(view.LaneCategory(*lane1), ColourCategory::FilteredPermitted);
@@ -119,13 +119,10 @@ TEST_F(ColourCategories, SelectedItemWinsOnlyWithTheSelectionShown)
     EXPECT_EQ(view.ConnectorCategory(*feed), ColourCategory::SelectedItem);
     view.ClearSelection();
     EXPECT_EQ(view.ConnectorCategory(*feed), ColourCategory::FilteredPermitted);
-}
 
-TEST_F(ColourCategories, LaneChangeIsNeverDrawnEvenWhenSelected)
-{
+    // A lane change is never drawn, even when selected.
     CCarouselLaneConnector* change =
         network.GetLaneConnectors().AddConnector(TestSupport::Lane(entry, 2), lane1);
-    view.SetCategoryRules({false, true, false});
     view.SelectConnector(*change);
     EXPECT_EQ(view.ConnectorCategory(*change), ColourCategory::NotDrawn);
 }

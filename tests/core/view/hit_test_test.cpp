@@ -1,5 +1,4 @@
 // What a point of the plan hits, in the view's order; snapping, the plan's limits and drags.
-#include "case_name.h"
 #include "model/label.h"
 #include "network_builder.h"
 #include "support/recording_surface.h"
@@ -12,36 +11,21 @@
 
 namespace
 {
-using TestSupport::PrintTo;
-
-struct SnapCase
+TEST(Grid, SnappingTakesHalvesAwayFromZeroAndPlanLimitsIncludeBothEnds)
 {
-    const char* name;
-    double value;
-    int grid;
-    double snapped;
-};
-
-class Snapping : public testing::TestWithParam<SnapCase>
-{};
-
-TEST_P(Snapping, HalvesGoAwayFromZero)
-{
-    EXPECT_EQ(SnapToGrid(GetParam().value, GetParam().grid), GetParam().snapped);
-}
-
-INSTANTIATE_TEST_SUITE_P(Grid, Snapping,
-                         testing::Values(SnapCase{"below_half", 149, 100, 100},
-                                         SnapCase{"half", 150, 100, 200},
-                                         SnapCase{"negative_half", -150, 100, -200},
-                                         SnapCase{"negative_below_half", -149, 100, -100},
-                                         SnapCase{"odd_grid_half_truncated", 12.5, 25, 0},
-                                         SnapCase{"odd_grid_above_half", 13, 25, 25},
-                                         SnapCase{"no_grid", 149, 0, 149}),
-                         CaseName());
-
-TEST(PlanLimits, BothEndsIncluded)
-{
+    const struct
+    {
+        double value;
+        int grid;
+        double snapped;
+    } cases[] = {
+        {149, 100, 100},   {150, 100, 200}, {-150, 100, -200},
+        {-149, 100, -100}, {12.5, 25, 0}, // an odd grid's half is truncated
+        {13, 25, 25},      {149, 0, 149},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SnapToGrid(c.value, c.grid), c.snapped) << c.value << " on " << c.grid;
+    }
     EXPECT_TRUE(IsWithinPlanLimits(27767));
     EXPECT_TRUE(IsWithinPlanLimits(-27767));
     EXPECT_FALSE(IsWithinPlanLimits(27768));
@@ -172,7 +156,7 @@ TEST_F(HitOrder, ConnectorsOnTheirLineButNotLaneChanges)
     EXPECT_EQ(Hit({964, 970}).kind, EHitKind::None) << "the lane change has no line to click";
 }
 
-TEST(DragRule, BodyMovesBothPointsAnEndOnlyItself)
+TEST(DragRule, BodyMovesBothPointsAnEndOnlyItselfAndAnAxisStopsAtThePlanLimits)
 {
     const CDragPoints start{{1000, 1000}, {1000, 2000}};
     const CDragGrab body({1000, 1500}, EGrabPart::Body, start);
@@ -183,15 +167,14 @@ TEST(DragRule, BodyMovesBothPointsAnEndOnlyItself)
     const CDragGrab end({1005, 2003}, EGrabPart::SecondPoint, start);
     EXPECT_EQ(end.PointsFor({1205, 2003}, 0, start), (CDragPoints{{1000, 1000}, {1200, 2000}}))
         << "the grab offset is kept";
-}
 
-TEST(DragRule, AnAxisStopsAtThePlanLimits)
-{
-    const CDragPoints start{{27000, 0}, {27500, 0}};
-    const CDragGrab body({27000, 0}, EGrabPart::Body, start);
+    // Near the plan's limits: the second point would pass 27767 on x, so x stays and y still
+    // follows the mouse.
+    const CDragPoints far{{27000, 0}, {27500, 0}};
+    const CDragGrab farBody({27000, 0}, EGrabPart::Body, far);
     const CDragPoints current{{27200, 0}, {27700, 0}};
-    // The second point would pass 27767 on x: x stays, y still follows the mouse.
-    EXPECT_EQ(body.PointsFor({27300, 500}, 0, current), (CDragPoints{{27200, 500}, {27700, 500}}));
+    EXPECT_EQ(farBody.PointsFor({27300, 500}, 0, current),
+              (CDragPoints{{27200, 500}, {27700, 500}}));
     // An end grab is limited by that end only.
     const CDragGrab first({27200, 0}, EGrabPart::FirstPoint, current);
     EXPECT_EQ(first.PointsFor({-27767, -40000}, 0, current),

@@ -1,5 +1,4 @@
 // The flow values written inside a lane: skipping, delimiters, the overflow marker, colours.
-#include "case_name.h"
 #include "network_builder.h"
 #include "support/recording_surface.h"
 #include "view/arm_graphics.h"
@@ -7,12 +6,9 @@
 #include <gtest/gtest.h>
 
 using TestSupport::CRecordingSurface;
-using TestSupport::Hex;
 
 namespace
 {
-using TestSupport::PrintTo;
-
 // One entry lane feeding four exit arms, so four routes (one per destination zone 2..5, in
 // route number order) stop on it. The entry arm is 400 long, which leaves a text line of
 // 164 with arm text height 30; with the fixed-width measurer every character is 15 wide.
@@ -69,68 +65,40 @@ public:
     NetworkSettings settings;
 };
 
-struct CFlowTextCase
+TEST(LaneFlowText, WritesWhatFitsAndSkipsWhatRoundsToZero)
 {
-    const char* name;
-    bool reading;
-    std::vector<double> flows;
-    bool showZero;
-    int precision;
-    std::vector<std::string> texts;
-};
-
-class LaneFlowText : public testing::TestWithParam<CFlowTextCase>
-{};
-
-TEST_P(LaneFlowText, WritesWhatFits)
-{
-    const CFlowTextCase& c = GetParam();
-    CFourRoutes net(c.reading);
-    ASSERT_EQ(net.network.GetRoutes().GetRouteCount(), 4u);
-    net.SetFlows(c.flows);
-    net.program.CurLaneFlowPrecision = c.precision;
-    CRenderSwitches switches;
-    switches.laneFlows.aggregation = ELaneFlowAggregation::None;
-    switches.laneFlows.colouring = ELaneFlowColouring::ByDestination;
-    switches.laneFlows.zeroFlowsShown = c.showZero;
-    EXPECT_EQ(net.DrawFlowText(switches).Texts(), c.texts);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    LaneFlows, LaneFlowText,
-    testing::Values(
+    const struct
+    {
+        const char* name;
+        bool reading;
+        std::vector<double> flows;
+        bool showZero;
+        int precision;
+        std::vector<std::string> texts;
+    } cases[] = {
         // 60 + 60 + 15 = 135: more than 164 - 30 leaves, but the last value may use it all.
-        CFlowTextCase{
-            "LastValueUsesTheFullLength", true, {12, 34, 0, 5}, false, 0, {"12, ", "34, ", "5"}},
+        {"LastValueUsesTheFullLength", true, {12, 34, 0, 5}, false, 0, {"12, ", "34, ", "5"}},
         // A hidden zero after it: the 5 is not the last value and must leave marker room.
-        CFlowTextCase{"ValueBeforeAHiddenZeroNeedsMarkerRoom",
-                      true,
-                      {12, 34, 5, 0},
-                      false,
-                      0,
-                      {"12, ", "34, ", ">>"}},
-        CFlowTextCase{"ZeroFlowsShownAreWrittenAndDelimited",
-                      true,
-                      {12, 0, 0, 0},
-                      true,
-                      0,
-                      {"12, ", "0, ", ">>"}},
-        CFlowTextCase{"PointFourIsSkippedPointFiveWritten",
-                      true,
-                      {0.4, 0.5, 0.4, 7},
-                      false,
-                      1,
-                      {"0.5, ", "7.0"}},
-        CFlowTextCase{"TurnedTextDelimitsAfterAnEarlierValue",
-                      false,
-                      {12, 34, 0, 5},
-                      false,
-                      0,
-                      {"12", "34, ", "5, "}},
-        CFlowTextCase{
-            "TurnedMarkerPointsBack", false, {123, 456, 789, 1}, false, 0, {"123", "456, ", "<<"}},
-        CFlowTextCase{"NothingToShow", true, {0, 0, 0, 0}, false, 0, {}}),
-    CaseName());
+        {"ValueBeforeAHiddenZero", true, {12, 34, 5, 0}, false, 0, {"12, ", "34, ", ">>"}},
+        {"ZeroFlowsShownAreDelimited", true, {12, 0, 0, 0}, true, 0, {"12, ", "0, ", ">>"}},
+        {"PointFourSkippedPointFiveWritten", true, {0.4, 0.5, 0.4, 7}, false, 1, {"0.5, ", "7.0"}},
+        {"TurnedDelimitsAfterEarlier", false, {12, 34, 0, 5}, false, 0, {"12", "34, ", "5, "}},
+        {"TurnedMarkerPointsBack", false, {123, 456, 789, 1}, false, 0, {"123", "456, ", "<<"}},
+        {"NothingToShow", true, {0, 0, 0, 0}, false, 0, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CFourRoutes net(c.reading);
+        ASSERT_EQ(net.network.GetRoutes().GetRouteCount(), 4u);
+        net.SetFlows(c.flows);
+        net.program.CurLaneFlowPrecision = c.precision;
+        CRenderSwitches switches;
+        switches.laneFlows.aggregation = ELaneFlowAggregation::None;
+        switches.laneFlows.colouring = ELaneFlowColouring::ByDestination;
+        switches.laneFlows.zeroFlowsShown = c.showZero;
+        EXPECT_EQ(net.DrawFlowText(switches).Texts(), c.texts);
+    }
+}
 
 TEST(LaneFlowText, PiecesRunFromTheStopLineInTheirValuesColours)
 {

@@ -91,18 +91,7 @@ TEST_F(Renderer, GridLinesCoverTheClipBoxInWholeSpacings)
                                         "LineTo 200,200", "MoveTo -100,300", "LineTo 200,300"}));
 }
 
-TEST_F(Renderer, ClipTestSkipsObjectsOutsideTheClipBox)
-{
-    CNetworkRenderer renderer = Make();
-    renderer.Switches().clipTest = true;
-    CRecordingSurface surface;
-    surface.clipBox = {-5000, -5000, -4000, -4000};
-    renderer.Draw(surface);
-    EXPECT_TRUE(surface.Calls("TextOut").empty());
-    EXPECT_TRUE(surface.Calls("LineTo").empty());
-}
-
-TEST_F(Renderer, LayersCanBeSwitchedOff)
+TEST_F(Renderer, LayersCanBeSwitchedOffAndTheClipTestSkipsWhatLiesOutside)
 {
     CNetworkRenderer renderer = Make();
     CRecordingSurface all;
@@ -116,6 +105,15 @@ TEST_F(Renderer, LayersCanBeSwitchedOff)
     EXPECT_EQ(fewer.Calls("Rectangle").size(), 1u);
     EXPECT_LT(fewer.Calls("LineTo").size() + m_net.network.GetLaneConnectors().GetCount() - 1,
               all.Calls("LineTo").size() + 1);
+
+    renderer.Switches().drawZones = true;
+    renderer.Switches().drawConnectors = true;
+    renderer.Switches().clipTest = true;
+    CRecordingSurface clipped;
+    clipped.clipBox = {-5000, -5000, -4000, -4000};
+    renderer.Draw(clipped);
+    EXPECT_TRUE(clipped.Calls("TextOut").empty());
+    EXPECT_TRUE(clipped.Calls("LineTo").empty());
 }
 
 TEST_F(Renderer, SelectedLanesAreDrawnLastOnTheirArm)

@@ -1,5 +1,4 @@
 // Segment bearings and points, and where a text along a segment goes.
-#include "case_name.h"
 #include "support/recording_surface.h"
 #include "view/segment_text.h"
 
@@ -9,36 +8,19 @@ using TestSupport::CRecordingSurface;
 
 namespace
 {
-using TestSupport::PrintTo;
-
-struct CBearingCase
-{
-    const char* name;
-    CSegment segment;
-    double bearing;
-};
-
-class SegmentBearing : public testing::TestWithParam<CBearingCase>
-{};
-
 // Exact equality: cardinal directions must come out as whole degrees, or a segment pointing
 // down would read 359.99999 and turn its texts over.
-TEST_P(SegmentBearing, IsReducedIntoZeroTo360)
+TEST(Segment, BearingIsReducedIntoZeroTo360)
 {
-    EXPECT_EQ(GetParam().segment.Bearing(), GetParam().bearing);
+    const std::pair<CSegment, double> cases[] = {
+        {{10, 10, 10, 50}, 0.0},   {{10, 10, -30, 10}, 90.0}, {{10, 50, 10, 10}, 180.0},
+        {{10, 10, 50, 10}, 270.0}, {{0, 0, -10, 10}, 45.0},   {{0, 0, -10, -10}, 135.0},
+        {{0, 0, 10, 10}, 315.0},   {{5, 5, 5, 5}, 90.0}, // no length: horizontal
+    };
+    for (const auto& [segment, bearing] : cases) {
+        EXPECT_EQ(segment.Bearing(), bearing) << segment.X1() << "," << segment.Y1();
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Segment, SegmentBearing,
-                         testing::Values(CBearingCase{"Down", {10, 10, 10, 50}, 0.0},
-                                         CBearingCase{"Left", {10, 10, -30, 10}, 90.0},
-                                         CBearingCase{"UpIsExactly180", {10, 50, 10, 10}, 180.0},
-                                         CBearingCase{"Right", {10, 10, 50, 10}, 270.0},
-                                         CBearingCase{"DownLeft", {0, 0, -10, 10}, 45.0},
-                                         CBearingCase{"UpLeft", {0, 0, -10, -10}, 135.0},
-                                         CBearingCase{
-                                             "DownRightNotNegative", {0, 0, 10, 10}, 315.0},
-                                         CBearingCase{"NoLengthIsHorizontal", {5, 5, 5, 5}, 90.0}),
-                         CaseName());
 
 TEST(Segment, SetBearingKeepsFirstPointAndLength)
 {
@@ -66,52 +48,45 @@ TEST(Segment, PointAtRunsAlongAndAcrossAndRounds)
     EXPECT_EQ(CSegment(0, 0, 0, 100).PointAt(10, 20), (CPoint{-9, 20})); // -10 + 0.5 truncates
 }
 
-struct CPlacementCase
-{
-    const char* name;
-    CSegment segment;
-    unsigned placement;
-    double inset;
-    CPoint reference;
-    unsigned align;
-};
-
-class SegmentTextLayout : public testing::TestWithParam<CPlacementCase>
-{};
-
-TEST_P(SegmentTextLayout, ReferenceAndAlignment)
-{
-    const CPlacementCase& c = GetParam();
-    const CSegmentTextLayout layout = LayoutSegmentText(c.segment, c.placement, c.inset);
-    EXPECT_EQ(layout.reference, c.reference);
-    EXPECT_EQ(layout.align, c.align);
-}
-
 // Leftwards (bearing 90, across up) and rightwards (bearing 270, across down) segments of
 // length 100 through y = 100.
 const CSegment Leftwards(200, 100, 100, 100);
 const CSegment Rightwards(100, 100, 200, 100);
 using namespace TextAlign;
 
-INSTANTIATE_TEST_SUITE_P(
-    Segment, SegmentTextLayout,
-    testing::Values(
+TEST(SegmentText, ReferenceAndAlignmentOfEachPlacement)
+{
+    const struct
+    {
+        const char* name;
+        CSegment segment;
+        unsigned placement;
+        double inset;
+        CPoint reference;
+        unsigned align;
+    } cases[] = {
         // The arm label: always 6 to the negative-across side; only the alignment changes.
-        CPlacementCase{"ArmLabelUpper", Leftwards, 3, 15, {150, 106}, Top | Center},
-        CPlacementCase{"ArmLabelTurned", Rightwards, 3, 15, {150, 94}, Bottom | Center},
+        {"ArmLabelUpper", Leftwards, 3, 15, {150, 106}, Top | Center},
+        {"ArmLabelTurned", Rightwards, 3, 15, {150, 94}, Bottom | Center},
         // The label: baseline, positive-across below 180, negative-across otherwise.
-        CPlacementCase{"LabelUpper", Leftwards, 16, 0, {150, 94}, Baseline | Center},
-        CPlacementCase{"LabelTurned", Rightwards, 16, 0, {150, 94}, Baseline | Center},
-        CPlacementCase{"BelowIsPlainBottom", Leftwards, 0, 0, {150, 94}, Bottom | Center},
-        CPlacementCase{"AboveTurned", Rightwards, 1, 0, {150, 106}, Top | Center},
-        CPlacementCase{"BelowUprightTurned", Rightwards, 2, 0, {150, 106}, Top | Center},
-        CPlacementCase{"Position12IsCentred", Leftwards, 12, 0, {150, 94}, Bottom | Center},
-        CPlacementCase{"AtStartUpperIsRightAligned", Leftwards, 4, 15, {185, 94}, Bottom | Right},
-        CPlacementCase{"AtStartTurnedIsLeftAligned", Rightwards, 4, 15, {115, 94}, Bottom | Left},
-        CPlacementCase{"AtEndUpperIsLeftAligned", Leftwards, 8 | 1, 15, {115, 106}, Top | Left},
-        CPlacementCase{"AtEndTurnedIsRightAligned", Rightwards, 8 | 1, 15, {185, 106}, Top | Right},
-        CPlacementCase{"BaselineLeavesTopAlone", Leftwards, 16 | 1, 0, {150, 106}, Top | Center}),
-    CaseName());
+        {"LabelUpper", Leftwards, 16, 0, {150, 94}, Baseline | Center},
+        {"LabelTurned", Rightwards, 16, 0, {150, 94}, Baseline | Center},
+        {"BelowIsPlainBottom", Leftwards, 0, 0, {150, 94}, Bottom | Center},
+        {"AboveTurned", Rightwards, 1, 0, {150, 106}, Top | Center},
+        {"BelowUprightTurned", Rightwards, 2, 0, {150, 106}, Top | Center},
+        {"Position12IsCentred", Leftwards, 12, 0, {150, 94}, Bottom | Center},
+        {"AtStartUpperIsRightAligned", Leftwards, 4, 15, {185, 94}, Bottom | Right},
+        {"AtStartTurnedIsLeftAligned", Rightwards, 4, 15, {115, 94}, Bottom | Left},
+        {"AtEndUpperIsLeftAligned", Leftwards, 8 | 1, 15, {115, 106}, Top | Left},
+        {"AtEndTurnedIsRightAligned", Rightwards, 8 | 1, 15, {185, 106}, Top | Right},
+        {"BaselineLeavesTopAlone", Leftwards, 16 | 1, 0, {150, 106}, Top | Center},
+    };
+    for (const auto& c : cases) {
+        const CSegmentTextLayout layout = LayoutSegmentText(c.segment, c.placement, c.inset);
+        EXPECT_EQ(layout.reference, c.reference) << c.name;
+        EXPECT_EQ(layout.align, c.align) << c.name;
+    }
+}
 
 TEST(SegmentText, WritesTransparentWithUprightFontAndRestores)
 {

@@ -1,5 +1,4 @@
 // Zoom limits, zooming about a point, zoom to fit and the scroll bars of the plan view.
-#include "case_name.h"
 #include "view/zoom_pan.h"
 
 #include <cmath>
@@ -8,60 +7,35 @@
 
 namespace
 {
-using TestSupport::PrintTo;
-
-struct CExtentCase
+TEST(ZoomPan, ExtentIsTruncatedDotsTimesZoomLessHalf)
 {
-    const char* name;
-    double zoom;
-    double dpi;
-    int extent;
-};
-
-class ZoomExtent : public testing::TestWithParam<CExtentCase>
-{};
-
-TEST_P(ZoomExtent, IsTruncatedDotsTimesZoomLessHalf)
-{
-    CZoomPan view(GetParam().dpi, GetParam().dpi);
-    view.SetZoom(GetParam().zoom);
-    EXPECT_EQ(view.ExtentX(), GetParam().extent);
-    EXPECT_EQ(view.ExtentY(), GetParam().extent);
+    const struct
+    {
+        double zoom;
+        double dpi;
+        int extent;
+    } cases[] = {{1.0, 96, 95},   {2.5, 96, 239},  {0.2, 96, 18},
+                 {1.05, 96, 100}, {1.0, 144, 143}, {0.2, 2, 1}}; // the last: still one pixel
+    for (const auto& c : cases) {
+        CZoomPan view(c.dpi, c.dpi);
+        view.SetZoom(c.zoom);
+        EXPECT_EQ(view.ExtentX(), c.extent) << c.zoom << " at " << c.dpi;
+        EXPECT_EQ(view.ExtentY(), c.extent) << c.zoom << " at " << c.dpi;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(ZoomPan, ZoomExtent,
-                         testing::Values(CExtentCase{"ScreenAtOne", 1.0, 96, 95},
-                                         CExtentCase{"ScreenAtMax", 2.5, 96, 239},
-                                         CExtentCase{"ScreenAtMin", 0.2, 96, 18},
-                                         CExtentCase{"ZoomInOnce", 1.05, 96, 100},
-                                         CExtentCase{"Dpi144", 1.0, 144, 143},
-                                         CExtentCase{"TinyDpiStillOnePixel", 0.2, 2, 1}),
-                         CaseName());
-
-struct CClampCase
+TEST(ZoomPan, ZoomIsKeptWithinTheLimits)
 {
-    const char* name;
-    double asked;
-    double zoom;
-};
-
-class ZoomClamp : public testing::TestWithParam<CClampCase>
-{};
-
-TEST_P(ZoomClamp, KeepsZoomWithinLimits)
-{
-    CZoomPan view;
-    view.SetZoom(GetParam().asked);
-    EXPECT_EQ(view.GetZoom(), GetParam().zoom);
+    constexpr double Inf = std::numeric_limits<double>::infinity();
+    constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+    const std::pair<double, double> cases[] = {{1.3, 1.3},  {0.04, 0.2}, {25.0, 2.5},
+                                               {-1.0, 0.2}, {Inf, 2.5},  {NaN, 1.0}};
+    for (const auto& [asked, zoom] : cases) {
+        CZoomPan view;
+        view.SetZoom(asked);
+        EXPECT_EQ(view.GetZoom(), zoom) << asked;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    ZoomPan, ZoomClamp,
-    testing::Values(CClampCase{"Inside", 1.3, 1.3}, CClampCase{"TooSmall", 0.04, 0.2},
-                    CClampCase{"TooLarge", 25.0, 2.5}, CClampCase{"Negative", -1.0, 0.2},
-                    CClampCase{"Infinite", std::numeric_limits<double>::infinity(), 2.5},
-                    CClampCase{"NotANumber", std::numeric_limits<double>::quiet_NaN(), 1.0}),
-    CaseName());
 
 TEST(ZoomPan, MapsPlanToPixelsThroughOrigin)
 {
@@ -75,7 +49,7 @@ TEST(ZoomPan, MapsPlanToPixelsThroughOrigin)
     EXPECT_EQ(view.GetOrigin(), (CPoint{35, -33}));
 }
 
-TEST(ZoomPan, ZoomInStopsAtUpperLimitAndIsThenDisabled)
+TEST(ZoomPan, StepsStopAtTheLimitsWhichDisableTheirCommands)
 {
     CZoomPan view;
     int steps = 0;
@@ -89,67 +63,53 @@ TEST(ZoomPan, ZoomInStopsAtUpperLimitAndIsThenDisabled)
     const CPoint origin = view.GetOrigin();
     EXPECT_FALSE(view.ZoomMax({800, 600}));
     EXPECT_EQ(view.GetOrigin(), origin);
-}
 
-TEST(ZoomPan, MaxAndMinReachTheLimitsExactly)
-{
-    CZoomPan view;
     view.SetZoom(0.7);
     EXPECT_TRUE(view.ZoomMax({640, 480}));
     EXPECT_EQ(view.GetZoom(), 2.5);
-    EXPECT_FALSE(IsZoomInEnabled(view.GetZoom()));
     EXPECT_TRUE(view.ZoomMin({640, 480}));
     EXPECT_EQ(view.GetZoom(), 0.2);
     EXPECT_FALSE(IsZoomOutEnabled(view.GetZoom()));
     EXPECT_FALSE(view.ZoomOut({640, 480}));
-}
 
-TEST(ZoomPan, RefusesFactorsThatAreNoZoom)
-{
-    CZoomPan view;
+    // Factors that are no zoom are refused.
     EXPECT_FALSE(view.ZoomAbout({0, 0}, 0.0));
     EXPECT_FALSE(view.ZoomAbout({0, 0}, -2.0));
     EXPECT_FALSE(view.ZoomAbout({0, 0}, std::numeric_limits<double>::quiet_NaN()));
-    EXPECT_EQ(view.GetZoom(), 1.0);
+    EXPECT_EQ(view.GetZoom(), 0.2);
 }
-
-struct CAboutCase
-{
-    const char* name;
-    double zoom;
-    double factor;
-    CPoint origin;
-    CPoint pixel;
-};
-
-class ZoomAboutPoint : public testing::TestWithParam<CAboutCase>
-{};
 
 // The plan point under the pixel stays under it within a pixel, also far from the origin
 // where the zooms' own ratio (1.05 where the extents grow 95 to 100) would miss by several.
-TEST_P(ZoomAboutPoint, KeepsPlanPointUnderPixel)
+TEST(ZoomPan, ZoomAboutAPixelKeepsThePlanPointUnderIt)
 {
-    const CAboutCase& c = GetParam();
-    CZoomPan view;
-    view.SetZoom(c.zoom);
-    view.SetOrigin(c.origin);
-    const double planX = view.ToPlanX(c.pixel.x);
-    const double planY = view.ToPlanY(c.pixel.y);
-    ASSERT_TRUE(view.ZoomAbout(c.pixel, c.factor));
-    EXPECT_LE(std::abs(view.ToPixelX(planX) - c.pixel.x), 1.0);
-    EXPECT_LE(std::abs(view.ToPixelY(planY) - c.pixel.y), 1.0);
+    const struct
+    {
+        double zoom;
+        double factor;
+        CPoint origin;
+        CPoint pixel;
+    } cases[] = {
+        {1.0, 1.05, {0, 0}, {40, 30}},
+        {1.0, 1.05, {-2000, -1500}, {1600, 900}},
+        {1.0, 0.95, {-2000, -1500}, {1600, 900}},
+        {0.2, 1.05, {300, 200}, {1900, 1000}},
+        {0.21, 0.5, {-100, 50}, {1500, 800}},
+        {1.3, 1.05, {900, 700}, {10, 5}},
+        {2.0, 3.0, {-4000, -3000}, {700, 400}}, // to the upper limit
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.zoom << " x " << c.factor << " at " << c.pixel.x);
+        CZoomPan view;
+        view.SetZoom(c.zoom);
+        view.SetOrigin(c.origin);
+        const double planX = view.ToPlanX(c.pixel.x);
+        const double planY = view.ToPlanY(c.pixel.y);
+        ASSERT_TRUE(view.ZoomAbout(c.pixel, c.factor));
+        EXPECT_LE(std::abs(view.ToPixelX(planX) - c.pixel.x), 1.0);
+        EXPECT_LE(std::abs(view.ToPixelY(planY) - c.pixel.y), 1.0);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    ZoomPan, ZoomAboutPoint,
-    testing::Values(CAboutCase{"InNearOrigin", 1.0, 1.05, {0, 0}, {40, 30}},
-                    CAboutCase{"InFarFromOrigin", 1.0, 1.05, {-2000, -1500}, {1600, 900}},
-                    CAboutCase{"OutFarFromOrigin", 1.0, 0.95, {-2000, -1500}, {1600, 900}},
-                    CAboutCase{"InAtSmallZoom", 0.2, 1.05, {300, 200}, {1900, 1000}},
-                    CAboutCase{"OutToLowerLimit", 0.21, 0.5, {-100, 50}, {1500, 800}},
-                    CAboutCase{"PixelLeftOfOrigin", 1.3, 1.05, {900, 700}, {10, 5}},
-                    CAboutCase{"ToUpperLimit", 2.0, 3.0, {-4000, -3000}, {700, 400}}),
-    CaseName());
 
 TEST(ZoomPan, ZoomToFitCentresTheDrawingAndFitsIt)
 {
