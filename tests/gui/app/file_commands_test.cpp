@@ -193,6 +193,7 @@ TEST_F(FileCommandsTest, AutoSaveIsCheckedAgainByATimerWhenNothingElseComes)
 {
     Start();
     CIdleAutoSave& idle = app->GetIdleAutoSave();
+    idle.OnIdle(); // the first check, with nothing to save
     Change();
     idle.OnIdle();
     EXPECT_TRUE(idle.IsWakeScheduled());
