@@ -3,13 +3,12 @@
 
 #include "carousel_app.h"
 #include "settings/settings_store.h"
+#include "temp_dir.h"
 
 #include <QApplication>
 #include <deque>
-#include <filesystem>
 #include <memory>
 #include <optional>
-#include <random>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -49,50 +48,38 @@ public:
 class CScriptedFileChooser : public CFileChooser
 {
 public:
-    std::optional<std::string> ChooseNetworkToOpen() override
-    {
-        asked.push_back("open");
-        return Next();
-    }
+    std::optional<std::string> ChooseNetworkToOpen() override { return Next("open"); }
     std::optional<std::string> ChooseNetworkSaveAs(const std::string& proposal) override
     {
-        asked.push_back("save as " + proposal);
-        return Next();
+        return Next("save as " + proposal);
     }
     std::optional<std::string> ChooseDxfExport(const std::string& proposal) override
     {
-        asked.push_back("dxf " + proposal);
-        return Next();
+        return Next("dxf " + proposal);
     }
     std::optional<std::string> ChooseReportSaveAs(const std::string& proposal) override
     {
-        asked.push_back("report " + proposal);
-        return Next();
+        return Next("report " + proposal);
     }
     std::optional<std::string> ChooseReportPdfSaveAs(const std::string& proposal) override
     {
-        asked.push_back("report pdf " + proposal);
-        return Next();
+        return Next("report pdf " + proposal);
     }
     std::optional<std::string> ChooseTemplateSaveAs(const std::string& proposal) override
     {
-        asked.push_back("template " + proposal);
-        return Next();
+        return Next("template " + proposal);
     }
-    std::optional<std::string> ChooseTemplateToOpen() override
-    {
-        asked.push_back("open template");
-        return Next();
-    }
+    std::optional<std::string> ChooseTemplateToOpen() override { return Next("open template"); }
 
     std::deque<std::optional<std::string>> answers;
     std::vector<std::string> asked;
 
 private:
-    std::optional<std::string> Next()
+    std::optional<std::string> Next(const std::string& question)
     {
+        asked.push_back(question);
         if (answers.empty())
-            throw std::logic_error("unexpected file dialog: " + asked.back());
+            throw std::logic_error("unexpected file dialog: " + question);
         auto answer = answers.front();
         answers.pop_front();
         return answer;
@@ -109,32 +96,6 @@ class CNoAnnouncements : public CAnnouncementDisplay
 {
 public:
     void ShowAnnouncement(const CUpdateAnnouncement&) override {}
-};
-
-// A fresh folder per test: the auto-save directory and the networks the test writes.
-class CAppTempDir
-{
-public:
-    CAppTempDir()
-    {
-        std::random_device random;
-        m_path = std::filesystem::temp_directory_path() /
-                 ("gyrolith-app-test-" + std::to_string(random()) + std::to_string(random()));
-        std::filesystem::create_directories(m_path);
-    }
-    ~CAppTempDir()
-    {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    CAppTempDir(const CAppTempDir&) = delete;
-    CAppTempDir& operator=(const CAppTempDir&) = delete;
-
-    std::string Dir() const { return m_path.string() + "/"; }
-    std::string File(const std::string& name) const { return (m_path / name).string(); }
-
-private:
-    std::filesystem::path m_path;
 };
 
 // One application per test over its own store, settings records and clock. The store is set up
@@ -173,7 +134,7 @@ public:
         return std::string(GYROLITH_SOURCE_DIR) + "/examples/" + name;
     }
 
-    CAppTempDir dir;
+    CTempDir dir; // the auto-save directory and the networks the test writes
     CMemorySettingsStore store;
     CScriptedAppPrompt prompt;
     CScriptedFileChooser files;

@@ -95,14 +95,6 @@ TEST_F(ClipboardTest, CtrlCCopiesTheDiagramOnlyInTheNetworkView)
     EXPECT_TRUE(copied());
 }
 
-TEST(ProgressFeedbackTest, QuickWorkShowsNothing)
-{
-    CProgressFeedback progress(nullptr, "Building routes...");
-    progress.Feedback().SetProgress(50);
-    progress.Feedback().SetProgress(100);
-    EXPECT_EQ(progress.GetDialog(), nullptr);
-}
-
 TEST(ProgressFeedbackTest, LongWorkShowsADialogWhoseCancelStopsTheWork)
 {
     CProgressFeedback progress(nullptr, "Balancing lane flows...", std::chrono::milliseconds(20));

@@ -29,6 +29,11 @@ protected:
                 return frame;
         return nullptr;
     }
+    CNetworkView* NetworkView()
+    {
+        auto* window = dynamic_cast<CNetworkViewChildFrame*>(Frame(NetworkViewKind));
+        return window ? window->GetNetworkView() : nullptr;
+    }
     // Saves the open network under name, then opens it again in a fresh run.
     void SaveAndReopen(const std::string& name)
     {
@@ -37,16 +42,29 @@ protected:
         app.reset();
         Start({dir.File(name)});
     }
+    // Writes the network with the view positions it holds now, then opens it in a fresh run.
+    void WriteAndReopen(const std::string& name)
+    {
+        ASSERT_TRUE(app->GetDocument()->OnSaveDocument(dir.File(name)));
+        app.reset();
+        Start({dir.File(name)});
+    }
 };
 
+// The windows where they stood, and the network view showing the same place.
 TEST_F(PlacementTest, WindowsComeBackWhereTheyStood)
 {
-    Start();
+    Start({Example("roundabout.crs")});
     app->GetMainFrame()->resize(1200, 900);
     app->GetDocument()->OpenView(TrafficFlowsViewKind);
     Frame(NetworkViewKind)->SetNormalGeometry(QRect(30, 40, 500, 350));
     Frame(TrafficFlowsViewKind)->SetNormalGeometry(QRect(300, 200, 460, 300));
     QApplication::processEvents();
+    CNetworkView* view = NetworkView();
+    ASSERT_NE(view, nullptr);
+    view->SetZoomAndScroll(1.37, QPoint(140, -60));
+    const QPointF topLeft = view->ToPlan(QPointF(0, 0));
+    const double zoom = view->GetZoom();
 
     SaveAndReopen("placed.crs");
     ASSERT_EQ(app->Frames().size(), 2u);
@@ -54,6 +72,15 @@ TEST_F(PlacementTest, WindowsComeBackWhereTheyStood)
     EXPECT_FALSE(Frame(NetworkViewKind)->isMaximized());
     EXPECT_EQ(Frame(NetworkViewKind)->geometry(), QRect(30, 40, 500, 350));
     EXPECT_EQ(Frame(TrafficFlowsViewKind)->geometry(), QRect(300, 200, 460, 300));
+    QApplication::processEvents();
+    CNetworkView* again = NetworkView();
+    ASSERT_NE(again, nullptr);
+    EXPECT_NEAR(again->GetZoom(), zoom, 1e-5);
+    // Within a pixel: a plan unit is 1/254 inch, a pixel 1/96 inch at zoom 1.
+    const double pixelInPlanUnits = 254.0 / (96.0 * zoom);
+    const QPointF shown = again->ToPlan(QPointF(0, 0));
+    EXPECT_NEAR(shown.x(), topLeft.x(), pixelInPlanUnits);
+    EXPECT_NEAR(shown.y(), topLeft.y(), pixelInPlanUnits);
 }
 
 TEST_F(PlacementTest, AMaximisedWindowKeepsItsNormalRectangle)
@@ -85,11 +112,8 @@ class UsableRectTest : public testing::TestWithParam<RectCase>
 TEST_P(UsableRectTest, OnlyARectangleWhoseTitleBarCanBeGrabbedIsUsed)
 {
     const RectCase& c = GetParam();
-    CViewPosition position;
-    position.left = c.left;
-    position.top = c.top;
-    position.right = c.right;
-    position.bottom = c.bottom;
+    const CViewPosition position{
+        .left = c.left, .top = c.top, .right = c.right, .bottom = c.bottom};
     EXPECT_EQ(UsableFrameRect(position, QRect(0, 0, 1000, 700)).has_value(), c.usable);
 }
 
@@ -123,10 +147,7 @@ TEST_F(PlacementTest, AnInvertedStoredRectangleGetsTheDefaultPlacement)
     flows.left = 700;
     flows.right = 100; // inverted
     // Save As fills the positions again from the windows: write the damaged ones directly.
-    ASSERT_TRUE(app->GetDocument()->OnSaveDocument(dir.File("inverted.crs")));
-    app.reset();
-
-    Start({dir.File("inverted.crs")});
+    WriteAndReopen("inverted.crs");
     ASSERT_NE(Frame(TrafficFlowsViewKind), nullptr) << "the window still opens";
     const QRect placed = Frame(TrafficFlowsViewKind)->geometry();
     EXPECT_GT(placed.width(), 0);
@@ -138,69 +159,14 @@ TEST_F(PlacementTest, AnInvertedStoredRectangleGetsTheDefaultPlacement)
 TEST_F(PlacementTest, AFileNamingManyWindowsOpensOnlyTheFirstFew)
 {
     Start();
-    std::vector<CViewPosition> positions(40);
-    for (std::size_t i = 0; i < positions.size(); ++i) {
-        positions[i].kind = TrafficFlowsViewKind;
-        positions[i].index = static_cast<int>(i);
-        positions[i].left = 10;
-        positions[i].top = 10;
-        positions[i].right = 300;
-        positions[i].bottom = 200;
-    }
+    std::vector<CViewPosition> positions;
+    for (int i = 0; i < 40; ++i)
+        positions.push_back({.kind = TrafficFlowsViewKind, .left = 10, .top = 10, .index = i});
     app->GetDocument()->GetData().viewPositions = positions;
     app->GetDocument()->GetData().resizeableViewCount = static_cast<int>(positions.size());
-    ASSERT_TRUE(app->GetDocument()->OnSaveDocument(dir.File("many.crs")));
-    app.reset();
-
-    Start({dir.File("many.crs")});
+    WriteAndReopen("many.crs");
     EXPECT_EQ(app->Frames().size(), MaxRestoredWindows + 1)
         << "the first sixteen, and the network window that none of them was";
-}
-
-TEST_F(PlacementTest, TheNetworkViewShowsTheSamePlaceAfterSavingAndOpening)
-{
-    Start({Example("roundabout.crs")});
-    app->GetMainFrame()->resize(1200, 900);
-    auto* window = dynamic_cast<CNetworkViewChildFrame*>(Frame(NetworkViewKind));
-    ASSERT_NE(window, nullptr);
-    window->SetNormalGeometry(QRect(20, 30, 700, 500));
-    QApplication::processEvents();
-    CNetworkView* view = window->GetNetworkView();
-    view->SetZoomAndScroll(1.37, QPoint(140, -60));
-    const QPointF topLeft = view->ToPlan(QPointF(0, 0));
-    const double zoom = view->GetZoom();
-
-    SaveAndReopen("zoomed.crs");
-    auto* reopened = dynamic_cast<CNetworkViewChildFrame*>(Frame(NetworkViewKind));
-    ASSERT_NE(reopened, nullptr);
-    QApplication::processEvents();
-    CNetworkView* again = reopened->GetNetworkView();
-    EXPECT_NEAR(again->GetZoom(), zoom, 1e-5);
-    // Within a pixel: a plan unit is 1/254 inch, a pixel 1/96 inch at zoom 1.
-    const double pixelInPlanUnits = 254.0 / (96.0 * zoom);
-    const QPointF shown = again->ToPlan(QPointF(0, 0));
-    EXPECT_NEAR(shown.x(), topLeft.x(), pixelInPlanUnits);
-    EXPECT_NEAR(shown.y(), topLeft.y(), pixelInPlanUnits);
-}
-
-TEST_F(PlacementTest, AStoredZoomOutsideTheRangeIsClamped)
-{
-    Start({Example("roundabout.crs")});
-    StoreViewPositions(*app->GetDocument());
-    CViewPosition& position = app->GetDocument()->GetData().viewPositions.at(0);
-    position.zoom = 25.0;
-    position.left = 10;
-    position.top = 10;
-    position.right = 600;
-    position.bottom = 400;
-    ASSERT_TRUE(app->GetDocument()->OnSaveDocument(dir.File("far.crs")));
-    app.reset();
-    Start({dir.File("far.crs")});
-    auto* window = dynamic_cast<CNetworkViewChildFrame*>(Frame(NetworkViewKind));
-    ASSERT_NE(window, nullptr);
-    EXPECT_DOUBLE_EQ(window->GetNetworkView()->GetZoom(), 2.5);
-    EXPECT_FALSE(app->GetMainFrame()->GetAction(ECommand::ZoomIn)->isEnabled());
-    EXPECT_TRUE(app->GetMainFrame()->GetAction(ECommand::ZoomOut)->isEnabled());
 }
 
 TEST_F(PlacementTest, ANetworkWithoutPositionsOpensItsNetworkWindowMaximised)

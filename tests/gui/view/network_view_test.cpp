@@ -1,8 +1,8 @@
 // The network view on a real document: what it paints, how it follows the document, zooms,
 // pans, keeps its place for the view positions and draws at a high-resolution screen's ratio.
+#include "cardfile/document_data.h"
 #include "case_name.h"
 #include "document/carousel_doc.h"
-#include "cardfile/document_data.h"
 #include "model/network.h"
 #include "view/diagram_painter.h"
 #include "view/network_view.h"
@@ -107,23 +107,6 @@ protected:
     std::optional<CNetworkView> m_view;
 };
 
-TEST_F(NetworkViewTest, IsANetworkViewOfItsDocumentUntilItGoes)
-{
-    EXPECT_EQ(m_view->GetViewKind(), NetworkViewKind);
-    EXPECT_EQ(m_document.FindView(NetworkViewKind, 0), &*m_view);
-    m_view.reset();
-    EXPECT_TRUE(m_document.GetViews().empty());
-}
-
-TEST_F(NetworkViewTest, MapsPlanUnitsAtScreenResolution)
-{
-    // Offscreen screens have 96 logical dots per inch: 254 plan units are 95 pixels at zoom 1.
-    ASSERT_EQ(m_view->viewport()->logicalDpiX(), 96);
-    m_view->SetZoomAndScroll(1.0, {0, 0});
-    EXPECT_DOUBLE_EQ(m_view->GetPlanMapping().pixelsPerUnitX, 95.0 / 254.0);
-    EXPECT_EQ(m_view->ToPixel({254, 508}), QPointF(95, 190));
-}
-
 // Every example, fitted and zoomed in (where the clip test leaves most objects out), shows
 // what the export paints: the same switches, flows, flow group and settings.
 TEST_F(NetworkViewTest, ShowsWhatTheDiagramPainterPaints)
@@ -140,7 +123,7 @@ TEST_F(NetworkViewTest, ShowsWhatTheDiagramPainterPaints)
     }
 }
 
-TEST_F(NetworkViewTest, DrawsTheGridOnlyWhileItIsOn)
+TEST_F(NetworkViewTest, DrawsTheGridOnlyWhileItIsOnAndItsOwnSelection)
 {
     m_program.CurDisplayGrid = false;
     m_view->Redraw();
@@ -148,10 +131,7 @@ TEST_F(NetworkViewTest, DrawsTheGridOnlyWhileItIsOn)
     m_program.CurDisplayGrid = true;
     m_view->Redraw();
     EXPECT_GT(CountColour(Shown(), qRgb(235, 235, 235)), 2000);
-}
 
-TEST_F(NetworkViewTest, ShowsItsOwnSelection)
-{
     const QRgb selected = qRgb(255, 0, 0); // CurSelectedItemColor 0x0000FF
     const int before = CountColour(Shown(), selected);
     m_view->GetViewState().Select(ESelectionKind::Arm,
@@ -174,34 +154,7 @@ TEST_F(NetworkViewTest, FollowsTheDocumentsChangesAndUndo)
     EXPECT_EQ(Shown(), before);
 }
 
-TEST_F(NetworkViewTest, ZoomToFitCentresTheDrawingAndNeedsOne)
-{
-    const CRect bounds = m_view->DrawingBounds();
-    const QPointF topLeft = m_view->ToPixel(QPointF(bounds.left, bounds.top));
-    const QPointF bottomRight = m_view->ToPixel(QPointF(bounds.right, bounds.bottom));
-    const QSize client = m_view->viewport()->size();
-    EXPECT_GE(topLeft.x(), 0.0);
-    EXPECT_GE(topLeft.y(), 0.0);
-    EXPECT_LE(bottomRight.x(), client.width());
-    EXPECT_LE(bottomRight.y(), client.height());
-    EXPECT_NEAR((topLeft.x() + bottomRight.x()) / 2, client.width() / 2.0, 1.0);
-    EXPECT_NEAR((topLeft.y() + bottomRight.y()) / 2, client.height() / 2.0, 1.0);
-    EXPECT_TRUE(m_view->CanZoomToFit());
-
-    const ProgramSettings program;
-    NetworkSettings settings;
-    CCarouselDoc empty(program, settings);
-    ASSERT_TRUE(empty.OnNewDocument());
-    CNetworkView view(empty);
-    view.resize(300, 200);
-    view.show();
-    view.SetZoomAndScroll(1.3, {10, 20});
-    EXPECT_FALSE(view.CanZoomToFit());
-    view.ZoomToFit();
-    EXPECT_EQ(view.GetZoom(), 1.3);
-    EXPECT_EQ(view.GetScrollPosition(), QPoint(10, 20));
-}
-
+// The fit itself is the zoom's; the view must fit the window as it is once shown.
 TEST_F(NetworkViewTest, ZoomToFitAskedBeforeShowingFitsTheShownWindow)
 {
     CNetworkView view(m_document);
@@ -217,7 +170,8 @@ TEST_F(NetworkViewTest, ZoomToFitAskedBeforeShowingFitsTheShownWindow)
     EXPECT_LE(view.ToPixel(QPointF(0, bounds.bottom)).y(), view.viewport()->height());
 }
 
-TEST_F(NetworkViewTest, ZoomCommandsKeepTheCentreAndStopAtTheirLimits)
+// The limits are the zoom's; a greyed command must not report a change.
+TEST_F(NetworkViewTest, ZoomCommandsKeepTheCentreAndSayWhenTheyZoom)
 {
     const QPoint centre(m_view->viewport()->width() / 2, m_view->viewport()->height() / 2);
     const QPointF planAtCentre = PlanAt(centre);
@@ -229,17 +183,10 @@ TEST_F(NetworkViewTest, ZoomCommandsKeepTheCentreAndStopAtTheirLimits)
     EXPECT_NEAR(stays.y(), centre.y(), 1.0);
 
     m_view->ZoomMax();
-    EXPECT_EQ(m_view->GetZoom(), 2.5);
     EXPECT_FALSE(m_view->CanZoomIn());
     const auto emitted = zoomed.count();
     m_view->ZoomIn();
-    EXPECT_EQ(zoomed.count(), emitted) << "a greyed command does nothing";
-    m_view->ZoomMin();
-    EXPECT_EQ(m_view->GetZoom(), 0.2);
-    EXPECT_FALSE(m_view->CanZoomOut());
-    EXPECT_TRUE(m_view->CanZoomIn());
-    m_view->ZoomOut();
-    EXPECT_EQ(m_view->GetZoom(), 0.2);
+    EXPECT_EQ(zoomed.count(), emitted);
 }
 
 struct CWheelCase
@@ -317,9 +264,8 @@ TEST_F(NetworkViewTest, ScrollBarsReachBothEndsOfTheDrawing)
     EXPECT_EQ(Shown(), Diagram());
 }
 
-// What a saved file keeps of the view brings back the same plan point at the top-left corner;
-// a zoom out of range (a hand-edited file) is clamped, and a position of another kind of view
-// leaves the view as it is.
+// What a saved file keeps of the view brings back the same plan point at the top-left corner; a
+// position of another kind of view leaves the view as it is.
 TEST_F(NetworkViewTest, ViewPositionsRoundTrip)
 {
     m_view->ZoomIn();
@@ -339,47 +285,30 @@ TEST_F(NetworkViewTest, ViewPositionsRoundTrip)
     EXPECT_NEAR(again.x(), 0.0, 1.0);
     EXPECT_NEAR(again.y(), 0.0, 1.0);
 
-    for (auto [stored, clamped] : {std::pair{0.04, 0.2}, {25.0, 2.5}}) {
-        position.zoom = stored;
-        ASSERT_TRUE(reopened.RestoreViewPosition(position));
-        EXPECT_EQ(reopened.GetZoom(), clamped);
-    }
     CViewPosition other;
     other.zoom = 2.0;
     EXPECT_FALSE(reopened.RestoreViewPosition(other));
-    EXPECT_EQ(reopened.GetZoom(), 2.5);
+    EXPECT_EQ(reopened.GetZoom(), position.zoom);
 }
 
 // Run once more with QT_SCALE_FACTOR=2 (ctest): positions stay in logical pixels while the
 // picture has the screen's pixels.
-TEST(NetworkViewHiDpi, MapsInLogicalPixelsAndDrawsAtThePixelRatio)
+class NetworkViewHiDpi : public NetworkViewTest
+{};
+
+TEST_F(NetworkViewHiDpi, MapsInLogicalPixelsAndDrawsAtThePixelRatio)
 {
-    const ProgramSettings program;
-    NetworkSettings settings;
-    CCarouselDoc document(program, settings);
-    ASSERT_TRUE(document.OnOpenDocument(Example("roundabout")));
-    CNetworkView view(document);
-    view.resize(500, 400);
-    view.show();
-    view.SetZoomAndScroll(1.0, {-20, -10});
-    const qreal ratio = view.viewport()->devicePixelRatioF();
+    m_view->SetZoomAndScroll(1.0, {-20, -10});
+    const qreal ratio = m_view->viewport()->devicePixelRatioF();
     if (qEnvironmentVariable("QT_SCALE_FACTOR") == "2") {
         EXPECT_EQ(ratio, 2.0);
     }
-    EXPECT_DOUBLE_EQ(view.GetPlanMapping().pixelsPerUnitX, 95.0 / 254.0);
-    EXPECT_EQ(view.ToPixel({254, 254}), QPointF(115, 105));
-    const QImage shown = view.viewport()->grab().toImage();
-    EXPECT_EQ(shown.width(), static_cast<int>(std::ceil(view.viewport()->width() * ratio)));
-
-    QImage expected(shown.size(), QImage::Format_RGB32);
-    expected.setDevicePixelRatio(ratio);
-    expected.fill(Qt::white);
-    QPainter painter(&expected);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-    PaintNetworkDiagram(document.GetDiagramSource(), painter, view.GetPlanMapping(),
-                        view.GetMeasurer());
-    painter.end();
-    EXPECT_EQ(shown.convertToFormat(QImage::Format_RGB32), expected);
+    // Offscreen screens have 96 logical dots per inch: 254 plan units are 95 pixels at zoom 1.
+    EXPECT_DOUBLE_EQ(m_view->GetPlanMapping().pixelsPerUnitX, 95.0 / 254.0);
+    EXPECT_EQ(m_view->ToPixel({254, 254}), QPointF(115, 105));
+    const QImage shown = Shown();
+    EXPECT_EQ(shown.width(), static_cast<int>(std::ceil(m_view->viewport()->width() * ratio)));
+    EXPECT_EQ(shown, Diagram());
 }
 
 } // namespace
