@@ -1,17 +1,15 @@
 // The depth-first route search: its agreement with the plainly written search on random graphs,
-// and the cases those cannot reach.
-#include "case_name.h"
+// the cases those cannot reach, and its progress feedback.
 #include "graph/route_discoverer.h"
 #include "toy_graph.h"
 
+#include <cmath>
 #include <gtest/gtest.h>
 #include <random>
 #include <vector>
 
 namespace
 {
-using TestSupport::PrintTo;
-
 using Routing::CRouteableEdge;
 using Routing::CRouteDiscoverer;
 using RoutingToy::CToyEdge;
@@ -33,6 +31,16 @@ EdgeLists Routes(const CToyRoutes& routes)
 class RouteDiscovererTest : public ::testing::Test
 {
 protected:
+    // `count` ways from start through a node of their own to x, found in that order.
+    void Ways(CToyNode* start, CToyNode* x, int count)
+    {
+        for (int way = 0; way < count; ++way) {
+            CToyNode* p = m_graph.AddNode(m_middle);
+            m_graph.AddEdge(start, p);
+            m_graph.AddEdge(p, x);
+        }
+    }
+
     CToyGraph m_graph;
     CToyGroup* m_entry = m_graph.AddGroup(1);
     CToyGroup* m_middle = m_graph.AddGroup(2);
@@ -91,41 +99,28 @@ TEST_F(RouteDiscovererTest, RemovedRouteIsFoundAgainBehindTheOthers)
     EXPECT_EQ(m_routes.GetRouteByNumber(3)->GetId(), 1004u);
 }
 
-struct ChainCase
+// A chain of 100 edges is the longest route found.
+TEST(RouteDiscovererChain, RoutesHaveAtMost100Edges)
 {
-    const char* name;
-    std::size_t edges;
-    std::size_t found;
-};
-
-class ChainLengthTest : public ::testing::TestWithParam<ChainCase>
-{};
-
-TEST_P(ChainLengthTest, RoutesHaveAtMost100Edges)
-{
-    CToyGraph graph;
-    CToyGroup* middle = graph.AddGroup(1);
-    CToyGroup* exit = graph.AddGroup(2);
-    CToyNode* start = graph.AddNode(middle);
-    CToyNode* node = start;
-    for (std::size_t i = 1; i <= GetParam().edges; ++i) {
-        CToyNode* next =
-            graph.AddNode(i == GetParam().edges ? exit : middle, i == GetParam().edges);
-        graph.AddEdge(node, next);
-        node = next;
-    }
-    CToyRoutes routes;
-    CRouteDiscoverer discoverer(routes);
-    EXPECT_EQ(discoverer.DiscoverRoutes(*start, *exit), GetParam().found);
-    if (GetParam().found == 1) {
-        EXPECT_EQ(routes.GetFirstRoute()->GetLength(), GetParam().edges);
+    for (const std::size_t edges : {1u, 99u, 100u, 101u}) {
+        SCOPED_TRACE(edges);
+        CToyGraph graph;
+        CToyGroup* middle = graph.AddGroup(1);
+        CToyGroup* exit = graph.AddGroup(2);
+        CToyNode* start = graph.AddNode(middle);
+        CToyNode* node = start;
+        for (std::size_t i = 1; i <= edges; ++i) {
+            CToyNode* next = graph.AddNode(i == edges ? exit : middle, i == edges);
+            graph.AddEdge(node, next);
+            node = next;
+        }
+        CToyRoutes routes;
+        EXPECT_EQ(CRouteDiscoverer(routes).DiscoverRoutes(*start, *exit), edges <= 100 ? 1u : 0u);
+        if (edges <= 100) {
+            EXPECT_EQ(routes.GetFirstRoute()->GetLength(), edges);
+        }
     }
 }
-
-const ChainCase kChainCases[] = {
-    {"OneEdge", 1, 1}, {"Edges99", 99, 1}, {"Edges100", 100, 1}, {"Edges101", 101, 0}};
-
-INSTANTIATE_TEST_SUITE_P(Cases, ChainLengthTest, ::testing::ValuesIn(kChainCases), CaseName());
 
 // Random small graphs with cycles, parallel edges and route ends of several groups, two in one
 // group, with edges leading on from them: the search must find exactly the routes, depth first
@@ -178,11 +173,7 @@ TEST_F(RouteDiscovererTest, RouteLimitStopsBeforeTheCollectionWouldPassIt)
 {
     CToyNode* s = m_graph.AddNode(m_entry);
     CToyNode* x = m_graph.AddNode(m_exit, true);
-    for (int way = 0; way < 3; ++way) {
-        CToyNode* p = m_graph.AddNode(m_middle);
-        m_graph.AddEdge(s, p);
-        m_graph.AddEdge(p, x);
-    }
+    Ways(s, x, 3);
     const Routing::CRouteableNodeGroup* targets[] = {m_exit};
     const auto collect = [&](std::size_t limit) {
         CRouteDiscoverer discoverer(m_routes);
@@ -199,15 +190,56 @@ TEST_F(RouteDiscovererTest, RouteLimitStopsBeforeTheCollectionWouldPassIt)
     EXPECT_FALSE(collect(3)) << "the same three again add nothing";
 
     // Two ways from another start: each found once, but with the three held they pass four.
-    CToyNode* t = m_graph.AddNode(m_entry);
-    for (int way = 0; way < 2; ++way) {
-        CToyNode* p = m_graph.AddNode(m_middle);
-        m_graph.AddEdge(t, p);
-        m_graph.AddEdge(p, x);
-    }
-    s = t;
+    s = m_graph.AddNode(m_entry);
+    Ways(s, x, 2);
     EXPECT_TRUE(collect(4));
     EXPECT_EQ(m_routes.GetCount(), 4u) << "added up to the limit, for the caller to drop";
+}
+
+// Routes whose making raises the cancel flag once `cancelAfter` of them exist.
+class CCancellingRoutes : public CToyRoutes
+{
+public:
+    CCancellingRoutes(CFeedback& feedback, std::uint32_t cancelAfter)
+        : m_feedback(feedback), m_cancelAfter(cancelAfter)
+    {}
+
+protected:
+    std::unique_ptr<Routing::CDiscoveredRoute>
+    CreateRoute(Routing::CDiscoveredRoutes* owner, std::uint32_t id, std::uint32_t number) override
+    {
+        if (number >= m_cancelAfter)
+            m_feedback.Cancel();
+        return CToyRoutes::CreateRoute(owner, id, number);
+    }
+
+private:
+    CFeedback& m_feedback;
+    std::uint32_t m_cancelAfter;
+};
+
+TEST_F(RouteDiscovererTest, TheSearchStopsAtTheCancelFlag)
+{
+    CToyNode* s = m_graph.AddNode(m_entry);
+    Ways(s, m_graph.AddNode(m_exit, true), 3);
+    for (std::uint32_t cancelAfter : {1u, 2u}) {
+        CFeedback feedback;
+        CCancellingRoutes routes(feedback, cancelAfter);
+        EXPECT_EQ(CRouteDiscoverer(routes, &feedback).DiscoverRoutes(*s, *m_exit), cancelAfter);
+    }
+    EXPECT_EQ(m_discoverer.DiscoverRoutes(*s, *m_exit), 3u);
+}
+
+TEST(Feedback, ProgressOnlyGrowsAndStaysWithin0To100)
+{
+    std::vector<double> heard;
+    CFeedback feedback([&](double percent) { heard.push_back(percent); });
+    for (double percent : {-5.0, std::nan(""), 40.0, 40.0, 10.0, 250.0})
+        feedback.SetProgress(percent);
+    EXPECT_EQ(heard, (std::vector<double>{40.0, 100.0}));
+    EXPECT_FALSE(IsCancelled(&feedback));
+    feedback.Cancel();
+    EXPECT_TRUE(IsCancelled(&feedback));
 }
 
 } // namespace

@@ -106,7 +106,6 @@ public:
         to->m_incoming.push_back(edge);
         return edge;
     }
-    std::size_t GetEdgeCount() const { return m_edges.size(); }
 
 private:
     std::deque<std::unique_ptr<CToyGroup>> m_groups;

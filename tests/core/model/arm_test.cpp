@@ -1,5 +1,4 @@
 // Arms: numbering, ids, moves, kinds from connectors, labels and what deleting one takes along.
-#include "case_name.h"
 #include "model/network.h"
 #include "recording_observer.h"
 
@@ -10,8 +9,6 @@ using TestSupport::Lane;
 
 namespace
 {
-using TestSupport::PrintTo;
-
 std::vector<std::uint32_t> Ids(const CArms& arms)
 {
     std::vector<std::uint32_t> ids;
@@ -22,7 +19,10 @@ std::vector<std::uint32_t> Ids(const CArms& arms)
     return ids;
 }
 
-TEST(ArmsNumbering, InsertBeyondCountCreatesTheMissingArmsAndInFrontShiftsUp)
+// Inserting beyond the count creates the missing arms first, so ids follow the numbers; in front
+// shifts the later arms up. Ids are never reused within a network, and moves take out and
+// reinsert.
+TEST(ArmsNumbering, InsertDeleteAndMoveKeepIds)
 {
     CNetwork network;
     CArms& arms = network.GetArms();
@@ -30,15 +30,27 @@ TEST(ArmsNumbering, InsertBeyondCountCreatesTheMissingArmsAndInFrontShiftsUp)
     arms.InsertArm(2);
     CArm* fifth = arms.InsertArm(5);
     ASSERT_NE(fifth, nullptr);
-    EXPECT_EQ(arms.GetCount(), 5u);
-    EXPECT_EQ(fifth->GetNumber(), 5u);
     EXPECT_EQ(fifth, arms.GetArm(5));
-    // Gap arms were made first, so ids follow the numbers.
     EXPECT_EQ(Ids(arms), (std::vector<std::uint32_t>{1001, 1002, 1003, 1004, 1005}));
-    // Inserting in front shifts the later arms up.
     CArm* front = arms.InsertArm(1);
     EXPECT_EQ(Ids(arms), (std::vector<std::uint32_t>{1006, 1001, 1002, 1003, 1004, 1005}));
     EXPECT_EQ(arms.GetArmById(1006), front);
+
+    ASSERT_TRUE(arms.DeleteArm(1));
+    ASSERT_TRUE(arms.DeleteArm(5));
+    EXPECT_EQ(Ids(arms), (std::vector<std::uint32_t>{1001, 1002, 1003, 1004}));
+    EXPECT_EQ(arms.GetArmById(1006), nullptr);
+    ASSERT_TRUE(arms.MoveArm(1, 3));
+    EXPECT_EQ(Ids(arms), (std::vector<std::uint32_t>{1002, 1003, 1001, 1004}));
+    ASSERT_TRUE(arms.MoveArm(4, 1));
+    EXPECT_EQ(Ids(arms), (std::vector<std::uint32_t>{1004, 1002, 1003, 1001}));
+    EXPECT_FALSE(arms.MoveArm(1, 5));
+    EXPECT_FALSE(arms.MoveArm(0, 1));
+    EXPECT_EQ(Ids(arms), (std::vector<std::uint32_t>{1004, 1002, 1003, 1001}));
+    EXPECT_EQ(arms.InsertArm(5)->GetId(), 1007u);
+    // The counter belongs to the network: a fresh one starts again.
+    CNetwork second;
+    EXPECT_EQ(second.GetArms().InsertArm(1)->GetId(), 1001u);
 }
 
 TEST(ArmsNumbering, LimitsAndOutOfRangeNumbers)
@@ -59,34 +71,6 @@ TEST(ArmsNumbering, LimitsAndOutOfRangeNumbers)
     EXPECT_EQ(arms.GetCount(), 99u);
 }
 
-TEST(ArmsNumbering, DeleteFirstKeepsIdsNeverReusedWithinTheNetwork)
-{
-    CNetwork network;
-    CArms& arms = network.GetArms();
-    arms.InsertArm(3);
-    ASSERT_TRUE(arms.DeleteArm(1));
-    EXPECT_EQ(Ids(arms), (std::vector<std::uint32_t>{1002, 1003}));
-    EXPECT_EQ(arms.GetArmById(1001), nullptr);
-    EXPECT_EQ(arms.InsertArm(3)->GetId(), 1004u);
-    // The counter belongs to the network: a fresh one starts again.
-    CNetwork second;
-    EXPECT_EQ(second.GetArms().InsertArm(1)->GetId(), 1001u);
-}
-
-TEST(ArmsNumbering, MoveTakesOutAndReinserts)
-{
-    CNetwork network;
-    CArms& arms = network.GetArms();
-    arms.InsertArm(4);
-    ASSERT_TRUE(arms.MoveArm(1, 3));
-    EXPECT_EQ(Ids(arms), (std::vector<std::uint32_t>{1002, 1003, 1001, 1004}));
-    ASSERT_TRUE(arms.MoveArm(4, 1));
-    EXPECT_EQ(Ids(arms), (std::vector<std::uint32_t>{1004, 1002, 1003, 1001}));
-    EXPECT_FALSE(arms.MoveArm(1, 5));
-    EXPECT_FALSE(arms.MoveArm(0, 1));
-    EXPECT_EQ(Ids(arms), (std::vector<std::uint32_t>{1004, 1002, 1003, 1001}));
-}
-
 TEST(ArmsNumbering, DeleteAllGoesFromLastToFirst)
 {
     CNetwork network;
@@ -98,53 +82,30 @@ TEST(ArmsNumbering, DeleteAllGoesFromLastToFirst)
     EXPECT_EQ(observer.events, (std::vector<std::string>{"arm 3", "arm 2", "arm 1"}));
 }
 
-// Which connectors an arm (arm 2 of three, two lanes each) has, and what it must be.
-struct KindCase
+// Arm 2 of three, two lanes each, with these connectors: only those to other arms count.
+TEST(ArmKind, KindAndLabelFollowConnectorsToOtherArms)
 {
-    const char* name;
-    bool fromOtherArm;   // arm 1 -> arm 2
-    bool toOtherArm;     // arm 2 -> arm 3
-    bool laneChangeOnly; // arm 2 lane 1 -> lane 2 and back
-    ArmKind kind;
-    const char* label;
-};
-
-class ArmKindTest : public ::testing::TestWithParam<KindCase>
-{};
-
-TEST_P(ArmKindTest, KindAndLabelFollowConnectorsToOtherArms)
-{
-    const KindCase& c = GetParam();
-    CNetwork network;
-    CArm* a1 = AddArm(network, 2);
-    CArm* a2 = AddArm(network, 2);
-    CArm* a3 = AddArm(network, 2);
-    CCarouselLaneConnectors& connectors = network.GetLaneConnectors();
-    if (c.fromOtherArm) {
-        connectors.AddConnector(Lane(a1, 1), Lane(a2, 2));
+    const struct
+    {
+        const char* paths;
+        ArmKind kind;
+        const char* label;
+    } cases[] = {
+        {"", ArmKind::Unconnected, "2"},
+        {"2.1>2.2>2.1", ArmKind::Unconnected, "2"},
+        {"2.1>3.1", ArmKind::Entry, "E2"},
+        {"1.1>2.2", ArmKind::Exit, "X2"},
+        {"1.1>2.2 2.1>3.1", ArmKind::Circulatory, "C2"},
+        {"1.1>2.2 2.1>2.2>2.1", ArmKind::Exit, "X2"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.paths);
+        CNetwork network;
+        CArm* arm = TestSupport::CNetworkBuilder(network).Arms({2, 2, 2}).Connect(c.paths).Arm(2);
+        EXPECT_EQ(arm->GetKind(), c.kind);
+        EXPECT_EQ(arm->GetLabel(), c.label);
     }
-    if (c.toOtherArm) {
-        connectors.AddConnector(Lane(a2, 1), Lane(a3, 1));
-    }
-    if (c.laneChangeOnly) {
-        connectors.AddConnector(Lane(a2, 1), Lane(a2, 2));
-        connectors.AddConnector(Lane(a2, 2), Lane(a2, 1));
-    }
-    EXPECT_EQ(a2->GetKind(), c.kind);
-    EXPECT_EQ(a2->GetLabel(), c.label);
-    EXPECT_EQ(a2->IsExitArm(), c.kind == ArmKind::Exit);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Arms, ArmKindTest,
-    ::testing::Values(KindCase{"Unconnected", false, false, false, ArmKind::Unconnected, "2"},
-                      KindCase{"LaneChangesDoNotCount", false, false, true, ArmKind::Unconnected,
-                               "2"},
-                      KindCase{"Entry", false, true, false, ArmKind::Entry, "E2"},
-                      KindCase{"Exit", true, false, false, ArmKind::Exit, "X2"},
-                      KindCase{"Circulatory", true, true, false, ArmKind::Circulatory, "C2"},
-                      KindCase{"ExitWithLaneChanges", true, false, true, ArmKind::Exit, "X2"}),
-    CaseName());
 
 TEST(ArmKind, SingleConnectorMakesEntryAndExitUntilRemoved)
 {
@@ -168,13 +129,10 @@ TEST(ArmDeletion, DetachesZoneRemovesAssessorHookAndConnectorsInOrder)
     CNetwork network;
     CRecordingObserver observer;
     network.AddObserver(&observer);
-    CArm* a1 = AddArm(network, 2);
-    CArm* a2 = AddArm(network, 2);
-    CZone* zone = network.GetZones().InsertZone(1);
-    ASSERT_TRUE(zone->SetEntryArm(a1));
-    network.GetLaneConnectors().AddConnector(Lane(a1, 1), Lane(a2, 1));
-    network.GetLaneConnectors().AddConnector(Lane(a2, 2), Lane(a1, 2));
-    network.GetLaneConnectors().AddConnector(Lane(a1, 1), Lane(a1, 2));
+    TestSupport::CNetworkBuilder(network).Arms({2, 2}).Zone(1, 0).Connect(
+        "1.1>2.1 2.2>1.2 1.1>1.2");
+    CArm* a2 = network.GetArms().GetArm(2);
+    CZone* zone = network.GetZones().GetZone(1);
 
     ASSERT_TRUE(network.GetArms().DeleteArm(1));
     EXPECT_EQ(zone->GetEntryArm(), nullptr);

@@ -19,7 +19,7 @@ protected:
     CCarouselLaneConnectors& connectors = network.GetLaneConnectors();
 };
 
-TEST_F(LaneConnectors, OnePerOrderedPair)
+TEST_F(LaneConnectors, OnePerOrderedPairInKeyAndCreationOrder)
 {
     CCarouselLaneConnector* c = connectors.AddConnector(Lane(a1, 1), Lane(a2, 1));
     ASSERT_NE(c, nullptr);
@@ -34,18 +34,15 @@ TEST_F(LaneConnectors, OnePerOrderedPair)
     EXPECT_EQ(connectors.FindConnector(Lane(a2, 1), Lane(a1, 1)), back);
     EXPECT_EQ(connectors.AddConnector(nullptr, Lane(a1, 1)), nullptr);
     EXPECT_EQ(connectors.FindConnector(Lane(a1, 1), nullptr), nullptr);
-}
 
-TEST_F(LaneConnectors, KeyOrderAndCreationOrder)
-{
     auto* late = connectors.AddConnector(Lane(a1, 2), Lane(a2, 1));
     auto* early = connectors.AddConnector(Lane(a1, 1), Lane(a2, 2));
     EXPECT_EQ(early->GetKey(),
               ((Lane(a1, 1)->GetLaneId() & 0xFFFFu) << 16) + (Lane(a2, 2)->GetLaneId() & 0xFFFFu));
     EXPECT_EQ(connectors.GetConnectorsInKeyOrder(),
-              (std::vector<CCarouselLaneConnector*>{early, late}));
+              (std::vector<CCarouselLaneConnector*>{c, early, late, back}));
     EXPECT_EQ(connectors.GetConnectorsInCreationOrder(),
-              (std::vector<CCarouselLaneConnector*>{late, early}));
+              (std::vector<CCarouselLaneConnector*>{c, back, late, early}));
     EXPECT_FALSE(late->IsLaneChange());
     EXPECT_TRUE(connectors.AddConnector(Lane(a1, 1), Lane(a1, 2))->IsLaneChange());
 }

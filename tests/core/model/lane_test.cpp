@@ -1,6 +1,5 @@
 // Lanes: the program-wide id counter, numbering within an arm, neighbours, deletion with its
 // connectors, the changed notification and the short-lane length bounds.
-#include "case_name.h"
 #include "model/network.h"
 #include "recording_observer.h"
 
@@ -12,8 +11,6 @@ using TestSupport::Lane;
 
 namespace
 {
-using TestSupport::PrintTo;
-
 const char* const kShortLaneMessage =
     "The Lane Length must be in the allowed range to avoid creating short lanes which are "
     "illogical";
@@ -39,7 +36,7 @@ TEST(LaneIds, FirstLaneOfTheProgramGets1001AndIdsAreSharedAcrossNetworksNeverReu
         ::testing::ExitedWithCode(0), "");
 }
 
-TEST(LaneNumbering, InsertLeftOrRightOfALaneWithoutGaps)
+TEST(LaneNumbering, InsertLeftOrRightOfALaneWithoutGapsAndNeighbours)
 {
     CNetwork network;
     CArm* arm = AddArm(network, 2);
@@ -61,19 +58,13 @@ TEST(LaneNumbering, InsertLeftOrRightOfALaneWithoutGaps)
     EXPECT_EQ(lanes.GetLaneById(left->GetLaneId()), left);
     EXPECT_EQ(left->GetLength(), InfiniteLaneLength) << "a new lane is infinitely long";
     EXPECT_FALSE(left->IsShort());
-}
-
-TEST(LaneNeighbours, EndsHaveNone)
-{
-    CNetwork network;
-    CArm* arm = AddArm(network, 3);
-    EXPECT_EQ(Lane(arm, 1)->GetLeftNeighbour(), nullptr);
-    EXPECT_EQ(Lane(arm, 1)->GetRightNeighbour(), Lane(arm, 2));
-    EXPECT_EQ(Lane(arm, 2)->GetLeftNeighbour(), Lane(arm, 1));
-    EXPECT_EQ(Lane(arm, 3)->GetRightNeighbour(), nullptr);
-    arm->GetLanes().DeleteLane(2);
-    EXPECT_EQ(Lane(arm, 1)->GetRightNeighbour(), Lane(arm, 2));
-    EXPECT_EQ(Lane(arm, 2)->GetRightNeighbour(), nullptr);
+    // Neighbours follow the numbers; the ends have none.
+    EXPECT_EQ(old1->GetLeftNeighbour(), nullptr);
+    EXPECT_EQ(old1->GetRightNeighbour(), left);
+    EXPECT_EQ(left->GetLeftNeighbour(), old1);
+    EXPECT_EQ(right->GetRightNeighbour(), nullptr);
+    ASSERT_TRUE(lanes.DeleteLane(2));
+    EXPECT_EQ(old1->GetRightNeighbour(), old2);
 }
 
 TEST(LaneDeletion, RemovesEveryConnectorOfTheLaneThroughTheConnectorHook)
@@ -81,14 +72,13 @@ TEST(LaneDeletion, RemovesEveryConnectorOfTheLaneThroughTheConnectorHook)
     CNetwork network;
     CRecordingObserver observer;
     network.AddObserver(&observer);
-    CArm* other = AddArm(network, 1);
-    CArm* arm = AddArm(network, 3);
+    const TestSupport::CNetworkBuilder built =
+        TestSupport::CNetworkBuilder(network).Arms({1, 3}).Connect(
+            "1.1>2.2>2.3 2.1>2.2>1.1 2.1>2.3");
+    CArm* other = built.Arm(1);
+    CArm* arm = built.Arm(2);
     CCarouselLaneConnectors& connectors = network.GetLaneConnectors();
-    connectors.AddConnector(Lane(other, 1), Lane(arm, 2));
-    connectors.AddConnector(Lane(arm, 2), Lane(arm, 3));
-    connectors.AddConnector(Lane(arm, 1), Lane(arm, 2));
-    connectors.AddConnector(Lane(arm, 2), Lane(other, 1));
-    auto* kept = connectors.AddConnector(Lane(arm, 1), Lane(arm, 3));
+    CCarouselLaneConnector* kept = connectors.FindConnector(Lane(arm, 1), Lane(arm, 3));
     const std::uint32_t thirdId = Lane(arm, 3)->GetLaneId();
 
     ASSERT_TRUE(arm->GetLanes().DeleteLane(2));
@@ -134,56 +124,50 @@ TEST(LaneLength, ChangedNotificationRunsAfterTheLengthIsStored)
     EXPECT_FALSE(lane->IsShort());
 }
 
-// A lane between `parent` and `other`; lengths 0 mean "no such lane", 9999 infinitely long.
-struct RangeCase
+// A lane between `parent` and `other`, on either side; lengths 0 mean "no such lane", 9999
+// infinitely long. A lane change into `other` from the lane counts only from the parent side.
+TEST(ShortLaneRange, BoundsFromTheNeighbours)
 {
-    const char* name;
-    std::int32_t parentLength;
-    std::int32_t otherLength;
-    bool otherFedTowardsParent; // lane-change connector into `other` from the lane beside it
-    CLaneLengthRange expected;
-};
-
-class ShortLaneRangeTest : public ::testing::TestWithParam<RangeCase>
-{};
-
-TEST_P(ShortLaneRangeTest, BoundsFromTheNeighbours)
-{
-    const RangeCase& c = GetParam();
-    for (bool parentOnLeft : {true, false}) {
-        SCOPED_TRACE(parentOnLeft ? "parent on the left" : "parent on the right");
-        CNetwork network;
-        // Lanes: [parent] lane [other], mirrored when the parent is on the right.
-        CArm* arm = AddArm(network, 3);
-        CLane* parent = Lane(arm, parentOnLeft ? 1 : 3);
-        CLane* lane = Lane(arm, 2);
-        CLane* other = Lane(arm, parentOnLeft ? 3 : 1);
-        if (c.parentLength != 0) {
-            parent->SetLength(c.parentLength);
+    const struct
+    {
+        const char* name;
+        std::int32_t parentLength;
+        std::int32_t otherLength;
+        bool otherFedTowardsParent;
+        CLaneLengthRange expected;
+    } cases[] = {
+        {"infinite parent, no short other", 9999, 9999, false, {1, 1000}},
+        {"short parent caps the length", 30, 9999, false, {1, 30}},
+        {"no neighbours", 0, 0, false, {1, 1000}},
+        {"fed short other raises the floor", 9999, 12, true, {12, 1000}},
+        {"unfed short other does not", 9999, 12, false, {1, 1000}},
+        {"fed infinite other does not", 9999, 9999, true, {1, 1000}},
+        {"both short", 40, 12, true, {12, 40}},
+    };
+    for (const auto& c : cases) {
+        for (bool parentOnLeft : {true, false}) {
+            SCOPED_TRACE(testing::Message() << c.name << (parentOnLeft ? ", left" : ", right"));
+            CNetwork network;
+            CArm* arm = AddArm(network, 3);
+            CLane* parent = Lane(arm, parentOnLeft ? 1 : 3);
+            CLane* lane = Lane(arm, 2);
+            CLane* other = Lane(arm, parentOnLeft ? 3 : 1);
+            if (c.parentLength != 0) {
+                parent->SetLength(c.parentLength);
+            }
+            if (c.otherLength != 0) {
+                other->SetLength(c.otherLength);
+            }
+            if (c.otherFedTowardsParent) {
+                network.GetLaneConnectors().AddConnector(lane, other);
+            }
+            const CLaneLengthRange range = ShortLaneLengthRange(
+                c.parentLength ? parent : nullptr, c.otherLength ? other : nullptr, parentOnLeft);
+            EXPECT_EQ(range.lower, c.expected.lower);
+            EXPECT_EQ(range.upper, c.expected.upper);
         }
-        if (c.otherLength != 0) {
-            other->SetLength(c.otherLength);
-        }
-        if (c.otherFedTowardsParent) {
-            network.GetLaneConnectors().AddConnector(lane, other);
-        }
-        const CLaneLengthRange range = ShortLaneLengthRange(
-            c.parentLength ? parent : nullptr, c.otherLength ? other : nullptr, parentOnLeft);
-        EXPECT_EQ(range.lower, c.expected.lower);
-        EXPECT_EQ(range.upper, c.expected.upper);
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Lanes, ShortLaneRangeTest,
-    ::testing::Values(RangeCase{"InfiniteParentNoShortOther", 9999, 9999, false, {1, 1000}},
-                      RangeCase{"ShortParentCapsTheLength", 30, 9999, false, {1, 30}},
-                      RangeCase{"NoNeighbours", 0, 0, false, {1, 1000}},
-                      RangeCase{"FedShortOtherRaisesTheFloor", 9999, 12, true, {12, 1000}},
-                      RangeCase{"UnfedShortOtherDoesNot", 9999, 12, false, {1, 1000}},
-                      RangeCase{"FedInfiniteOtherDoesNot", 9999, 9999, true, {1, 1000}},
-                      RangeCase{"BothShort", 40, 12, true, {12, 40}}),
-    CaseName());
 
 TEST(ShortLaneRange, FeederOnTheFarSideDoesNotCount)
 {

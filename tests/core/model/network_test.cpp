@@ -1,5 +1,6 @@
-// The network container: back links, the current flow group, observers and teardown;
-// and the two small sets the views use (selected lanes, gathered zones).
+// The network container: the current flow group, observers and teardown; the zone set the views
+// use, and labels.
+#include "model/label.h"
 #include "model/network.h"
 #include "model/zone_collection.h"
 #include "recording_observer.h"
@@ -12,13 +13,9 @@ using TestSupport::Lane;
 namespace
 {
 
-TEST(Network, ObjectsKnowTheirNetworkAndTheCurrentFlowGroupMustBelongToIt)
+TEST(Network, TheCurrentFlowGroupMustBelongToIt)
 {
     CNetwork network;
-    EXPECT_EQ(network.GetZones().InsertZone(1)->GetNetwork(), &network);
-    CArm* arm = AddArm(network, 1);
-    EXPECT_EQ(arm->GetNetwork(), &network);
-    EXPECT_EQ(Lane(arm, 1)->GetNetwork(), &network);
     CNetwork other;
     CFlowGroup* mine = network.GetFlowGroups().InsertFlowGroup(1);
     CFlowGroup* theirs = other.GetFlowGroups().InsertFlowGroup(1);
@@ -82,6 +79,39 @@ TEST(ZoneCollection, EachZoneOnceInIdOrder)
     EXPECT_TRUE(b.Remove(z1));
     EXPECT_FALSE(b.Contains(z1));
     EXPECT_TRUE(b.Contains(z2));
+}
+
+// Texts are trimmed, then cut to 50 characters; a blank one reads "(blank)".
+TEST(Labels, TextsNewLabelsAndLimits)
+{
+    const std::pair<std::string, std::string> texts[] = {
+        {"North Road", "North Road"},
+        {"  \tNorth Road \t ", "North Road"},
+        {"   ", "(blank)"},
+        {"", "(blank)"},
+        {std::string(50, 'a') + std::string(10, 'b'), std::string(50, 'a')},
+        {"  " + std::string(50, 'c') + "  ", std::string(50, 'c')},
+    };
+    CLabels labels(55);
+    CLabel* third = labels.InsertLabel(3);
+    ASSERT_NE(third, nullptr);
+    for (const auto& [typed, stored] : texts) {
+        third->SetText(typed);
+        EXPECT_EQ(third->GetText(), stored) << typed;
+    }
+    EXPECT_EQ(labels.GetCount(), 3u); // 1 and 2 made first
+    EXPECT_EQ(labels.GetLabel(1)->GetText(), "(blank)");
+    EXPECT_EQ(third->GetTextHeight(), 55);
+    // Turned to 45 degrees about the first point, keeping the length.
+    EXPECT_EQ(third->GetFirstPoint(), (CLabelPoint{500.0, 500.0}));
+    EXPECT_NEAR(third->GetSecondPoint().x, 400.0, 1e-6);
+    EXPECT_NEAR(third->GetSecondPoint().y, 600.0, 1e-6);
+    EXPECT_EQ(labels.InsertLabel(100), nullptr);
+    EXPECT_NE(labels.InsertLabel(99), nullptr);
+    EXPECT_EQ(labels.GetCount(), 99u);
+    EXPECT_TRUE(labels.RemoveLabel(1));
+    EXPECT_EQ(labels.GetLabel(1)->GetId(), 1002u);
+    EXPECT_FALSE(labels.RemoveLabel(99));
 }
 
 } // namespace

@@ -1,6 +1,6 @@
-// Zones: numbering without gaps, moves, the entry/exit arm rules and deletion.
-#include "case_name.h"
+// Zones: numbering without gaps, moves, the entry/exit arm rules, deletion and their letters.
 #include "model/network.h"
+#include "model/zone_letter.h"
 #include "recording_observer.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +10,6 @@ using TestSupport::Lane;
 
 namespace
 {
-using TestSupport::PrintTo;
 
 std::vector<std::uint32_t> Ids(const CZones& zones)
 {
@@ -56,39 +55,33 @@ TEST(ZonesNumbering, DeleteShiftsDownAndKeepsIds)
     EXPECT_EQ(Ids(zones), (std::vector<std::uint32_t>{1004, 1001, 1003}));
 }
 
-struct MoveCase
+TEST(ZonesNumbering, MoveTakesOutAndReinserts)
 {
-    const char* name;
-    std::uint32_t from;
-    std::uint32_t to;
-    bool accepted;
-    std::vector<std::uint32_t> ids; // of zones 1..5 afterwards, ids 1001..1005 before
-};
-
-class ZoneMoveTest : public ::testing::TestWithParam<MoveCase>
-{};
-
-TEST_P(ZoneMoveTest, MoveOutAndBackIn)
-{
-    const MoveCase& c = GetParam();
-    CNetwork network;
-    for (std::uint32_t n = 1; n <= 5; ++n) {
-        network.GetZones().InsertZone(n);
+    const std::vector<std::uint32_t> unmoved{1001, 1002, 1003, 1004, 1005};
+    const struct
+    {
+        std::uint32_t from;
+        std::uint32_t to;
+        bool accepted;
+        std::vector<std::uint32_t> ids; // of zones 1..5 afterwards
+    } cases[] = {
+        {3, 1, true, {1003, 1001, 1002, 1004, 1005}},
+        {1, 5, true, {1002, 1003, 1004, 1005, 1001}},
+        {2, 2, true, unmoved},
+        {3, 6, false, unmoved}, // beyond the count
+        {0, 1, false, unmoved},
+        {6, 1, false, unmoved}, // no such zone
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.from << " to " << c.to);
+        CNetwork network;
+        for (std::uint32_t n = 1; n <= 5; ++n) {
+            network.GetZones().InsertZone(n);
+        }
+        EXPECT_EQ(network.GetZones().MoveZone(c.from, c.to), c.accepted);
+        EXPECT_EQ(Ids(network.GetZones()), c.ids);
     }
-    EXPECT_EQ(network.GetZones().MoveZone(c.from, c.to), c.accepted);
-    EXPECT_EQ(Ids(network.GetZones()), c.ids);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Zones, ZoneMoveTest,
-    ::testing::Values(MoveCase{"ThirdToFirst", 3, 1, true, {1003, 1001, 1002, 1004, 1005}},
-                      MoveCase{"FirstToLast", 1, 5, true, {1002, 1003, 1004, 1005, 1001}},
-                      MoveCase{"ToItself", 2, 2, true, {1001, 1002, 1003, 1004, 1005}},
-                      MoveCase{"BeyondCountRefused", 3, 6, false, {1001, 1002, 1003, 1004, 1005}},
-                      MoveCase{"ZeroRefused", 0, 1, false, {1001, 1002, 1003, 1004, 1005}},
-                      MoveCase{
-                          "MissingSourceRefused", 6, 1, false, {1001, 1002, 1003, 1004, 1005}}),
-    CaseName());
 
 // A network with arm 1 Entry, arm 2 Exit, arm 3 Circulatory and arm 4 Unconnected.
 class ZoneArmTest : public ::testing::Test
@@ -113,12 +106,15 @@ protected:
     CRecordingObserver observer;
 };
 
-TEST_F(ZoneArmTest, EntryArmMustBeEntryOrUnconnected)
+TEST_F(ZoneArmTest, EntryAndExitArmsMustBeOfTheirKindOrUnconnected)
 {
     ASSERT_EQ(arms[1]->GetKind(), ArmKind::Exit);
     EXPECT_FALSE(zone->SetEntryArm(arms[1]));
     EXPECT_FALSE(zone->SetEntryArm(arms[2]));
+    EXPECT_FALSE(zone->SetExitArm(arms[0]));
+    EXPECT_FALSE(zone->SetExitArm(arms[2]));
     EXPECT_EQ(zone->GetEntryArm(), nullptr);
+    EXPECT_EQ(zone->GetExitArm(), nullptr);
     EXPECT_EQ(arms[1]->GetZone(), nullptr);
     EXPECT_TRUE(zone->SetEntryArm(arms[3]));
     EXPECT_TRUE(zone->SetEntryArm(arms[0]));
@@ -126,12 +122,6 @@ TEST_F(ZoneArmTest, EntryArmMustBeEntryOrUnconnected)
     EXPECT_EQ(arms[0]->GetZone(), zone);
     EXPECT_EQ(arms[3]->GetZone(), nullptr) << "the replaced arm lets go of the zone";
     EXPECT_EQ(observer.events, (std::vector<std::string>{"detach zone 1 arm 4"}));
-}
-
-TEST_F(ZoneArmTest, ExitArmMustBeExitOrUnconnected)
-{
-    EXPECT_FALSE(zone->SetExitArm(arms[0]));
-    EXPECT_FALSE(zone->SetExitArm(arms[2]));
     EXPECT_TRUE(zone->SetExitArm(arms[1]));
     EXPECT_EQ(zone->GetExitArm(), arms[1]);
     EXPECT_EQ(arms[1]->GetZone(), zone);
@@ -153,39 +143,46 @@ TEST_F(ZoneArmTest, AnArmCarriesOneZoneOneWay)
     EXPECT_EQ(other->GetEntryArm(), arms[3]);
 }
 
-TEST_F(ZoneArmTest, ClearingTheArmDetachesBothSides)
+TEST_F(ZoneArmTest, ClearingTheArmOrDeletingTheZoneFreesItsArms)
 {
     ASSERT_TRUE(zone->SetExitArm(arms[1]));
     EXPECT_TRUE(zone->SetExitArm(nullptr));
     EXPECT_EQ(arms[1]->GetZone(), nullptr);
     EXPECT_TRUE(zone->SetExitArm(nullptr)) << "clearing twice is harmless";
     EXPECT_EQ(observer.events, (std::vector<std::string>{"detach zone 1 arm 2"}));
-    EXPECT_TRUE(other->SetExitArm(arms[1]));
-}
 
-TEST_F(ZoneArmTest, DeletingAZoneTellsObserversThenFreesItsArms)
-{
     ASSERT_TRUE(zone->SetEntryArm(arms[0]));
     ASSERT_TRUE(zone->SetExitArm(arms[1]));
+    observer.events.clear();
     ASSERT_TRUE(network.GetZones().DeleteZone(1));
-    EXPECT_EQ(observer.events, (std::vector<std::string>{"zone 1"}));
+    EXPECT_EQ(observer.events, (std::vector<std::string>{"zone 1"})) << "told, then freed";
     EXPECT_EQ(arms[0]->GetZone(), nullptr);
     EXPECT_EQ(arms[1]->GetZone(), nullptr);
     EXPECT_EQ(other->GetNumber(), 1u);
     EXPECT_TRUE(other->SetEntryArm(arms[0]));
+    EXPECT_TRUE(other->SetExitArm(arms[1]));
 }
 
-TEST_F(ZoneArmTest, DeletingAnArmDetachesItFromItsZone)
+// The entry side is checked with the arm's own deletion.
+TEST_F(ZoneArmTest, DeletingAnExitArmDetachesItFromItsZoneOnly)
 {
-    ASSERT_TRUE(zone->SetEntryArm(arms[3]));
+    ASSERT_TRUE(zone->SetEntryArm(arms[0]));
     ASSERT_TRUE(other->SetExitArm(arms[1]));
-    ASSERT_TRUE(network.GetArms().DeleteArm(4));
-    EXPECT_EQ(zone->GetEntryArm(), nullptr);
-    EXPECT_EQ(other->GetExitArm(), arms[1]);
     ASSERT_TRUE(network.GetArms().DeleteArm(2));
     EXPECT_EQ(other->GetExitArm(), nullptr);
-    EXPECT_EQ(observer.events[0], "detach zone 1 arm 4");
-    EXPECT_EQ(observer.events[2], "detach zone 2 arm 2");
+    EXPECT_EQ(zone->GetEntryArm(), arms[0]);
+    EXPECT_EQ(observer.events[0], "detach zone 2 arm 2");
+}
+
+TEST(ZoneLetterTest, LettersThenPrintableCharactersThenNumbers)
+{
+    EXPECT_EQ(ZoneLetter(1), "A");
+    EXPECT_EQ(ZoneLetter(26), "Z");
+    EXPECT_EQ(ZoneLetter(27), "[");
+    EXPECT_EQ(ZoneLetter(62), "~");
+    EXPECT_EQ(ZoneLetter(63), "#63"); // 127 would be a control character
+    EXPECT_EQ(ZoneLetter(99), "#99");
+    EXPECT_EQ(ZoneLetter(0), "#0");
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 // Numbering, ids, route classes of subclasses and the hashed duplicate test of
 // Routing::CDiscoveredRoutes.
+#include "../graph/toy_graph.h"
 #include "case_name.h"
 #include "graph/discovered_route.h"
-#include "../graph/toy_graph.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -41,32 +41,25 @@ void ExpectNumbersMatchPositions(const CDiscoveredRoutes& routes)
     }
 }
 
-TEST(DiscoveredRoutesTest, NewRoutesAreNumberedInOrderWithIdsFrom1001)
+// New routes are numbered in order with ids from 1001; removing route 3 of 5 moves the rest
+// down, and ids are never reused, not even after every route is gone.
+TEST(DiscoveredRoutesTest, NumbersFollowPositionsAndIdsAreNeverReused)
 {
     CToyRoutes routes;
     EXPECT_EQ(routes.GetFirstRoute(), nullptr);
-    for (int i = 0; i < 3; ++i)
+    for (int i = 0; i < 5; ++i)
         EXPECT_TRUE(routes.AddNewRoute()->IsEmpty());
-    EXPECT_EQ(Ids(routes), (std::vector<std::uint32_t>{1001, 1002, 1003}));
+    EXPECT_EQ(Ids(routes), (std::vector<std::uint32_t>{1001, 1002, 1003, 1004, 1005}));
     ExpectNumbersMatchPositions(routes);
-
     EXPECT_EQ(routes.GetRouteByNumber(0), nullptr);
-    EXPECT_EQ(routes.GetRouteByNumber(4), nullptr);
+    EXPECT_EQ(routes.GetRouteByNumber(6), nullptr);
     EXPECT_EQ(routes.GetRouteById(1000), nullptr);
-    EXPECT_EQ(routes.GetRouteById(1004), nullptr);
-
-    const CDiscoveredRoute* route = routes.GetFirstRoute();
+    EXPECT_EQ(routes.GetRouteById(1006), nullptr);
     std::vector<std::uint32_t> walked;
-    for (; route != nullptr; route = routes.GetNextRoute(*route))
+    for (auto* route = routes.GetFirstRoute(); route; route = routes.GetNextRoute(*route))
         walked.push_back(route->GetId());
     EXPECT_EQ(walked, Ids(routes));
-}
 
-TEST(DiscoveredRoutesTest, RemovingRoute3Of5MovesTheRestDownAndIdsAreNeverReused)
-{
-    CToyRoutes routes;
-    for (int i = 0; i < 5; ++i)
-        routes.AddNewRoute();
     EXPECT_FALSE(routes.RemoveRoute(0));
     EXPECT_FALSE(routes.RemoveRoute(6));
     EXPECT_EQ(routes.GetCount(), 5u);
@@ -74,8 +67,6 @@ TEST(DiscoveredRoutesTest, RemovingRoute3Of5MovesTheRestDownAndIdsAreNeverReused
     EXPECT_TRUE(routes.RemoveRoute(3));
     EXPECT_EQ(Ids(routes), (std::vector<std::uint32_t>{1001, 1002, 1004, 1005}));
     EXPECT_EQ(routes.GetRouteById(1003), nullptr);
-
-    // Ids are never reused, not even after every route is gone.
     EXPECT_EQ(routes.AddNewRoute()->GetId(), 1006u);
     ExpectNumbersMatchPositions(routes);
     routes.RemoveAllRoutes();
@@ -112,11 +103,9 @@ public:
     ~CTracedRoute() override { m_destroyed.push_back(GetId()); }
 
     int m_added = 0;
-    int m_removed = 0;
 
 protected:
     void OnEdgeAdded(CRouteableEdge*) override { ++m_added; }
-    void OnEdgeRemoved(CRouteableEdge*) override { ++m_removed; }
 
 private:
     std::vector<std::uint32_t>& m_destroyed;
@@ -139,37 +128,9 @@ protected:
     }
 };
 
-TEST(DiscoveredRoutesTest, SubclassMakesItsOwnRoutesWithOneEdgeList)
-{
-    RoutingToy::CToyGraph graph;
-    RoutingToy::CToyGroup* group = graph.AddGroup(1);
-    RoutingToy::CToyNode* a = graph.AddNode(group);
-    RoutingToy::CToyNode* b = graph.AddNode(group);
-    RoutingToy::CToyNode* c = graph.AddNode(group);
-
-    CTracedRoutes routes;
-    auto* route = dynamic_cast<CTracedRoute*>(routes.AddNewRoute());
-    ASSERT_NE(route, nullptr);
-    route->AppendEdge(graph.AddEdge(a, b));
-    CEdgeRoute& asEdgeRoute = *route;
-    asEdgeRoute.AppendEdge(graph.AddEdge(b, c));
-    EXPECT_EQ(route->GetLength(), 2u);
-    EXPECT_EQ(route->m_added, 2);
-    EXPECT_TRUE(routes.ContainsRoute(asEdgeRoute));
-}
-
-TEST(DiscoveredRoutesTest, RoutesAreDestroyedInNumberOrder)
-{
-    CTracedRoutes routes;
-    for (int i = 0; i < 4; ++i)
-        routes.AddNewRoute();
-    EXPECT_TRUE(routes.RemoveRoute(2));
-    EXPECT_EQ(routes.m_destroyed, (std::vector<std::uint32_t>{1002}));
-    routes.RemoveAllRoutes();
-    EXPECT_EQ(routes.m_destroyed, (std::vector<std::uint32_t>{1002, 1001, 1003, 1004}));
-}
-
-TEST(DiscoveredRoutesTest, CreateRouteMustMakeARouteOfThisCollection)
+// A subclass makes its own routes: they must belong to the collection, have one edge list and
+// are destroyed in number order.
+TEST(DiscoveredRoutesTest, SubclassRoutes)
 {
     CTracedRoutes routes;
     routes.m_makeStranger = true;
@@ -178,7 +139,28 @@ TEST(DiscoveredRoutesTest, CreateRouteMustMakeARouteOfThisCollection)
                     testing::StrEq("CreateRoute made a route that does not belong here")));
     EXPECT_EQ(routes.GetCount(), 0u);
     routes.m_makeStranger = false;
-    EXPECT_EQ(routes.AddNewRoute()->GetId(), 1002u);
+    for (int i = 0; i < 4; ++i)
+        routes.AddNewRoute();
+    EXPECT_EQ(routes.GetRouteByNumber(1)->GetId(), 1002u) << "the refused id is spent";
+
+    // Its routes have one edge list, whichever base adds to it.
+    RoutingToy::CToyGraph graph;
+    RoutingToy::CToyGroup* group = graph.AddGroup(1);
+    RoutingToy::CToyNode* a = graph.AddNode(group);
+    RoutingToy::CToyNode* b = graph.AddNode(group);
+    auto* route = dynamic_cast<CTracedRoute*>(routes.GetRouteByNumber(1));
+    ASSERT_NE(route, nullptr);
+    route->AppendEdge(graph.AddEdge(a, b));
+    CEdgeRoute& asEdgeRoute = *route;
+    asEdgeRoute.AppendEdge(graph.AddEdge(b, graph.AddNode(group)));
+    EXPECT_EQ(route->GetLength(), 2u);
+    EXPECT_EQ(route->m_added, 2);
+    EXPECT_TRUE(routes.ContainsRoute(asEdgeRoute));
+
+    EXPECT_TRUE(routes.RemoveRoute(2));
+    EXPECT_EQ(routes.m_destroyed, (std::vector<std::uint32_t>{1001, 1003}));
+    routes.RemoveAllRoutes();
+    EXPECT_EQ(routes.m_destroyed, (std::vector<std::uint32_t>{1001, 1003, 1002, 1004, 1005}));
 }
 
 // A complete graph on a few nodes with two parallel edges per ordered pair, so that routes may

@@ -1,10 +1,12 @@
 // Route building on generated roundabouts: one search per origin lane gives the same routes in
-// the same order as searching movement by movement, fresh and after deletions.
+// the same order as searching movement by movement, fresh and after deletions, and a cancelled
+// build takes back what it added.
 #include "../../../bench/junction_generator.h"
+#include "../graph/toy_graph.h"
+#include "cancel_at_report.h"
 #include "case_name.h"
 #include "route_fixture.h"
 #include "routing/route_commands.h"
-#include "../graph/toy_graph.h"
 
 #include <gtest/gtest.h>
 
@@ -87,7 +89,37 @@ const ShapeCase kShapeCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(Routes, JunctionSearchTest, ::testing::ValuesIn(kShapeCases), CaseName());
 
-TEST(JunctionGenerator, ShapesAndRefusals)
+// On a roundabout of four legs with every other route built, a build cancelled before it
+// starts, at its first report, half-way or at its last report (when every origin has added its
+// routes) takes back all it added: numbers and ids are as before.
+TEST(BuildRoutesFeedback, CancelledAnywhereLeavesTheRoutesAsTheyWere)
+{
+    CNetwork network;
+    JunctionBench::MakeJunction(network, {4, 2, true, false, false});
+    std::size_t reports = 0;
+    CFeedback counting([&](double) { ++reports; });
+    ASSERT_TRUE(network.GetRoutes().DiscoverRoutes(&counting));
+    CRoutes& routes = network.GetRoutes();
+    for (std::uint32_t n = routes.GetRouteCount() / 2; n >= 1; --n)
+        routes.RemoveRoute(2 * n);
+    auto held = [&] {
+        std::vector<std::string> all;
+        for (std::uint32_t n = 1; n <= routes.GetRouteCount(); ++n) {
+            const CRoute& route = *routes.GetRoute(n);
+            all.push_back(std::to_string(route.GetId()) + " " + routetest::Path(route));
+        }
+        return all;
+    };
+    const std::vector<std::string> before = held();
+    ASSERT_GT(reports, 3u);
+    for (std::size_t at : routetest::CancelPoints(reports)) {
+        routetest::CCancelAtReport cancel(at);
+        EXPECT_FALSE(routes.DiscoverRoutes(&cancel.feedback)) << "at report " << at;
+        EXPECT_EQ(held(), before) << "at report " << at;
+    }
+}
+
+TEST(JunctionGenerator, ShapesSizesAndRefusals)
 {
     CNetwork network;
     JunctionBench::MakeJunction(network, {4, 2, true, false, true});
@@ -101,17 +133,16 @@ TEST(JunctionGenerator, ShapesAndRefusals)
     EXPECT_EQ(network.GetArms().GetArm(2)->GetKind(), ArmKind::Exit);
     EXPECT_EQ(network.GetArms().GetArm(3)->GetKind(), ArmKind::Circulatory);
     EXPECT_THROW(JunctionBench::MakeJunction(network, {}), std::invalid_argument);
-    CNetwork empty;
-    EXPECT_THROW(JunctionBench::MakeJunction(empty, {1, 2}), std::invalid_argument);
-    EXPECT_THROW(JunctionBench::MakeJunction(empty, {3, 0}), std::invalid_argument);
-    EXPECT_THROW(JunctionBench::MakeJunction(empty, {34, 1, false}), std::invalid_argument);
-    EXPECT_THROW(JunctionBench::MakeJunction(empty, {17, 1, false, false, true}),
-                 std::invalid_argument);
-    EXPECT_EQ(JunctionBench::MakeJunction(empty, {33, 3, false, false}).GetArms().GetCount(), 99u);
-}
+    for (const JunctionShape shape :
+         {JunctionShape{1, 2}, JunctionShape{3, 0}, JunctionShape{34, 1, false},
+          JunctionShape{17, 1, false, false, true}}) {
+        CNetwork empty;
+        EXPECT_THROW(JunctionBench::MakeJunction(empty, shape), std::invalid_argument);
+    }
+    CNetwork largest;
+    EXPECT_EQ(JunctionBench::MakeJunction(largest, {33, 3, false, false}).GetArms().GetCount(),
+              99u);
 
-TEST(JunctionGenerator, PicksTheNearestSize)
-{
     const JunctionShape shape = JunctionBench::ShapeForRouteCount(450);
     EXPECT_EQ(JunctionBench::CountRoutes(shape), 450u) << JunctionBench::Describe(shape);
     EXPECT_EQ(JunctionBench::Describe({4, 2, true, false, true}), "legs=4 lanes=2 flares twin");

@@ -1,8 +1,8 @@
 // Lane edits that rewrite routes: bridging a deleted short lane, jumps over an added short lane,
 // and converting lanes between short and infinitely long.
 #include "case_name.h"
-#include "route_fixture.h"
 #include "model/lane_edits.h"
+#include "route_fixture.h"
 #include "routing/route_commands.h"
 
 #include <gtest/gtest.h>
@@ -14,20 +14,27 @@ using TestSupport::PrintTo;
 using namespace routetest;
 using Paths_t = std::vector<std::string>;
 
-// Arm 1 is the origin's arm, arm 2 the one being edited, arm 3 the destination's exit.
+// Arm 1 feeds the arm being edited, arm 2, which leaves to arm 3. Zone 1 enters by arm `from`,
+// zone 2 leaves by arm `to`.
 class LaneEditTest : public CRouteNetwork
 {
 protected:
-    void Build(std::uint32_t originLanes, std::uint32_t editedLanes, std::uint32_t exitLanes)
+    void Build(std::initializer_list<std::uint32_t> lanes, std::string_view paths,
+               std::uint32_t from, std::uint32_t to)
     {
-        first = AddArm(network, originLanes);
-        edited = AddArm(network, editedLanes);
-        last = AddArm(network, exitLanes);
+        TestSupport::CNetworkBuilder built(network);
+        built.Arms(lanes).Connect(paths);
+        if (from != 0) {
+            built.Zone(from, 0).Zone(0, to);
+        }
+        first = built.Arm(1);
+        edited = built.Arm(2);
+        last = built.Arm(3);
     }
-    void Zones(CArm* entryArm, CArm* exitArm)
+    Paths_t Routes()
     {
-        ASSERT_TRUE(network.GetZones().InsertZone(1)->SetEntryArm(entryArm));
-        ASSERT_TRUE(network.GetZones().InsertZone(2)->SetExitArm(exitArm));
+        BuildRoutes(network);
+        return Paths(network);
     }
 
     CArm* first = nullptr;
@@ -38,15 +45,9 @@ protected:
 // Entry arm 2: long 1, short 2 between, long 3; lane 3 and lane 2 leave to the exit arm.
 TEST_F(LaneEditTest, DeletedShortLaneIsBridgedAndFlowsStay)
 {
-    Build(1, 3, 2);
+    Build({1, 3, 2}, "2.1>2.2>2.3>3.1 2.2>3.2", 2, 3);
     Lane(edited, 2)->SetLength(20);
-    Connect(edited, 1, edited, 2);
-    Connect(edited, 2, edited, 3);
-    Connect(edited, 3, last, 1);
-    Connect(edited, 2, last, 2);
-    Zones(edited, last);
-    BuildRoutes(network);
-    ASSERT_EQ(Paths(network), (Paths_t{"2.1>2.2>2.3>3.1", "2.1>2.2>3.2", "2.3>3.1"}));
+    ASSERT_EQ(Routes(), (Paths_t{"2.1>2.2>2.3>3.1", "2.1>2.2>3.2", "2.3>3.1"}));
     Route(1)->SetFlow(group, 40.0);
     const std::uint32_t id = Route(1)->GetId();
 
@@ -62,15 +63,11 @@ TEST_F(LaneEditTest, DeletedShortLaneIsBridgedAndFlowsStay)
 
 TEST_F(LaneEditTest, BridgingOntoAnExistingRouteKeepsOnlyTheOlderOne)
 {
-    Build(1, 3, 1);
+    // 2.1 is already joined past the short lane (made short first, so the join stays).
+    Build({1, 3, 1}, "", 2, 3);
     Lane(edited, 2)->SetLength(20);
-    Connect(edited, 1, edited, 3); // already joined past the short lane
-    Connect(edited, 1, edited, 2);
-    Connect(edited, 2, edited, 3);
-    Connect(edited, 3, last, 1);
-    Zones(edited, last);
-    BuildRoutes(network);
-    ASSERT_EQ(Paths(network), (Paths_t{"2.1>2.3>3.1", "2.1>2.2>2.3>3.1", "2.3>3.1"}));
+    TestSupport::CNetworkBuilder(network).Connect("2.1>2.3 2.1>2.2>2.3>3.1");
+    ASSERT_EQ(Routes(), (Paths_t{"2.1>2.3>3.1", "2.1>2.2>2.3>3.1", "2.3>3.1"}));
     Route(1)->SetFlow(group, 7.0);
     Route(2)->SetFlow(group, 9.0);
 
@@ -82,13 +79,8 @@ TEST_F(LaneEditTest, BridgingOntoAnExistingRouteKeepsOnlyTheOlderOne)
 
 TEST_F(LaneEditTest, DeletedLongLaneIsNotBridged)
 {
-    Build(1, 3, 1);
-    Connect(edited, 1, edited, 2);
-    Connect(edited, 2, edited, 3);
-    Connect(edited, 3, last, 1);
-    Zones(edited, last);
-    BuildRoutes(network);
-    ASSERT_EQ(network.GetRoutes().GetRouteCount(), 3u);
+    Build({1, 3, 1}, "2.1>2.2>2.3>3.1", 2, 3);
+    ASSERT_EQ(Routes().size(), 3u);
     ASSERT_TRUE(DeleteLane(*edited, 2));
     EXPECT_EQ(Paths(network), (Paths_t{"2.2>3.1"}));
     EXPECT_EQ(Find(edited, 1, edited, 2), nullptr);
@@ -97,9 +89,8 @@ TEST_F(LaneEditTest, DeletedLongLaneIsNotBridged)
 struct JumpCase
 {
     const char* name;
-    std::uint32_t from; // lane of the jumping connector, numbered before the insert
-    std::uint32_t to;
-    std::uint32_t jumping; // number of the route on the jumping connector
+    const char* laneChange; // numbered before the insert
+    std::uint32_t jumping;  // number of the route on the lane change
     Paths_t before;
     Paths_t after;
 };
@@ -108,25 +99,20 @@ class JumpTest : public LaneEditTest, public ::testing::WithParamInterface<JumpC
 {};
 
 // Entry arm with long lanes 1 and 2 joined by a lane change; lane 1 leaves to exit lane 1, lane
-// 2 to exit lane 2. A short lane goes in between.
+// 2 to exit lane 2. A short lane goes in between and takes the lane change over.
 TEST_P(JumpTest, AddedShortLaneTakesTheLaneChangeOver)
 {
     const JumpCase& c = GetParam();
-    Build(1, 2, 2);
-    Connect(edited, c.from, edited, c.to);
-    Connect(edited, 1, last, 1);
-    Connect(edited, 2, last, 2);
-    Zones(edited, last);
-    BuildRoutes(network);
-    ASSERT_EQ(Paths(network), c.before);
+    Build({1, 2, 2}, std::string(c.laneChange) + " 2.1>3.1 2.2>3.2", 2, 3);
+    ASSERT_EQ(Routes(), c.before);
     Route(c.jumping)->SetFlow(group, 12.5);
+    const std::uint32_t nearLane = c.laneChange[2] == '2' ? 3 : 1;
+    const std::uint32_t farLane = 4 - nearLane;
 
     CCapacityLane* added = AddShortLane(*edited, 2, 15);
     ASSERT_NE(added, nullptr);
     EXPECT_EQ(added->GetLength(), 15);
     EXPECT_EQ(Paths(network), c.after);
-    const std::uint32_t farLane = c.to == 2 ? 3 : 1;
-    const std::uint32_t nearLane = c.from == 2 ? 3 : 1;
     EXPECT_EQ(Find(edited, nearLane, edited, farLane), nullptr);
     EXPECT_NE(Find(edited, nearLane, edited, 2), nullptr);
     EXPECT_NE(Find(edited, 2, edited, farLane), nullptr);
@@ -135,14 +121,12 @@ TEST_P(JumpTest, AddedShortLaneTakesTheLaneChangeOver)
 
 const JumpCase kJumpCases[] = {
     {"LeftToRight",
-     1,
-     2,
+     "2.1>2.2",
      1,
      {"2.1>2.2>3.2", "2.1>3.1", "2.2>3.2"},
      {"2.1>2.2>2.3>3.2", "2.1>3.1", "2.3>3.2"}},
     {"RightToLeft",
-     2,
-     1,
+     "2.2>2.1",
      2,
      {"2.1>3.1", "2.2>2.1>3.1", "2.2>3.2"},
      {"2.1>3.1", "2.3>2.2>2.1>3.1", "2.3>3.2"}},
@@ -154,13 +138,8 @@ INSTANTIATE_TEST_SUITE_P(LaneEdits, JumpTest, ::testing::ValuesIn(kJumpCases), C
 // fed from lane 2, which is itself fed from lane 1: traffic from arm 1 now enters at lane 1.
 TEST_F(LaneEditTest, ConvertToShortLaneReroutesEntriesAlongTheChain)
 {
-    Build(1, 3, 1);
-    Connect(edited, 1, edited, 2);
-    Connect(first, 1, edited, 3);
-    Connect(edited, 3, last, 1);
-    Zones(first, last);
-    BuildRoutes(network);
-    ASSERT_EQ(Paths(network), (Paths_t{"1.1>2.3>3.1"}));
+    Build({1, 3, 1}, "2.1>2.2 1.1>2.3>3.1", 1, 3);
+    ASSERT_EQ(Routes(), (Paths_t{"1.1>2.3>3.1"}));
     Route(1)->SetFlow(group, 30.0);
 
     ASSERT_TRUE(ConvertToShortLane(*Lane(edited, 3), *Lane(edited, 2), 25));
@@ -174,11 +153,8 @@ TEST_F(LaneEditTest, ConvertToShortLaneReroutesEntriesAlongTheChain)
 
 TEST_F(LaneEditTest, ConvertToShortLaneOnAnExitArmEndsAtTheChainStart)
 {
-    Build(1, 2, 1);
-    Connect(first, 1, edited, 2);
-    Zones(first, edited);
-    BuildRoutes(network);
-    ASSERT_EQ(Paths(network), (Paths_t{"1.1>2.2"}));
+    Build({1, 2, 1}, "1.1>2.2", 1, 2);
+    ASSERT_EQ(Routes(), (Paths_t{"1.1>2.2"}));
     ASSERT_TRUE(ConvertToShortLane(*Lane(edited, 2), *Lane(edited, 1), 10));
     EXPECT_EQ(Paths(network), (Paths_t{"1.1>2.1"}));
     EXPECT_NE(Find(edited, 1, edited, 2), nullptr);
@@ -186,12 +162,8 @@ TEST_F(LaneEditTest, ConvertToShortLaneOnAnExitArmEndsAtTheChainStart)
 
 TEST_F(LaneEditTest, ConvertToShortLaneOnAnEntryArmStartsOnTheChainStart)
 {
-    Build(1, 2, 1);
-    Connect(edited, 1, last, 1);
-    Connect(edited, 2, last, 1);
-    Zones(edited, last);
-    BuildRoutes(network);
-    ASSERT_EQ(Paths(network), (Paths_t{"2.1>3.1", "2.2>3.1"}));
+    Build({1, 2, 1}, "2.1>3.1 2.2>3.1", 2, 3);
+    ASSERT_EQ(Routes(), (Paths_t{"2.1>3.1", "2.2>3.1"}));
     ASSERT_TRUE(ConvertToShortLane(*Lane(edited, 2), *Lane(edited, 1), 10));
     EXPECT_EQ(Paths(network), (Paths_t{"2.1>3.1", "2.1>2.2>3.1"}));
     EXPECT_EQ(BuildRoutes(network), 0u);
@@ -199,7 +171,7 @@ TEST_F(LaneEditTest, ConvertToShortLaneOnAnEntryArmStartsOnTheChainStart)
 
 TEST_F(LaneEditTest, AddOrConvertToShortLaneRefusalsChangeNothing)
 {
-    Build(1, 3, 1);
+    Build({1, 3, 1}, "", 0, 0);
     EXPECT_EQ(AddShortLane(*edited, 2, InfiniteLaneLength), nullptr);
     EXPECT_EQ(AddShortLane(*edited, 5, 10), nullptr);
     EXPECT_EQ(edited->GetLanes().GetCount(), 3u);
@@ -214,14 +186,9 @@ TEST_F(LaneEditTest, AddOrConvertToShortLaneRefusalsChangeNothing)
 // leaving; once lane 2 is infinitely long it is entered directly.
 TEST_F(LaneEditTest, ConvertToInfinitelyLongLaneShortensTheCrossing)
 {
-    Build(1, 2, 1);
+    Build({1, 2, 1}, "1.1>2.1>2.2>3.1", 1, 3);
     Lane(edited, 2)->SetLength(40);
-    Connect(first, 1, edited, 1);
-    Connect(edited, 1, edited, 2);
-    Connect(edited, 2, last, 1);
-    Zones(first, last);
-    BuildRoutes(network);
-    ASSERT_EQ(Paths(network), (Paths_t{"1.1>2.1>2.2>3.1"}));
+    ASSERT_EQ(Routes(), (Paths_t{"1.1>2.1>2.2>3.1"}));
     Route(1)->SetLocked(group, true);
 
     ASSERT_TRUE(ConvertToInfinitelyLongLane(*Lane(edited, 2)));
@@ -234,13 +201,9 @@ TEST_F(LaneEditTest, ConvertToInfinitelyLongLaneShortensTheCrossing)
 
 TEST_F(LaneEditTest, ConvertToInfinitelyLongLaneDropsRoutesStartingOnTheArm)
 {
-    Build(1, 2, 1);
+    Build({1, 2, 1}, "2.1>2.2>3.1", 2, 3);
     Lane(edited, 2)->SetLength(40);
-    Connect(edited, 1, edited, 2);
-    Connect(edited, 2, last, 1);
-    Zones(edited, last);
-    BuildRoutes(network);
-    ASSERT_EQ(Paths(network), (Paths_t{"2.1>2.2>3.1"}));
+    ASSERT_EQ(Routes(), (Paths_t{"2.1>2.2>3.1"}));
     ASSERT_TRUE(ConvertToInfinitelyLongLane(*Lane(edited, 2)));
     EXPECT_EQ(network.GetRoutes().GetRouteCount(), 0u);
     EXPECT_EQ(BuildRoutes(network), 1u);

@@ -1,11 +1,11 @@
 // Balancing route flows on an entry arm: worked cases, locks, proportions and the commands.
 #include "case_name.h"
-#include "route_fixture.h"
 #include "graph/feedback.h"
+#include "model/route_flows.h"
+#include "route_fixture.h"
 #include "routing/lane_flow_balancer.h"
 #include "routing/od_flow_matrix.h"
 #include "routing/route_commands.h"
-#include "model/route_flows.h"
 
 #include <gtest/gtest.h>
 
@@ -36,26 +36,29 @@ protected:
     CArm* TwoRoutesFromOneLane()
     {
         network.GetArms().DeleteAllArms();
-        CArm* in = AddArm(network, 1);
-        CArm* ring = AddArm(network, 2);
-        CArm* out = AddArm(network, 1);
-        Connect(in, 1, ring, 1);
-        Connect(in, 1, ring, 2);
-        Connect(ring, 1, out, 1);
-        Connect(ring, 2, out, 1);
-        EXPECT_TRUE(origin->SetEntryArm(in));
-        EXPECT_TRUE(destA->SetExitArm(out));
+        built.Arms({1, 2, 1}).Connect("1.1>2.1>3.1 1.1>2.2>3.1");
+        EXPECT_TRUE(origin->SetEntryArm(built.Arm(1)));
+        EXPECT_TRUE(destA->SetExitArm(built.Arm(3)));
         BuildRoutes(network);
         EXPECT_EQ(network.GetRoutes().GetRouteCount(), 2u);
-        return in;
+        return built.Arm(1);
     }
 };
 
-TEST_F(CBalance, CancelledBetweenIterationsWritesNothingBack)
+// No iterations change nothing, a run cancelled between iterations writes nothing back, and one
+// iteration of the lane step alone would give 300/300, which the destination step keeps.
+TEST_F(CBalance, IterationsAndCancelling)
 {
     OneDestination();
     Desire(destA, 600);
+    Route(1)->SetFlow(group, 10.0);
+    Route(2)->SetFlow(group, 30.0);
     CLaneFlowBalancer balancer(*entry, group);
+    EXPECT_TRUE(balancer.Balance(0));
+    EXPECT_TRUE(balancer.Balance(-5));
+    EXPECT_EQ(Flow(1), 10.0);
+    EXPECT_EQ(Flow(2), 30.0);
+
     balancer.Distribute();
     const std::pair distributed(Flow(1), Flow(2));
     CFeedback halfWay([&](double percent) {
@@ -65,9 +68,15 @@ TEST_F(CBalance, CancelledBetweenIterationsWritesNothingBack)
     EXPECT_FALSE(balancer.Balance(100, &halfWay));
     EXPECT_EQ(std::pair(Flow(1), Flow(2)), distributed);
     EXPECT_EQ(halfWay.GetProgress(), 50.0);
+
+    EXPECT_TRUE(balancer.Balance(1));
+    EXPECT_NEAR(Flow(1), 300.0, 1e-9);
+    EXPECT_NEAR(Flow(2), 300.0, 1e-9);
 }
 
-TEST_F(CBalance, LockedLaneDropsOutAndTheOtherLaneTakesTheRest)
+// A locked lane drops out and the other takes the rest; a not permitted route stays at zero and
+// its lane counts as locked.
+TEST_F(CBalance, LockedOrNotPermittedLaneLeavesTheRestToTheOther)
 {
     OneDestination();
     Desire(destA, 600);
@@ -76,6 +85,12 @@ TEST_F(CBalance, LockedLaneDropsOutAndTheOtherLaneTakesTheRest)
     BalanceEntry();
     EXPECT_EQ(Flow(1), 400.0);
     EXPECT_NEAR(Flow(2), 200.0, 1e-9);
+
+    Route(1)->SetLocked(group, false);
+    Route(2)->SetPermitted(false);
+    BalanceEntry();
+    EXPECT_EQ(Flow(2), 0.0);
+    EXPECT_NEAR(Flow(1), 600.0, 1e-9);
 }
 
 // Routes 1, 2 go to zone 2 from lanes 1, 2; routes 3, 4 go to zone 3. A zero flow means
@@ -135,18 +150,8 @@ TEST_F(CBalance, DestinationTotalsWinWhenLanesCannotBeEqual)
     EXPECT_GT(Flow(1), Flow(2));
 }
 
-TEST_F(CBalance, NotPermittedRouteStaysAtZeroAndItsLaneCountsAsLocked)
-{
-    OneDestination();
-    Desire(destA, 600);
-    Route(2)->SetFlow(group, 50.0);
-    Route(2)->SetPermitted(false);
-    BalanceEntry();
-    EXPECT_EQ(Flow(2), 0.0);
-    EXPECT_NEAR(Flow(1), 600.0, 1e-9);
-}
-
-TEST_F(CBalance, CoupledProportionsKeepTheirRatio)
+// Routes of one coupled group keep their ratio; a locked one keeps its flow.
+TEST_F(CBalance, CoupledProportionsAndLocks)
 {
     CArm* in = TwoRoutesFromOneLane();
     Route(1)->SetProportion(group, 0.25);
@@ -156,6 +161,13 @@ TEST_F(CBalance, CoupledProportionsKeepTheirRatio)
     EXPECT_TRUE(BalanceLaneFlowsOnArm(*in, group));
     EXPECT_NEAR(Flow(1), 200.0, 1e-9);
     EXPECT_NEAR(Flow(2), 600.0, 1e-9);
+
+    Route(2)->SetFlow(group, 150.0);
+    Route(2)->SetLocked(group, true);
+    Desire(destA, 500);
+    BalanceLaneFlowsOnArm(*in, group);
+    EXPECT_EQ(Flow(2), 150.0);
+    EXPECT_NEAR(Flow(1), 350.0, 1e-9);
 }
 
 TEST_F(CBalance, DistributeResetsWeightsAndCountsLockedRoutes)
@@ -176,35 +188,7 @@ TEST_F(CBalance, DistributeResetsWeightsAndCountsLockedRoutes)
     EXPECT_EQ(Flow(2), 0.8);
 }
 
-TEST_F(CBalance, LockedRouteInsideACoupledGroupKeepsItsFlow)
-{
-    CArm* in = TwoRoutesFromOneLane();
-    Route(2)->SetFlow(group, 150.0);
-    Route(2)->SetLocked(group, true);
-    Desire(destA, 500);
-    BalanceLaneFlowsOnArm(*in, group);
-    EXPECT_EQ(Flow(2), 150.0);
-    EXPECT_NEAR(Flow(1), 350.0, 1e-9);
-}
-
-TEST_F(CBalance, NoIterationsChangeNothing)
-{
-    OneDestination();
-    Desire(destA, 600);
-    Route(1)->SetFlow(group, 10.0);
-    Route(2)->SetFlow(group, 30.0);
-    CLaneFlowBalancer balancer(*entry, group);
-    EXPECT_TRUE(balancer.Balance(0));
-    EXPECT_TRUE(balancer.Balance(-5));
-    EXPECT_EQ(Flow(1), 10.0);
-    EXPECT_EQ(Flow(2), 30.0);
-    // One iteration of the lane step alone would give 300/300; the destination step keeps it.
-    EXPECT_TRUE(balancer.Balance(1));
-    EXPECT_NEAR(Flow(1), 300.0, 1e-9);
-    EXPECT_NEAR(Flow(2), 300.0, 1e-9);
-}
-
-TEST_F(CBalance, ArmsThatDoNotQualifyChangeNothing)
+TEST_F(CBalance, ArmsThatDoNotQualifyOrNoFlowGroupChangeNothing)
 {
     BuildRoutes(network);
     Desire(destA, 600);
@@ -218,21 +202,12 @@ TEST_F(CBalance, ArmsThatDoNotQualifyChangeNothing)
     EXPECT_FALSE(BalanceLaneFlowsOnArm(*feeder, group));
     EXPECT_FALSE(BalanceLaneFlowsOnArm(*exitA, group));
     EXPECT_FALSE(BalanceLaneFlowsOnArm(*circ, group));
+    EXPECT_TRUE(IsBalanceableArm(*entry));
+    EXPECT_TRUE(BalanceLaneFlowsOnArm(*entry, nullptr));
+    EXPECT_EQ(BalanceLaneFlowsOnAllArms(network, nullptr), 1u);
     for (std::uint32_t n = 1; n <= 4; ++n) {
         EXPECT_EQ(Flow(n), 5.0 * n);
     }
-    EXPECT_TRUE(IsBalanceableArm(*entry));
-}
-
-TEST_F(CBalance, WithoutFlowGroupNothingChanges)
-{
-    OneDestination();
-    Desire(destA, 600);
-    Route(1)->SetFlow(group, 10.0);
-    EXPECT_TRUE(BalanceLaneFlowsOnArm(*entry, nullptr));
-    EXPECT_EQ(BalanceLaneFlowsOnAllArms(network, nullptr), 1u);
-    EXPECT_EQ(Flow(1), 10.0);
-    EXPECT_EQ(Flow(2), 0.0);
 }
 
 TEST_F(CBalance, AllArmsBalancesEveryEntryArmWithAZone)

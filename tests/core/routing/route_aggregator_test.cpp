@@ -1,5 +1,4 @@
 // Lane positions of routes, the aggregation keys and the bands of a lane.
-#include "case_name.h"
 #include "route_fixture.h"
 #include "routing/route_aggregator.h"
 #include "routing/route_commands.h"
@@ -11,9 +10,7 @@
 
 namespace
 {
-using TestSupport::PrintTo;
 
-using routetest::AddArm;
 using routetest::Lane;
 using Values = std::vector<double>;
 using Mode = ELaneFlowAggregation;
@@ -22,33 +19,12 @@ using Colour = ELaneFlowColouring;
 // Zone A enters by E1 (two lanes) onto C2, zone B by E5 straight onto C3. From C3 traffic
 // leaves by X4 (zone C) or goes on by C6 to X7 (zone D). On lane C3.1 the routes from A have
 // made two arm-to-arm steps, those from B one; those to C have one more to make, those to D two.
+// Zone n has colour 0x10 * n; routes 1..6 carry 1, 2, 4, 8, 16, 32.
 class CRing : public routetest::CRouteNetwork
 {
 protected:
     void SetUp() override
     {
-        e1 = AddArm(network, 2);
-        c2 = AddArm(network, 1);
-        c3 = AddArm(network, 1);
-        x4 = AddArm(network, 1);
-        e5 = AddArm(network, 1);
-        c6 = AddArm(network, 1);
-        x7 = AddArm(network, 1);
-        Connect(e1, 1, c2, 1);
-        Connect(e1, 2, c2, 1);
-        Connect(c2, 1, c3, 1);
-        Connect(e5, 1, c3, 1);
-        Connect(c3, 1, x4, 1);
-        Connect(c3, 1, c6, 1);
-        Connect(c6, 1, x7, 1);
-        CZones& zones = network.GetZones();
-        for (std::uint32_t n = 1; n <= 4; ++n) {
-            zones.InsertZone(n)->SetColour(0x10 * n);
-        }
-        ASSERT_TRUE(zones.GetZone(1)->SetEntryArm(e1));
-        ASSERT_TRUE(zones.GetZone(2)->SetEntryArm(e5));
-        ASSERT_TRUE(zones.GetZone(3)->SetExitArm(x4));
-        ASSERT_TRUE(zones.GetZone(4)->SetExitArm(x7));
         BuildRoutes(network);
         ASSERT_EQ(
             routetest::Paths(network),
@@ -63,8 +39,7 @@ protected:
             Route(n)->SetFlow(group, flow);
         }
     }
-    CNumList Bands(ELaneFlowAggregation mode,
-                   ELaneFlowColouring colouring = ELaneFlowColouring::ByOrigin, unsigned flags = 0)
+    CNumList Bands(Mode mode, Colour colouring = Colour::ByOrigin, unsigned flags = 0)
     {
         return AggregateLane(*CreateRouteAggregator(mode, group), *Lane(c3, 1), colouring, flags);
     }
@@ -76,20 +51,24 @@ protected:
         }
         return values;
     }
-    static std::vector<std::uint32_t> ColoursOf(const CNumList& list)
-    {
-        std::vector<std::uint32_t> colours;
-        for (const CNumListEntry& entry : list.GetEntries()) {
-            colours.push_back(entry.colour);
-        }
-        return colours;
-    }
 
-    CArm *e1 = nullptr, *c2 = nullptr, *c3 = nullptr, *x4 = nullptr, *e5 = nullptr, *c6 = nullptr,
-         *x7 = nullptr;
+    TestSupport::CNetworkBuilder built = TestSupport::CNetworkBuilder(network)
+                                             .Arms({2, 1, 1, 1, 1, 1, 1})
+                                             .Connect("1.1>2.1>3.1>4.1 1.2>2.1 5.1>3.1>6.1>7.1")
+                                             .Zone(1, 0, 0x10)
+                                             .Zone(5, 0, 0x20)
+                                             .Zone(0, 4, 0x30)
+                                             .Zone(0, 7, 0x40);
+    CArm* e1 = built.Arm(1);
+    CArm* c2 = built.Arm(2);
+    CArm* c3 = built.Arm(3);
+    CArm* x4 = built.Arm(4);
+    CArm* e5 = built.Arm(5);
+    CArm* c6 = built.Arm(6);
+    CArm* x7 = built.Arm(7);
 };
 
-TEST_F(CRing, LanePositionCountsArmToArmStepsOnlyOnTheRoute)
+TEST_F(CRing, LanePositionCountsArmToArmStepsNotLaneChanges)
 {
     EXPECT_EQ(GetLanePosition(*Route(1), *Lane(e1, 1)), (CLanePosition{0, 3}));
     EXPECT_EQ(GetLanePosition(*Route(1), *Lane(c3, 1)), (CLanePosition{2, 1}));
@@ -101,15 +80,11 @@ TEST_F(CRing, LanePositionCountsArmToArmStepsOnlyOnTheRoute)
         EXPECT_THAT([&] { GetLanePosition(*Route(3), *lane); },
                     testing::ThrowsMessage<std::logic_error>(testing::StrEq("lane not on route")));
     }
-}
 
-TEST_F(CRing, LaneChangesAreNotSteps)
-{
     // A flare: short lane 3 of E1 is reached from lane 2 by a lane change and feeds C2.
     CCapacityLane* flare = e1->GetLanes().InsertLane(3);
     flare->SetLength(12);
-    Connect(e1, 2, e1, 3);
-    Connect(e1, 3, c2, 1);
+    built.Connect("1.2>1.3>2.1");
     CRoute* route = network.GetRoutes().AddRoute();
     route->AppendEdge(network.GetLaneConnectors().FindConnector(Lane(e1, 2), flare));
     route->AppendEdge(network.GetLaneConnectors().FindConnector(flare, Lane(c2, 1)));
@@ -162,52 +137,35 @@ TEST_F(CRing, LanePositionFollowsARouteWhoseConnectorsChange)
     EXPECT_EQ(route->GetOriginArm(), c2);
 }
 
-struct CBandCase
+TEST_F(CRing, BandsInKeyOrderForEachMode)
 {
-    const char* name;
-    ELaneFlowAggregation mode;
-    ELaneFlowColouring colouring;
-    Values values;
-    std::vector<std::uint32_t> colours;
-};
-
-class CRingBands : public CRing, public ::testing::WithParamInterface<CBandCase>
-{};
-
-// Flows are 1, 2, 4, 8, 16, 32 for routes 1..6; zone n has colour 0x10 * n.
-TEST_P(CRingBands, BandsInKeyOrder)
-{
-    const CBandCase& c = GetParam();
-    const CNumList bands = Bands(c.mode, c.colouring);
-    EXPECT_EQ(ValuesOf(bands), c.values);
-    EXPECT_EQ(ColoursOf(bands), c.colours);
-    EXPECT_EQ(bands.GetTotal(), 63.0);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Modes, CRingBands,
-    ::testing::Values(
+    const struct
+    {
+        const char* name;
+        Mode mode;
+        Colour colouring;
+        Values values;
+        std::vector<std::uint32_t> colours;
+    } cases[] = {
         // Same steps still to make: A's and B's routes to C share a band.
-        CBandCase{"ByDestination",
-                  Mode::ByDestination,
-                  Colour::ByDestination,
-                  {1 + 2 + 16, 4 + 8 + 32},
-                  {0x30, 0x40}},
-        CBandCase{
-            "ByOrigin", Mode::ByOrigin, Colour::ByOrigin, {16 + 32, 1 + 2 + 4 + 8}, {0x20, 0x10}},
-        CBandCase{
-            "ByOD", Mode::ByOD, Colour::ByOrigin, {16, 1 + 2, 32, 4 + 8}, {0x20, 0x10, 0x20, 0x10}},
-        CBandCase{"ByODColouredByDestination",
-                  Mode::ByOD,
-                  Colour::ByDestination,
-                  {16, 1 + 2, 32, 4 + 8},
-                  {0x30, 0x30, 0x40, 0x40}},
-        CBandCase{"NoAggregation",
-                  Mode::None,
-                  Colour::ByOrigin,
-                  {16, 1, 2, 32, 4, 8},
-                  {0x20, 0x10, 0x10, 0x20, 0x10, 0x10}}),
-    CaseName());
+        {"to", Mode::ByDestination, Colour::ByDestination, {1 + 2 + 16, 4 + 8 + 32}, {0x30, 0x40}},
+        {"from", Mode::ByOrigin, Colour::ByOrigin, {16 + 32, 1 + 2 + 4 + 8}, {0x20, 0x10}},
+        {"OD", Mode::ByOD, Colour::ByOrigin, {16, 1 + 2, 32, 4 + 8}, {0x20, 0x10, 0x20, 0x10}},
+        {"OD, to", Mode::ByOD, Colour::ByDestination, {16, 3, 32, 12}, {0x30, 0x30, 0x40, 0x40}},
+        {"none", Mode::None, Colour::ByOrigin, {16, 1, 2, 32, 4, 8}, {32, 16, 16, 32, 16, 16}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CNumList bands = Bands(c.mode, c.colouring);
+        EXPECT_EQ(ValuesOf(bands), c.values);
+        std::vector<std::uint32_t> colours;
+        for (const CNumListEntry& entry : bands.GetEntries()) {
+            colours.push_back(entry.colour);
+        }
+        EXPECT_EQ(colours, c.colours);
+        EXPECT_EQ(bands.GetTotal(), 63.0);
+    }
+}
 
 TEST_F(CRing, FlagsLeaveOutRoutesOutsideTheFilterOrNotPermitted)
 {

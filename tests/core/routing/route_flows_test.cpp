@@ -1,11 +1,11 @@
 // Route flows: coupled proportions, locks and permission, lane measures, OD matrices and
 // capacity assessors that read them.
 #include "case_name.h"
+#include "model/route_flows.h"
 #include "route_fixture.h"
 #include "routing/lane_data_source.h"
 #include "routing/od_flow_matrix.h"
 #include "routing/route_commands.h"
-#include "model/route_flows.h"
 
 #include <gtest/gtest.h>
 
@@ -22,18 +22,14 @@ constexpr double None = -1.0;
 class CoupledFan : public CRouteNetwork
 {
 protected:
-    void Make(std::size_t routes)
+    void Make(std::uint32_t routes)
     {
-        entry = AddArm(network, 1);
-        circ = AddArm(network, static_cast<std::uint32_t>(routes));
-        exit = AddArm(network, 1);
+        TestSupport::CNetworkBuilder built(network);
+        built.Arms({1, routes, 1});
         for (std::uint32_t n = 1; n <= routes; ++n) {
-            Connect(entry, 1, circ, n);
-            Connect(circ, n, exit, 1);
+            built.Connect("1.1>2." + std::to_string(n) + ">3.1");
         }
-        ASSERT_TRUE(network.GetZones().InsertZone(1)->SetEntryArm(entry));
-        destination = network.GetZones().InsertZone(2);
-        ASSERT_TRUE(destination->SetExitArm(exit));
+        built.Zone(1, 0).Zone(0, 3);
         ASSERT_EQ(BuildRoutes(network), routes);
     }
     std::vector<double> Proportions()
@@ -44,11 +40,6 @@ protected:
         }
         return values;
     }
-
-    CArm* entry = nullptr;
-    CArm* circ = nullptr;
-    CArm* exit = nullptr;
-    CZone* destination = nullptr;
 };
 
 struct NormaliseCase
@@ -64,7 +55,7 @@ class NormaliseTest : public CoupledFan, public ::testing::WithParamInterface<No
 TEST_P(NormaliseTest, ProportionsOfTheGroupSumToOne)
 {
     const NormaliseCase& c = GetParam();
-    Make(c.given.size());
+    Make(static_cast<std::uint32_t>(c.given.size()));
     for (std::uint32_t n = 1; n <= c.given.size(); ++n) {
         Route(n)->SetProportion(group, c.given[n - 1]);
     }
@@ -90,20 +81,7 @@ const NormaliseCase kNormaliseCases[] = {
 INSTANTIATE_TEST_SUITE_P(RouteFlows, NormaliseTest, ::testing::ValuesIn(kNormaliseCases),
                          CaseName());
 
-TEST_F(CoupledFan, LockingClearsProportionsDownToALoneRoute)
-{
-    Make(2);
-    Route(1)->SetProportion(group, 0.4);
-    Route(2)->SetProportion(group, 0.6);
-    Route(1)->SetLocked(group, true);
-    EXPECT_TRUE(Route(1)->IsLocked(group));
-    // Route 2 is now alone in its group, which takes its proportion away too.
-    EXPECT_EQ(Proportions(), (std::vector<double>{None, None}));
-    EXPECT_EQ(RouteStatusText(*Route(1), group), "Locked");
-    EXPECT_EQ(RouteStatusText(*Route(2), group), "");
-}
-
-TEST_F(CoupledFan, StatusTextNamesTheGroup)
+TEST_F(CoupledFan, StatusTextNamesTheGroupAndLockingLeavesALoneRouteWithout)
 {
     Make(3);
     EXPECT_EQ(RouteStatusText(*Route(2), group), "Shared equally between Routes 1 2 3");
@@ -111,6 +89,13 @@ TEST_F(CoupledFan, StatusTextNamesTheGroup)
     NormaliseAllArms(network);
     EXPECT_EQ(RouteStatusText(*Route(2), group), "Shared between routes 1(33%) 2(33%) 3(33%)");
     EXPECT_EQ(RouteStatusText(*Route(2), nullptr), "");
+    Route(1)->SetLocked(group, true);
+    Route(2)->SetLocked(group, true);
+    EXPECT_TRUE(Route(1)->IsLocked(group));
+    // Route 3 is now alone in its group, which takes its proportion away too.
+    EXPECT_EQ(Proportions(), (std::vector<double>{None, None, None}));
+    EXPECT_EQ(RouteStatusText(*Route(1), group), "Locked");
+    EXPECT_EQ(RouteStatusText(*Route(3), group), "");
 }
 
 TEST_F(CoupledFan, DisallowingClearsEveryFlowGroupAndRenormalises)
@@ -177,8 +162,15 @@ protected:
     }
 };
 
-TEST_F(JunctionFlows, LaneMeasuresOnEntryCirculatoryAndExitArms)
+TEST_F(JunctionFlows, LaneMeasuresAndTextsOnEntryCirculatoryAndExitArms)
 {
+    // The lane texts round the sum to whole units.
+    Flows(10.4, 0.0, 0.2, 0.0);
+    const CLaneDataActualFlow texts;
+    EXPECT_EQ(texts.GetText1(group, *Lane(circ, 1)), "11");
+    EXPECT_EQ(texts.GetText2(group, *Lane(entry, 2)), "0");
+    EXPECT_EQ(texts.GetText2(nullptr, *Lane(entry, 1)), "0");
+
     Flows(10.0, 20.0, 30.0, 40.0);
     const CCapacityLane* entryLane = Lane(entry, 1);
     EXPECT_DOUBLE_EQ(entryLane->GetStopLineFlow(group), 40.0);
@@ -192,15 +184,6 @@ TEST_F(JunctionFlows, LaneMeasuresOnEntryCirculatoryAndExitArms)
 
     Route(1)->SetPermitted(false);
     EXPECT_DOUBLE_EQ(entryLane->GetStopLineFlow(group), 30.0);
-}
-
-TEST_F(JunctionFlows, ActualFlowTextsRoundToWholeUnits)
-{
-    Flows(10.4, 0.0, 0.2, 0.0);
-    const CLaneDataActualFlow texts;
-    EXPECT_EQ(texts.GetText1(group, *Lane(circ, 1)), "11");
-    EXPECT_EQ(texts.GetText2(group, *Lane(entry, 2)), "0");
-    EXPECT_EQ(texts.GetText2(nullptr, *Lane(entry, 1)), "0");
 }
 
 TEST_F(JunctionFlows, ActualAndDifferenceMatrices)
@@ -224,14 +207,22 @@ TEST_F(JunctionFlows, ActualAndDifferenceMatrices)
     EXPECT_EQ(none.GetCell(ODFlowKind::Difference, *origin, *destB), 0.0);
 }
 
-TEST_F(JunctionFlows, AssessorAddsTheBusiestLanesTruncated)
+// The assessor adds the busiest lanes of its arms, truncated; its arms are taken from the
+// choices, and deleting one of them takes the assessor along.
+TEST_F(JunctionFlows, CapacityAssessor)
 {
+    EXPECT_EQ(CapacityAssessorEntryArmChoices(network), (std::vector<CArm*>{entry}));
+    EXPECT_EQ(CapacityAssessorCirculatoryArmChoices(network), (std::vector<CArm*>{circ}));
     // Entry lanes carry 299.9 and 200.7; the circulatory lane carries both, 500.6.
     Flows(299.9, 0.3, 0.0, 200.4);
     CCapacityAssessor* assessor = network.GetCapacityAssessors().InsertCapacityAssessor(1, 799);
     ASSERT_NE(assessor, nullptr);
     ASSERT_TRUE(assessor->SetEntryArm(entry));
     ASSERT_TRUE(assessor->SetCirculatoryArm(circ));
+    EXPECT_EQ(entry->GetCapacityAssessor(), assessor);
+    EXPECT_TRUE(CapacityAssessorEntryArmChoices(network).empty());
+    EXPECT_EQ(CapacityAssessorEntryArmChoices(network, entry), (std::vector<CArm*>{entry}));
+    EXPECT_EQ(network.GetCapacityAssessors().InsertCapacityAssessor(3), nullptr);
     EXPECT_EQ(assessor->GetAssessedFlow(group), 799);
     EXPECT_TRUE(assessor->IsExceeded(group)); // equal counts as reached
     assessor->SetThreshold(800);
@@ -241,25 +232,10 @@ TEST_F(JunctionFlows, AssessorAddsTheBusiestLanesTruncated)
     EXPECT_TRUE(assessor->IsExceeded(nullptr));
     assessor->SetThreshold(1);
     EXPECT_FALSE(assessor->IsExceeded(nullptr));
-}
 
-TEST_F(JunctionFlows, AssessorChoicesAndLinksFollowTheArms)
-{
-    EXPECT_EQ(CapacityAssessorEntryArmChoices(network), (std::vector<CArm*>{entry}));
-    EXPECT_EQ(CapacityAssessorCirculatoryArmChoices(network), (std::vector<CArm*>{circ}));
-    CCapacityAssessor* assessor = network.GetCapacityAssessors().InsertCapacityAssessor(1);
-    ASSERT_TRUE(assessor->SetEntryArm(entry));
-    ASSERT_TRUE(assessor->SetCirculatoryArm(circ));
-    EXPECT_EQ(entry->GetCapacityAssessor(), assessor);
-    EXPECT_TRUE(CapacityAssessorEntryArmChoices(network).empty());
-    EXPECT_EQ(CapacityAssessorEntryArmChoices(network, entry), (std::vector<CArm*>{entry}));
-    EXPECT_EQ(network.GetCapacityAssessors().InsertCapacityAssessor(3), nullptr);
-
-    // Deleting the circulatory arm takes the assessor with it and frees the entry arm.
     ASSERT_TRUE(network.GetArms().DeleteArm(circ->GetNumber()));
     EXPECT_EQ(network.GetCapacityAssessors().GetCount(), 0u);
     EXPECT_EQ(entry->GetCapacityAssessor(), nullptr);
-    EXPECT_EQ(network.GetRoutes().GetRouteCount(), 0u);
 }
 
 TEST(CapacityAssessors, NoGapFillingAndAtMostAThousand)
@@ -272,7 +248,6 @@ TEST(CapacityAssessors, NoGapFillingAndAtMostAThousand)
     }
     EXPECT_EQ(assessors.InsertCapacityAssessor(1001), nullptr);
     EXPECT_EQ(assessors.GetCapacityAssessor(1)->GetId(), 1001u);
-    EXPECT_EQ(assessors.GetCapacityAssessor(1)->GetThreshold(), 1500);
 }
 
 } // namespace

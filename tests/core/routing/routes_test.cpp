@@ -26,9 +26,13 @@ TEST_F(CJunction, BuildsByMovementThenLaneThenConnectorOrder)
     EXPECT_EQ(shared.First(), Route(3));
     EXPECT_EQ(shared.Next(Route(3)), Route(4));
     EXPECT_EQ(shared.Next(Route(4)), nullptr);
+    // A flow set on the group by id, as a file reader does, reaches the route's cache.
+    EXPECT_EQ(Route(1)->GetFlow(group), 0.0);
+    group->SetRouteFlow(Route(1)->GetId(), nullptr, 12.5);
+    EXPECT_EQ(Route(1)->GetFlow(group), 12.5);
 }
 
-TEST_F(CJunction, RouteEndsAtTheFirstExitLaneItReaches)
+TEST_F(CJunction, RouteEndsAtTheFirstExitLaneAndMovementsWithoutArmsAreSkipped)
 {
     // A lane change on the exit arm does not make it circulatory; routes stop before it.
     exitA->GetLanes().InsertLane(2);
@@ -36,10 +40,8 @@ TEST_F(CJunction, RouteEndsAtTheFirstExitLaneItReaches)
     BuildRoutes(network);
     EXPECT_EQ(network.GetRoutes().GetRouteCount(), 4u);
     EXPECT_EQ(Route(1)->GetDestinationLane(), Lane(exitA, 1));
-}
 
-TEST_F(CJunction, MovementsWithoutArmsAreSkipped)
-{
+    network.GetRoutes().RemoveAllRoutes();
     ASSERT_TRUE(origin->SetEntryArm(nullptr));
     EXPECT_EQ(BuildRoutes(network), 0u);
     network.GetZones().InsertZone(4); // a zone with no arm at all
@@ -98,25 +100,12 @@ TEST_F(CJunction, DeletingAnArmRemovesEverythingThatHangsOnIt)
     EXPECT_EQ(network.GetRoutes().GetRouteCount(), 0u);
 }
 
-TEST_F(CJunction, FlowGroupSettersRefreshTheRouteCache)
-{
-    BuildRoutes(network);
-    EXPECT_EQ(Route(1)->GetFlow(group), 0.0);
-    group->SetRouteFlow(Route(1)->GetId(), nullptr, 12.5); // as a file reader would
-    EXPECT_EQ(Route(1)->GetFlow(group), 12.5);
-}
-
 TEST_F(CJunction, CircularRoutesAndStopLineLanes)
 {
     // Arm 2 gets a short flare lane 2 fed from lane 1; crossing to it is not circular.
-    CCapacityLane* flare = circ->GetLanes().InsertLane(2);
-    flare->SetLength(10);
-    Connect(circ, 1, circ, 2);
-    Connect(circ, 2, exitB, 1);
+    circ->GetLanes().InsertLane(2)->SetLength(10);
     // A second circulatory arm 5 goes back to arm 2's long lane.
-    CArm* loop = AddArm(network, 1);
-    Connect(entry, 1, loop, 1);
-    Connect(loop, 1, circ, 1);
+    built.Arms({1}).Connect("2.1>2.2>4.1 1.1>5.1>2.1");
     BuildRoutes(network);
     std::vector<std::string> circular;
     for (std::uint32_t n = 1; n <= network.GetRoutes().GetRouteCount(); ++n) {
@@ -135,11 +124,8 @@ TEST_F(CJunction, CircularRoutesAndStopLineLanes)
 
 TEST_F(CJunction, RouteReturningToAnArmOnAnotherLongLaneIsCircular)
 {
-    CCapacityLane* second = circ->GetLanes().InsertLane(2);
-    CArm* loop = AddArm(network, 1);
-    Connect(circ, 1, loop, 1);
-    network.GetLaneConnectors().AddConnector(Lane(loop, 1), second);
-    network.GetLaneConnectors().AddConnector(second, Lane(exitA, 1));
+    circ->GetLanes().InsertLane(2);
+    built.Arms({1}).Connect("2.1>5.1>2.2>3.1");
     BuildRoutes(network);
     std::size_t circular = 0;
     for (std::uint32_t n = 1; n <= network.GetRoutes().GetRouteCount(); ++n) {
