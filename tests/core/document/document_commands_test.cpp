@@ -61,11 +61,6 @@ void DesiredFlow600(Doc& d)
                                                   600);
 }
 
-template <LaneFlowDisplayCommand Command> void Display(Doc& d, Prompt&)
-{
-    d.RunLaneFlowDisplayCommand(Command);
-}
-
 const CommandCase CommandCases[] = {
     {"AddArm", "Add Arm",
      [](Doc& d, Prompt&) {
@@ -215,30 +210,12 @@ const CommandCase CommandCases[] = {
          OnePrintPage(d);
      }},
     {"MoveODMatrix", "Move OD Matrix", [](Doc& d, Prompt&) { d.MoveODMatrix(300, 400); }, 1},
-    // The lane flow display manager's commands, each from a setting it changes.
-    {"AggregateByOD", "Aggregate Flows By OD", Display<LaneFlowDisplayCommand::AggregateByOD>, 0},
+    // One of the lane flow display's commands: their names and effects are the display's own.
     {"AggregateByOrigin", "Aggregate Flows By Origin",
-     Display<LaneFlowDisplayCommand::AggregateByOrigin>, 0},
-    {"AggregateByDestination", "Aggregate Flows By Destination",
-     Display<LaneFlowDisplayCommand::AggregateByDestination>, 0},
-    {"NoAggregation", "No Flow Aggregation", Display<LaneFlowDisplayCommand::NoAggregation>, 0,
-     true,
-     [](Doc& d) {
-         d.GetData().laneFlows.aggregation = ELaneFlowAggregation::ByOD;
-     }},
-    {"ColourByOrigin", "Colour Flows By Origin", Display<LaneFlowDisplayCommand::ColourByOrigin>, 0,
-     true,
-     [](Doc& d) {
-         d.GetData().laneFlows.colouring = ELaneFlowColouring::ByDestination;
-     }},
-    {"ColourByDestination", "Colour Flows By Destination",
-     Display<LaneFlowDisplayCommand::ColourByDestination>, 0},
-    {"ShowZeroFlows", "Show Zero Flows", Display<LaneFlowDisplayCommand::ShowZeroFlows>, 0},
-    {"DontShowZeroFlows", "Don't Show Zero Flows",
-     Display<LaneFlowDisplayCommand::DontShowZeroFlows>, 0, true,
-     [](Doc& d) {
-         d.GetData().laneFlows.zeroFlowsShown = true;
-     }},
+     [](Doc& d, Prompt&) {
+         d.RunLaneFlowDisplayCommand(LaneFlowDisplayCommand::AggregateByOrigin);
+     },
+     0},
 };
 
 class DocumentCommandTest : public CDocumentFixture, public testing::WithParamInterface<CommandCase>
@@ -320,7 +297,7 @@ TEST_F(DocumentCommandRulesTest, CancelledDialogsAndAnswersOfNoChangeNothing)
 }
 
 // New labels and assessors take the defaults of the program settings the document was given,
-// not those of the process-wide record.
+// not those of the process-wide record; a default the file cannot hold is refused.
 TEST_F(DocumentCommandRulesTest, NewObjectsTakeTheDocumentsProgramDefaults)
 {
     program.DefLabelTextHeight = 77;
@@ -333,6 +310,15 @@ TEST_F(DocumentCommandRulesTest, NewObjectsTakeTheDocumentsProgramDefaults)
     ASSERT_NE(assessor, nullptr);
     doc.CommitAddCapacityAssessor();
     EXPECT_EQ(assessor->GetThreshold(), 2345);
+
+    const std::size_t checkpoints = doc.GetCheckpointCount();
+    program.DefCapacityAssessorThreshold = 100000;
+    EXPECT_EQ(doc.BeginAddCapacityAssessor(2, nullptr, nullptr), nullptr);
+    EXPECT_EQ(prompt.messages,
+              std::vector<std::string>{
+                  "The capacity assessor threshold 100000 is outside the range -9999 to 99999"});
+    EXPECT_EQ(doc.GetCheckpointCount(), checkpoints);
+    EXPECT_FALSE(doc.HasPendingCheckpoint());
 }
 
 TEST_F(DocumentCommandRulesTest, RefusedEditsShowTheModelsMessageAndTakeNoCheckpoint)
@@ -348,6 +334,11 @@ TEST_F(DocumentCommandRulesTest, RefusedEditsShowTheModelsMessageAndTakeNoCheckp
     EXPECT_EQ(doc.AddLaneConnector(*Lane(2, 1), *Lane(1, 1)), nullptr); // into a zone's entry arm
     Lane(4, 1)->SetLength(20);
     EXPECT_EQ(doc.AddLaneConnector(*Lane(1, 1), *Lane(4, 1)), nullptr); // into a short lane
+    // Beyond count + 1 would first make the ones before it, which a cancel would leave behind.
+    EXPECT_EQ(doc.BeginAddArm(6, 2), nullptr);
+    EXPECT_EQ(doc.BeginAddLabel(2), nullptr);
+    EXPECT_EQ(doc.GetNetwork().GetArms().GetCount(), 4u);
+    EXPECT_EQ(doc.GetLabels().GetCount(), 0u);
     EXPECT_TRUE(prompt.messages.empty());
 
     doc.GetNetwork().SetCurrentFlowGroup(nullptr);
@@ -402,9 +393,16 @@ TEST_F(DocumentCommandRulesTest, EditRouteSetsTheCoupledProportionsAfterTheLock)
     EXPECT_EQ(doc.GetUndoName(), "Edit Route");
 }
 
+// A short lane right of the last lane, infinitely long or not, has no right neighbour to be fed
+// from: its only neighbour feeds it.
 TEST_F(DocumentCommandRulesTest, NewShortLaneIsFedFromTheRightUnlessBesideAnUnfedShortLane)
 {
-    CLane* added = doc.AddShortLane(*Lane(1, 1), LaneSide::Left, 25);
+    CLane* added = doc.AddShortLane(*Lane(4, 1), LaneSide::Right, 20);
+    ASSERT_NE(added, nullptr);
+    EXPECT_EQ(added->GetNumber(), 2u);
+    EXPECT_TRUE(added->HasIncomingFrom(*Lane(4, 1)));
+
+    added = doc.AddShortLane(*Lane(1, 1), LaneSide::Left, 25);
     ASSERT_NE(added, nullptr);
     EXPECT_EQ(std::tuple(added->GetNumber(), added->GetLength()), std::tuple(1u, 25));
     EXPECT_TRUE(added->HasIncomingFrom(*Lane(1, 2)));
@@ -466,19 +464,17 @@ const RebuildCase RebuildCases[] = {
 class AutoRebuildTest : public CDocumentFixture, public testing::WithParamInterface<RebuildCase>
 {};
 
-TEST_P(AutoRebuildTest, OnlyTheFourCommandsRebuild)
+TEST_P(AutoRebuildTest, OnlyTheFourCommandsRebuildAndOnlyWhileTheFlagIsOn)
 {
+    doc.GetNetwork().GetRoutes().RemoveAllRoutes();
+    GetParam().Run(doc);
+    EXPECT_EQ(RouteCount(), 0u) << "the flag is off";
+    ASSERT_TRUE(doc.Undo());
+
     doc.ToggleAutoRebuildRoutes();
     doc.GetNetwork().GetRoutes().RemoveAllRoutes();
     GetParam().Run(doc);
     EXPECT_EQ(RouteCount() > 0, GetParam().Rebuilds);
-}
-
-TEST_P(AutoRebuildTest, NothingRebuildsWhileTheFlagIsOff)
-{
-    doc.GetNetwork().GetRoutes().RemoveAllRoutes();
-    GetParam().Run(doc);
-    EXPECT_EQ(RouteCount(), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, AutoRebuildTest, testing::ValuesIn(RebuildCases), CaseName());

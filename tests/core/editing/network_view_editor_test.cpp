@@ -4,8 +4,8 @@
 #include "../view/support/recording_surface.h"
 #include "document/carousel_doc.h"
 #include "editing/network_view_editor.h"
-#include "network_builder.h"
 #include "model/flow_group.h"
+#include "network_builder.h"
 #include "scripted_dialogs.h"
 
 #include <gmock/gmock.h>
@@ -400,15 +400,9 @@ TEST_F(Editing, ContextMenusAndDoubleClicksFollowTheSelection)
 {
     EXPECT_EQ(editor.RightButtonDown({1000, 1500}), EPopupMenu::Arm);
     EXPECT_EQ(editor.RightButtonDown({930, 1500}), EPopupMenu::Lane);
-    const auto lane = PopupMenuItems(EPopupMenu::Lane);
-    EXPECT_STREQ(lane[8].text, "Add Outgoing Connector");
-    EXPECT_STREQ(lane[9].text, "Add Incoming Connector");
     EXPECT_EQ(editor.RightButtonDown({2000, 3000}), EPopupMenu::Background);
-    EXPECT_STREQ(PopupMenuName(EPopupMenu::Background), "POP_BACKGROUND");
     network.GetLaneConnectors().AddConnector(Lane(arm1, 1), Lane(arm2, 1));
     EXPECT_EQ(editor.RightButtonDown({1946, 1500}), EPopupMenu::Connector);
-    ASSERT_EQ(PopupMenuItems(EPopupMenu::Connector).size(), 1u);
-    EXPECT_STREQ(PopupMenuItems(EPopupMenu::Connector)[0].text, "Delete Connector");
 
     Click({1000, 1500});
     editor.LeftDoubleClick();
