@@ -76,7 +76,7 @@ using C = CReportCommands;
 #define CASE(name, body, undo)                                                                     \
     UndoNameCase                                                                                   \
     {                                                                                              \
-        name, [](C& c, F& f) { body; }, undo                                                       \
+        name, [](C& c, [[maybe_unused]] F& f) { body; }, undo                                      \
     }
 
 INSTANTIATE_TEST_SUITE_P(
