@@ -58,13 +58,10 @@ TEST_F(AutoSaveFileNameTest, FirstFreeNumberIsChosenAndThenStands)
     EXPECT_EQ(manager->ChooseFileName(), dir.File("GyrolithAutoRecover2.crs"));
     std::filesystem::remove(dir.File("GyrolithAutoRecover0.crs"));
     EXPECT_EQ(manager->ChooseFileName(), dir.File("GyrolithAutoRecover2.crs"));
-}
 
-TEST_F(AutoSaveFileNameTest, MissingDirectoriesAreCreatedAndTheSeparatorAdded)
-{
-    const std::string nested = (dir.Path() / "a" / "b").string(); // no trailing separator
-    auto manager = MakeManager(nested);
-    EXPECT_EQ(manager->ChooseFileName(), nested + "/GyrolithAutoRecover0.crs");
+    // Missing directories are made and the separator added.
+    const std::string nested = (dir.Path() / "a" / "b").string();
+    EXPECT_EQ(MakeManager(nested)->ChooseFileName(), nested + "/GyrolithAutoRecover0.crs");
     EXPECT_TRUE(std::filesystem::is_directory(nested));
 }
 
@@ -81,7 +78,7 @@ TEST_F(AutoSaveFileNameTest, AllThousandNamesTakenLeavesItEmptyAndIdleSavesNothi
 
 using AutoSaveIdleTest = AutoSaveFixture;
 
-TEST_F(AutoSaveIdleTest, UnmodifiedDocumentIsNeverSavedAndNoDocumentLeavesTheNextCheckAlone)
+TEST_F(AutoSaveIdleTest, SavedOnlyWhenModifiedAtMostOncePerTenSecondsAndStaysModified)
 {
     auto manager = MakeManager();
     manager->IdleTick(nullptr);
@@ -94,11 +91,9 @@ TEST_F(AutoSaveIdleTest, UnmodifiedDocumentIsNeverSavedAndNoDocumentLeavesTheNex
     EXPECT_EQ(document.saves, 0);
     EXPECT_FALSE(manager->IsFileNameChosen());
     EXPECT_FALSE(std::filesystem::exists(dir.File("GyrolithAutoRecover0.crs")));
-}
 
-TEST_F(AutoSaveIdleTest, ModifiedDocumentIsSavedAtMostOncePerTenSecondsAndStaysModified)
-{
-    auto manager = MakeManager();
+    document.modified = true;
+    now += 11;
     manager->IdleTick(&document);
     EXPECT_EQ(document.saves, 1);
     EXPECT_TRUE(document.modified);

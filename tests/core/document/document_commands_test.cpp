@@ -61,11 +61,6 @@ void DesiredFlow600(Doc& d)
                                                   600);
 }
 
-template <LaneFlowDisplayCommand Command> void Display(Doc& d, Prompt&)
-{
-    d.RunLaneFlowDisplayCommand(Command);
-}
-
 const CommandCase CommandCases[] = {
     {"AddArm", "Add Arm",
      [](Doc& d, Prompt&) {
@@ -215,30 +210,12 @@ const CommandCase CommandCases[] = {
          OnePrintPage(d);
      }},
     {"MoveODMatrix", "Move OD Matrix", [](Doc& d, Prompt&) { d.MoveODMatrix(300, 400); }, 1},
-    // The lane flow display manager's commands, each from a setting it changes.
-    {"AggregateByOD", "Aggregate Flows By OD", Display<LaneFlowDisplayCommand::AggregateByOD>, 0},
+    // One of the lane flow display's commands: their names and effects are the display's own.
     {"AggregateByOrigin", "Aggregate Flows By Origin",
-     Display<LaneFlowDisplayCommand::AggregateByOrigin>, 0},
-    {"AggregateByDestination", "Aggregate Flows By Destination",
-     Display<LaneFlowDisplayCommand::AggregateByDestination>, 0},
-    {"NoAggregation", "No Flow Aggregation", Display<LaneFlowDisplayCommand::NoAggregation>, 0,
-     true,
-     [](Doc& d) {
-         d.GetData().laneFlows.aggregation = ELaneFlowAggregation::ByOD;
-     }},
-    {"ColourByOrigin", "Colour Flows By Origin", Display<LaneFlowDisplayCommand::ColourByOrigin>, 0,
-     true,
-     [](Doc& d) {
-         d.GetData().laneFlows.colouring = ELaneFlowColouring::ByDestination;
-     }},
-    {"ColourByDestination", "Colour Flows By Destination",
-     Display<LaneFlowDisplayCommand::ColourByDestination>, 0},
-    {"ShowZeroFlows", "Show Zero Flows", Display<LaneFlowDisplayCommand::ShowZeroFlows>, 0},
-    {"DontShowZeroFlows", "Don't Show Zero Flows",
-     Display<LaneFlowDisplayCommand::DontShowZeroFlows>, 0, true,
-     [](Doc& d) {
-         d.GetData().laneFlows.zeroFlowsShown = true;
-     }},
+     [](Doc& d, Prompt&) {
+         d.RunLaneFlowDisplayCommand(LaneFlowDisplayCommand::AggregateByOrigin);
+     },
+     0},
 };
 
 class DocumentCommandTest : public CDocumentFixture, public testing::WithParamInterface<CommandCase>
@@ -293,9 +270,35 @@ TEST_F(DocumentCommandRulesTest, HighlightToggleTakesNoCheckpointAndTheSecondMat
     EXPECT_FALSE(doc.IsODMatrixShown());
 }
 
-// Cancelled dialogs, answers of No and what the model refuses leave no checkpoint behind.
-TEST_F(DocumentCommandRulesTest, CancelledDialogsAndAnswersOfNoChangeNothing)
+// New labels and assessors take the defaults of the program settings the document was given,
+// not those of the process-wide record; a default the file cannot hold is refused.
+TEST_F(DocumentCommandRulesTest, NewObjectsTakeTheDocumentsProgramDefaults)
 {
+    program.DefLabelTextHeight = 77;
+    program.DefCapacityAssessorThreshold = 2345;
+    CLabel* label = doc.BeginAddLabel(1);
+    ASSERT_NE(label, nullptr);
+    doc.CommitAddLabel();
+    EXPECT_EQ(label->GetTextHeight(), 77);
+    CCapacityAssessor* assessor = doc.BeginAddCapacityAssessor(1, entry, circ);
+    ASSERT_NE(assessor, nullptr);
+    doc.CommitAddCapacityAssessor();
+    EXPECT_EQ(assessor->GetThreshold(), 2345);
+
+    const std::size_t checkpoints = doc.GetCheckpointCount();
+    program.DefCapacityAssessorThreshold = 100000;
+    EXPECT_EQ(doc.BeginAddCapacityAssessor(2, nullptr, nullptr), nullptr);
+    EXPECT_EQ(prompt.messages,
+              std::vector<std::string>{
+                  "The capacity assessor threshold 100000 is outside the range -9999 to 99999"});
+    EXPECT_EQ(doc.GetCheckpointCount(), checkpoints);
+    EXPECT_FALSE(doc.HasPendingCheckpoint());
+}
+
+// Cancelled dialogs, answers of No and what the model refuses leave no checkpoint behind.
+TEST_F(DocumentCommandRulesTest, CancelledAndRefusedEditsTakeNoCheckpoint)
+{
+    const std::string before = doc.SaveSnapshot();
     CArm* arm = doc.BeginAddArm(5, 2);
     ASSERT_NE(arm, nullptr);
     doc.CancelAddArm(*arm);
@@ -310,33 +313,8 @@ TEST_F(DocumentCommandRulesTest, CancelledDialogsAndAnswersOfNoChangeNothing)
     EXPECT_EQ(prompt.questions,
               (std::vector<std::string>{"Are you sure you want to delete all routes ?",
                                         "Are you sure you want to delete this flowgroup ?"}));
-    EXPECT_EQ(doc.GetNetwork().GetArms().GetCount(), 4u);
-    EXPECT_EQ(doc.GetNetwork().GetCapacityAssessors().GetCount(), 0u);
-    EXPECT_EQ(doc.GetLabels().GetCount(), 0u);
-    EXPECT_EQ(RouteCount(), 2u);
-    EXPECT_EQ(doc.GetCheckpointCount(), 0u);
-    EXPECT_FALSE(doc.HasPendingCheckpoint());
-    EXPECT_FALSE(doc.IsModified());
-}
+    EXPECT_TRUE(doc.SaveSnapshot() == before);
 
-// New labels and assessors take the defaults of the program settings the document was given,
-// not those of the process-wide record.
-TEST_F(DocumentCommandRulesTest, NewObjectsTakeTheDocumentsProgramDefaults)
-{
-    program.DefLabelTextHeight = 77;
-    program.DefCapacityAssessorThreshold = 2345;
-    CLabel* label = doc.BeginAddLabel(1);
-    ASSERT_NE(label, nullptr);
-    doc.CommitAddLabel();
-    EXPECT_EQ(label->GetTextHeight(), 77);
-    CCapacityAssessor* assessor = doc.BeginAddCapacityAssessor(1, entry, circ);
-    ASSERT_NE(assessor, nullptr);
-    doc.CommitAddCapacityAssessor();
-    EXPECT_EQ(assessor->GetThreshold(), 2345);
-}
-
-TEST_F(DocumentCommandRulesTest, RefusedEditsShowTheModelsMessageAndTakeNoCheckpoint)
-{
     EXPECT_FALSE(doc.ConvertToShortLane(*Lane(1, 1), *Lane(3, 1), 15)); // not its neighbour
     EXPECT_FALSE(doc.ConvertToShortLane(*Lane(1, 1), *Lane(1, 2), InfiniteLaneLength));
     CPrintPageLayout layout;
@@ -348,6 +326,11 @@ TEST_F(DocumentCommandRulesTest, RefusedEditsShowTheModelsMessageAndTakeNoCheckp
     EXPECT_EQ(doc.AddLaneConnector(*Lane(2, 1), *Lane(1, 1)), nullptr); // into a zone's entry arm
     Lane(4, 1)->SetLength(20);
     EXPECT_EQ(doc.AddLaneConnector(*Lane(1, 1), *Lane(4, 1)), nullptr); // into a short lane
+    // Beyond count + 1 would first make the ones before it, which a cancel would leave behind.
+    EXPECT_EQ(doc.BeginAddArm(6, 2), nullptr);
+    EXPECT_EQ(doc.BeginAddLabel(2), nullptr);
+    EXPECT_EQ(doc.GetNetwork().GetArms().GetCount(), 4u);
+    EXPECT_EQ(doc.GetLabels().GetCount(), 0u);
     EXPECT_TRUE(prompt.messages.empty());
 
     doc.GetNetwork().SetCurrentFlowGroup(nullptr);
@@ -361,17 +344,6 @@ TEST_F(DocumentCommandRulesTest, RefusedEditsShowTheModelsMessageAndTakeNoCheckp
     EXPECT_EQ(doc.GetCheckpointCount(), 0u);
     EXPECT_FALSE(doc.HasPendingCheckpoint());
     EXPECT_FALSE(doc.IsModified());
-}
-
-TEST_F(DocumentCommandRulesTest, ConvertToShortLaneKeepsTheRoutesThroughIt)
-{
-    // Route 1 started on lane 1.1; it now starts on 1.2 and crosses over.
-    ASSERT_TRUE(doc.ConvertToShortLane(*Lane(1, 1), *Lane(1, 2), 15));
-    ASSERT_EQ(RouteCount(), 2u);
-    const CRoute* route = doc.GetNetwork().GetRoutes().GetRoute(1);
-    EXPECT_EQ(route->GetOriginLane(), Lane(1, 2));
-    EXPECT_EQ(route->GetOriginStopLineLane(), Lane(1, 1));
-    EXPECT_EQ(Lane(1, 1)->GetLength(), 15);
 }
 
 TEST_F(DocumentCommandRulesTest, EditRouteSetsTheCoupledProportionsAfterTheLock)
@@ -402,9 +374,16 @@ TEST_F(DocumentCommandRulesTest, EditRouteSetsTheCoupledProportionsAfterTheLock)
     EXPECT_EQ(doc.GetUndoName(), "Edit Route");
 }
 
+// A short lane right of the last lane, infinitely long or not, has no right neighbour to be fed
+// from: its only neighbour feeds it.
 TEST_F(DocumentCommandRulesTest, NewShortLaneIsFedFromTheRightUnlessBesideAnUnfedShortLane)
 {
-    CLane* added = doc.AddShortLane(*Lane(1, 1), LaneSide::Left, 25);
+    CLane* added = doc.AddShortLane(*Lane(4, 1), LaneSide::Right, 20);
+    ASSERT_NE(added, nullptr);
+    EXPECT_EQ(added->GetNumber(), 2u);
+    EXPECT_TRUE(added->HasIncomingFrom(*Lane(4, 1)));
+
+    added = doc.AddShortLane(*Lane(1, 1), LaneSide::Left, 25);
     ASSERT_NE(added, nullptr);
     EXPECT_EQ(std::tuple(added->GetNumber(), added->GetLength()), std::tuple(1u, 25));
     EXPECT_TRUE(added->HasIncomingFrom(*Lane(1, 2)));
@@ -466,19 +445,17 @@ const RebuildCase RebuildCases[] = {
 class AutoRebuildTest : public CDocumentFixture, public testing::WithParamInterface<RebuildCase>
 {};
 
-TEST_P(AutoRebuildTest, OnlyTheFourCommandsRebuild)
+TEST_P(AutoRebuildTest, OnlyTheFourCommandsRebuildAndOnlyWhileTheFlagIsOn)
 {
+    doc.GetNetwork().GetRoutes().RemoveAllRoutes();
+    GetParam().Run(doc);
+    EXPECT_EQ(RouteCount(), 0u) << "the flag is off";
+    ASSERT_TRUE(doc.Undo());
+
     doc.ToggleAutoRebuildRoutes();
     doc.GetNetwork().GetRoutes().RemoveAllRoutes();
     GetParam().Run(doc);
     EXPECT_EQ(RouteCount() > 0, GetParam().Rebuilds);
-}
-
-TEST_P(AutoRebuildTest, NothingRebuildsWhileTheFlagIsOff)
-{
-    doc.GetNetwork().GetRoutes().RemoveAllRoutes();
-    GetParam().Run(doc);
-    EXPECT_EQ(RouteCount(), 0u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Commands, AutoRebuildTest, testing::ValuesIn(RebuildCases), CaseName());

@@ -2,13 +2,13 @@
 #include "cardfile/carousel_file.h"
 #include "case_name.h"
 #include "document_fixture.h"
+#include "external_tools.h"
 #include "platform/emf_reader.h"
 #include "platform/text_measurer.h"
 #include "temp_dir.h"
 #include "view/network_export.h"
 
 #include <fstream>
-#include <sstream>
 
 namespace
 {
@@ -17,22 +17,24 @@ using TestSupport::PrintTo;
 using doctest::CDocumentFixture;
 using doctest::CKeptClipboard;
 using doctest::CRecordingPanes;
-
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
+using TestSupport::ReadText;
 
 struct DocumentFileTest : CDocumentFixture
 {
     CTempDir dir;
 };
 
-TEST_F(DocumentFileTest, NewDocumentIsBlankWithOneCurrentFlowGroup)
+// The status panes follow the modified flag; a new document empties the network and a close
+// empties the panes.
+TEST_F(DocumentFileTest, NewDocumentAndTheStatusPanes)
 {
+    doc.SetModifiedFlag(true);
+    EXPECT_EQ(panes.texts[StatusPaneArms], "4 Arms");
+    EXPECT_EQ(panes.texts[StatusPaneZones], "2 Zones");
+    doc.GetNetwork().SetCurrentFlowGroup(nullptr);
+    doc.SetModifiedFlag(false);
+    EXPECT_EQ(panes.texts[StatusPaneFlowGroup], "No flowgroup selected");
+
     ASSERT_TRUE(doc.OnNewDocument());
     const CFlowGroup* group = doc.GetNetwork().GetCurrentFlowGroup();
     ASSERT_NE(group, nullptr);
@@ -43,7 +45,11 @@ TEST_F(DocumentFileTest, NewDocumentIsBlankWithOneCurrentFlowGroup)
     EXPECT_FALSE(doc.IsModified());
     EXPECT_FALSE(doc.HasSavePath());
     EXPECT_EQ(doc.GetTitle(), "New Gyrolith File ");
-    EXPECT_EQ(doc.GetData().laneFlows, CLaneFlowDisplay{});
+
+    doc.OnCloseDocument();
+    for (int pane : {StatusPaneFlowGroup, StatusPaneArms, StatusPaneZones})
+        EXPECT_EQ(panes.texts[pane], "") << pane;
+    EXPECT_EQ(panes.texts.size(), 3u);
 }
 
 TEST_F(DocumentFileTest, ShortEnvironmentCardGivesTheProgramsDefaultDelimiter)
@@ -53,7 +59,7 @@ TEST_F(DocumentFileTest, ShortEnvironmentCardGivesTheProgramsDefaultDelimiter)
     const std::string path = dir.File("short-senv.crs");
     ASSERT_TRUE(doc.SaveAs(path));
     // A file of an older version: the card stops before the delimiter's length.
-    std::string text = ReadAll(path);
+    std::string text = ReadText(path);
     const std::size_t senv = text.find("SENV ");
     text.erase(senv + 65, text.find("\r\n", senv) - (senv + 65));
     std::ofstream(path, std::ios::binary) << text;
@@ -62,20 +68,6 @@ TEST_F(DocumentFileTest, ShortEnvironmentCardGivesTheProgramsDefaultDelimiter)
     CCarouselDoc other(program, opened, &prompt);
     ASSERT_TRUE(other.OnOpenDocument(path));
     EXPECT_EQ(opened.LaneFlowDelimiter, " | ");
-}
-
-TEST_F(DocumentFileTest, PanesFollowTheModifiedFlagAndCloseEmptiesThem)
-{
-    doc.SetModifiedFlag(true);
-    EXPECT_EQ(panes.texts[StatusPaneArms], "4 Arms");
-    EXPECT_EQ(panes.texts[StatusPaneZones], "2 Zones");
-    doc.GetNetwork().SetCurrentFlowGroup(nullptr);
-    doc.SetModifiedFlag(false);
-    EXPECT_EQ(panes.texts[StatusPaneFlowGroup], "No flowgroup selected");
-    doc.OnCloseDocument();
-    for (int pane : {StatusPaneFlowGroup, StatusPaneArms, StatusPaneZones})
-        EXPECT_EQ(panes.texts[pane], "") << pane;
-    EXPECT_EQ(panes.texts.size(), 3u);
 }
 
 TEST_F(DocumentFileTest, SavedFileOpensAsTheSameDocument)
@@ -87,7 +79,7 @@ TEST_F(DocumentFileTest, SavedFileOpensAsTheSameDocument)
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.GetPathName(), path);
     EXPECT_EQ(doc.GetTitle(), "junction.crs");
-    EXPECT_NE(ReadAll(path).find("\r\n"), std::string::npos) << "cards end in CR LF on disk";
+    EXPECT_NE(ReadText(path).find("\r\n"), std::string::npos) << "cards end in CR LF on disk";
 
     NetworkSettings otherSettings;
     CCarouselDoc other(program, otherSettings, &prompt);
@@ -125,7 +117,7 @@ TEST_F(DocumentFileTest, FailedSaveReportsKeepsModifiedAndLeavesTheFileAlone)
     EXPECT_FALSE(doc.OnSaveDocument(dir.File("no/such/folder/x.crs")));
     EXPECT_EQ(prompt.messages.size(), 2u);
     EXPECT_TRUE(doc.IsModified());
-    EXPECT_EQ(ReadAll(path), "what was there");
+    EXPECT_EQ(ReadText(path), "what was there");
     for (const auto& file : std::filesystem::directory_iterator(dir.Path()))
         EXPECT_EQ(file.path().extension(), ".crs") << "a temporary file was left: " << file.path();
 }
@@ -168,7 +160,7 @@ TEST_P(OpenErrorTest, OneMessageAndTheDocumentUnchanged)
 {
     const std::string good = dir.File("good.crs");
     ASSERT_TRUE(doc.SaveAs(good));
-    std::string text = ReadAll(good);
+    std::string text = ReadText(good);
     GetParam().Damage(text);
     const std::string bad = dir.File("bad.crs");
     std::ofstream(bad, std::ios::binary) << text;
@@ -211,7 +203,6 @@ TEST_F(DocumentFileTest, DiagramIsDrawnWithTheDocumentsOwnSettings)
     EXPECT_EQ(&source.networkSettings, &settings) << "not the program-wide record";
     EXPECT_EQ(&source.program, &program);
     EXPECT_EQ(&source.odMatrix, &doc.GetODMatrix());
-    EXPECT_EQ(std::tuple(source.odMatrix.GetX(), source.odMatrix.GetY()), std::tuple(700, 800));
     const CDiagramSettings& s = source.settings;
     EXPECT_EQ(s.laneFlows, (CLaneFlowDisplay{ELaneFlowAggregation::ByDestination,
                                              ELaneFlowColouring::ByDestination, true}));
@@ -245,11 +236,11 @@ TEST_F(DocumentFileTest, ExportsShowTheODMatrixKindTheDocumentHolds)
 
     const std::string path = dir.File("kind.dxf");
     ASSERT_TRUE(doc.ExportNetworkDiagramDxf(path, screen));
-    EXPECT_NE(ReadAll(path).find("Actual Flows"), std::string::npos);
-    EXPECT_EQ(ReadAll(path).find("Desired Flows"), std::string::npos);
+    EXPECT_NE(ReadText(path).find("Actual Flows"), std::string::npos);
+    EXPECT_EQ(ReadText(path).find("Desired Flows"), std::string::npos);
 }
 
-TEST_F(DocumentFileTest, ClipboardGetsTheMetafileAndARefusalIsReported)
+TEST_F(DocumentFileTest, ClipboardAndDxfGetTheDiagramOrSayWhyNot)
 {
     const CFixedWidthTextMeasurer screen;
     CKeptClipboard clipboard;
@@ -260,16 +251,11 @@ TEST_F(DocumentFileTest, ClipboardGetsTheMetafileAndARefusalIsReported)
     EXPECT_NE(bytes.find(Utf16("ClipboardMetafile")), std::string::npos);
     clipboard.taken = false;
     EXPECT_FALSE(doc.CopyDiagramToClipboard(clipboard, screen));
-}
 
-TEST_F(DocumentFileTest, DxfExportWritesTheFileOrSaysWhyNot)
-{
-    const CFixedWidthTextMeasurer screen;
     const std::string path = dir.File("junction.dxf");
     ASSERT_TRUE(doc.ExportNetworkDiagramDxf(path, screen));
-    EXPECT_NE(ReadAll(path).find("AC1015"), std::string::npos);
+    EXPECT_NE(ReadText(path).find("AC1015"), std::string::npos);
     EXPECT_FALSE(doc.IsModified()) << "an export changes nothing in the document";
-
     EXPECT_FALSE(doc.ExportNetworkDiagramDxf(dir.File("no/such/folder/x.dxf"), screen));
     ASSERT_EQ(prompt.messages.size(), 1u);
     EXPECT_NE(prompt.messages[0].find("x.dxf"), std::string::npos) << prompt.messages[0];

@@ -3,10 +3,10 @@
 #include "../printing/printer_caps_samples.h"
 #include "../view/support/recording_surface.h"
 #include "document_fixture.h"
+#include "model/flow_group.h"
 #include "printing/page_print_plan.h"
 #include "printing/print_zone_hit.h"
 #include "printing/title_block.h"
-#include "model/flow_group.h"
 #include "view/network_export.h"
 
 #include <deque>
@@ -155,15 +155,13 @@ TEST_F(DocumentPrint, QuickPrintIsOneFittedPageOverTheWholeDrawing)
     // Not a change to the document.
     EXPECT_EQ(doc.GetCheckpointCount(), checkpoints);
     EXPECT_FALSE(doc.IsModified());
-}
 
-TEST_F(DocumentPrint, QuickPrintOfAnEmptyNetworkPrintsAtScaleOne)
-{
+    // An empty network prints at scale one.
     doc.OnNewDocument();
-    CPrintPage& page = doc.PrepareQuickPrint(CFixedWidthTextMeasurer());
-    EXPECT_TRUE(PrintZoneRect(page.GetPrintZone()).IsEmpty());
+    CPrintPage& empty = doc.PrepareQuickPrint(measurer);
+    EXPECT_TRUE(PrintZoneRect(empty.GetPrintZone()).IsEmpty());
     CRecordingTarget target;
-    doc.PrintPage(target, page, A4Landscape600(), Today);
+    doc.PrintPage(target, empty, A4Landscape600(), Today);
     ASSERT_EQ(target.requests.size(), 2u);
     EXPECT_EQ(target.requests[1].mapping.viewportExtent, (CSize{600, 600}));
 }

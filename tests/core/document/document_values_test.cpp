@@ -2,16 +2,16 @@
 // would, or refuse them naming the field and its range, and what a document that still cannot
 // be written does to a command, a save and an auto-save.
 #include "case_name.h"
-#include "settings/program_settings.h"
 #include "document_fixture.h"
+#include "external_tools.h"
 #include "model/capacity_assessor.h"
 #include "printing/print_page_layout.h"
 #include "routing/route_commands.h"
+#include "settings/program_settings.h"
 #include "temp_dir.h"
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <limits>
 
 namespace
@@ -126,17 +126,6 @@ INSTANTIATE_TEST_SUITE_P(Values, RefusedValueTest, testing::ValuesIn(RefusalCase
 
 using DocumentValuesTest = CDocumentFixture;
 
-TEST_F(DocumentValuesTest, DefaultThresholdAboveItsFieldIsRefused)
-{
-    program.DefCapacityAssessorThreshold = 100000;
-    EXPECT_EQ(doc.BeginAddCapacityAssessor(1, nullptr, nullptr), nullptr);
-    EXPECT_EQ(prompt.messages,
-              std::vector<std::string>{
-                  "The capacity assessor threshold 100000 is outside the range -9999 to 99999"});
-    EXPECT_EQ(doc.GetCheckpointCount(), 0u);
-    EXPECT_FALSE(doc.HasPendingCheckpoint());
-}
-
 // Values the reader would trim or clamp are taken as it would take them, so the edit is kept
 // and saves.
 TEST_F(DocumentValuesTest, ValuesTheReaderBringsInAreTakenAsItBringsThem)
@@ -188,46 +177,29 @@ TEST_F(DocumentValuesTest, ADocumentThatCannotBeWrittenRefusesCommandsAndKeepsIt
     CTempDir dir;
     EXPECT_FALSE(doc.OnSaveDocument(dir.File("ring.crs")));
     EXPECT_FALSE(std::filesystem::exists(dir.File("ring.crs")));
-    CAutoSaveManager autoSave([&] { return dir.Dir(); }, [] { return std::int64_t{100}; });
+    std::int64_t now = 100;
+    CAutoSaveManager autoSave([&] { return dir.Dir(); }, [&] { return now; });
     autoSave.IdleTick(&doc);
     EXPECT_EQ(prompt.messages,
               (std::vector<std::string>{refusal, refusal, refusal, refusal,
                                         "The network could not be auto-saved: " + refusal}));
+    now += 20;
+    autoSave.IdleTick(&doc);
+    EXPECT_EQ(prompt.messages.size(), 5u) << "a failing auto-save is told once";
 
-    // Once the value is mended, the history goes on from where it was.
+    // Once the value is mended, auto-save and the history go on from where they were; after an
+    // auto-save that succeeded, a new failure is told again.
+    Group1(doc)->SetDescription("AM Peak");
+    now += 20;
+    autoSave.IdleTick(&doc);
+    Group1(doc)->SetDescription(" x");
+    now += 20;
+    autoSave.IdleTick(&doc);
+    EXPECT_EQ(prompt.messages.size(), 6u);
     Group1(doc)->SetDescription("AM Peak");
     ASSERT_TRUE(doc.Undo());
     EXPECT_FALSE(doc.IsODMatrixShown());
-}
-
-TEST_F(DocumentValuesTest, AFailingAutoSaveIsToldOnceUntilOneSucceeds)
-{
-    CTempDir dir;
-    std::int64_t now = 100;
-    CAutoSaveManager autoSave([&] { return dir.Dir(); }, [&] { return now; });
-    doc.SetModifiedFlag(true);
-    Group1(doc)->SetDescription(" x");
-    for (int tick = 0; tick < 3; ++tick, now += 20)
-        autoSave.IdleTick(&doc);
-    EXPECT_EQ(prompt.messages.size(), 1u);
-    Group1(doc)->SetDescription("x");
-    autoSave.IdleTick(&doc);
-    now += 20;
-    Group1(doc)->SetDescription(" x");
-    autoSave.IdleTick(&doc);
-    EXPECT_EQ(prompt.messages.size(), 2u);
     autoSave.CleanupAtExit();
-}
-
-// An arm or label beyond count + 1 would first make the ones before it, which cancelling the
-// placement would leave behind without a checkpoint: refused.
-TEST_F(DocumentValuesTest, ArmsAndLabelsAreAddedAtMostOneBeyondTheLast)
-{
-    EXPECT_EQ(doc.BeginAddArm(6, 2), nullptr);
-    EXPECT_EQ(doc.BeginAddLabel(2), nullptr);
-    EXPECT_FALSE(doc.HasPendingCheckpoint());
-    EXPECT_EQ(doc.GetNetwork().GetArms().GetCount(), 4u);
-    EXPECT_EQ(doc.GetLabels().GetCount(), 0u);
 }
 
 // Edit Zone lets go of an arm only when it changes: a new colour keeps every route with its
@@ -270,16 +242,6 @@ TEST_F(DocumentValuesTest, EditCapacityAssessorTakesItsThresholdUnderTheSameChec
     EXPECT_EQ(doc.GetNetwork().GetCapacityAssessors().GetCapacityAssessor(1)->GetThreshold(), 900);
 }
 
-// A short lane added to the right of the last lane, an infinitely long one, has no right
-// neighbour to be fed from: its only neighbour feeds it.
-TEST_F(DocumentValuesTest, ShortLaneRightOfTheLastLongLaneIsFedFromItsOnlyNeighbour)
-{
-    CLane* added = doc.AddShortLane(*Lane(1, 2), LaneSide::Right, 20);
-    ASSERT_NE(added, nullptr);
-    EXPECT_EQ(added->GetNumber(), 3u);
-    EXPECT_TRUE(added->HasIncomingFrom(*Lane(1, 2)));
-}
-
 // Opening a file whose values the reader had to change says what it changed; the document
 // then saves as it is.
 TEST_F(DocumentValuesTest, OpeningSaysWhatTheReaderChanged)
@@ -287,12 +249,11 @@ TEST_F(DocumentValuesTest, OpeningSaysWhatTheReaderChanged)
     CTempDir dir;
     ASSERT_TRUE(doc.SetODMatrixFlow(origin->GetNumber(), destination->GetNumber(), 600));
     ASSERT_TRUE(doc.OnSaveDocument(dir.File("ring.crs")));
-    std::ifstream in(dir.File("ring.crs"), std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string text = TestSupport::ReadText(dir.File("ring.crs"));
     const std::size_t at = text.find("ODFLW    1    2  600");
     ASSERT_NE(at, std::string::npos);
     text.replace(at, 20, "ODFLW    1    2   -5");
-    std::ofstream(dir.File("edited.crs"), std::ios::binary) << text;
+    TestSupport::WriteText(dir.File("edited.crs"), text);
     const int line = static_cast<int>(std::count(text.begin(), text.begin() + at, '\n')) + 1;
 
     NetworkSettings openedSettings;

@@ -2,8 +2,8 @@
 // current through the two notifiers and its updates.
 #include "../view/support/recording_surface.h"
 #include "document_fixture.h"
-#include "platform/text_measurer.h"
 #include "model/route_filter.h"
+#include "platform/text_measurer.h"
 #include "view/colour_category.h"
 #include "view/network_renderer.h"
 

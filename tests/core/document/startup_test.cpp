@@ -1,8 +1,8 @@
 // Start-up decisions, the recent-file list and exit clean-up.
 #include "case_name.h"
-#include "settings/settings_persistence.h"
 #include "document/startup.h"
 #include "scripted_prompt.h"
+#include "settings/settings_persistence.h"
 #include "temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -67,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
         S{"RecoveryNoKeepsNothing", NoArgs, false, true, P::No, Kind::Nothing, ""}),
     CaseName());
 
-TEST(RecentFileListTest, NewestFirstNoDuplicatesFiveAtMost)
+TEST(RecentFileListTest, NewestFirstNoDuplicatesFiveAtMostAndStoredSo)
 {
     CRecentFileList list;
     for (int i = 1; i <= 6; ++i)
@@ -78,17 +78,12 @@ TEST(RecentFileListTest, NewestFirstNoDuplicatesFiveAtMost)
     EXPECT_TRUE(list.Remove(0));
     EXPECT_FALSE(list.Remove(4));
     EXPECT_EQ(list.GetEntries().front(), "/f6");
-}
 
-TEST(RecentFileListTest, RoundTripThroughTheStoreDropsEmptiedSlots)
-{
-    CRecentFileList list;
-    list.Add("/a");
-    list.Add("/b");
+    // Through the store, slots no longer used are dropped.
     CMemorySettingsStore store;
     store.WriteProfileString(CRecentFileList::Section, "File5", "/stale");
     ASSERT_TRUE(list.Save(store));
-    EXPECT_EQ(store.GetProfileString(CRecentFileList::Section, "File1", ""), "/b");
+    EXPECT_EQ(store.GetProfileString(CRecentFileList::Section, "File1", ""), "/f6");
     CRecentFileList loaded;
     loaded.Load(store);
     EXPECT_EQ(loaded.GetEntries(), list.GetEntries());

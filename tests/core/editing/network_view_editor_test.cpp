@@ -4,8 +4,8 @@
 #include "../view/support/recording_surface.h"
 #include "document/carousel_doc.h"
 #include "editing/network_view_editor.h"
-#include "network_builder.h"
 #include "model/flow_group.h"
+#include "network_builder.h"
 #include "scripted_dialogs.h"
 
 #include <gmock/gmock.h>
@@ -25,27 +25,16 @@ struct CEditorView : CDocumentView
     CNetworkViewEditor* editor = nullptr;
 };
 
-// Arm text height 30: lanes are 36 wide, their end boxes 108 long. Arm 1 runs down from
-// (1000, 1000) to (1000, 2000) with lane 1 between x 910 and 946 and lane 2 between 946 and 982,
-// stop lines at y 1000. Arm 2 has one lane (x 2946..2982) below (3000, 1000). Arm 3 below
-// (5000, 1000) has lane 1 infinitely long (x 4910..4946) feeding lane 2, short (x 4946..4982,
-// down to y 1625).
-class Editing : public testing::Test
+// An editor on a new document, drawn in a window that forwards the document's updates.
+class EditorFixture : public testing::Test
 {
 protected:
-    Editing()
+    EditorFixture()
     {
-        arm1->SetPoints({1000, 1000}, {1000, 2000});
-        arm2->SetPoints({3000, 1000}, {3000, 2000});
-        arm3->SetPoints({5000, 1000}, {5000, 2000});
-        TestSupport::Lane(arm3, 2)->SetLength(100);
-        network.GetLaneConnectors().AddConnector(TestSupport::Lane(arm3, 1),
-                                                 TestSupport::Lane(arm3, 2));
-        doc.SetModifiedFlag(false);
         view.editor = &editor;
         doc.AddView(&view);
     }
-    ~Editing() override { doc.RemoveView(&view); }
+    ~EditorFixture() override { doc.RemoveView(&view); }
 
     void Click(CPoint p, bool ctrl = false)
     {
@@ -58,8 +47,6 @@ protected:
         editor.MouseMove(to);
         editor.LeftButtonUp(to);
     }
-    CCapacityLane* Lane(CArm* arm, std::uint32_t n) { return TestSupport::Lane(arm, n); }
-    std::size_t Steps() const { return doc.GetCheckpointCount(); }
 
     ProgramSettings program;
     NetworkSettings settings;
@@ -67,14 +54,38 @@ protected:
     CCarouselDoc doc{program, settings, &prompt};
     // A new document first: it replaces the network.
     CNetwork& network = (doc.OnNewDocument(), doc.GetNetwork());
-    CArm* arm1 = TestSupport::AddArm(network, 2);
-    CArm* arm2 = TestSupport::AddArm(network, 1);
-    CArm* arm3 = TestSupport::AddArm(network, 2);
     CNetworkViewState state{doc.GetViewStates()};
     CScriptedDialogs dialogs;
     TestSupport::CRecordingSurface measure;
     CNetworkViewEditor editor{doc, state, program, dialogs, prompt, measure};
     CEditorView view;
+};
+
+// Arm text height 30: lanes are 36 wide, their end boxes 108 long. Arm 1 runs down from
+// (1000, 1000) to (1000, 2000) with lane 1 between x 910 and 946 and lane 2 between 946 and 982,
+// stop lines at y 1000. Arm 2 has one lane (x 2946..2982) below (3000, 1000). Arm 3 below
+// (5000, 1000) has lane 1 infinitely long (x 4910..4946) feeding lane 2, short (x 4946..4982,
+// down to y 1625).
+class Editing : public EditorFixture
+{
+protected:
+    Editing()
+    {
+        arm1->SetPoints({1000, 1000}, {1000, 2000});
+        arm2->SetPoints({3000, 1000}, {3000, 2000});
+        arm3->SetPoints({5000, 1000}, {5000, 2000});
+        TestSupport::Lane(arm3, 2)->SetLength(100);
+        network.GetLaneConnectors().AddConnector(TestSupport::Lane(arm3, 1),
+                                                 TestSupport::Lane(arm3, 2));
+        doc.SetModifiedFlag(false);
+    }
+
+    CCapacityLane* Lane(CArm* arm, std::uint32_t n) { return TestSupport::Lane(arm, n); }
+    std::size_t Steps() const { return doc.GetCheckpointCount(); }
+
+    CArm* arm1 = TestSupport::AddArm(network, 2);
+    CArm* arm2 = TestSupport::AddArm(network, 1);
+    CArm* arm3 = TestSupport::AddArm(network, 2);
 };
 
 // A document the network file cannot hold takes no checkpoint: the drag is refused with the
@@ -92,19 +103,6 @@ TEST_F(Editing, ADragWhoseCheckpointCannotBeWrittenIsRefused)
     EXPECT_FALSE(doc.HasPendingCheckpoint());
     ASSERT_EQ(prompt.messages.size(), 1u);
     EXPECT_NE(prompt.messages[0].find("\"AM Peak \""), std::string::npos) << prompt.messages[0];
-}
-
-// A nudge of more steps than int holds is worked out wide: past the plan limits it moves nothing.
-TEST_F(Editing, AHugeNudgeMovesNothingBeyondThePlan)
-{
-    Click({1000, 1500});
-    editor.Nudge(300000000, -300000000);
-    EXPECT_EQ(Steps(), 0u);
-    EXPECT_EQ(arm1->GetFirstPoint(), (CPlanPoint{1000, 1000}));
-    editor.Nudge(1, 0);
-    EXPECT_EQ(Steps(), 1u);
-    EXPECT_EQ(arm1->GetFirstPoint(),
-              (CPlanPoint{1000 + CNetworkViewEditor::NudgeWithoutGrid, 1000}));
 }
 
 TEST_F(Editing, ADragTakesOneCheckpointAtItsFirstMoveAndAClickNone)
@@ -135,7 +133,7 @@ TEST_F(Editing, ADragTakesOneCheckpointAtItsFirstMoveAndAClickNone)
     EXPECT_EQ(Steps(), 3u);
 }
 
-TEST_F(Editing, EscapeTakesADragBackWithoutAnUndoStep)
+TEST_F(Editing, EscapeTakesADragBackWithoutAnUndoStepAndDragsStopAtThePlanLimits)
 {
     editor.LeftButtonDown({3000, 1500}, false);
     editor.MouseMove({3400, 1500});
@@ -147,12 +145,10 @@ TEST_F(Editing, EscapeTakesADragBackWithoutAnUndoStep)
     EXPECT_FALSE(doc.IsModified()) << "closing would ask to save nothing";
     editor.LeftButtonUp({3400, 1500});
     EXPECT_EQ(arm2->GetFirstPoint(), (CPlanPoint{3000, 1000}));
-}
 
-TEST_F(Editing, ADragStopsOnAnAxisAtThePlanLimits)
-{
+    // A drag stops on an axis at the plan limits: x would pass 27767.
     Drag({3000, 1500}, {3000 + 27000, 1600});
-    EXPECT_EQ(arm2->GetFirstPoint(), (CPlanPoint{3000, 1100})) << "x would pass 27767";
+    EXPECT_EQ(arm2->GetFirstPoint(), (CPlanPoint{3000, 1100}));
     EXPECT_EQ(arm2->GetSecondPoint(), (CPlanPoint{3000, 2100}));
 }
 
@@ -314,9 +310,13 @@ TEST_F(Editing, UndoDuringAnEditDropsNothingHeld)
     EXPECT_EQ(restored->GetFirstPoint(), (CPlanPoint{1000, 1100})) << "found again by the hit";
 }
 
-TEST_F(Editing, ArrowsNudgeTheSelectionAsOneStepAndTooltipsNameIt)
+TEST_F(Editing, ArrowsNudgeTheSelectionAsOneStepWithinThePlanAndTooltipsNameIt)
 {
     Click({3000, 1500});
+    // More steps than int holds are worked out wide: past the plan limits nothing moves.
+    editor.Nudge(300000000, -300000000);
+    EXPECT_EQ(Steps(), 0u);
+    EXPECT_EQ(arm2->GetFirstPoint(), (CPlanPoint{3000, 1000}));
     editor.Nudge(1, -2);
     EXPECT_EQ(arm2->GetFirstPoint(), (CPlanPoint{3010, 980})) << "1 mm a step without the grid";
     EXPECT_EQ(Steps(), 1u);
@@ -400,15 +400,9 @@ TEST_F(Editing, ContextMenusAndDoubleClicksFollowTheSelection)
 {
     EXPECT_EQ(editor.RightButtonDown({1000, 1500}), EPopupMenu::Arm);
     EXPECT_EQ(editor.RightButtonDown({930, 1500}), EPopupMenu::Lane);
-    const auto lane = PopupMenuItems(EPopupMenu::Lane);
-    EXPECT_STREQ(lane[8].text, "Add Outgoing Connector");
-    EXPECT_STREQ(lane[9].text, "Add Incoming Connector");
     EXPECT_EQ(editor.RightButtonDown({2000, 3000}), EPopupMenu::Background);
-    EXPECT_STREQ(PopupMenuName(EPopupMenu::Background), "POP_BACKGROUND");
     network.GetLaneConnectors().AddConnector(Lane(arm1, 1), Lane(arm2, 1));
     EXPECT_EQ(editor.RightButtonDown({1946, 1500}), EPopupMenu::Connector);
-    ASSERT_EQ(PopupMenuItems(EPopupMenu::Connector).size(), 1u);
-    EXPECT_STREQ(PopupMenuItems(EPopupMenu::Connector)[0].text, "Delete Connector");
 
     Click({1000, 1500});
     editor.LeftDoubleClick();
@@ -468,51 +462,31 @@ TEST_F(Editing, DialogsApplyWhatTheyHoldUnderTheirCommandsName)
 
 // The roundabout's first steps from an empty network with the mouse and dialogs alone, and
 // every step undone back to empty.
-TEST(EditingFromEmpty, EveryStepUndoesBackToAnEmptyNetwork)
-{
-    ProgramSettings program;
-    NetworkSettings settings;
-    CScriptedPrompt prompt;
-    CCarouselDoc doc{program, settings, &prompt};
-    doc.OnNewDocument();
-    CNetworkViewState state{doc.GetViewStates()};
-    CScriptedDialogs dialogs;
-    TestSupport::CRecordingSurface measure;
-    CNetworkViewEditor editor{doc, state, program, dialogs, prompt, measure};
-    CEditorView view;
-    view.editor = &editor;
-    doc.AddView(&view);
+using EditingFromEmpty = EditorFixture;
 
+TEST_F(EditingFromEmpty, EveryStepUndoesBackToAnEmptyNetwork)
+{
     // Arms run right from where they are placed: lanes below the arm line, stop line at the
     // first point. Entry arm at (1000, 1000), circulatory at (2000, 2000), exit at (3000, 3000).
     for (const CPoint at : {CPoint{1000, 1000}, CPoint{2000, 2000}, CPoint{3000, 3000}}) {
         editor.MouseMove(at);
         ASSERT_TRUE(editor.RunCommand(EViewCommand::AddArm));
-        editor.LeftButtonDown(at, false);
-        editor.LeftButtonUp(at);
+        Click(at);
     }
-    const auto join = [&](CPoint stopBox, CPoint lane) {
-        editor.LeftButtonDown(stopBox, false);
-        editor.MouseMove(lane);
-        editor.LeftButtonUp(lane);
-    };
-    join({1050, 1070}, {2250, 2070});
-    join({2050, 2070}, {3250, 3070});
-    CNetwork& network = doc.GetNetwork();
+    Drag({1050, 1070}, {2250, 2070});
+    Drag({2050, 2070}, {3250, 3070});
     ASSERT_EQ(network.GetLaneConnectors().GetCount(), 2u);
     dialogs.editZone = [](CDlgEditZoneModel& d) {
         return d.SetEntryArmNumber(1) && d.SetExitArmNumber(3);
     };
     ASSERT_TRUE(editor.RunCommand(EViewCommand::AddZone));
     // The assessor proposed by the selected entry arm, placed below it.
-    editor.LeftButtonDown({1250, 995}, false);
-    editor.LeftButtonUp({1250, 995});
+    Click({1250, 995});
     dialogs.editAssessor = [&](CDlgCapacityAssessorModel& d) {
         return d.SetCirculatoryArmId(network.GetArms().GetArm(2)->GetId());
     };
     ASSERT_TRUE(editor.RunCommand(EViewCommand::AddCapacityAssessor));
-    editor.LeftButtonDown({1250, 1500}, false);
-    editor.LeftButtonUp({1250, 1500});
+    Click({1250, 1500});
     const CCapacityAssessor* assessor = network.GetCapacityAssessors().GetCapacityAssessor(1);
     ASSERT_NE(assessor, nullptr);
     EXPECT_EQ(assessor->GetEntryArm(), network.GetArms().GetArm(1));
@@ -526,7 +500,6 @@ TEST(EditingFromEmpty, EveryStepUndoesBackToAnEmptyNetwork)
     EXPECT_THAT(undone, ElementsAre("Add Capacity Assessor", "Add Zone", "Add Lane Connector",
                                     "Add Lane Connector", "Add Arm", "Add Arm", "Add Arm"));
     EXPECT_EQ(doc.GetNetwork().GetArms().GetCount(), 0u);
-    doc.RemoveView(&view);
 }
 
 } // namespace

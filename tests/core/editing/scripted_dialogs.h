@@ -17,24 +17,15 @@ class CScriptedDialogs : public CNetworkViewDialogs
 {
 public:
     // Each returns false for Cancel; by default OK with the presets.
-    std::function<bool(CDlgArmCreateModel&)> createArm = [](auto&) {
+    static constexpr auto Ok = [](auto&) {
         return true;
     };
-    std::function<bool(CDlgEditArmModel&)> editArm = [](auto&) {
-        return true;
-    };
-    std::function<bool(CDlgEditLaneModel&)> editShortLane = [](auto&) {
-        return true;
-    };
-    std::function<bool(CDlgEditZoneModel&)> editZone = [](auto&) {
-        return true;
-    };
-    std::function<bool(CDlgCapacityAssessorModel&)> editAssessor = [](auto&) {
-        return true;
-    };
-    std::function<bool(CDlgEditLabelModel&)> editLabel = [](auto&) {
-        return true;
-    };
+    std::function<bool(CDlgArmCreateModel&)> createArm = Ok;
+    std::function<bool(CDlgEditArmModel&)> editArm = Ok;
+    std::function<bool(CDlgEditLaneModel&)> editShortLane = Ok;
+    std::function<bool(CDlgEditZoneModel&)> editZone = Ok;
+    std::function<bool(CDlgCapacityAssessorModel&)> editAssessor = Ok;
+    std::function<bool(CDlgEditLabelModel&)> editLabel = Ok;
     // The titles of the dialogs shown, in order.
     std::vector<std::string> shown;
 

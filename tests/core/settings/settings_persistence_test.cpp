@@ -147,18 +147,28 @@ TEST(SettingsPersistenceTest, RoundTripKeepsEveryValueAndWritesNothingElse)
     EXPECT_EQ(loaded, settings);
 }
 
-TEST(SettingsPersistenceTest, MissingKeysAndValuesOfTheWrongTypeKeepTheCurrentValues)
+// What is missing or of the wrong type keeps its value; the network settings are refreshed
+// from the defaults loaded.
+TEST(SettingsPersistenceTest, LoadKeepsMissingKeysAndValuesOfTheWrongTypeAndRefreshesTheNetwork)
 {
     CMemorySettingsStore store;
     store.WriteProfileString(SettingsSection, "DefGridSize", "250");
     store.WriteProfileInt(SettingsSection, "DefAuthor", 5);
+    store.WriteProfileInt(SettingsSection, "DefArmTextHeight", 55);
     ProgramSettings settings;
     settings.DefAuthor = "kept";
     settings.AutoSaveDirectory = "/kept/";
-    const ProgramSettings before = settings;
+    ProgramSettings expected = settings;
+    expected.DefArmTextHeight = 55;
     NetworkSettings network;
+    network.Company = "from an old file";
     LoadSettings(store, settings, network);
-    EXPECT_EQ(settings, before);
+    EXPECT_EQ(settings, expected);
+
+    NetworkSettings expectedNetwork;
+    expectedNetwork.ArmTextHeight = 55;
+    expectedNetwork.Author = "kept";
+    EXPECT_EQ(network, expectedNetwork);
 }
 
 struct ClampCase
@@ -219,22 +229,6 @@ TEST(SettingsPersistenceTest, ColumnWidthsAllZeroGiveTheDefaultsOtherwiseAreKept
     };
     EXPECT_EQ(load(Widths{}), (Widths{41, 50, 0, 50, 50, 0, 50, 60, 59}));
     EXPECT_EQ(load(Widths{0, 0, 0, 0, 70, -8, 0, 0, 0}), (Widths{0, 0, 0, 0, 70, 0, 0, 0, 0}));
-}
-
-TEST(SettingsPersistenceTest, LoadRefreshesNetworkSettingsFromTheStoredDefaults)
-{
-    CMemorySettingsStore store;
-    store.WriteProfileInt(SettingsSection, "DefArmTextHeight", 55);
-    store.WriteProfileString(SettingsSection, "DefCompany", "Works Ltd");
-    ProgramSettings settings;
-    NetworkSettings network;
-    network.Author = "from an old file";
-    LoadSettings(store, settings, network);
-
-    NetworkSettings expected;
-    expected.ArmTextHeight = 55;
-    expected.Company = "Works Ltd";
-    EXPECT_EQ(network, expected);
 }
 
 TEST(SettingsPersistenceTest, AutoSaveDirectoryFromItsOwnSectionOrTheDefault)
