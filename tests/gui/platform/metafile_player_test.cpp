@@ -1,7 +1,7 @@
 // A recorded metafile played back onto the Qt surface paints what drawing there directly
 // paints: pens and their dashes, brushes, fonts at every escapement and alignment.
-#include "platform/emf_recorder.h"
 #include "platform/emf_reader.h"
+#include "platform/emf_recorder.h"
 #include "platform/freetype_text_measurer.h"
 #include "platform/metafile_player.h"
 #include "platform/qpainter_surface.h"

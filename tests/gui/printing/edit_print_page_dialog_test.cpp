@@ -71,8 +71,10 @@ TEST_F(EditPrintPageDialog, TheScaleBoxIsEnabledOnlyForASpecificScale)
 TEST_F(EditPrintPageDialog, PositionRadiosCarryTheirValuesInTheirOrder)
 {
     const std::vector<std::pair<QString, TitleBlockPosition>> expected{
-        {"No Title Block", TitleBlockPosition::None}, {"Right", TitleBlockPosition::Right},
-        {"Bottom", TitleBlockPosition::Bottom},       {"Left", TitleBlockPosition::Left},
+        {"No Title Block", TitleBlockPosition::None},
+        {"Right", TitleBlockPosition::Right},
+        {"Bottom", TitleBlockPosition::Bottom},
+        {"Left", TitleBlockPosition::Left},
         {"Top", TitleBlockPosition::Top}};
     for (int id = 0; id < static_cast<int>(expected.size()); ++id) {
         CDlgEditPrintPageModel model(*page);
