@@ -1,6 +1,5 @@
 // gyrolith-cli as users run it: exit statuses, stdout and stderr, and what it leaves on disk.
 #include "cardfile/carousel_file.h"
-#include "case_name.h"
 #include "example_networks.h"
 #include "external_tools.h"
 #include "reports/report_definition.h"
@@ -21,7 +20,6 @@
 
 namespace
 {
-using TestSupport::PrintTo;
 
 namespace fs = std::filesystem;
 
@@ -177,40 +175,6 @@ TEST_F(CCli, SaveReportsTheValuesTheReaderChanged)
     EXPECT_EQ(Run("save " + P(edited) + " -o " + P(edited)).err, "");
 }
 
-struct CDamage
-{
-    const char* name;
-    std::string (*damage)(const std::string& text);
-    std::string message;
-};
-
-class CCliDamaged : public CCli, public ::testing::WithParamInterface<CDamage>
-{};
-
-// Every command refuses a damaged file the same way: status 1, the message on stderr, nothing
-// on stdout and the output file left exactly as it was.
-TEST_P(CCliDamaged, RefusedWithTheProgramsMessage)
-{
-    const fs::path bad = dir / "bad.crs";
-    WriteText(bad, GetParam().damage(ReadText(Roundabout())));
-    const fs::path out = dir / "out.crs";
-    WriteText(out, "keep me");
-    for (const std::string& command :
-         {"show " + P(bad), "save " + P(bad) + " -o " + P(out),
-          "balance " + P(bad) + " -o " + P(out) + " --build-routes",
-          "build-routes " + P(bad) + " -o " + P(out),
-          "disallow-circular " + P(bad) + " -o " + P(out), "export-emf " + P(bad) + " -o " + P(out),
-          "export-dxf " + P(bad) + " -o " + P(out)}) {
-        const CRun run = Run(command);
-        EXPECT_EQ(run.status, 1) << command;
-        EXPECT_EQ(run.err, GetParam().message) << command;
-        EXPECT_EQ(run.out, "") << command;
-        EXPECT_EQ(ReadText(out), "keep me") << command;
-    }
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 5)
-        << "a temporary file was left behind";
-}
-
 std::string ReplaceFirst(std::string text, const std::string& from, const std::string& to)
 {
     const std::size_t at = text.find(from);
@@ -218,31 +182,44 @@ std::string ReplaceFirst(std::string text, const std::string& from, const std::s
     return at == std::string::npos ? text : text.replace(at, from.size(), to);
 }
 
-// A damaged file's message is followed by where reading stopped and what it expected there. The
-// reader's other messages are the document's tests; here each command passes them on.
-INSTANTIATE_TEST_SUITE_P(
-    Files, CCliDamaged,
-    ::testing::Values(
-        CDamage{"WrongKeyword",
-                [](const std::string& text) { return ReplaceFirst(text, "\nARM", "\nMRA"); },
-                Corrupt + "line 13: expected an ARM card\n"},
-        CDamage{"Empty", [](const std::string&) { return std::string(); },
-                Corrupt + "line 1: the file ends where a SCHEM card was expected\n"},
-        CDamage{"Binary",
-                [](const std::string&) {
-                    return std::string("\x7f"
-                                       "ELF\x02\x01",
-                                       6);
-                },
-                Corrupt + "line 1: expected a SCHEM card\n"},
-        CDamage{"LaterVersion",
-                [](const std::string& text) {
-                    return ReplaceFirst(ReplaceFirst(text, "SCHEM1.3", "SCHEM2.0"), "SVERS1.3.0",
-                                        "SVERS2.0.1");
-                },
-                "The file was created on a later version of Gyrolith which is not compatible with "
-                "this version.\nThe file was created on version 2.0.1 of Gyrolith\n"}),
-    CaseName());
+// Every command refuses a damaged file the same way: status 1, the message on stderr, nothing
+// on stdout and the output file left exactly as it was. A damaged file's message is followed by
+// where reading stopped and what it expected there; the reader's other messages are the
+// document's tests.
+TEST_F(CCli, DamagedFilesAreRefusedWithTheProgramsMessage)
+{
+    const std::string good = ReadText(Roundabout());
+    const fs::path bad = dir / "bad.crs";
+    const fs::path out = dir / "out.crs";
+    WriteText(out, "keep me");
+    for (const auto& [text, message] : std::vector<std::pair<std::string, std::string>>{
+             {ReplaceFirst(good, "\nARM", "\nMRA"), Corrupt + "line 13: expected an ARM card\n"},
+             {"", Corrupt + "line 1: the file ends where a SCHEM card was expected\n"},
+             {std::string("\x7f"
+                          "ELF\x02\x01",
+                          6),
+              Corrupt + "line 1: expected a SCHEM card\n"},
+             {ReplaceFirst(ReplaceFirst(good, "SCHEM1.3", "SCHEM2.0"), "SVERS1.3.0", "SVERS2.0.1"),
+              "The file was created on a later version of Gyrolith which is not compatible with "
+              "this version.\nThe file was created on version 2.0.1 of Gyrolith\n"}}) {
+        SCOPED_TRACE(message);
+        WriteText(bad, text);
+        for (const std::string& command :
+             {"show " + P(bad), "save " + P(bad) + " -o " + P(out),
+              "balance " + P(bad) + " -o " + P(out) + " --build-routes",
+              "build-routes " + P(bad) + " -o " + P(out),
+              "disallow-circular " + P(bad) + " -o " + P(out),
+              "export-emf " + P(bad) + " -o " + P(out), "export-dxf " + P(bad) + " -o " + P(out)}) {
+            const CRun run = Run(command);
+            EXPECT_EQ(run.status, 1) << command;
+            EXPECT_EQ(run.err, message) << command;
+            EXPECT_EQ(run.out, "") << command;
+            EXPECT_EQ(ReadText(out), "keep me") << command;
+        }
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 5)
+        << "a temporary file was left behind";
+}
 
 TEST_F(CCli, InputsThatAreNoNetworkFileSayWhy)
 {

@@ -1,9 +1,12 @@
-// A Qt surface that makes one deliberate mistake, to show that the agreement check catches such
-// mistakes: the first text that reads as named is written 6 plan units to the right.
+// Painting with the Qt surface for comparisons, and a Qt surface that makes one deliberate
+// mistake, to show that the agreement check catches such mistakes: the first text that reads
+// as named is written 6 plan units to the right.
 #pragma once
 
 #include "platform/qpainter_surface.h"
+#include "support/metafile_reader.h"
 
+#include <functional>
 #include <string>
 
 namespace GuiTestSupport
@@ -41,4 +44,21 @@ private:
     std::string m_movedText;
     bool m_moved = false;
 };
+
+// What the Qt surface paints of a drawing over the bounds, at one pixel per plan unit on white
+// and antialiased; with a text named, the first text that reads so is out of place.
+inline QImage PaintOnImage(const CRect& bounds, const CTextMeasurer& measurer, CGlyphFonts& fonts,
+                           const std::function<void(CDrawingSurface&)>& draw,
+                           const std::string& movedText = {})
+{
+    QImage image(PixelSizeOf(bounds, 1.0), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    CPlanMapping mapping;
+    mapping.windowOrigin = QPointF(bounds.left, bounds.top);
+    QPainter painter(&image);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    CTextMovingSurface surface(painter, mapping, measurer, &fonts, movedText);
+    draw(surface);
+    return image;
+}
 } // namespace GuiTestSupport
