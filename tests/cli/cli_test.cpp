@@ -116,7 +116,8 @@ TEST_F(CCli, RouteCommandsRewriteTheFile)
     ASSERT_EQ(Run("build-routes " + P(layout) + " -o " + P(built)).status, 0);
     const fs::path arm2 = dir / "arm2.crs";
     ASSERT_EQ(Run("balance " + P(built) + " -o " + P(arm2) + " --arm 2 --flow-group 1").status, 0);
-    const auto& origin = Show(arm2, " --flow-group 1")["od"]["origin_totals"];
+    const nlohmann::json balanced = Show(arm2, " --flow-group 1");
+    const auto& origin = balanced["od"]["origin_totals"];
     EXPECT_NEAR(origin["actual"][1].get<double>(), origin["desired"][1].get<double>(), 1e-6);
     EXPECT_EQ(origin["actual"][0].get<double>(), 0.0); // arm 1 was not balanced
 
