@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
-#include <unistd.h>
 
 namespace
 {
@@ -19,7 +18,7 @@ protected:
     void SetUp() override
     {
         dir = TestSupport::ScratchDir(
-            "od_cli_" + std::to_string(::getpid()) + "_" +
+            std::string("od_cli_") +
             ::testing::UnitTest::GetInstance()->current_test_info()->name());
     }
     void TearDown() override { fs::remove_all(dir); }

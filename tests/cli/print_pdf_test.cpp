@@ -1,83 +1,38 @@
 // print-pdf checked by poppler's readers: page count, sizes and orientations, searchable title
 // block text, and where the frame and a cropped drawing land at one pixel per page unit.
-#include "external_tools.h"
+#include "poppler.h"
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <string>
-#include <vector>
 
 namespace
 {
 
 namespace fs = std::filesystem;
 
-// 7 December 2026, 12:00 UTC.
-const std::string Epoch = "1796644800";
 const std::string Roundabout = GYROLITH_SOURCE_DIR "/examples/roundabout.crs";
-
-bool HavePoppler()
-{
-    return TestSupport::HaveExecutable("/usr/bin/pdfinfo") &&
-           TestSupport::HaveExecutable("/usr/bin/pdftotext") &&
-           TestSupport::HaveExecutable("/usr/bin/pdftoppm");
-}
 
 TestSupport::CCommandResult PrintPdf(const std::string& args)
 {
-    return TestSupport::Run("SOURCE_DATE_EPOCH=" + Epoch + " " GYROLITH_CLI " print-pdf " + args);
+    return TestSupport::Run("SOURCE_DATE_EPOCH=" + Poppler::Epoch + " " GYROLITH_CLI " print-pdf " +
+                            args);
 }
 
-// A binary greyscale picture (PGM "P5") as rows of bytes.
-struct CGreyImage
+// Dark pixels between two rows in the darkest of the columns x - 1 to x + 1 (a hairline may fall
+// on either side of a pixel edge).
+int DarkInColumn(const Poppler::CGreyImage& image, int x, int top, int bottom)
 {
-    int width = 0;
-    int height = 0;
-    std::vector<unsigned char> pixels;
+    int darkest = 0;
+    for (int column = x - 1; column <= x + 1; ++column)
+        darkest = std::max(darkest, image.Dark(column, top, column + 1, bottom, 160));
+    return darkest;
+}
 
-    unsigned char At(int x, int y) const
-    {
-        return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
-                      static_cast<std::size_t>(x)];
-    }
-    // Dark pixels between two rows in the darkest of the columns x - 1 to x + 1 (a hairline
-    // may fall on either side of a pixel edge).
-    int DarkInColumn(int x, int top, int bottom) const
-    {
-        int darkest = 0;
-        for (int column = x - 1; column <= x + 1; ++column) {
-            int dark = 0;
-            for (int y = top; y < bottom; ++y)
-                dark += At(column, y) < 160 ? 1 : 0;
-            darkest = std::max(darkest, dark);
-        }
-        return darkest;
-    }
-    bool IsBlank(int left, int top, int right, int bottom) const
-    {
-        for (int y = top; y < bottom; ++y)
-            for (int x = left; x < right; ++x)
-                if (At(x, y) < 250)
-                    return false;
-        return true;
-    }
-};
-
-CGreyImage ReadPgm(const fs::path& path)
+bool IsBlank(const Poppler::CGreyImage& image, int left, int top, int right, int bottom)
 {
-    std::ifstream in(path, std::ios::binary);
-    std::string magic;
-    int maxValue = 0;
-    CGreyImage image;
-    in >> magic >> image.width >> image.height >> maxValue;
-    in.get();
-    image.pixels.resize(static_cast<std::size_t>(image.width) *
-                        static_cast<std::size_t>(image.height));
-    in.read(reinterpret_cast<char*>(image.pixels.data()),
-            static_cast<std::streamsize>(image.pixels.size()));
-    return image;
+    return image.Dark(left, top, right, bottom, 250) == 0;
 }
 
 class PrintPdfCommand : public testing::Test
@@ -85,7 +40,7 @@ class PrintPdfCommand : public testing::Test
 protected:
     void SetUp() override
     {
-        if (!HavePoppler())
+        if (!Poppler::Installed())
             GTEST_SKIP() << "poppler-utils (pdfinfo, pdftotext, pdftoppm) not installed";
         dir = TestSupport::ScratchDir("print_pdf");
     }
@@ -101,7 +56,8 @@ TEST_F(PrintPdfCommand, TheRoundaboutGivesTwoA4PagesLandscapeThenPortrait)
     EXPECT_NE(info.find("Page    1 size:  842 x 595 pts (A4)"), std::string::npos) << info;
     EXPECT_NE(info.find("Page    2 size:  595 x 842 pts (A4)"), std::string::npos) << info;
 
-    const std::string text = TestSupport::Run("/usr/bin/pdftotext -f 1 -l 1 " + pdf.string() + " -").output;
+    const std::string text =
+        TestSupport::Run("/usr/bin/pdftotext -f 1 -l 1 " + pdf.string() + " -").output;
     for (const char* expected : {"Company", "FileName", "roundabout.crs", "1:2", "07 Dec 2026"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
 }
@@ -111,38 +67,20 @@ TEST_F(PrintPdfCommand, FrameStripAndCroppedDrawingLandWhereTheLayoutSays)
     const fs::path pdf = dir / "page1.pdf";
     ASSERT_EQ(PrintPdf(Roundabout + " -o " + pdf.string() + " --page 1").status, 0);
     // 254 dpi: one pixel per page unit, the A4 sheet 2970 x 2100.
-    ASSERT_EQ(TestSupport::Run("/usr/bin/pdftoppm -r 254 -gray " + pdf.string() + " " + (dir / "p").string())
-                  .status,
-              0);
-    fs::path pgm;
-    for (const auto& entry : fs::directory_iterator(dir))
-        if (entry.path().extension() == ".pgm")
-            pgm = entry.path();
-    const CGreyImage image = ReadPgm(pgm);
+    const Poppler::CGreyImage image = Poppler::Rasterise(pdf, 1, 254);
     ASSERT_NEAR(image.width, 2970, 2);
     ASSERT_NEAR(image.height, 2100, 2);
     // The frame: its left border at 100, nothing left of it; the right strip 600 wide, its
     // seven rows 1300 high stacked from the frame's bottom at 2000.
-    EXPECT_GT(image.DarkInColumn(100, 200, 1900), 1600);
-    EXPECT_TRUE(image.IsBlank(0, 0, 97, image.height));
-    EXPECT_GT(image.DarkInColumn(2870 - 600, 750, 1950), 1150);
-    EXPECT_LT(image.DarkInColumn(2870 - 600, 200, 650), 50);
+    EXPECT_GT(DarkInColumn(image, 100, 200, 1900), 1600);
+    EXPECT_TRUE(IsBlank(image, 0, 0, 97, image.height));
+    EXPECT_GT(DarkInColumn(image, 2870 - 600, 750, 1950), 1150);
+    EXPECT_LT(DarkInColumn(image, 2870 - 600, 200, 650), 50);
     // Page 1 crops to its zone (4300, 4500)-(7700, 7500) at scale 0.5: 1700 x 1500 centred in
     // the drawing area (110, 110)-(2260, 1990), so from x 335 to 2035. Beside it, no ink.
-    EXPECT_TRUE(image.IsBlank(115, 115, 325, 1985));
-    EXPECT_TRUE(image.IsBlank(2045, 115, 2255, 1985));
-    EXPECT_FALSE(image.IsBlank(345, 320, 2025, 1780));
-}
-
-TEST_F(PrintPdfCommand, APageOutsideTheRangeIsBadUsageAndLeavesNoFile)
-{
-    const fs::path pdf = dir / "none.pdf";
-    const auto run = PrintPdf(Roundabout + " -o " + pdf.string() + " --page 3");
-    EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.output.find("The network has no print page 3 (it has 2)"), std::string::npos)
-        << run.output;
-    EXPECT_FALSE(fs::exists(pdf));
-    EXPECT_EQ(PrintPdf(Roundabout + " -o " + pdf.string() + " --page 0").status, 2);
+    EXPECT_TRUE(IsBlank(image, 115, 115, 325, 1985));
+    EXPECT_TRUE(IsBlank(image, 2045, 115, 2255, 1985));
+    EXPECT_FALSE(IsBlank(image, 345, 320, 2025, 1780));
 }
 
 TEST_F(PrintPdfCommand, ANetworkWithoutPagesPrintsTheWholeNetworkOnOneLandscapePage)
@@ -159,10 +97,16 @@ TEST_F(PrintPdfCommand, ANetworkWithoutPagesPrintsTheWholeNetworkOnOneLandscapeP
     EXPECT_EQ(text.find("Company"), std::string::npos);
 }
 
-TEST_F(PrintPdfCommand, AFileThatCannotBeReadSaysWhyWithStatus1)
+// A page outside the range is bad usage, a file that cannot be read a failure; neither writes.
+TEST_F(PrintPdfCommand, RefusalsLeaveNoFile)
 {
-    const fs::path pdf = dir / "x.pdf";
-    const auto run = PrintPdf((dir / "missing.crs").string() + " -o " + pdf.string());
+    const fs::path pdf = dir / "none.pdf";
+    auto run = PrintPdf(Roundabout + " -o " + pdf.string() + " --page 3");
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.output.find("The network has no print page 3 (it has 2)"), std::string::npos)
+        << run.output;
+    EXPECT_EQ(PrintPdf(Roundabout + " -o " + pdf.string() + " --page 0").status, 2);
+    run = PrintPdf((dir / "missing.crs").string() + " -o " + pdf.string());
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.output.find("missing.crs"), std::string::npos) << run.output;
     EXPECT_FALSE(fs::exists(pdf));

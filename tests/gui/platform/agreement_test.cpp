@@ -6,11 +6,10 @@
 #include "external_tools.h"
 #include "platform/emf_recorder.h"
 #include "platform/freetype_text_measurer.h"
-#include "platform/qpainter_surface.h"
 #include "support/drawing_agreement.h"
-#include "support/faulty_surface.h"
 #include "support/metafile_reader.h"
 #include "support/primitive_table.h"
+#include "support/text_moving_surface.h"
 #include "view/diagram_painter.h"
 
 #include <functional>
@@ -20,12 +19,10 @@ using namespace GuiTestSupport;
 
 namespace
 {
-// One pixel per plan unit: a label moved by 6 units is 6 pixels away.
-constexpr double PixelsPerUnit = 1.0;
-// Measured: honest paintings of the table, the roundabout and the crossroads leave at most 10,
-// 44 and 51 disagreeing pixels in a 32-pixel tile at any half-tile step (antialiasing and
-// hinting of thin lines and glyph edges); the label "E1" moved 6 units leaves 172 and 170, a
-// table text 353.
+// At one pixel per plan unit a text moved by 6 units is 6 pixels away. Measured: honest paintings
+// of the table, the roundabout and the crossroads leave at most 10, 44 and 51 disagreeing pixels in
+// a 32-pixel tile at any half-tile step (antialiasing and hinting of thin lines and glyph edges);
+// the label "E1" moved 6 units leaves 172 and 170, a table text 353.
 constexpr int MostDisagreeingPerTile = 80;
 
 using CDrawing = std::function<void(CDrawingSurface&)>;
@@ -45,24 +42,8 @@ protected:
     {
         m_dir = TestSupport::ScratchDir("agreement-" + name);
         std::string log;
-        QImage image = RenderThroughLibreOffice({emf}, PixelsPerUnit, m_dir, log).front();
+        QImage image = RenderThroughLibreOffice({emf}, 1.0, m_dir, log).front();
         EXPECT_FALSE(image.isNull()) << log;
-        return image;
-    }
-
-    QImage Paint(const CDrawing& draw, const CRect& bounds, EFault fault = EFault::None,
-                 const std::string& movedText = {})
-    {
-        QImage image(PixelSizeOf(bounds, PixelsPerUnit), QImage::Format_RGB32);
-        image.fill(Qt::white);
-        CPlanMapping mapping;
-        mapping.windowOrigin = QPointF(bounds.left, bounds.top);
-        mapping.pixelsPerUnitX = mapping.pixelsPerUnitY = PixelsPerUnit;
-        QPainter painter(&image);
-        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-        CQPainterSurface surface(painter, mapping, m_measurer, &m_fonts);
-        CFaultySurface faulty(surface, fault, movedText);
-        draw(faulty);
         return image;
     }
 
@@ -81,6 +62,24 @@ protected:
         return agreement;
     }
 
+    // The drawing painted here agrees with its metafile as the reader shows it; with one text
+    // moved, it does not.
+    void ExpectAgreement(const std::vector<std::uint8_t>& emf, const CDrawing& draw,
+                         const std::string& name, const std::string& movedText)
+    {
+        const QImage reader = ReaderImage(emf, name);
+        ASSERT_FALSE(reader.isNull());
+        const CRect bounds = MetafileBounds(emf);
+        const CAgreement honest =
+            Compare(PaintOnImage(bounds, m_measurer, m_fonts, draw), reader, "honest");
+        EXPECT_LE(honest.worstTile, MostDisagreeingPerTile) << honest.Describe() << " in " << m_dir;
+        const CAgreement moved =
+            Compare(PaintOnImage(bounds, m_measurer, m_fonts, draw, movedText), reader, "moved");
+        EXPECT_GT(moved.worstTile, MostDisagreeingPerTile) << moved.Describe();
+        RecordProperty("honest", honest.Describe());
+        RecordProperty("moved", moved.Describe());
+    }
+
     CFreeTypeTextMeasurer m_measurer;
     CGlyphFonts m_fonts;
     std::filesystem::path m_dir;
@@ -90,18 +89,7 @@ TEST_F(AgreementTest, TextInEveryAlignmentAndTurnAndTheShapesAgreeAndAMovedTextD
 {
     CEmfRecorder recorder(m_measurer);
     DrawTextAndShapeTable(recorder);
-    const std::vector<std::uint8_t> emf = recorder.Finish();
-    const QImage reader = ReaderImage(emf, "table");
-    ASSERT_FALSE(reader.isNull());
-    const CRect bounds = MetafileBounds(emf);
-
-    const CAgreement honest = Compare(Paint(DrawTextAndShapeTable, bounds), reader, "honest");
-    EXPECT_LE(honest.worstTile, MostDisagreeingPerTile) << honest.Describe() << " in " << m_dir;
-    const CAgreement moved = Compare(
-        Paint(DrawTextAndShapeTable, bounds, EFault::TextMoved, "Tag 17g"), reader, "moved");
-    EXPECT_GT(moved.worstTile, MostDisagreeingPerTile) << moved.Describe();
-    RecordProperty("honest", honest.Describe());
-    RecordProperty("moved", moved.Describe());
+    ExpectAgreement(recorder.Finish(), DrawTextAndShapeTable, "table", "Tag 17g");
 }
 
 class SampleNetworkAgreementTest : public AgreementTest,
@@ -116,19 +104,9 @@ TEST_P(SampleNetworkAgreementTest, DiagramAgreesAndAMovedArmLabelDoesNot)
     ASSERT_TRUE(document.OnOpenDocument(std::string(GYROLITH_SOURCE_DIR) + "/examples/" +
                                         GetParam() + ".crs"));
     const CDiagramSource source = document.GetDiagramSource();
-    const std::vector<std::uint8_t> emf = RecordNetworkEmf(source, m_measurer);
-    const QImage reader = ReaderImage(emf, GetParam());
-    ASSERT_FALSE(reader.isNull());
-    const CRect bounds = MetafileBounds(emf);
-    const CDrawing diagram = [&](CDrawingSurface& s) { DrawNetworkDiagram(source, s); };
-
-    const CAgreement honest = Compare(Paint(diagram, bounds), reader, "honest");
-    EXPECT_LE(honest.worstTile, MostDisagreeingPerTile) << honest.Describe() << " in " << m_dir;
-    const CAgreement moved =
-        Compare(Paint(diagram, bounds, EFault::TextMoved, "E1"), reader, "moved");
-    EXPECT_GT(moved.worstTile, MostDisagreeingPerTile) << moved.Describe();
-    RecordProperty("honest", honest.Describe());
-    RecordProperty("moved", moved.Describe());
+    ExpectAgreement(
+        RecordNetworkEmf(source, m_measurer),
+        [&](CDrawingSurface& s) { DrawNetworkDiagram(source, s); }, GetParam(), "E1");
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, SampleNetworkAgreementTest,

@@ -1,13 +1,14 @@
 // A recorded metafile played back onto the Qt surface paints what drawing there directly
 // paints: pens and their dashes, brushes, fonts at every escapement and alignment.
-#include "platform/emf_recorder.h"
 #include "platform/emf_reader.h"
+#include "platform/emf_recorder.h"
 #include "platform/freetype_text_measurer.h"
 #include "platform/metafile_player.h"
 #include "platform/qpainter_surface.h"
 #include "support/drawing_agreement.h"
 #include "support/metafile_reader.h"
 #include "support/primitive_table.h"
+#include "support/text_moving_surface.h"
 
 #include <gtest/gtest.h>
 
@@ -19,19 +20,6 @@ namespace
 class MetafilePlayerTest : public testing::Test
 {
 protected:
-    QImage Paint(const CRect& bounds, const std::function<void(CDrawingSurface&)>& draw)
-    {
-        QImage image(PixelSizeOf(bounds, 1.0), QImage::Format_RGB32);
-        image.fill(Qt::white);
-        CPlanMapping mapping;
-        mapping.windowOrigin = QPointF(bounds.left, bounds.top);
-        QPainter painter(&image);
-        painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-        CQPainterSurface surface(painter, mapping, m_measurer, &m_fonts);
-        draw(surface);
-        return image;
-    }
-
     CFreeTypeTextMeasurer m_measurer;
     CGlyphFonts m_fonts;
 };
@@ -43,9 +31,9 @@ TEST_F(MetafilePlayerTest, PlaysTheTableOfPrimitivesAsItWasDrawn)
     const std::vector<std::uint8_t> emf = recorder.Finish();
     const CRect bounds = MetafileBounds(emf);
 
-    const QImage drawn = Paint(bounds, [](CDrawingSurface& s) { DrawTextAndShapeTable(s); });
-    const QImage played =
-        Paint(bounds, [&](CDrawingSurface& s) { PlayMetafile(emf, s, m_measurer); });
+    const QImage drawn = PaintOnImage(bounds, m_measurer, m_fonts, DrawTextAndShapeTable);
+    const QImage played = PaintOnImage(
+        bounds, m_measurer, m_fonts, [&](CDrawingSurface& s) { PlayMetafile(emf, s, m_measurer); });
     // The same painter twice: only the order of state changes differs.
     const CAgreement agreement = CompareRenderings(drawn, played, {1, 40, 32});
     EXPECT_TRUE(agreement.sameSize);

@@ -38,11 +38,20 @@ protected:
     QStringList refusals;
 };
 
-TEST_F(EditPrintPageDialog, TheScaleBoxClampsWhenLeftAndOnOk)
+TEST_F(EditPrintPageDialog, TheScaleBoxIsForASpecificScaleAndClampsWhenLeftAndOnOk)
 {
+    page->GetPrintZone().SetScaleToFit(true);
     CDlgEditPrintPageModel model(*page);
     CDlgEditPrintPage dialog(model);
     EXPECT_EQ(dialog.windowTitle(), "Print Page Layout");
+    EXPECT_TRUE(dialog.ScaleToFit()->isChecked());
+    EXPECT_FALSE(dialog.Scale()->isEnabled());
+    dialog.SpecificScale()->click();
+    EXPECT_FALSE(dialog.ScaleToFit()->isChecked());
+    EXPECT_TRUE(dialog.Scale()->isEnabled());
+    dialog.ScaleToFit()->click();
+    EXPECT_FALSE(dialog.Scale()->isEnabled());
+    dialog.SpecificScale()->click();
     EXPECT_EQ(dialog.Scale()->text(), "1.00");
     TypeScale(dialog, "7");
     EXPECT_EQ(dialog.Scale()->text(), "5.00");
@@ -54,44 +63,27 @@ TEST_F(EditPrintPageDialog, TheScaleBoxClampsWhenLeftAndOnOk)
     EXPECT_DOUBLE_EQ(model.OnOK().scale, 5.0);
 }
 
-TEST_F(EditPrintPageDialog, TheScaleBoxIsEnabledOnlyForASpecificScale)
-{
-    page->GetPrintZone().SetScaleToFit(true);
-    CDlgEditPrintPageModel model(*page);
-    CDlgEditPrintPage dialog(model);
-    EXPECT_TRUE(dialog.ScaleToFit()->isChecked());
-    EXPECT_FALSE(dialog.Scale()->isEnabled());
-    dialog.SpecificScale()->click();
-    EXPECT_FALSE(dialog.ScaleToFit()->isChecked());
-    EXPECT_TRUE(dialog.Scale()->isEnabled());
-    dialog.ScaleToFit()->click();
-    EXPECT_FALSE(dialog.Scale()->isEnabled());
-}
-
-TEST_F(EditPrintPageDialog, PositionRadiosCarryTheirValuesInTheirOrder)
-{
-    const std::vector<std::pair<QString, TitleBlockPosition>> expected{
-        {"No Title Block", TitleBlockPosition::None}, {"Right", TitleBlockPosition::Right},
-        {"Bottom", TitleBlockPosition::Bottom},       {"Left", TitleBlockPosition::Left},
-        {"Top", TitleBlockPosition::Top}};
-    for (int id = 0; id < static_cast<int>(expected.size()); ++id) {
-        CDlgEditPrintPageModel model(*page);
-        CDlgEditPrintPage dialog(model);
-        // A new page has its title block on the right.
-        EXPECT_EQ(dialog.Positions().checkedButton()->text(), "Right");
-        QAbstractButton* radio = dialog.Positions().button(id);
-        ASSERT_NE(radio, nullptr);
-        EXPECT_EQ(radio->text(), expected[static_cast<std::size_t>(id)].first);
-        radio->click();
-        dialog.accept();
-        EXPECT_EQ(model.OnOK().titleBlockPosition, expected[static_cast<std::size_t>(id)].second);
-    }
-}
-
 TEST_F(EditPrintPageDialog, OkTakesEveryControlAndTheNewPageNumber)
 {
     CDlgEditPrintPageModel model(*page);
     CDlgEditPrintPage dialog(model);
+    // A new page has its title block on the right; the radios carry their values in order.
+    EXPECT_EQ(dialog.Positions().checkedButton()->text(), "Right");
+    const std::pair<QString, TitleBlockPosition> positions[] = {
+        {"No Title Block", TitleBlockPosition::None},
+        {"Right", TitleBlockPosition::Right},
+        {"Bottom", TitleBlockPosition::Bottom},
+        {"Left", TitleBlockPosition::Left},
+        {"Top", TitleBlockPosition::Top}};
+    for (int id = 0; id < static_cast<int>(std::size(positions)); ++id) {
+        QAbstractButton* radio = dialog.Positions().button(id);
+        ASSERT_NE(radio, nullptr);
+        EXPECT_EQ(radio->text(), positions[id].first);
+        radio->click();
+        dialog.accept();
+        EXPECT_EQ(model.OnOK().titleBlockPosition, positions[id].second);
+    }
+
     EXPECT_EQ(dialog.PageNumber()->count(), 2);
     EXPECT_EQ(dialog.PageNumber()->currentText(), "2");
     dialog.PageNumber()->setCurrentIndex(0);

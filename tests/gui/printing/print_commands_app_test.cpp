@@ -23,9 +23,6 @@ TEST_F(PrintCommandsApp, PrintAndPreviewFollowThePagesOfTheNetwork)
     app->UpdateCommandUI();
     EXPECT_TRUE(Action(ECommand::Print)->isEnabled());
     EXPECT_TRUE(Action(ECommand::PrintPreview)->isEnabled());
-    EXPECT_EQ(Action(ECommand::Print)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
-    EXPECT_EQ(Action(ECommand::DraftPrintEntireNetwork)->statusTip(),
-              "Draft print the entire network");
 
     prompt.saveChanges.push_back(SaveChangesAnswer::No);
     ASSERT_TRUE(app->FileNew());
@@ -52,11 +49,19 @@ TEST_F(PrintCommandsApp, PrintLayoutModeIsAWindowCommandOfTheNetworkView)
     mode->trigger();
     EXPECT_TRUE(view.IsCommandChecked(EViewCommand::PrintLayoutMode));
     EXPECT_TRUE(frame->GetPrintLayout()->IsActive());
-    // The roundabout's first page is current: its zone is selected.
-    EXPECT_EQ(app->GetDocument()->GetCurrentPrintPage(),
-              app->GetDocument()->GetPrintPages().GetPage(1));
+    // The first page is current, its zone selected; the network is not edited meanwhile, but
+    // the grid still switches.
+    CCarouselDoc& doc = *app->GetDocument();
+    EXPECT_EQ(doc.GetCurrentPrintPage(), doc.GetPrintPages().GetPage(1));
+    EXPECT_EQ(view.GetViewState().GetSelectionKind(), ESelectionKind::PrintZone);
+    EXPECT_EQ(view.GetViewState().GetSelectedId(), doc.GetPrintPages().GetPage(1)->GetId());
+    EXPECT_FALSE(view.IsCommandEnabled(EViewCommand::AddArm));
+    EXPECT_TRUE(view.IsCommandEnabled(EViewCommand::DisplayGrid));
+
     ASSERT_TRUE(view.RunCommand(EViewCommand::PrintLayoutMode));
     EXPECT_FALSE(frame->GetPrintLayout()->IsActive());
+    EXPECT_NE(view.GetViewState().GetSelectionKind(), ESelectionKind::PrintZone);
+    EXPECT_TRUE(view.IsCommandEnabled(EViewCommand::AddArm));
 }
 
 } // namespace

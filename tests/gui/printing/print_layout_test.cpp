@@ -123,24 +123,6 @@ private:
     QStringList m_items;
 };
 
-TEST_F(PrintLayout, TheModeIsTheViewsCheckedCommandAndMakesTheFirstPageCurrent)
-{
-    EXPECT_FALSE(view.IsCommandChecked(EViewCommand::PrintLayoutMode));
-    view.SetWindowCommand(EViewCommand::PrintLayoutMode, [this] { layout.Toggle(); });
-    ASSERT_TRUE(view.RunCommand(EViewCommand::PrintLayoutMode));
-    EXPECT_TRUE(view.IsCommandChecked(EViewCommand::PrintLayoutMode));
-    EXPECT_EQ(Selected(), outer->GetId());
-    EXPECT_EQ(doc.GetCurrentPrintPage(), outer);
-    // The network is not edited meanwhile; the grid still switches.
-    EXPECT_FALSE(view.IsCommandEnabled(EViewCommand::AddArm));
-    EXPECT_TRUE(view.IsCommandEnabled(EViewCommand::DisplayGrid));
-
-    ASSERT_TRUE(view.RunCommand(EViewCommand::PrintLayoutMode));
-    EXPECT_FALSE(view.IsCommandChecked(EViewCommand::PrintLayoutMode));
-    EXPECT_EQ(Selected(), 0u);
-    EXPECT_TRUE(view.IsCommandEnabled(EViewCommand::AddArm));
-}
-
 TEST_F(PrintLayout, BodyDragIsOneMovePrintZoneStepAndAHandleDragOneResize)
 {
     layout.SetActive(true);

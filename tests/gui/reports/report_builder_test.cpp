@@ -261,16 +261,10 @@ TEST_F(ReportBuilderTest, FragmentOptionsTakeTheirUndoNames)
     ExpectStep("Report: Set Network Diagram Scale", [&] { Pick("scale", "Fit To Page Width"); });
 }
 
-TEST_F(ReportBuilderTest, ScalesAndReChoosingTheCurrentValue)
+// What is chosen already takes no step to undo.
+TEST_F(ReportBuilderTest, ReChoosingTheCurrentValueTakesNoStep)
 {
     SelectFragment(6);
-    QComboBox& scale = Find<QComboBox>("scale");
-    QStringList scales;
-    for (int i = 0; i < scale.count(); ++i)
-        scales << scale.itemText(i);
-    EXPECT_EQ(scales.join(" "), "Fit To Page Width 10% 20% 30% 40% 50% 60% 70% 80% 90% 100% "
-                                "150% 200% 250% 300% 350% 400% 450% 500%");
-    // What is chosen already takes no step to undo.
     Pick("scale", "40%");
     Pick("printZone", "Print Zone 1");
     Pick("paperSize", "A4 (210x297mm)");
@@ -282,21 +276,18 @@ TEST_F(ReportBuilderTest, ScalesAndReChoosingTheCurrentValue)
     EXPECT_FALSE(Doc().IsModified());
 }
 
-TEST_F(ReportBuilderTest, NoKeepsTheReport)
+// No keeps the report. The undo that brings back the last report after Yes selects it again;
+// without reports nothing is selected and nothing can be acted on.
+TEST_F(ReportBuilderTest, DeleteReportAsksAndAnEmptyListRests)
 {
     prompt.yesNo = {PromptAnswer::No};
     Click("deleteReport");
-    EXPECT_EQ(prompt.questions,
-              std::vector<std::string>{"Are you sure you want to delete this report ?"});
     EXPECT_EQ(Doc().GetReportDefinitions().GetCount(), 1);
     EXPECT_EQ(Doc().GetCheckpointCount(), 0u);
-}
 
-// The undo that empties the list leaves nothing selected and nothing to act on.
-TEST_F(ReportBuilderTest, WithoutReportsTheReportControlsRest)
-{
     prompt.yesNo = {PromptAnswer::Yes};
     Click("deleteReport");
+    EXPECT_EQ(prompt.questions.size(), 2u);
     EXPECT_EQ(view->SelectedReport(), nullptr);
     EXPECT_FALSE(Find<QAbstractButton>("saveReport").isEnabled());
     EXPECT_FALSE(Find<QAbstractButton>("deleteReport").isEnabled());
@@ -305,31 +296,10 @@ TEST_F(ReportBuilderTest, WithoutReportsTheReportControlsRest)
     EXPECT_EQ(view->SelectedFragment(), Report(1).GetFragments().GetFragment(1));
 }
 
-TEST_F(ReportBuilderTest, SaveProposesTheTitleAndWritesTheWholeFile)
+// Save and Save As PDF propose a name from the title and write the whole file with nothing
+// left beside it; a missing folder is said and left missing, a cancelled dialog says nothing.
+TEST_F(ReportBuilderTest, SavesProposeTheTitleAndWriteTheWholeFile)
 {
-    const std::string target = dir.File("am.rtf");
-    files.answers = {target};
-    Click("saveReport");
-    EXPECT_EQ(files.asked.back(), "report Four-arm roundabout AM Peak.rtf");
-    const std::string rtf = Contents(target);
-    EXPECT_EQ(rtf.rfind("{\\rtf\\ansi\\deff0", 0), 0u);
-    EXPECT_NE(rtf.find("Four-arm roundabout: AM Peak"), std::string::npos);
-    EXPECT_EQ(rtf.substr(rtf.size() - 1), "}");
-    EXPECT_TRUE(prompt.messages.empty());
-
-    // A folder that is not there: the reason is shown and nothing is left behind.
-    files.answers = {dir.File("missing/am.rtf")};
-    Click("saveReport");
-    ASSERT_EQ(prompt.messages.size(), 1u);
-    EXPECT_FALSE(std::filesystem::exists(dir.File("missing")));
-    files.answers = {std::nullopt};
-    Click("saveReport");
-    EXPECT_EQ(prompt.messages.size(), 1u) << "a cancelled dialog says nothing";
-}
-
-TEST_F(ReportBuilderTest, SaveAsPdfProposesThePdfNameAndLeavesOnlyTheFile)
-{
-    const std::string target = dir.File("am.pdf");
     const auto entries = [&] {
         std::set<std::string> names;
         for (const auto& entry : std::filesystem::directory_iterator(dir.File("")))
@@ -337,21 +307,32 @@ TEST_F(ReportBuilderTest, SaveAsPdfProposesThePdfNameAndLeavesOnlyTheFile)
         return names;
     };
     std::set<std::string> expected = entries();
-    expected.insert("am.pdf");
-    files.answers = {target};
-    Click("saveReportPdf");
-    EXPECT_EQ(files.asked.back(), "report pdf Four-arm roundabout AM Peak.pdf");
-    const std::string pdf = Contents(target);
-    EXPECT_EQ(pdf.rfind("%PDF-", 0), 0u);
-    EXPECT_NE(pdf.find("%%EOF", pdf.size() - 8), std::string::npos);
-    EXPECT_TRUE(prompt.messages.empty());
-    EXPECT_EQ(entries(), expected) << "no temporary file stays beside it";
+    expected.insert({"am.rtf", "am.pdf"});
+    for (const auto& [button, proposed, file, start, end] :
+         {std::tuple{"saveReport", "report Four-arm roundabout AM Peak.rtf", "am.rtf",
+                     "{\\rtf\\ansi\\deff0", "}"},
+          std::tuple{"saveReportPdf", "report pdf Four-arm roundabout AM Peak.pdf", "am.pdf",
+                     "%PDF-", "%%EOF"}}) {
+        SCOPED_TRACE(button);
+        prompt.messages.clear();
+        files.answers = {dir.File(file)};
+        Click(button);
+        EXPECT_EQ(files.asked.back(), proposed);
+        const std::string contents = Contents(dir.File(file));
+        EXPECT_EQ(contents.rfind(start, 0), 0u);
+        EXPECT_NE(contents.find(end, contents.size() - 8), std::string::npos);
+        EXPECT_TRUE(prompt.messages.empty());
 
-    files.answers = {dir.File("missing/am.pdf")};
-    Click("saveReportPdf");
-    ASSERT_EQ(prompt.messages.size(), 1u);
-    EXPECT_NE(prompt.messages.front().find("am.pdf"), std::string::npos) << prompt.messages.front();
-    EXPECT_FALSE(std::filesystem::exists(dir.File("missing")));
+        files.answers = {dir.File(std::string("missing/") + file)};
+        Click(button);
+        ASSERT_EQ(prompt.messages.size(), 1u);
+        EXPECT_NE(prompt.messages.front().find(file), std::string::npos) << prompt.messages.front();
+        EXPECT_FALSE(std::filesystem::exists(dir.File("missing")));
+        files.answers = {std::nullopt};
+        Click(button);
+        EXPECT_EQ(prompt.messages.size(), 1u);
+    }
+    EXPECT_EQ(entries(), expected) << "no temporary file stays beside the reports";
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 

@@ -1,17 +1,15 @@
 // Report trees laid out as PDF, read back by poppler: pages of each section's paper and
 // orientation, headers and footers on every page, long tables broken between rows with their
 // header rows repeated, and the same bytes for the same report.
+#include "external_tools.h"
 #include "platform/freetype_text_measurer.h"
 #include "reports/report_document.h"
 #include "reports/report_pdf_writer.h"
 #include "reports/report_rtf_table_structure.h"
-#include "external_tools.h"
 
 #include <QBuffer>
-
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <string>
 
 namespace
@@ -26,10 +24,9 @@ void SetDefaults(CReportDocument& document, PaperSize paper)
 {
     CReportProperties& p = document.GetProperties();
     p.document.SetPaperSize(paper);
-    for (auto set : {&CReportDocumentProperties::SetLeftMargin,
-                     &CReportDocumentProperties::SetRightMargin,
-                     &CReportDocumentProperties::SetTopMargin,
-                     &CReportDocumentProperties::SetBottomMargin})
+    for (auto set :
+         {&CReportDocumentProperties::SetLeftMargin, &CReportDocumentProperties::SetRightMargin,
+          &CReportDocumentProperties::SetTopMargin, &CReportDocumentProperties::SetBottomMargin})
         (p.document.*set)(1.0);
     p.section.SetLandscape(false);
     p.data.SetFont("Arial", FontPitchVariable, FontFamilySwiss);
@@ -77,9 +74,8 @@ protected:
     {
         const QByteArray pdf = Bytes(document);
         const fs::path path = m_dir / (name + ".pdf");
-        TestSupport::WriteBytes(
-            path, {reinterpret_cast<const std::uint8_t*>(pdf.constData()),
-                   static_cast<std::size_t>(pdf.size())});
+        TestSupport::WriteBytes(path, {reinterpret_cast<const std::uint8_t*>(pdf.constData()),
+                                       static_cast<std::size_t>(pdf.size())});
         return path;
     }
 
@@ -91,7 +87,8 @@ protected:
     static std::string Page(const fs::path& pdf, int page)
     {
         const std::string n = std::to_string(page);
-        return TestSupport::Run("/usr/bin/pdftotext -layout -f " + n + " -l " + n + " " + pdf.string() + " -")
+        return TestSupport::Run("/usr/bin/pdftotext -layout -f " + n + " -l " + n + " " +
+                                pdf.string() + " -")
             .output;
     }
 

@@ -1,7 +1,6 @@
 #include "support/drawing_agreement.h"
 
 #include <QColor>
-
 #include <algorithm>
 #include <cstdlib>
 #include <vector>
@@ -24,8 +23,9 @@ double DistanceFromBlend(QRgb c, QRgb from, QRgb to)
     const double p[] = {double(qRed(c) - qRed(from)), double(qGreen(c) - qGreen(from)),
                         double(qBlue(c) - qBlue(from))};
     const double length = d[0] * d[0] + d[1] * d[1] + d[2] * d[2];
-    const double t =
-        length == 0.0 ? 0.0 : std::clamp((p[0] * d[0] + p[1] * d[1] + p[2] * d[2]) / length, 0.0, 1.0);
+    const double t = length == 0.0
+                         ? 0.0
+                         : std::clamp((p[0] * d[0] + p[1] * d[1] + p[2] * d[2]) / length, 0.0, 1.0);
     double worst = 0.0;
     for (int i = 0; i < 3; ++i) {
         worst = std::max(worst, std::abs(p[i] - t * d[i]));
@@ -100,13 +100,12 @@ CAgreement CompareRenderings(const QImage& first, const QImage& second,
     for (int y = 0; y < a.height(); ++y) {
         const auto* la = reinterpret_cast<const QRgb*>(a.constScanLine(y));
         const auto* lb = reinterpret_cast<const QRgb*>(b.constScanLine(y));
-        auto* out =
-            withPicture ? reinterpret_cast<QRgb*>(result.picture.scanLine(y)) : nullptr;
+        auto* out = withPicture ? reinterpret_cast<QRgb*>(result.picture.scanLine(y)) : nullptr;
         for (int x = 0; x < a.width(); ++x) {
             if (out != nullptr) {
                 // Faded, so that the disagreements stand out.
-                out[x] = qRgb(192 + qRed(la[x]) / 4, 192 + qGreen(la[x]) / 4,
-                              192 + qBlue(la[x]) / 4);
+                out[x] =
+                    qRgb(192 + qRed(la[x]) / 4, 192 + qGreen(la[x]) / 4, 192 + qBlue(la[x]) / 4);
             }
             if (Distance(la[x], lb[x]) <= tolerance.colourDistance) {
                 continue;

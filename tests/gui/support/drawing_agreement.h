@@ -3,7 +3,6 @@
 
 #include <QImage>
 #include <QPoint>
-
 #include <string>
 
 namespace GuiTestSupport

@@ -29,12 +29,12 @@ std::string RtfPageWith(std::span<const std::uint8_t> emf)
     const CRect frame = FrameOf(emf);
     const auto width = static_cast<int>(std::lround(frame.Width() * TwipsPer100thMm));
     const auto height = static_cast<int>(std::lround(frame.Height() * TwipsPer100thMm));
-    std::string rtf = "{\\rtf1\\ansi\\paperw" + std::to_string(width + 200) + "\\paperh" +
-                      std::to_string(height + 200) +
-                      "\\margl0\\margr0\\margt0\\margb0\\pard\\sl0\\sa0\\sb0{\\pict\\emfblip\\picw" +
-                      std::to_string(frame.Width()) + "\\pich" + std::to_string(frame.Height()) +
-                      "\\picwgoal" + std::to_string(width) + "\\pichgoal" +
-                      std::to_string(height) + "\n";
+    std::string rtf =
+        "{\\rtf1\\ansi\\paperw" + std::to_string(width + 200) + "\\paperh" +
+        std::to_string(height + 200) +
+        "\\margl0\\margr0\\margt0\\margb0\\pard\\sl0\\sa0\\sb0{\\pict\\emfblip\\picw" +
+        std::to_string(frame.Width()) + "\\pich" + std::to_string(frame.Height()) + "\\picwgoal" +
+        std::to_string(width) + "\\pichgoal" + std::to_string(height) + "\n";
     static constexpr char Hex[] = "0123456789abcdef";
     for (std::size_t i = 0; i < emf.size(); ++i) {
         rtf += Hex[emf[i] >> 4];
@@ -65,8 +65,8 @@ QSize PixelSizeOf(const CRect& bounds, double pixelsPerUnit)
 }
 
 std::vector<QImage> RenderThroughLibreOffice(const std::vector<std::vector<std::uint8_t>>& emfs,
-                                             double pixelsPerUnit,
-                                             const std::filesystem::path& dir, std::string& log)
+                                             double pixelsPerUnit, const std::filesystem::path& dir,
+                                             std::string& log)
 {
     // The sample networks are a metre across: their pages are large images.
     QImageReader::setAllocationLimit(1024);
@@ -77,10 +77,10 @@ std::vector<QImage> RenderThroughLibreOffice(const std::vector<std::vector<std::
         names += " " + rtf.string();
     }
     // A profile of its own, so that runs side by side do not hand their work to each other.
-    const TestSupport::CCommandResult print = TestSupport::Run(
-        "cd " + dir.string() + " && soffice -env:UserInstallation=file://" +
-        (dir / "profile").string() + " --headless --convert-to pdf --outdir " + dir.string() +
-        names);
+    const TestSupport::CCommandResult print =
+        TestSupport::Run("cd " + dir.string() + " && soffice -env:UserInstallation=file://" +
+                         (dir / "profile").string() + " --headless --convert-to pdf --outdir " +
+                         dir.string() + names);
     log += print.output;
     std::vector<QImage> images;
     for (std::size_t i = 0; i < emfs.size(); ++i) {
@@ -92,9 +92,10 @@ std::vector<QImage> RenderThroughLibreOffice(const std::vector<std::vector<std::
         // Uncompressed: these pages are tens of millions of pixels.
         const QImage page(QString::fromStdString(stem + ".ppm"));
         const QSize size = PixelSizeOf(MetafileBounds(emfs[i]), pixelsPerUnit);
-        images.push_back(page.isNull() ? QImage()
-                                       : page.copy(QRect(QPoint(0, 0), size))
-                                             .convertToFormat(QImage::Format_RGB32));
+        images.push_back(
+            page.isNull()
+                ? QImage()
+                : page.copy(QRect(QPoint(0, 0), size)).convertToFormat(QImage::Format_RGB32));
     }
     return images;
 }

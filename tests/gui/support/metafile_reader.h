@@ -4,7 +4,6 @@
 #include "platform/geometry.h"
 
 #include <QImage>
-
 #include <cstdint>
 #include <filesystem>
 #include <span>
@@ -25,8 +24,8 @@ bool HaveLibreOffice();
 // given pixels per plan unit. One image per metafile, covering its bounds; a null image where a
 // step failed, whose output is appended to log. One LibreOffice run serves all the metafiles.
 std::vector<QImage> RenderThroughLibreOffice(const std::vector<std::vector<std::uint8_t>>& emfs,
-                                             double pixelsPerUnit,
-                                             const std::filesystem::path& dir, std::string& log);
+                                             double pixelsPerUnit, const std::filesystem::path& dir,
+                                             std::string& log);
 
 // The size in pixels of a metafile's bounds at a resolution.
 QSize PixelSizeOf(const CRect& bounds, double pixelsPerUnit);

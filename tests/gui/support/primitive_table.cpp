@@ -20,24 +20,15 @@ double BearingFor(int escapement)
 {
     return 90.0 - escapement / 10.0;
 }
+
+const int Escapements[] = {0, 450, 900, 2700};
+const unsigned Alignments[] = {
+    TextAlign::Left | TextAlign::Top,      TextAlign::Center | TextAlign::Top,
+    TextAlign::Right | TextAlign::Top,     TextAlign::Left | TextAlign::Bottom,
+    TextAlign::Center | TextAlign::Bottom, TextAlign::Right | TextAlign::Bottom,
+    TextAlign::Left | TextAlign::Baseline, TextAlign::Center | TextAlign::Baseline,
+    TextAlign::Right | TextAlign::Baseline};
 } // namespace
-
-const std::vector<int>& TableEscapements()
-{
-    static const std::vector<int> escapements{0, 450, 900, 2700};
-    return escapements;
-}
-
-const std::vector<unsigned>& TableAlignments()
-{
-    static const std::vector<unsigned> alignments{
-        TextAlign::Left | TextAlign::Top,        TextAlign::Center | TextAlign::Top,
-        TextAlign::Right | TextAlign::Top,       TextAlign::Left | TextAlign::Bottom,
-        TextAlign::Center | TextAlign::Bottom,   TextAlign::Right | TextAlign::Bottom,
-        TextAlign::Left | TextAlign::Baseline,   TextAlign::Center | TextAlign::Baseline,
-        TextAlign::Right | TextAlign::Baseline};
-    return alignments;
-}
 
 void DrawTextAndShapeTable(CDrawingSurface& s)
 {
@@ -45,12 +36,12 @@ void DrawTextAndShapeTable(CDrawingSurface& s)
     s.SelectPen(CPenExt(EPenStyle::Solid, 1, Rgb(160, 160, 160)));
     const ColorRef colours[] = {Rgb(0, 0, 0), Rgb(0, 0, 200), Rgb(170, 0, 0), Rgb(0, 120, 0)};
     int row = 0;
-    for (int escapement : TableEscapements()) {
+    for (int escapement : Escapements) {
         const CBearingFont font(BearingFor(escapement), TextHeight, false);
         const CBearingFont old = s.SelectFont(font);
         s.SetTextColor(colours[row % 4]);
         int column = 0;
-        for (unsigned align : TableAlignments()) {
+        for (unsigned align : Alignments) {
             const CPoint at{Cell / 2 + column * Cell, Cell / 2 + row * Cell};
             Cross(s, at);
             s.SetTextAlign(align);
@@ -79,8 +70,7 @@ void DrawTextAndShapeTable(CDrawingSurface& s)
     s.Ellipse({400, y, 700, y + 200});
     s.SelectPen(CPenExt(EPenStyle::Solid, 4, Rgb(120, 0, 120)));
     s.SelectBrush(CBrush(Rgb(240, 120, 160)));
-    const CPoint star[] = {{900, y},       {960, y + 200}, {800, y + 70},
-                           {1000, y + 70}, {840, y + 200}};
+    const CPoint star[] = {{900, y}, {960, y + 200}, {800, y + 70}, {1000, y + 70}, {840, y + 200}};
     s.Polygon(star);
     s.SelectBrush(CBrush::Null());
     s.SelectPen(CPenExt(EPenStyle::Solid, 1, Rgb(0, 0, 0)));

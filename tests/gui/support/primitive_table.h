@@ -3,14 +3,8 @@
 
 #include "platform/drawing_surface.h"
 
-#include <vector>
-
 namespace GuiTestSupport
 {
-// The escapements and alignments every text of the table is written at.
-const std::vector<int>& TableEscapements();
-const std::vector<unsigned>& TableAlignments();
-
 // Text in each alignment at each escapement, each reference point marked by a small cross;
 // lines in every pen style at width 1; a rectangle, an ellipse and a self-crossing polygon
 // (alternate fill leaves its middle empty); all on white, in plan units from (0, 0).

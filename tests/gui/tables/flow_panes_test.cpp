@@ -1,8 +1,8 @@
 // The flow group list, its dialog, and the "Edit Route" sheet.
+#include "../../core/document/scripted_prompt.h"
 #include "document/carousel_doc.h"
-#include "model/network.h"
-#include "recording_prompt.h"
 #include "model/flow_group.h"
+#include "model/network.h"
 #include "model/route.h"
 #include "tables/flow_group_dialog.h"
 #include "tables/flow_group_edit_dialog.h"
@@ -43,7 +43,7 @@ protected:
 
     ProgramSettings m_program;
     NetworkSettings m_settings;
-    CRecordingPrompt m_prompt;
+    CScriptedPrompt m_prompt{PromptAnswer::Yes, PromptAnswer::Yes};
     CCarouselDoc m_document{m_program, m_settings, &m_prompt};
     QStringList m_refusals;
 };

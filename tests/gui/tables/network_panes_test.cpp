@@ -1,8 +1,7 @@
 // The route list, route manager and lane flow display manager over a real network.
+#include "../../core/document/scripted_prompt.h"
 #include "document/carousel_doc.h"
-#include "settings/settings_persistence.h"
 #include "model/network.h"
-#include "recording_prompt.h"
 #include "model/route.h"
 #include "model/route_filter.h"
 #include "tables/lane_flow_display_view.h"
@@ -50,7 +49,7 @@ protected:
 
     ProgramSettings m_program;
     NetworkSettings m_settings;
-    CRecordingPrompt m_prompt;
+    CScriptedPrompt m_prompt;
     CCarouselDoc m_document{m_program, m_settings, &m_prompt};
     std::optional<CRouteListView> m_list;
     std::optional<QAbstractItemModelTester> m_tester;
@@ -128,7 +127,7 @@ TEST_F(NetworkPanesTest, TheListKeepsTheSelectionItsOwnHintCausedAndDeleteRemove
     EXPECT_TRUE(m_document.GetSelectedRoutes().empty());
 }
 
-TEST_F(NetworkPanesTest, ColumnWidthsSurviveASettingsRoundTrip)
+TEST_F(NetworkPanesTest, ColumnWidthsAreStoredAndTakenBack)
 {
     {
         CRouteListView& list = NewList();
@@ -144,16 +143,10 @@ TEST_F(NetworkPanesTest, ColumnWidthsSurviveASettingsRoundTrip)
         m_tester.reset();
         m_list.reset();
     }
+    // Stored in the program's settings (their round trip is the settings' tests).
     EXPECT_EQ(m_program.RouteListColumnWidths[0], 41);
     EXPECT_EQ(m_program.RouteListColumnWidths[7], 83);
     EXPECT_EQ(m_program.RouteListColumnWidths[8], 0);
-    CMemorySettingsStore store;
-    ASSERT_TRUE(SaveSettings(store, m_program));
-    ProgramSettings loaded;
-    NetworkSettings network;
-    LoadSettings(store, loaded, network, "/nowhere/");
-    EXPECT_EQ(loaded.RouteListColumnWidths, m_program.RouteListColumnWidths);
-    m_program = loaded;
     CRouteListView& again = NewList();
     EXPECT_EQ(again.columnWidth(7), 83);
     EXPECT_TRUE(again.isColumnHidden(8));
