@@ -101,7 +101,8 @@ TEST_F(PrintPdfCommand, TheRoundaboutGivesTwoA4PagesLandscapeThenPortrait)
     EXPECT_NE(info.find("Page    1 size:  842 x 595 pts (A4)"), std::string::npos) << info;
     EXPECT_NE(info.find("Page    2 size:  595 x 842 pts (A4)"), std::string::npos) << info;
 
-    const std::string text = TestSupport::Run("/usr/bin/pdftotext -f 1 -l 1 " + pdf.string() + " -").output;
+    const std::string text =
+        TestSupport::Run("/usr/bin/pdftotext -f 1 -l 1 " + pdf.string() + " -").output;
     for (const char* expected : {"Company", "FileName", "roundabout.crs", "1:2", "07 Dec 2026"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
 }
@@ -111,7 +112,8 @@ TEST_F(PrintPdfCommand, FrameStripAndCroppedDrawingLandWhereTheLayoutSays)
     const fs::path pdf = dir / "page1.pdf";
     ASSERT_EQ(PrintPdf(Roundabout + " -o " + pdf.string() + " --page 1").status, 0);
     // 254 dpi: one pixel per page unit, the A4 sheet 2970 x 2100.
-    ASSERT_EQ(TestSupport::Run("/usr/bin/pdftoppm -r 254 -gray " + pdf.string() + " " + (dir / "p").string())
+    ASSERT_EQ(TestSupport::Run("/usr/bin/pdftoppm -r 254 -gray " + pdf.string() + " " +
+                               (dir / "p").string())
                   .status,
               0);
     fs::path pgm;
@@ -166,6 +168,21 @@ TEST_F(PrintPdfCommand, AFileThatCannotBeReadSaysWhyWithStatus1)
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.output.find("missing.crs"), std::string::npos) << run.output;
     EXPECT_FALSE(fs::exists(pdf));
+}
+
+TEST_F(PrintPdfCommand, TwoRunsGiveTheSameBytesStampedWithTheSourceDate)
+{
+    const fs::path first = dir / "first.pdf";
+    const fs::path second = dir / "second.pdf";
+    ASSERT_EQ(PrintPdf(Roundabout + " -o " + first.string()).status, 0);
+    ASSERT_EQ(PrintPdf(Roundabout + " -o " + second.string()).status, 0);
+    const std::string bytes = TestSupport::ReadText(first);
+    EXPECT_EQ(bytes, TestSupport::ReadText(second));
+    EXPECT_NE(bytes.find("/CreationDate (D:20261207120000Z"), std::string::npos);
+    EXPECT_EQ(TestSupport::Run("SOURCE_DATE_EPOCH=soon " GYROLITH_CLI " print-pdf " + Roundabout +
+                               " -o " + first.string())
+                  .status,
+              2);
 }
 
 } // namespace
