@@ -2,27 +2,26 @@
 // own printing path (Qt's PDF printer), so the file shows what the printer would get.
 #include "print_pdf_command.h"
 
-#include "platform/atomic_file.h"
 #include "cli_arguments.h"
 #include "cli_document.h"
 #include "cli_failure.h"
 #include "cli_output.h"
 #include "document/carousel_doc.h"
+#include "offscreen_application.h"
+#include "platform/atomic_file.h"
 #include "platform/freetype_text_measurer.h"
+#include "platform/pdf_stamps.h"
 #include "printing/page_printer.h"
 
 #include <CLI/CLI.hpp>
-#include <QApplication>
 #include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
 #include <QTemporaryDir>
-#include <charconv>
-#include <cstdlib>
 #include <memory>
 #include <optional>
-#include <string_view>
+#include <stdexcept>
 
 namespace
 {
@@ -34,34 +33,20 @@ struct CPrintPdfOptions
     std::optional<int> page;
 };
 
-// The day on the title block: SOURCE_DATE_EPOCH (seconds since 1970, UTC) when set, so that a
-// build prints the same file every time; today otherwise.
-std::chrono::year_month_day TitleBlockDay()
+// The time stamped on the PDF, and whose day the title block shows.
+QDateTime PrintedAt()
 {
-    const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
-    if (epoch == nullptr || *epoch == '\0')
-        return PrintingDay();
-    const std::string_view text(epoch);
-    long long seconds = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
-    if (error != std::errc() || end != text.data() + text.size())
-        throw CCliFailure(ExitBadUsage, "SOURCE_DATE_EPOCH is not a number of seconds: " +
-                                            std::string(text));
-    return std::chrono::floor<std::chrono::days>(
-        std::chrono::sys_seconds(std::chrono::seconds(seconds)));
+    try {
+        return PrintTime();
+    } catch (const std::invalid_argument& e) {
+        throw CCliFailure(ExitBadUsage, e.what());
+    }
 }
 
 int PrintPdf(const CPrintPdfOptions& options)
 {
-    // The printer needs an application object, but never a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[] = "gyrolith-cli";
-    char* argv[] = {name, nullptr};
-    const QApplication application(argc, argv);
-
-    const std::chrono::year_month_day day = TitleBlockDay();
+    const COffscreenApplication application;
+    const QDateTime printed = PrintedAt();
     CCliDocument opened(options.network);
     CCarouselDoc& document = opened.Document();
 
@@ -82,8 +67,8 @@ int PrintPdf(const CPrintPdfOptions& options)
 
     const QTemporaryDir scratch;
     if (!scratch.isValid())
-        throw CCliFailure(ExitFileError, "Cannot write " + options.out +
-                                             ": no temporary folder for the PDF");
+        throw CCliFailure(ExitFileError,
+                          "Cannot write " + options.out + ": no temporary folder for the PDF");
     const QString pdfPath = scratch.filePath("print.pdf");
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -93,11 +78,13 @@ int PrintPdf(const CPrintPdfOptions& options)
     printer.setPageSize(QPageSize(QPageSize::A4));
     // The frame keeps its own 10 mm from the paper's edge.
     printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    const int printed = PrintPages(document, pages, printer, first, last, measurer, day);
+    const int count =
+        PrintPages(document, pages, printer, first, last, measurer, CalendarDay(printed.date()));
     QFile pdf(pdfPath);
-    if (printed != last - first + 1 || !pdf.open(QIODevice::ReadOnly))
+    if (count != last - first + 1 || !pdf.open(QIODevice::ReadOnly))
         throw CCliFailure(ExitFileError, "Cannot write " + options.out + ": the printer failed");
-    const QByteArray bytes = pdf.readAll();
+    QByteArray bytes = pdf.readAll();
+    NormalisePdfStamps(bytes, printed);
 
     const std::filesystem::path out = options.out;
     WriteFileForCli(out, [&] {
@@ -105,7 +92,7 @@ int PrintPdf(const CPrintPdfOptions& options)
             stream.write(bytes.constData(), static_cast<std::streamsize>(bytes.size()));
         });
     });
-    TellWritten(out, std::to_string(printed) + (printed == 1 ? " page" : " pages") +
+    TellWritten(out, std::to_string(count) + (count == 1 ? " page" : " pages") +
                          (quickPrint ? " (the whole network)" : "") + ", " + SizeOf(out));
     return 0;
 }
@@ -124,6 +111,8 @@ void AddPrintPdfCommand(CLI::App& app, CCliAction& action)
         ->check(NonEmptyFileName);
     command->add_option("--page", options->page, "Only this print page (1 to the count)");
     command->callback([options, &action] {
-        action = [options] { return PrintPdf(*options); };
+        action = [options] {
+            return PrintPdf(*options);
+        };
     });
 }

@@ -14,9 +14,9 @@
 #include "reports/report_source.h"
 
 #ifdef GYROLITH_PRINT_PDF
+#include "offscreen_application.h"
+#include "platform/pdf_stamps.h"
 #include "reports/report_pdf_writer.h"
-
-#include <QGuiApplication>
 #endif
 
 #include <CLI/CLI.hpp>
@@ -64,16 +64,10 @@ bool IsPdfName(const std::string& path)
 #ifdef GYROLITH_PRINT_PDF
 void SavePdf(const std::string& path, const CReportDefinition& report, const CReportSource& source)
 {
-    // Qt lays the text out, but never needs a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[] = "gyrolith-cli";
-    char* argv[] = {name, nullptr};
-    const QGuiApplication application(argc, argv);
+    const COffscreenApplication application;
     QDateTime printed;
     try {
-        printed = ReportPrintTime();
+        printed = PrintTime();
     } catch (const std::invalid_argument& e) {
         throw CCliFailure(ExitBadUsage, e.what());
     }
@@ -144,8 +138,9 @@ void AddReportCommands(CLI::App& app, CCliAction& action)
 {
     auto options = std::make_shared<CReportOptions>();
 
-    CLI::App* report = AddCommand(app, "report", "Write report N as RTF, as Save does, or as PDF", *options,
-                                  "File to write: PDF when it ends in .pdf, RTF otherwise");
+    CLI::App* report =
+        AddCommand(app, "report", "Write report N as RTF, as Save does, or as PDF", *options,
+                   "File to write: PDF when it ends in .pdf, RTF otherwise");
     report->add_option("--definition", options->definition, "Report number")->required();
     report->callback([options, &action] {
         action = [options] {

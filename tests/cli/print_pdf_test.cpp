@@ -97,7 +97,8 @@ TEST_F(PrintPdfCommand, ANetworkWithoutPagesPrintsTheWholeNetworkOnOneLandscapeP
     EXPECT_EQ(text.find("Company"), std::string::npos);
 }
 
-// A page outside the range is bad usage, a file that cannot be read a failure; neither writes.
+// A page outside the range or a date that is no number is bad usage, a file that cannot be read
+// a failure; none writes.
 TEST_F(PrintPdfCommand, RefusalsLeaveNoFile)
 {
     const fs::path pdf = dir / "none.pdf";
@@ -106,10 +107,27 @@ TEST_F(PrintPdfCommand, RefusalsLeaveNoFile)
     EXPECT_NE(run.output.find("The network has no print page 3 (it has 2)"), std::string::npos)
         << run.output;
     EXPECT_EQ(PrintPdf(Roundabout + " -o " + pdf.string() + " --page 0").status, 2);
+    run = TestSupport::Run("SOURCE_DATE_EPOCH=soon " GYROLITH_CLI " print-pdf " + Roundabout +
+                           " -o " + pdf.string());
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.output.find("SOURCE_DATE_EPOCH is not a number of seconds: soon"),
+              std::string::npos)
+        << run.output;
     run = PrintPdf((dir / "missing.crs").string() + " -o " + pdf.string());
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.output.find("missing.crs"), std::string::npos) << run.output;
     EXPECT_FALSE(fs::exists(pdf));
+}
+
+TEST_F(PrintPdfCommand, TwoRunsGiveTheSameBytesStampedWithTheSourceDate)
+{
+    const fs::path first = dir / "first.pdf";
+    const fs::path second = dir / "second.pdf";
+    ASSERT_EQ(PrintPdf(Roundabout + " -o " + first.string()).status, 0);
+    ASSERT_EQ(PrintPdf(Roundabout + " -o " + second.string()).status, 0);
+    const std::string bytes = TestSupport::ReadText(first);
+    EXPECT_EQ(bytes, TestSupport::ReadText(second));
+    EXPECT_NE(bytes.find("/CreationDate (D:20261207120000Z"), std::string::npos);
 }
 
 } // namespace

@@ -8,8 +8,8 @@
 class CCapacityLane;
 
 // An ordered set of lanes keyed by lane id. The drawing asks it by id, so a lane that has gone
-// is never reached through it; a view still forgets a lane it deletes and clears the set when the
-// document replaces its objects.
+// is never reached through it; the editor clears the selection before it deletes anything, and
+// the view state clears it when the document replaces its objects.
 class CLaneSet
 {
 public:

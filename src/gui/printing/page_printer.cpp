@@ -9,7 +9,6 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
-
 #include <algorithm>
 #include <optional>
 
@@ -34,8 +33,7 @@ public:
         : m_painter(painter), m_measurer(measurer), m_fonts(fonts)
     {}
 
-    CDrawingSurface& Surface(const CPageMapping& mapping,
-                             const std::optional<CRect>& clip) override
+    CDrawingSurface& Surface(const CPageMapping& mapping, const std::optional<CRect>& clip) override
     {
         m_surface.reset();
         if (clip) {
@@ -101,12 +99,16 @@ CPrinterCaps PrinterCapsOf(const QPagedPaintDevice& device)
     return caps;
 }
 
+std::chrono::year_month_day CalendarDay(const QDate& date)
+{
+    return std::chrono::year_month_day{std::chrono::year(date.year()),
+                                       std::chrono::month(static_cast<unsigned>(date.month())),
+                                       std::chrono::day(static_cast<unsigned>(date.day()))};
+}
+
 std::chrono::year_month_day PrintingDay()
 {
-    const QDate today = QDate::currentDate();
-    return std::chrono::year_month_day{std::chrono::year(today.year()),
-                                       std::chrono::month(static_cast<unsigned>(today.month())),
-                                       std::chrono::day(static_cast<unsigned>(today.day()))};
+    return CalendarDay(QDate::currentDate());
 }
 
 int PrintPages(CPrintableDocument& document, CPrintPages& pages, QPrinter& printer, int first,

@@ -9,14 +9,16 @@
 class CPrintableDocument;
 class CPrintPages;
 class QPagedPaintDevice;
+class QDate;
 class QPrinter;
 
 // The device capabilities of a full-page device as it is laid out now: the paper in device
 // pixels, the printable area inside it, its resolution, and the origin at the paper's corner.
 CPrinterCaps PrinterCapsOf(const QPagedPaintDevice& device);
 
-// The day a title block shows: today, in the local calendar.
+// The day a title block shows: today in the local calendar, or the day of a given date.
 std::chrono::year_month_day PrintingDay();
+std::chrono::year_month_day CalendarDay(const QDate& date);
 
 // Prints pages first to last (1-based, cut to the collection) of pages, each in its own
 // orientation set before the page starts, its origin at the paper's corner. Everything is drawn

@@ -5,6 +5,7 @@
 #include "document/file_chooser.h"
 #include "document/prompt.h"
 #include "document/wait_cursor.h"
+#include "platform/pdf_stamps.h"
 #include "reports/report_choice_box.h"
 #include "reports/report_definition.h"
 #include "reports/report_file_names.h"
@@ -419,7 +420,7 @@ void CCarouselReportBuilderView::SaveReportPdf()
     const CReportSource source{m_document->GetDiagramSource(), m_document->GetPathName(),
                                *m_measurer};
     try {
-        ::SaveReportPdf(*path, *report, source, ReportPrintTime());
+        ::SaveReportPdf(*path, *report, source, PrintTime());
     } catch (const std::exception& e) {
         if (CPrompt* prompt = m_document->GetPrompt())
             prompt->ShowMessage(e.what());

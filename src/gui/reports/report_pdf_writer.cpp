@@ -6,6 +6,7 @@
 #include "platform/emf_reader.h"
 #include "platform/glyph_fonts.h"
 #include "platform/metafile_player.h"
+#include "platform/pdf_stamps.h"
 #include "platform/qpainter_surface.h"
 #include "reports/report_definition.h"
 #include "reports/report_document.h"
@@ -20,14 +21,10 @@
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QTextLayout>
-
 #include <algorithm>
-#include <charconv>
-#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <stdexcept>
-#include <string_view>
 #include <vector>
 
 namespace
@@ -56,7 +53,8 @@ QFont FontOf(const CReportDataProperties& format)
 {
     QFont font(QString::fromStdString(format.IsFontSet() ? format.GetFont().faceName : "Arial"));
     font.setPixelSize(std::max(1, format.GetSize().value_or(12) * TwipsPerPoint));
-    font.setWeight(static_cast<QFont::Weight>(std::clamp(format.GetWeight().value_or(400), 1, 1000)));
+    font.setWeight(
+        static_cast<QFont::Weight>(std::clamp(format.GetWeight().value_or(400), 1, 1000)));
     font.setItalic(format.GetItalic().value_or(false));
     font.setUnderline(format.GetUnderline().value_or(false));
     font.setStrikeOut(format.GetStrikeThrough().value_or(false));
@@ -104,14 +102,17 @@ double TextHeight(const CReportProperties& effective)
 QSizeF PictureSize(const CReportDataEnhancedMetafile& picture, const CReportProperties& effective)
 {
     // Whole twips, as the RTF reckons them; a picture of none has nothing to show.
-    const long long twips[] = {picture.GetWidth() * 567LL / 1000, picture.GetHeight() * 567LL / 1000};
+    const long long twips[] = {picture.GetWidth() * 567LL / 1000,
+                               picture.GetHeight() * 567LL / 1000};
     if (twips[0] <= 0 || twips[1] <= 0)
         return {};
     const double natural[] = {static_cast<double>(twips[0]), static_cast<double>(twips[1])};
     double size[] = {natural[0], natural[1]};
     double scale[] = {100, 100};
     const CReportDataEnhancedMetafileProperties& sizing = effective.picture;
-    const auto both = [&](long long s) { scale[0] = scale[1] = static_cast<double>(s); };
+    const auto both = [&](long long s) {
+        scale[0] = scale[1] = static_cast<double>(s);
+    };
     if (sizing.IsFitSet()) {
         // Whole percents, as the RTF writes them.
         if (sizing.IsFitPageWidth())
@@ -488,8 +489,8 @@ CPiece CPdfLayout::LayPicture(const CReportDataEnhancedMetafile& picture,
     QSizeF size = PictureSize(picture, effective);
     // A picture wider than its room or taller than a page is shrunk to fit, keeping its shape.
     const double room = std::max(1.0, std::min(width, m_bottom - m_top));
-    const double shrink = std::min({1.0, width / std::max(size.width(), 1.0),
-                                    room / std::max(size.height(), 1.0)});
+    const double shrink =
+        std::min({1.0, width / std::max(size.width(), 1.0), room / std::max(size.height(), 1.0)});
     size *= shrink;
     const Qt::Alignment alignment = AlignmentOf(effective.paragraph);
     const double offset = alignment == Qt::AlignHCenter ? (width - size.width()) / 2
@@ -502,7 +503,8 @@ CPiece CPdfLayout::LayPicture(const CReportDataEnhancedMetafile& picture,
     CPiece piece;
     piece.height = size.height();
     if (size.isEmpty() || unitsWide <= 0 || unitsHigh <= 0) {
-        piece.draw = [](QPainter&, QPointF) {};
+        piece.draw = [](QPainter&, QPointF) {
+        };
         return piece;
     }
     piece.draw = [this, bytes, header, size, offset, unitsWide, unitsHigh](QPainter& painter,
@@ -572,10 +574,11 @@ void CPdfLayout::FlowTable(const CReportTable& table, const CReportProperties& i
             if (entry.cell)
                 format.Merge(entry.cell->GetProperties());
             cell.format = format.cell;
-            const double width =
-                edges[static_cast<std::size_t>(c + cell.columns)] - edges[static_cast<std::size_t>(c)];
+            const double width = edges[static_cast<std::size_t>(c + cell.columns)] -
+                                 edges[static_cast<std::size_t>(c)];
             if (entry.cell)
-                cell.pieces = LayBodies(*entry.cell, format, std::max(1.0, width - 2 * CellPadding));
+                cell.pieces =
+                    LayBodies(*entry.cell, format, std::max(1.0, width - 2 * CellPadding));
             if (cell.rows == 1) {
                 double& height = heights[static_cast<std::size_t>(r)];
                 height = std::max(height, HeightOf(cell.pieces) + 2 * CellPadding);
@@ -677,43 +680,6 @@ void CPdfLayout::FlowTable(const CReportTable& table, const CReportProperties& i
     }
 }
 
-// Qt stamps every PDF with the time of writing and a random document id; a fixed print time
-// puts both right, at the same length so that the cross-reference offsets stay true.
-void NormaliseStamps(QByteArray& pdf, const QDateTime& printed)
-{
-    const auto replaceAll = [&pdf](const QRegularExpression& pattern, const auto& replacement) {
-        QRegularExpressionMatchIterator matches = pattern.globalMatch(QString::fromLatin1(pdf));
-        while (matches.hasNext()) {
-            const QRegularExpressionMatch match = matches.next();
-            const QByteArray with = replacement(match).toLatin1();
-            if (with.size() == match.capturedLength(1))
-                pdf.replace(match.capturedStart(1), with.size(), with);
-        }
-    };
-    const QDateTime utc = printed.toUTC();
-    static const QRegularExpression PdfDate(R"(/(?:CreationDate|ModDate) ?\((D:[0-9]{14}[^)]*)\))");
-    replaceAll(PdfDate, [&](const QRegularExpressionMatch& match) {
-        QString date = QStringLiteral("D:") + utc.toString(QStringLiteral("yyyyMMddHHmmss"));
-        date += QStringLiteral("Z");
-        return date.leftJustified(static_cast<int>(match.capturedLength(1)), u' ');
-    });
-    static const QRegularExpression XmpDate(
-        R"(<xmp:(?:CreateDate|ModifyDate|MetadataDate)>([^<]*)<)");
-    replaceAll(XmpDate, [&](const QRegularExpressionMatch& match) {
-        QString date = utc.toString(Qt::ISODate);
-        return date.leftJustified(static_cast<int>(match.capturedLength(1)), u' ');
-    });
-    static const QRegularExpression Uuid(
-        R"(([0-9a-fA-F]{8}-[0-9a-fA-F]{4}-[0-9a-fA-F]{4}-[0-9a-fA-F]{4}-[0-9a-fA-F]{12}))");
-    replaceAll(Uuid, [](const QRegularExpressionMatch&) {
-        return QStringLiteral("00000000-0000-0000-0000-000000000000");
-    });
-    static const QRegularExpression Id(R"(/ID ?\[ ?<([0-9a-fA-F]+)>)");
-    replaceAll(Id, [](const QRegularExpressionMatch& match) {
-        return QString(match.capturedLength(1), u'0');
-    });
-}
-
 } // namespace
 
 int CReportPdfWriter::Write(QIODevice& out, const QString& title) const
@@ -729,24 +695,10 @@ int CReportPdfWriter::Write(QIODevice& out, const QString& title) const
         pages = CPdfLayout(*m_document, *m_measurer, m_printed, writer).Run();
     }
     QByteArray pdf = buffer.data();
-    NormaliseStamps(pdf, m_printed);
+    NormalisePdfStamps(pdf, m_printed);
     if (out.write(pdf) != pdf.size())
         throw std::runtime_error("writing the PDF failed: " + out.errorString().toStdString());
     return pages;
-}
-
-QDateTime ReportPrintTime()
-{
-    const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
-    if (epoch == nullptr || *epoch == '\0')
-        return QDateTime::currentDateTime();
-    const std::string_view text(epoch);
-    long long seconds = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
-    if (error != std::errc() || end != text.data() + text.size())
-        throw std::invalid_argument("SOURCE_DATE_EPOCH is not a number of seconds: " +
-                                    std::string(text));
-    return QDateTime::fromSecsSinceEpoch(seconds, Qt::UTC);
 }
 
 void SaveReportPdf(const std::filesystem::path& path, const CReportDefinition& definition,

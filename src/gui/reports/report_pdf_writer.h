@@ -3,7 +3,6 @@
 
 #include <QDateTime>
 #include <QString>
-
 #include <filesystem>
 
 class CReportDefinition;
@@ -40,11 +39,6 @@ private:
     const CTextMeasurer* m_measurer;
     QDateTime m_printed;
 };
-
-// The time a report's date fields show: SOURCE_DATE_EPOCH (seconds since 1970, UTC) when set,
-// so that the same report gives the same file; now otherwise. Raises std::invalid_argument for
-// a SOURCE_DATE_EPOCH that is not a number.
-QDateTime ReportPrintTime();
 
 // Generates the report and writes it as PDF through a temporary file beside path and a rename:
 // a failure leaves no file, and any file already there as it was. Raises errFileWrite when the

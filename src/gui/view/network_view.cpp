@@ -68,7 +68,6 @@ CNetworkView::~CNetworkView()
     m_document.RemoveView(this);
 }
 
-
 void CNetworkView::SetOverlay(const CRendererOverlay* overlay)
 {
     m_overlay = overlay;
@@ -308,26 +307,17 @@ void CNetworkView::contextMenuEvent(QContextMenuEvent* event)
         }
         m_inputMode->FillContextMenu(popup, at);
         Edited();
-        if (m_menuRunner) {
-            m_menuRunner(popup, event->globalPos());
-        } else {
-            popup.exec(event->globalPos());
-        }
+        RunMenu(popup, event->globalPos());
         event->accept();
         return;
     }
-    EPopupMenu menu = EPopupMenu::Background;
-    QPointF plan;
-    if (event->reason() == QContextMenuEvent::Mouse) {
-        // Delivered through the viewport: its position is the viewport's.
-        plan = ToPlan(QPointF(event->pos()));
-        menu = m_editor->RightButtonDown(PlanPoint(plan));
-    } else {
-        plan = ToPlan(QPointF(viewport()->width() / 2.0, viewport()->height() / 2.0));
-        menu = m_editor->ContextMenu();
-    }
+    // Delivered through the viewport: a mouse event's position is the viewport's.
+    const EPopupMenu menu =
+        event->reason() == QContextMenuEvent::Mouse
+            ? m_editor->RightButtonDown(PlanPoint(ToPlan(QPointF(event->pos()))))
+            : m_editor->ContextMenu();
     Edited();
-    ShowContextMenu(menu, plan, event->globalPos());
+    RunMenu(*NewContextMenu(menu), event->globalPos());
     event->accept();
 }
 
@@ -348,16 +338,12 @@ std::unique_ptr<QMenu> CNetworkView::NewContextMenu(EPopupMenu menu)
     return popup;
 }
 
-void CNetworkView::ShowContextMenu(EPopupMenu menu, QPointF plan, QPoint global)
+void CNetworkView::RunMenu(QMenu& menu, QPoint global)
 {
-    auto popup = std::make_unique<QMenu>(this);
-    if (!m_menuSource || !m_menuSource(*popup, plan)) {
-        popup = NewContextMenu(menu);
-    }
     if (m_menuRunner) {
-        m_menuRunner(*popup, global);
+        m_menuRunner(menu, global);
     } else {
-        popup->exec(global);
+        menu.exec(global);
     }
 }
 

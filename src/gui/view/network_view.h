@@ -85,10 +85,6 @@ public:
     bool RunCommand(EViewCommand command);
     void SetWindowCommand(EViewCommand command, std::function<void()> run);
 
-    // Fills the menu shown at a plan point before the view's own menus are considered; true
-    // when it did (print layout mode brings its own menu this way).
-    using ContextMenuSource = std::function<bool(QMenu& menu, QPointF plan)>;
-    void SetContextMenuSource(ContextMenuSource source) { m_menuSource = std::move(source); }
     // The context menu's items with their states, each running its command when triggered.
     std::unique_ptr<QMenu> NewContextMenu(EPopupMenu menu);
     // Shows a context menu at a global point: a modal popup unless replaced (tests work the
@@ -116,14 +112,14 @@ protected:
 private:
     // After an input the editor took: the drawing, the cursor and the commands follow.
     void Edited();
-    void ShowContextMenu(EPopupMenu menu, QPointF plan, QPoint global);
+    // Shows a menu as a modal popup, or hands it to the menu runner a test set.
+    void RunMenu(QMenu& menu, QPoint global);
 
     std::unique_ptr<CNetworkViewDialogs> m_ownDialogs;
     std::unique_ptr<CNetworkViewEditor> m_editor;
     std::unique_ptr<CBandOverlay> m_bandOverlay;
     CPlanInputMode* m_inputMode = nullptr;
     std::map<EViewCommand, std::function<void()>> m_windowCommands;
-    ContextMenuSource m_menuSource;
     MenuRunner m_menuRunner;
     // Where the left button went down: a press moving less than the drag distance is a click.
     QPoint m_pressPixel;
